@@ -1,0 +1,50 @@
+#include "base/text.h"
+
+#include <gtest/gtest.h>
+
+#include "base/list_model.h"
+
+namespace glyphora {
+namespace {
+
+TEST(HexField, AcceptsOnlyHexDigits) {
+    struct Case {
+        const char* text;
+        std::optional<long> value;
+    } cases[] = {
+        {"", 0},          {"0041", 0x41},     {"ffff", 0xFFFF}, {"FfFf", 0xFFFF},
+        {"10000", 0x10000}, {"12G4", std::nullopt}, {" 41", std::nullopt},
+        {"-1", std::nullopt}, {"FFFFFFFFFFFFFFFFFFFF", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseHexField(c.text), c.value) << c.text;
+}
+
+TEST(Utf, RoundTripsEveryBmpCodeUnitIncludingLoneSurrogates) {
+    std::u16string all;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) all.push_back(static_cast<char16_t>(c));
+    // A high surrogate directly before a low one would join; keep them apart for this test.
+    std::u16string spaced;
+    for (char16_t c : all) {
+        spaced.push_back(c);
+        spaced.push_back(u' ');
+    }
+    EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(spaced)), spaced);
+    EXPECT_EQ(Utf16ToUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");
+}
+
+TEST(Utf, InvalidUtf8BecomesReplacementCharacters) {
+    EXPECT_EQ(Utf8ToUtf16("a\xC3"), u"a\uFFFD");
+    EXPECT_EQ(Utf8ToUtf16("\xC0\x80"), u"\uFFFD\uFFFD");  // overlong NUL
+    EXPECT_EQ(Utf8ToUtf16("\xFF" "b"), u"\uFFFDb");
+}
+
+TEST(KeyNumber, ReadsTheNumberAfterThePrefix) {
+    EXPECT_EQ(KeyNumber("D.880"), 880);
+    EXPECT_EQ(KeyNumber("d.0"), 0);
+    EXPECT_EQ(KeyNumber("D."), std::nullopt);
+    EXPECT_EQ(KeyNumber("880"), std::nullopt);
+    EXPECT_EQ(MakeKey(65520), "D.65520");
+}
+
+}  // namespace
+}  // namespace glyphora
