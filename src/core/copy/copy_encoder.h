@@ -18,7 +18,7 @@ using CharNameLookup = std::function<std::string(char16_t)>;
 
 // What the encoders need besides the format and the text.
 struct CopyContext {
-    CodePageConverter& converter;
+    CodePageConverter& converter;             // its descriptor cache fills as it is used
     int code_page_row = kDefaultCodePageRow;  // row of kCodePageList used by "Code Page:"
     CharNameLookup char_name;                 // used by "Char. Name"; empty gives empty names
 };
