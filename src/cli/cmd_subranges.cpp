@@ -3,6 +3,7 @@
 #include "base/text.h"
 #include "base/text_measure.h"
 #include "cli_common.h"
+#include "cli_fonts.h"
 #include "unicode/subrange_views.h"
 
 namespace glyphora::cli {
@@ -22,14 +23,18 @@ std::string RequireCoverage(const std::string& bits) {
 
 }  // namespace
 
-// subranges [--all] [--coverage BITS]: the Subranges list as the main window would fill it,
-// one line per listed subrange: key, first, last, bit, "Check" icon, name.
+// subranges [--all] [--coverage BITS | --font FAMILY]: the Subranges list as the main window
+// would fill it, one line per listed subrange: key, first, last, bit, "Check" icon, name.
 int RunSubranges(const CliArgs& args, std::ostream& out) {
     if (!args.operands.empty())
         throw UsageError{"subranges takes no operands: '" + args.operands.front() + "'"};
-    if (args.Option("--font")) throw UsageError{"--font: font support is not built in"};
+    const auto font = args.Option("--font");
+    if (font && args.Option("--coverage"))
+        throw UsageError{"--font and --coverage exclude each other"};
     const std::string coverage =
-        RequireCoverage(args.Option("--coverage").value_or(std::string(kCoverageLength, '1')));
+        font ? CoverageOfFamily(*font)
+             : RequireCoverage(
+                   args.Option("--coverage").value_or(std::string(kCoverageLength, '1')));
 
     SubrangeViews views;
     FillSubranges(views, args.Has("--all"), coverage, FixedWidthMeasure{});
