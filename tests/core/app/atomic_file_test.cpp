@@ -10,7 +10,6 @@ namespace {
 
 using testing::FolderEntries;
 using testing::ReadBytes;
-using testing::StatOf;
 using testing::WriteBytes;
 
 TEST(AtomicFile, CreateOnlyNeverReplacesWhatIsThere) {
@@ -20,16 +19,6 @@ TEST(AtomicFile, CreateOnlyNeverReplacesWhatIsThere) {
               AtomicWriteStatus::Exists);
     EXPECT_EQ(ReadBytes(folder / "f"), "old");
     EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"f"});
-}
-
-TEST(AtomicFile, ReplaceKeepsThePermissionBits) {
-    testing::TempFolder folder;
-    WriteBytes(folder / "f", "old");
-    ::chmod((folder / "f").c_str(), 0604);
-    EXPECT_EQ(WriteFileAtomically(folder / "f", "new", AtomicWriteMode::Replace),
-              AtomicWriteStatus::Written);
-    EXPECT_EQ(ReadBytes(folder / "f"), "new");
-    EXPECT_EQ(StatOf(folder / "f").st_mode & 07777, 0604u);
 }
 
 TEST(AtomicFile, ReadingRefusesWhatIsNotARegularFileWithoutBlocking) {
