@@ -32,10 +32,11 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
     return len;
 }
 
+// No early exit, so the loop vectorises; nearly all text is ASCII.
 bool IsAscii(std::string_view text) {
-    for (char c : text)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
+    unsigned char bits = 0;
+    for (char c : text) bits |= static_cast<unsigned char>(c);
+    return bits < 0x80;
 }
 
 }  // namespace
@@ -59,6 +60,7 @@ void AppendValidUtf8(std::string& out, std::string_view text) {
 }
 
 bool IsValidUtf8(std::string_view text) {
+    if (IsAscii(text)) return true;
     std::size_t i = 0;
     while (i < text.size()) {
         const std::size_t len = SequenceLength(text, i);

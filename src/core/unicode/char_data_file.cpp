@@ -44,15 +44,14 @@ std::optional<std::string> ReadDataFile(const std::filesystem::path& path) {
 bool TakeLine(std::string_view& text, std::string_view& line) {
     if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
     if (text.empty()) return false;
-    const std::size_t end = text.find_first_of("\r\n");
-    if (end == std::string_view::npos) {
-        line = text;
-        text = {};
-        return true;
-    }
+    std::size_t end = 0;
+    while (end < text.size() && text[end] != '\n' && text[end] != '\r') ++end;
     line = text.substr(0, end);
-    const std::size_t next = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
-    text.remove_prefix(next);
+    if (end < text.size()) {
+        const bool cr_lf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
+        end += cr_lf ? 2 : 1;
+    }
+    text.remove_prefix(end);
     return true;
 }
 

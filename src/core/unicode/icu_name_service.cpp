@@ -17,33 +17,35 @@ std::size_t CopyName(std::string_view name, std::span<char> buffer) {
 
 bool IsUpperHex(char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); }
 
-// One hyphen-separated part of a word; index is its position within the word.
-void CapitalisePart(std::span<char> part, std::size_t index) {
-    const std::string_view text(part.data(), part.size());
-    if (text == "CJK") return;
+bool IsUpper(char c) { return static_cast<unsigned char>(c - 'A') < 26; }
+bool IsLower(char c) { return static_cast<unsigned char>(c - 'a') < 26; }
+
+// One hyphen-separated part [first, last) of a word; index is its position within the word.
+void CapitalisePart(char* first, char* last, std::size_t index) {
+    const std::string_view part(first, static_cast<std::size_t>(last - first));
+    if (part == "CJK") return;
     // "IDEOGRAPH-FA70": the code point in the name reads as a code, not as a word.
     if (index > 0 && part.size() >= 4 && part.size() <= 6 &&
-        std::all_of(text.begin(), text.end(), IsUpperHex))
+        std::all_of(part.begin(), part.end(), IsUpperHex))
         return;
-    for (std::size_t i = 0; i < part.size(); ++i) {
-        char& c = part[i];
-        if (i == 0 && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (i > 0 && c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
+    if (first == last) return;
+    if (IsLower(*first)) *first = static_cast<char>(*first - 'a' + 'A');
+    for (char* p = first + 1; p != last; ++p) *p = static_cast<char>(*p + (IsUpper(*p) ? 32 : 0));
 }
 
 }  // namespace
 
 void CapitaliseUnicodeName(std::span<char> name) {
-    std::size_t part_start = 0;
+    char* first = name.data();
+    char* const end = first + name.size();
     std::size_t part_index = 0;
-    for (std::size_t i = 0; i <= name.size(); ++i) {
-        const bool end = i == name.size();
-        const char c = end ? ' ' : name[i];
-        if (c != ' ' && c != '-') continue;
-        CapitalisePart(name.subspan(part_start, i - part_start), part_index);
-        part_start = i + 1;
-        part_index = c == ' ' ? 0 : part_index + 1;
+    for (;;) {
+        char* last = first;
+        while (last != end && *last != ' ' && *last != '-') ++last;
+        CapitalisePart(first, last, part_index);
+        if (last == end) break;
+        part_index = *last == ' ' ? 0 : part_index + 1;
+        first = last + 1;
     }
 }
 

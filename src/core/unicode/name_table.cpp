@@ -32,6 +32,13 @@ const AlgorithmicRange* FindAlgorithmicRange(long cp) {
     return nullptr;
 }
 
+constexpr bool AscendingAndApart() {
+    for (std::size_t i = 1; i < kAlgorithmicRanges.size(); ++i)
+        if (kAlgorithmicRanges[i].first <= kAlgorithmicRanges[i - 1].last) return false;
+    return true;
+}
+static_assert(AscendingAndApart(), "LoadCharData walks the gaps between the rows");
+
 bool InPlane(long cp) { return cp >= 0 && cp < NameTable::kCodePointCount; }
 
 }  // namespace
@@ -48,26 +55,15 @@ void NameTable::Clear() {
 void NameTable::LoadCharData(const NameService& service, std::optional<std::string_view> name_data,
                              std::optional<std::string_view> entity_data) {
     Clear();
-    // Room for the service's names, so the pool grows once or twice instead of twenty times.
-    pool_.reserve(1 << 20);
 
-    char buffer[NameService::kBufferSize] = {};
-    std::uint32_t previous = 0;  // runs of "Undefined" or "<Control>" share one copy
-    for (long cp = 0; cp < kCodePointCount; ++cp) {
-        if (const AlgorithmicRange* range = FindAlgorithmicRange(cp)) {
-            cp = range->last;
-            continue;
-        }
-        const std::size_t n =
-            std::min(service.GetUName(static_cast<char16_t>(cp), buffer), sizeof buffer);
-        const std::string_view name(buffer, n);
-        if (previous != 0 && Text(previous) == name) {
-            name_[cp] = previous;
-        } else {
-            name_[cp] = Store(name);
-            previous = name_[cp];
-        }
+    // The rows are ascending and apart, so asking for the stretches between them is the same as
+    // skipping each row's code points one by one, without testing every code point.
+    long first = 0;
+    for (const auto& range : kAlgorithmicRanges) {
+        NameFromService(service, first, range.first - 1);
+        first = range.last + 1;
     }
+    NameFromService(service, first, kCodePointCount - 1);
 
     for (const auto& fixed : kFixedControlNames)
         if (Name(fixed.code_point) == kControl) SetName(fixed.code_point, fixed.name);
@@ -78,6 +74,22 @@ void NameTable::LoadCharData(const NameService& service, std::optional<std::stri
     pool_.shrink_to_fit();
     scratch_.clear();
     scratch_.shrink_to_fit();
+}
+
+void NameTable::NameFromService(const NameService& service, long first, long last) {
+    char buffer[NameService::kBufferSize] = {};
+    std::uint32_t previous = 0;  // runs of "Undefined" or "<Control>" share one copy
+    for (long cp = first; cp <= last; ++cp) {
+        const std::size_t n =
+            std::min(service.GetUName(static_cast<char16_t>(cp), buffer), sizeof buffer);
+        const std::string_view name(buffer, n);
+        if (previous != 0 && Text(previous) == name) {
+            name_[cp] = previous;
+        } else {
+            name_[cp] = Store(name);
+            previous = name_[cp];
+        }
+    }
 }
 
 void NameTable::LoadCharData(const NameService& service, const CharDataFiles& files) {
@@ -115,20 +127,24 @@ void NameTable::SetName(long cp, std::string_view name) { name_[cp] = Store(name
 
 std::uint32_t NameTable::Store(std::string_view text) {
     if (text.empty()) return 0;
-    scratch_.clear();
-    AppendValidUtf8(scratch_, text);
+    // Service names are valid already; only text that is not gets the detour through scratch_.
+    if (!IsValidUtf8(text)) {
+        scratch_.clear();
+        AppendValidUtf8(scratch_, text);
+        text = scratch_;
+    }
     // Offsets are 32-bit; a pool of 4 GB only comes from a broken file, whose rest is dropped.
     constexpr std::size_t kLimit = std::numeric_limits<std::uint32_t>::max();
-    if (pool_.size() + scratch_.size() + 10 > kLimit) return 0;
+    if (pool_.size() + text.size() + 10 > kLimit) return 0;
     const auto offset = static_cast<std::uint32_t>(pool_.size());
     // Length first, seven bits per byte (names under 128 bytes take one byte).
-    std::size_t length = scratch_.size();
+    std::size_t length = text.size();
     while (length >= 0x80) {
         pool_.push_back(static_cast<char>(0x80 | (length & 0x7F)));
         length >>= 7;
     }
     pool_.push_back(static_cast<char>(length));
-    pool_.append(scratch_);
+    pool_.append(text);
     return offset;
 }
 

@@ -80,6 +80,7 @@ public:
 
 private:
     void Clear();
+    void NameFromService(const NameService& service, long first, long last);
     void SetName(long cp, std::string_view name);
     void ReadNameData(std::string_view text);
     void ReadEntityData(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -121,6 +122,13 @@ TEST_F(ReadDataFileTest, NoFileForMissingFoldersAndDevices) {
     EXPECT_EQ(ReadDataFile(""), std::nullopt);
     // A device would never end.
     EXPECT_EQ(ReadDataFile("/dev/zero"), std::nullopt);
+}
+
+TEST_F(ReadDataFileTest, NoFileWhenUnreadable) {
+    std::ofstream(dir_ / "locked.csv", std::ios::binary) << "0041,A\r\n";
+    std::filesystem::permissions(dir_ / "locked.csv", std::filesystem::perms::none);
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads files whatever their permissions";
+    EXPECT_EQ(ReadDataFile(dir_ / "locked.csv"), std::nullopt);
 }
 
 TEST_F(ReadDataFileTest, FollowsSymlinksToFilesButNotDangling) {
