@@ -116,7 +116,7 @@ void NameTable::ReadEntityData(std::string_view text) {
         const auto entry = ParseEntityLine(line);
         if (!entry) continue;
         const std::uint32_t offset = Store(entry->entities);
-        if (offset == 0) continue;  // nothing valid to keep
+        if (offset == 0) continue;  // the pool is full
         entities_[entry->code_point] = offset;
         // A later line for the same code point replaces the names but never clears the flag.
         if (entry->ie_flag) ie_flag_[entry->code_point] = true;

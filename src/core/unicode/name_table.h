@@ -42,7 +42,7 @@ inline constexpr std::array<AlgorithmicRange, 7> kAlgorithmicRanges = {{
 // the entity data file; read-only afterwards.
 //
 // All texts live in one pool (length-prefixed, valid UTF-8) and the records hold 32-bit offsets
-// into it, which keeps the table near 1.5 MB instead of 65,536 strings of their own.
+// into it, which keeps the table near 1.2 MB instead of 65,536 strings of their own.
 class NameTable {
 public:
     static constexpr long kCodePointCount = 0x10000;
