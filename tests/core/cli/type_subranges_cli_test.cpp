@@ -75,10 +75,24 @@ TEST(CliSubranges, CoverageChoosesRowsAndIcons) {
     EXPECT_EQ(RunCli("subranges --coverage ''").out, "");
 }
 
+TEST(CliSubranges, ListsWhatAFontCovers) {
+    const auto lines = Lines(RunCli("subranges --font 'DejaVu Sans'").out);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines[0], "D.0\t0000\t007F\t0\t1\tBasic Latin");
+    bool cyrillic = false, hangul = false;
+    for (const auto& line : lines) {
+        cyrillic = cyrillic || line.find("\tCyrillic") != std::string::npos;
+        hangul = hangul || line.find("Hangul Syllables") != std::string::npos;
+    }
+    EXPECT_TRUE(cyrillic);
+    EXPECT_FALSE(hangul);
+}
+
 TEST(CliSubranges, RejectsBadCoverageAndFont) {
     EXPECT_EQ(RunCli("subranges --coverage 0120").status, 2);
     EXPECT_EQ(RunCli("subranges --coverage " + std::string(129, '1')).status, 2);
-    EXPECT_EQ(RunCli("subranges --font 'DejaVu Sans'").status, 2);
+    EXPECT_EQ(RunCli("subranges --font 'No Such Family'").status, 2);
+    EXPECT_EQ(RunCli("subranges --font 'DejaVu Sans' --coverage 1").status, 2);
     EXPECT_EQ(RunCli("subranges extra").status, 2);
 }
 
