@@ -214,8 +214,9 @@ void LinkBox::Relayout() {
 }
 
 void LinkBox::ApplyColors() {
-    QPalette colors = tl_caption_->palette();
+    // Built from the control's own palette, so a theme change reaches every other role too.
     const QPalette& host = palette();
+    QPalette colors = host;
     colors.setColor(QPalette::Window, ColorFromValue(back_color_, host, QPalette::Window));
     const QColor fore = ColorFromValue(fore_color_, host, QPalette::WindowText);
     colors.setColor(QPalette::Active, QPalette::WindowText, fore);
