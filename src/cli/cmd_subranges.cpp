@@ -1,5 +1,49 @@
+#include <string>
+
+#include "base/text.h"
+#include "base/text_measure.h"
 #include "cli_common.h"
+#include "cli_fonts.h"
+#include "unicode/subrange_views.h"
 
 namespace glyphora::cli {
-int RunSubranges(const CliArgs&, std::ostream&) { throw UsageError{"command not available yet"}; }
+
+namespace {
+
+constexpr std::size_t kCoverageLength = 128;
+
+std::string RequireCoverage(const std::string& bits) {
+    if (bits.size() > kCoverageLength)
+        throw UsageError{"--coverage: at most 128 digits 0 or 1, got " +
+                         std::to_string(bits.size())};
+    if (bits.find_first_not_of("01") != std::string::npos)
+        throw UsageError{"--coverage: only the digits 0 and 1 are allowed: '" + bits + "'"};
+    return bits;
+}
+
+}  // namespace
+
+// subranges [--all] [--coverage BITS | --font FAMILY]: the Subranges list as the main window
+// would fill it, one line per listed subrange: key, first, last, bit, "Check" icon, name.
+int RunSubranges(const CliArgs& args, std::ostream& out) {
+    if (!args.operands.empty())
+        throw UsageError{"subranges takes no operands: '" + args.operands.front() + "'"};
+    const auto font = args.Option("--font");
+    if (font && args.Option("--coverage"))
+        throw UsageError{"--font and --coverage exclude each other"};
+    const std::string coverage =
+        font ? CoverageOfFamily(*font)
+             : RequireCoverage(
+                   args.Option("--coverage").value_or(std::string(kCoverageLength, '1')));
+
+    SubrangeViews views;
+    FillSubranges(views, args.Has("--all"), coverage, FixedWidthMeasure{});
+    for (const ListItem& item : views.list.items) {
+        const long first = KeyNumber(item.key).value_or(0);
+        out << item.key << '\t' << Hex4(first) << '\t' << Hex4(item.tag) << '\t' << item.sub_item
+            << '\t' << (item.check ? 1 : 0) << '\t' << Utf16ToUtf8(item.text) << '\n';
+    }
+    return 0;
+}
+
 }  // namespace glyphora::cli

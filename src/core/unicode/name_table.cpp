@@ -1,0 +1,221 @@
+#include "unicode/name_table.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "base/valid_utf8.h"
+#include "unicode/char_data_file.h"
+
+namespace glyphora {
+
+namespace {
+
+struct FixedName {
+    long code_point;
+    std::string_view name;
+};
+
+// C1 controls whose names the service does not know; they replace only "<Control>".
+constexpr std::array<FixedName, 4> kFixedControlNames = {{
+    {0x0080, "Padding Character"},
+    {0x0081, "High Octet Preset"},
+    {0x0084, "Index"},
+    {0x0099, "Single Graphic Character Introducer"},
+}};
+
+constexpr std::string_view kControl = "<Control>";
+constexpr std::string_view kUndefined = "Undefined";
+
+const AlgorithmicRange* FindAlgorithmicRange(long cp) {
+    for (const auto& range : kAlgorithmicRanges)
+        if (cp >= range.first && cp <= range.last) return &range;
+    return nullptr;
+}
+
+constexpr bool AscendingAndApart() {
+    for (std::size_t i = 1; i < kAlgorithmicRanges.size(); ++i)
+        if (kAlgorithmicRanges[i].first <= kAlgorithmicRanges[i - 1].last) return false;
+    return true;
+}
+static_assert(AscendingAndApart(), "LoadCharData walks the gaps between the rows");
+
+bool InPlane(long cp) { return cp >= 0 && cp < NameTable::kCodePointCount; }
+
+}  // namespace
+
+NameTable::NameTable() { Clear(); }
+
+void NameTable::Clear() {
+    name_.assign(kCodePointCount, 0);
+    entities_.assign(kCodePointCount, 0);
+    ie_flag_.assign(kCodePointCount, false);
+    pool_.assign(1, '\0');
+}
+
+void NameTable::LoadCharData(const NameService& service, std::optional<std::string_view> name_data,
+                             std::optional<std::string_view> entity_data) {
+    Clear();
+
+    // The rows are ascending and apart, so asking for the stretches between them is the same as
+    // skipping each row's code points one by one, without testing every code point.
+    long first = 0;
+    for (const auto& range : kAlgorithmicRanges) {
+        NameFromService(service, first, range.first - 1);
+        first = range.last + 1;
+    }
+    NameFromService(service, first, kCodePointCount - 1);
+
+    for (const auto& fixed : kFixedControlNames)
+        if (Name(fixed.code_point) == kControl) SetName(fixed.code_point, fixed.name);
+
+    if (name_data) ReadNameData(*name_data);
+    if (entity_data) ReadEntityData(*entity_data);
+
+    pool_.shrink_to_fit();
+    scratch_.clear();
+    scratch_.shrink_to_fit();
+}
+
+void NameTable::NameFromService(const NameService& service, long first, long last) {
+    char buffer[NameService::kBufferSize] = {};
+    std::uint32_t previous = 0;  // runs of "Undefined" or "<Control>" share one copy
+    for (long cp = first; cp <= last; ++cp) {
+        const std::size_t n =
+            std::min(service.GetUName(static_cast<char16_t>(cp), buffer), sizeof buffer);
+        const std::string_view name(buffer, n);
+        if (previous != 0 && Text(previous) == name) {
+            name_[cp] = previous;
+        } else {
+            name_[cp] = Store(name);
+            previous = name_[cp];
+        }
+    }
+}
+
+void NameTable::LoadCharData(const NameService& service, const CharDataFiles& files) {
+    const std::optional<std::string> name_data = ReadDataFile(files.name_file);
+    const std::optional<std::string> entity_data = ReadDataFile(files.entity_file);
+    LoadCharData(service, name_data ? std::optional<std::string_view>(*name_data) : std::nullopt,
+                 entity_data ? std::optional<std::string_view>(*entity_data) : std::nullopt);
+}
+
+void NameTable::ReadNameData(std::string_view text) {
+    std::string_view line;
+    while (TakeLine(text, line)) {
+        const auto entry = ParseNameLine(line);
+        if (!entry) continue;
+        // The file only fills gaps: a name the service gave is never replaced.
+        const std::string_view current = Name(entry->code_point);
+        if (current.empty() || current == kUndefined) SetName(entry->code_point, entry->name);
+    }
+}
+
+void NameTable::ReadEntityData(std::string_view text) {
+    std::string_view line;
+    while (TakeLine(text, line)) {
+        const auto entry = ParseEntityLine(line);
+        if (!entry) continue;
+        const std::uint32_t offset = Store(entry->entities);
+        if (offset == 0) continue;  // the pool is full
+        entities_[entry->code_point] = offset;
+        // A later line for the same code point replaces the names but never clears the flag.
+        if (entry->ie_flag) ie_flag_[entry->code_point] = true;
+    }
+}
+
+void NameTable::SetName(long cp, std::string_view name) { name_[cp] = Store(name); }
+
+std::uint32_t NameTable::Store(std::string_view text) {
+    if (text.empty()) return 0;
+    // Service names are valid already; only text that is not gets the detour through scratch_.
+    if (!IsValidUtf8(text)) {
+        scratch_.clear();
+        AppendValidUtf8(scratch_, text);
+        text = scratch_;
+    }
+    // Offsets are 32-bit; a pool of 4 GB only comes from a broken file, whose rest is dropped.
+    constexpr std::size_t kLimit = std::numeric_limits<std::uint32_t>::max();
+    if (pool_.size() + text.size() + 10 > kLimit) return 0;
+    const auto offset = static_cast<std::uint32_t>(pool_.size());
+    // Length first, seven bits per byte (names under 128 bytes take one byte).
+    std::size_t length = text.size();
+    while (length >= 0x80) {
+        pool_.push_back(static_cast<char>(0x80 | (length & 0x7F)));
+        length >>= 7;
+    }
+    pool_.push_back(static_cast<char>(length));
+    pool_.append(text);
+    return offset;
+}
+
+std::string_view NameTable::Text(std::uint32_t offset) const {
+    std::size_t length = 0;
+    int shift = 0;
+    std::size_t at = offset;
+    for (;;) {
+        const auto byte = static_cast<unsigned char>(pool_[at++]);
+        length |= static_cast<std::size_t>(byte & 0x7F) << shift;
+        if (byte < 0x80) break;
+        shift += 7;
+    }
+    return std::string_view(pool_).substr(at, length);
+}
+
+std::string_view NameTable::CharName(long cp) const {
+    const std::string_view stored = Name(cp);
+    if (!stored.empty()) return stored;
+    if (const AlgorithmicRange* range = FindAlgorithmicRange(cp)) return range->name;
+    return {};
+}
+
+std::string_view NameTable::Name(long cp) const {
+    return InPlane(cp) ? Text(name_[cp]) : std::string_view{};
+}
+
+long NameTable::Code(long cp) const {
+    // The loader sets Code together with non-empty entities and never clears either.
+    return InPlane(cp) && entities_[cp] != 0 ? cp : 0;
+}
+
+int NameTable::IEFlag(long cp) const { return InPlane(cp) && ie_flag_[cp] ? 1 : 0; }
+
+std::string_view NameTable::Entities(long cp) const {
+    return InPlane(cp) ? Text(entities_[cp]) : std::string_view{};
+}
+
+std::vector<std::string_view> NameTable::EntityNames(long cp) const {
+    std::vector<std::string_view> names;
+    std::string_view rest = Entities(cp);
+    while (!rest.empty()) {
+        const std::size_t comma = rest.find(',');
+        const std::string_view name = rest.substr(0, comma);
+        if (!name.empty()) names.push_back(name);
+        if (comma == std::string_view::npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+    return names;
+}
+
+std::optional<long> NameTable::FindEntity(std::string_view name, long from, long to) const {
+    if (name.empty()) return std::nullopt;
+    from = std::max(from, 0L);
+    to = std::min(to, kCodePointCount - 1);
+    for (long cp = from; cp <= to; ++cp) {
+        if (entities_[cp] == 0) continue;
+        std::string_view rest = Text(entities_[cp]);
+        for (;;) {
+            const std::size_t comma = rest.find(',');
+            if (rest.substr(0, comma) == name) return cp;
+            if (comma == std::string_view::npos) break;
+            rest.remove_prefix(comma + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+std::size_t NameTable::MemoryBytes() const {
+    return name_.capacity() * sizeof(std::uint32_t) + entities_.capacity() * sizeof(std::uint32_t) +
+           ie_flag_.capacity() / 8 + pool_.capacity() + scratch_.capacity();
+}
+
+}  // namespace glyphora

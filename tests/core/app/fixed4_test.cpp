@@ -1,0 +1,97 @@
+#include "app/fixed4.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace glyphora {
+namespace {
+
+constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
+
+TEST(Fixed4, ParseLeadingReadsTheLeadingNumber) {
+    struct Case {
+        const char* text;
+        std::int64_t scaled;
+    } cases[] = {
+        {"5", 50000},
+        {"  -12abc", -120000},
+        {"\t\r\n 7", 70000},
+        {"+3", 30000},
+        {".5", 5000},
+        {"-.25", -2500},
+        {"5.", 50000},
+        {"12.3.4", 123000},
+        {"16777215", 167772150000},
+        {"1e3", 10000},  // no exponent
+        {"&HFF", 0},     // no hexadecimal prefix
+        {"abc", 0},
+        {"", 0},
+        {"-", 0},
+        {".", 0},
+        {"- 5", 0},
+        {"1.23456", 12346},      // fifth decimal above 5 rounds up
+        {"1.00005", 10000},      // exactly half: to the even neighbour
+        {"1.00015", 10002},      // exactly half: to the even neighbour
+        {"1.000050001", 10001},  // more than half
+        {"-1.00015", -10002},
+        {"922337203685477.5807", kMax},
+        {"99999999999999999999", kMax},
+        {"-99999999999999999999", -kMax},
+        {"922337203685477.58079", kMax},  // rounding up past the end saturates too
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Fixed4::ParseLeading(c.text).Scaled(), c.scaled) << c.text;
+    }
+}
+
+TEST(Fixed4, ToTextWritesPlainDecimalText) {
+    struct Case {
+        std::int64_t scaled;
+        const char* text;
+    } cases[] = {
+        {0, "0"},
+        {50000, "5"},
+        {-120000, "-12"},
+        {5000, "0.5"},
+        {-2500, "-0.25"},
+        {31416, "3.1416"},
+        {1, "0.0001"},
+        {-1, "-0.0001"},
+        {kMax, "922337203685477.5807"},
+        {kMin, "-922337203685477.5808"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Fixed4::FromScaled(c.scaled).ToText(), c.text) << c.scaled;
+        if (c.scaled != kMin) {
+            EXPECT_EQ(Fixed4::ParseLeading(c.text).Scaled(), c.scaled) << c.text;
+        }
+    }
+}
+
+TEST(Fixed4, RoundsHalfToEvenWhenMadeAWholeNumber) {
+    struct Case {
+        std::int64_t scaled;
+        std::int64_t whole;
+    } cases[] = {
+        {25000, 2}, {35000, 4},   {-25000, -2}, {-35000, -4}, {25001, 3},
+        {24999, 2}, {-24999, -2}, {4999, 0},    {5000, 0},    {15000, 2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Fixed4::FromScaled(c.scaled).RoundToInteger(), c.whole) << c.scaled;
+    }
+}
+
+TEST(Fixed4, WholeNumbersSaturateInsteadOfOverflowing) {
+    EXPECT_EQ(Fixed4(kMax).Scaled(), kMax);
+    EXPECT_EQ(Fixed4(kMin).Scaled(), kMin);
+    EXPECT_EQ(Fixed4(std::int64_t{3000000000}).ToInt32(), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(Fixed4(std::int64_t{-3000000000}).ToInt32(),
+              std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(Fixed4(true), Fixed4(1));
+    EXPECT_LT(Fixed4(-1), Fixed4::FromScaled(1));
+}
+
+}  // namespace
+}  // namespace glyphora

@@ -1,0 +1,226 @@
+#include "copy/code_page_converter.h"
+
+#include <gtest/gtest.h>
+#include <iconv.h>
+#include <locale.h>
+
+#include <string>
+
+#include "base/text.h"
+#include "copy/ansi_code_page.h"
+#include "copy/code_page_list.h"
+
+namespace glyphora {
+namespace {
+
+bool IsSurrogate(char32_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+// glibc's own UTF-7 and CP1252 decoders serve as independent references.
+class IconvDecoder {
+public:
+    explicit IconvDecoder(const char* from) : cd_(iconv_open("UTF-16LE", from)) {}
+    ~IconvDecoder() {
+        if (valid()) iconv_close(cd_);
+    }
+    bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
+
+    std::optional<std::u16string> Decode(const std::string& bytes) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        std::string in = bytes;
+        std::string out(bytes.size() * 2 + 16, '\0');
+        char* in_ptr = in.data();
+        std::size_t in_left = in.size();
+        char* out_ptr = out.data();
+        std::size_t out_left = out.size();
+        if (iconv(cd_, &in_ptr, &in_left, &out_ptr, &out_left) == static_cast<std::size_t>(-1))
+            return std::nullopt;
+        std::u16string text;
+        for (char* p = out.data(); p + 1 < out_ptr; p += 2)
+            text.push_back(static_cast<char16_t>(static_cast<unsigned char>(p[0]) |
+                                                 static_cast<unsigned char>(p[1]) << 8));
+        return text;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+TEST(CodePageConverter, EveryRowConvertsWhatItHasAndBestFitsOrMarksWhatItLacks) {
+    const struct {
+        int row;
+        char16_t has;
+        const char* has_bytes;
+        char16_t lacks;
+        const char* lacks_bytes;
+    } cases[] = {
+        {0, u'\u0E01', "\xA1", u'\u4E00', "?"},      // Thai ko kai
+        {1, u'\u3042', "\x82\xA0", u'\u0E01', "?"},  // Hiragana a
+        {2, u'\uAC00', "\xB0\xA1", u'\u0E01', "?"},  // Hangul ga
+        {3, u'\uAC00', "\x88\x61", u'\u0E01', "?"},  // Hangul ga in Johab
+        {4, u'\u4E2D', "\xD6\xD0", u'\u0E01', "?"},  // zhong, GBK
+        {5, u'\u4E2D', "\xA4\xA4", u'\u0E01', "?"},  // zhong, Big5
+        {6, u'\u0141', "\xA3", u'\u0100', "A"},      // Ł; Ā fits as A
+        {7, u'\u0416', "\xC6", u'\u00E9', "e"},      // Ж; é fits as e
+        {8, u'\u20AC', "\x80", u'\u0100', "A"},      // €; Ā fits as A
+        {9, u'\u03A9', "\xD9", u'\u0416', "?"},      // Ω
+        {10, u'\u011F', "\xF0", u'\u0100', "A"},     // ğ
+        {11, u'\u05D0', "\xE0", u'\u0416', "?"},     // alef
+        {12, u'\u0627', "\xC7", u'\u0E01', "?"},     // alef
+        {13, u'\u0101', "\xE2", u'\u0416', "?"},     // ā
+        {14, u'\u20AB', "\xFE", u'\u4E00', "?"},     // dong sign
+        {15, u'\uF041', "A", u'\u0416', "?"},        // Symbol
+    };
+    CodePageConverter converter;
+    for (const auto& c : cases) {
+        const int code_page = kCodePageList[c.row].code_page;
+        EXPECT_EQ(converter.ConvertToCodePage(std::u16string(1, c.has), code_page), c.has_bytes)
+            << kCodePageList[c.row].name;
+        EXPECT_EQ(converter.ConvertToCodePage(std::u16string(1, c.lacks), code_page), c.lacks_bytes)
+            << kCodePageList[c.row].name;
+        EXPECT_EQ(converter.ConvertToCodePage(u"A", code_page), "A");
+        EXPECT_EQ(converter.ConvertToCodePage(u"\xD800", code_page), "?");
+        EXPECT_EQ(converter.ConvertToCodePage(u"", code_page), "");
+    }
+}
+
+TEST(CodePageConverter, VietnameseDecomposesWhatItHasNoPrecomposedByteFor) {
+    CodePageConverter converter;
+    EXPECT_EQ(converter.ConvertToCodePage(u"\u1EA0", 1258), "A\xF2");  // A with dot below
+}
+
+TEST(CodePageConverter, SymbolKeepsTheLowByteOfItsTwoRanges) {
+    const struct {
+        char16_t c;
+        const char* bytes;
+    } cases[] = {
+        {0xF020, " "},    {0xF0FF, "\xFF"}, {0xF01F, "?"}, {0xF100, "?"}, {0x0020, " "},
+        {0x00FF, "\xFF"}, {0x001F, "?"},    {0x0100, "?"}, {0x0000, "?"}, {0xF0E9, "\xE9"},
+    };
+    CodePageConverter converter;
+    for (const auto& c : cases)
+        EXPECT_EQ(converter.ConvertToCodePage(std::u16string(1, c.c), kSymbolCodePage), c.bytes)
+            << Hex4(c.c);
+}
+
+TEST(CodePageConverter, Utf8MatchesRfc3629AndReplacesLoneSurrogates) {
+    CodePageConverter converter;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        const std::u16string unit(1, static_cast<char16_t>(c));
+        const std::string expected = IsSurrogate(c) ? "\xEF\xBF\xBD" : Utf16ToUtf8(unit);
+        ASSERT_EQ(converter.ConvertToCodePage(unit, kUtf8CodePage), expected) << Hex4(c);
+    }
+    EXPECT_EQ(converter.ConvertToCodePage(std::u16string(1, u'\0'), kUtf8CodePage),
+              std::string(1, '\0'));
+}
+
+TEST(CodePageConverter, Utf7RoundTripsEveryCharacterAloneAndJoined) {
+    CodePageConverter converter;
+    IconvDecoder decoder("UTF-7");
+    ASSERT_TRUE(decoder.valid());
+    std::u16string all;
+    std::string joined;
+    for (char32_t c = 0; c <= 0xFFFF; ++c) {
+        if (IsSurrogate(c)) continue;  // glibc refuses lone surrogates; checked below
+        const std::u16string unit(1, static_cast<char16_t>(c));
+        const std::string bytes = converter.ConvertToCodePage(unit, kUtf7CodePage);
+        for (char b : bytes) ASSERT_LT(static_cast<unsigned char>(b), 0x80) << Hex4(c);
+        ASSERT_EQ(decoder.Decode(bytes), unit) << Hex4(c) << " " << bytes;
+        all += unit;
+        joined += bytes;
+    }
+    EXPECT_EQ(converter.ConvertToCodePage(all, kUtf7CodePage), joined);
+    EXPECT_EQ(decoder.Decode(joined), all);
+}
+
+TEST(CodePageConverter, Utf7WritesSetDDirectlyAndShiftsTheRest) {
+    const struct {
+        std::u16string text;
+        const char* bytes;
+    } cases[] = {
+        {u"Hi Mom -:)-", "Hi Mom -:)-"},
+        {u"+", "+-"},
+        {u"!", "+ACE-"},
+        {u"~", "+AH4-"},
+        {u"\u65E5\u672C", "+ZeU-+Zyw-"},
+        {u"\xDFFF", "+3/8-"},
+        {u"\r\n\t", "\r\n\t"},
+    };
+    CodePageConverter converter;
+    for (const auto& c : cases)
+        EXPECT_EQ(converter.ConvertToCodePage(c.text, kUtf7CodePage), c.bytes) << c.bytes;
+}
+
+TEST(CodePageConverter, AnsiCodePageIsWindows1252WithItsFiveGapsFilled) {
+    CodePageConverter converter;
+    std::string all_bytes;
+    for (int b = 0; b < 256; ++b) all_bytes.push_back(static_cast<char>(b));
+    const std::u16string text = AnsiBytesToText(all_bytes);
+    EXPECT_EQ(converter.ConvertToCodePage(text, kAnsiCodePage), all_bytes);
+    EXPECT_EQ(converter.ConvertToCodePage(text, 1252), all_bytes);
+    // Characters outside it fit like in code page 1252.
+    EXPECT_EQ(converter.ConvertToCodePage(u"\u0100\u4E00", kAnsiCodePage), "A?");
+}
+
+TEST(CodePageConverter, TransliterationIgnoresTheThreadLocale) {
+    locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    ASSERT_NE(c_locale, nullptr);
+    const locale_t previous = uselocale(c_locale);
+    CodePageConverter converter;
+    const std::string fitted = converter.ConvertToCodePage(u"\u0100", 1250);
+    uselocale(previous);
+    freelocale(c_locale);
+    EXPECT_EQ(fitted, "A");
+}
+
+TEST(CodePageConverter, MarksCharactersTransliteratedToNothing) {
+    CodePageConverter converter;
+    EXPECT_EQ(converter.ConvertToCodePage(u"\u0301", 1251), "?");  // combining acute
+}
+
+TEST(CodePageConverter, UnknownCodePagesGiveNothing) {
+    CodePageConverter converter;
+    for (int code_page : {1, 437, 1259, 65002, -1}) {
+        EXPECT_FALSE(CodePageConverter::IsKnownCodePage(code_page));
+        EXPECT_EQ(converter.ConvertToCodePage(u"A\u00E9", code_page), "") << code_page;
+    }
+    for (const CodePageRow& row : kCodePageList)
+        EXPECT_TRUE(CodePageConverter::IsKnownCodePage(row.code_page)) << row.name;
+}
+
+TEST(CodePageConverter, MovedFromConverterStillConverts) {
+    CodePageConverter first;
+    EXPECT_EQ(first.ConvertToCodePage(u"\u0416", 1251), "\xC6");
+    CodePageConverter second = std::move(first);
+    EXPECT_EQ(second.ConvertToCodePage(u"\u0416", 1251), "\xC6");
+    EXPECT_EQ(first.ConvertToCodePage(u"\u0416", 1251), "\xC6");  // NOLINT(bugprone-use-after-move)
+}
+
+TEST(AnsiCodePage, EveryByteHasOneCharacterAndBack) {
+    IconvDecoder cp1252("CP1252");
+    ASSERT_TRUE(cp1252.valid());
+    std::u16string seen;
+    for (int b = 0; b < 256; ++b) {
+        const auto byte = static_cast<unsigned char>(b);
+        const char16_t c = AnsiByteToChar(byte);
+        EXPECT_EQ(AnsiCharToByte(c), byte) << b;
+        EXPECT_EQ(seen.find(c), std::u16string::npos) << b;
+        seen.push_back(c);
+        const auto reference = cp1252.Decode(std::string(1, static_cast<char>(byte)));
+        if (reference)
+            EXPECT_EQ(*reference, std::u16string(1, c)) << b;
+        else
+            EXPECT_EQ(c, byte) << b;  // the five gaps stand for the C1 control of their value
+    }
+    for (char16_t gap : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
+        EXPECT_EQ(AnsiCharToByte(gap), static_cast<unsigned char>(gap));
+}
+
+TEST(AnsiCodePage, TextOfOtherCharactersIsNoByteString) {
+    EXPECT_EQ(TextToAnsiBytes(u"A\u20AC\u0081"), std::string("A\x80\x81"));
+    EXPECT_EQ(TextToAnsiBytes(u"A\u0100"), std::nullopt);
+    EXPECT_EQ(TextToAnsiBytes(u"\u0080"), std::nullopt);  // the C1 control 0x80 is not a gap
+    EXPECT_EQ(AnsiBytesToText(""), u"");
+}
+
+}  // namespace
+}  // namespace glyphora

@@ -1,0 +1,205 @@
+#include "fonts/font_table.h"
+
+#include <gtest/gtest.h>
+
+#include "base/text.h"
+#include "fonts/coverage_string.h"
+#include "fonts/fixed_font_source.h"
+
+namespace glyphora {
+namespace {
+
+constexpr std::array<std::uint32_t, 4> kLatin = {0x7, 0, 0, 0};
+constexpr std::array<std::uint32_t, 4> kCyrillic = {0x200, 0, 0, 0};
+
+EnumeratedFace Report(std::string family, std::string full,
+                      std::array<std::uint32_t, 4> subset = kLatin, int type = kTrueTypeKind) {
+    return EnumeratedFace{std::move(family), std::move(full), type, subset};
+}
+
+std::vector<std::string> Texts(const ListViewModel& list) {
+    std::vector<std::string> texts;
+    for (const ListItem& item : list.items) texts.push_back(Utf16ToUtf8(item.text));
+    return texts;
+}
+
+std::vector<std::string> Keys(const ListViewModel& list) {
+    std::vector<std::string> keys;
+    for (const ListItem& item : list.items) keys.push_back(item.key);
+    return keys;
+}
+
+TEST(CoverageString, PutsBitKAtPositionKWordZeroFirstLowBitFirst) {
+    EXPECT_EQ(CoverageString({}), std::string(128, '0'));
+    const std::string coverage = CoverageString({0x80000201u, 0x1u, 0x0u, 0x80000000u});
+    std::string expected(128, '0');
+    for (int bit : {0, 9, 31, 32, 127}) expected[bit] = '1';
+    EXPECT_EQ(coverage, expected);
+}
+
+class FontTableTest : public ::testing::Test {
+protected:
+    FixedFontSource source_;
+    FontTable table_;
+    ListViewModel list_;
+    FixedWidthMeasure measure_{7};
+
+    void Enumerate(const std::vector<EnumeratedFace>& reports) {
+        for (const auto& report : reports)
+            EXPECT_TRUE(table_.AddEnumeratedFont(report, list_, measure_));
+    }
+};
+
+TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOne) {
+    source_.installed = {{{kTrueTypeKind, "Cambria & Cambria Math & Cambria Bold", " cambria.ttc "},
+                          {kTrueTypeKind, "Arial", "arial.ttf"}}};
+    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    ASSERT_EQ(table_.Records().size(), 5u);
+    EXPECT_EQ(table_.Record(0), nullptr);
+    EXPECT_EQ(table_.Record(5), nullptr);
+    const char* faces[] = {"Cambria", "Cambria Math", "Cambria Bold", "Arial"};
+    for (long i = 1; i <= 4; ++i) {
+        ASSERT_NE(table_.Record(i), nullptr);
+        EXPECT_EQ(table_.Record(i)->face_name, faces[i - 1]);
+        EXPECT_EQ(table_.Record(i)->kind, kTrueTypeKind);
+        EXPECT_TRUE(table_.Record(i)->coverage.empty());
+    }
+    EXPECT_EQ(table_.Record(3)->file_name, "cambria.ttc") << "trimmed";
+    EXPECT_EQ(table_.Record(4)->file_name, "arial.ttf");
+
+    // Each face is listed once it is reported; the one never reported is not.
+    Enumerate({Report("Cambria Math", "Cambria Math", kCyrillic), Report("Cambria", "Cambria"),
+               Report("Arial", "Arial")});
+    EXPECT_EQ(Texts(list_), (std::vector<std::string>{"Arial", "Cambria", "Cambria Math"}));
+    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.4", "D.1", "D.2"}));
+    EXPECT_EQ(table_.Record(2)->coverage, CoverageString(kCyrillic));
+    EXPECT_TRUE(table_.Record(3)->coverage.empty());
+}
+
+TEST_F(FontTableTest, KindFilterSkipsOtherEntries) {
+    source_.installed = {{{kOtherFontKind, "Courier", "coure.fon"},
+                          {kTrueTypeKind, "Arial", "arial.ttf"},
+                          {2, "Modern", "modern.fon"}}};
+    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    ASSERT_EQ(table_.Records().size(), 2u);
+    EXPECT_EQ(table_.Record(1)->face_name, "Arial");
+
+    table_.LoadRegistryFonts(source_, 0);
+    ASSERT_EQ(table_.Records().size(), 4u) << "no filter keeps every entry, the table is rebuilt";
+    EXPECT_EQ(table_.Record(1)->kind, kOtherFontKind);
+    EXPECT_EQ(table_.Record(3)->face_name, "Modern");
+}
+
+TEST_F(FontTableTest, UnreadableListLeavesTheTableAsItWas) {
+    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    EXPECT_EQ(table_.Records().size(), 1u) << "a readable, empty list gives index 0 only";
+
+    source_.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"}}};
+    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    source_.installed = std::nullopt;
+    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    ASSERT_EQ(table_.Records().size(), 2u);
+    EXPECT_EQ(table_.Record(1)->face_name, "Arial");
+
+    FontTable never_loaded;
+    never_loaded.LoadRegistryFonts(source_, kTrueTypeKind);
+    EXPECT_TRUE(never_loaded.Records().empty());
+    EXPECT_TRUE(never_loaded.AddEnumeratedFont(Report("Arial", "Arial"), list_, measure_));
+    EXPECT_TRUE(list_.items.empty());
+}
+
+TEST_F(FontTableTest, FamilyReportedForTenCharacterSetsIsListedOnceWithTheFirstCoverage) {
+    source_.installed = {{{kTrueTypeKind, "Arial Bold", "arialbd.ttf"},
+                          {kTrueTypeKind, "Arial", "arial.ttf"},
+                          {kTrueTypeKind, "Tahoma", "tahoma.ttf"}}};
+    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    for (std::uint32_t charset = 0; charset < 10; ++charset) {
+        // Matched through the full name, and through the family name alone.
+        Enumerate({Report("Arial", "Arial", {charset == 0 ? 0x7u : 0x200u, charset, 0, 0}),
+                   Report("Tahoma", "Tahoma Regular", {charset + 1, 0, 0, 0})});
+    }
+    EXPECT_EQ(Texts(list_), (std::vector<std::string>{"Arial", "Tahoma"}));
+    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.2", "D.3"}));
+    EXPECT_EQ(table_.Record(2)->coverage, CoverageString({0x7u, 0, 0, 0}));
+    EXPECT_EQ(table_.Record(3)->coverage, CoverageString({1, 0, 0, 0}));
+    EXPECT_TRUE(table_.Record(1)->coverage.empty());
+}
+
+TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
+    source_.installed = {{{kTrueTypeKind, "Gill", "gill1.ttf"},
+                          {kTrueTypeKind, "Gill Sans", "gill2.ttf"},
+                          {kTrueTypeKind, "Gill", "gill3.ttf"},
+                          {kTrueTypeKind, "Gill Sans", "gill4.ttf"},
+                          {kTrueTypeKind, "Lucida", "lucida.ttf"}}};
+    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    // The full name wins over the family name, and the first record of that name is taken.
+    Enumerate({Report("Gill", "Gill Sans")});
+    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.2"}));
+    EXPECT_FALSE(table_.Record(2)->coverage.empty());
+    EXPECT_TRUE(table_.Record(4)->coverage.empty());
+
+    // Without a full-name match: the last record of the family, while it has no coverage.
+    list_.Clear();
+    Enumerate({Report("Gill", "Gill Regular", kCyrillic)});
+    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.3"}));
+    EXPECT_EQ(table_.Record(3)->coverage, CoverageString(kCyrillic));
+    EXPECT_TRUE(table_.Record(1)->coverage.empty()) << "an earlier record is not taken instead";
+
+    list_.Clear();
+    Enumerate({Report("Gill", "Gill Italic")});
+    EXPECT_TRUE(list_.items.empty()) << "the family's last record already has its coverage";
+
+    Enumerate({Report("Verdana", "Verdana")});
+    EXPECT_TRUE(list_.items.empty()) << "a family the installed list does not name";
+    Enumerate({Report("Lucida", "Lucida", kLatin, 1), Report("Lucida", "Lucida", kLatin, 2)});
+    EXPECT_TRUE(list_.items.empty()) << "not a TrueType face";
+    EXPECT_TRUE(table_.Record(5)->coverage.empty());
+}
+
+TEST_F(FontTableTest, ListsFamiliesInCaseInsensitiveOrderWithTheirRecordKeys) {
+    source_.installed = {{{kTrueTypeKind, "verdana", "v.ttf"},
+                          {kTrueTypeKind, "Arial", "a.ttf"},
+                          {kTrueTypeKind, "Zapf", "z.ttf"},
+                          {kTrueTypeKind, "Verdana", "v2.ttf"},
+                          {kTrueTypeKind, "MS Gothic", "m.ttf"}}};
+    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    list_.items.push_back({"D.99", u"Courier", 0, 0, false});  // already listed and selected
+    list_.selected = 0;
+    Enumerate({Report("Zapf", "Zapf"), Report("verdana", "verdana"), Report("Arial", "Arial"),
+               Report("Verdana", "Verdana"), Report("MS Gothic", "MS Gothic")});
+    EXPECT_EQ(Texts(list_), (std::vector<std::string>{"Arial", "Courier", "MS Gothic", "Verdana",
+                                                      "verdana", "Zapf"}));
+    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.2", "D.99", "D.5", "D.4", "D.1", "D.3"}));
+    EXPECT_EQ(list_.selected, 1u) << "the selection stays on its item";
+}
+
+TEST_F(FontTableTest, ColumnGrowsToTheWidestNamePlusTwelve) {
+    source_.installed = {{{kTrueTypeKind, "Arial & Lucida Sans Unicode & Tahoma", "x.ttc"}}};
+    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    list_.column_width = 60;
+    Enumerate({Report("Arial", "Arial")});
+    EXPECT_EQ(list_.column_width, 60) << "5 * 7 + 12 = 47 is narrower: the column stays";
+    Enumerate({Report("Lucida Sans Unicode", "Lucida Sans Unicode"), Report("Tahoma", "Tahoma")});
+    EXPECT_EQ(list_.column_width, 19 * 7 + 12);
+}
+
+TEST(BuildFontList, RunsBothPassesOnACleanList) {
+    FixedFontSource source;
+    source.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"},
+                         {kOtherFontKind, "Courier", "coure.fon"},
+                         {kTrueTypeKind, "Symbol", "symbol.ttf"}}};
+    source.reports = {Report("Symbol", "Symbol", {0, 0, 0, 0x80000000u}),
+                      Report("Courier", "Courier", kLatin, 1), Report("Arial", "Arial")};
+    FontTable table;
+    ListViewModel list;
+    list.items.push_back({"D.1", u"stale", 0, 0, false});
+    list.view_width = 200;
+    BuildFontList(source, FixedWidthMeasure{7}, table, list);
+    EXPECT_EQ(Texts(list), (std::vector<std::string>{"Arial", "Symbol"}));
+    EXPECT_EQ(Keys(list), (std::vector<std::string>{"D.1", "D.2"}));
+    EXPECT_EQ(list.column_width, 196);
+    EXPECT_EQ(table.Record(2)->coverage.back(), '1');
+}
+
+}  // namespace
+}  // namespace glyphora
