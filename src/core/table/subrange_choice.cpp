@@ -127,6 +127,8 @@ bool MainWindowModel::GoToCodePoint(long cp) {
         ChooseSubrange(target);
         FillPage(cp);
         SelectCell(current_cell_ + static_cast<int>(cp % 16));
+        // The thumb follows the character, as it does for the keys.
+        SyncScrollBar(cp);
     }
     if (found) return true;
     message_panel_ =

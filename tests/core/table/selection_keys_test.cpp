@@ -68,6 +68,7 @@ TEST_F(Selection, ViewPatternForMarksAndOverhangs) {
 TEST_F(Selection, MessageStaysForQuietRefreshesOnly) {
     ShowAll(true);
     M().SetMessage(u"hello");
+    M().TableFocusGained();  // the focus the last selection asked for
     M().TableFocusLost();
     M().TableFocusGained();  // the user tabbed in: quiet refresh
     EXPECT_EQ(M().MessagePanel(), u"hello");
