@@ -45,6 +45,7 @@ struct Command {
     std::set<std::string> value_options;  // options that take a value
     std::set<std::string> flag_options;   // options without a value
     const char* usage;
+    bool raw = false;  // every word after the command is an operand, in order
 };
 
 // Each command file defines its commands; main lists them.
@@ -55,5 +56,6 @@ int RunEntity(const CliArgs& args, std::ostream& out);
 int RunSubranges(const CliArgs& args, std::ostream& out);
 int RunFonts(const CliArgs& args, std::ostream& out);
 int RunGlyphs(const CliArgs& args, std::ostream& out);
+int RunPage(const CliArgs& args, std::ostream& out);
 
 }  // namespace glyphora::cli

@@ -19,6 +19,8 @@ const std::vector<Command>& Commands() {
          "subranges [--all] [--coverage BITS | --font FAMILY]   the Subranges list"},
         {"fonts", RunFonts, {"--covering"}, {}, "fonts [--covering CODE]   installed font families"},
         {"glyphs", RunGlyphs, {}, {}, "glyphs FAMILY          glyph ranges of a family"},
+        {"page", RunPage, {}, {},
+         "page [ACTION...] [--json]   drive the character table (see README)", true},
     };
     return commands;
 }
@@ -34,6 +36,10 @@ CliArgs Parse(const Command& command, int argc, char** argv) {
     args.command = command.name;
     for (int i = 2; i < argc; ++i) {
         const std::string word = argv[i];
+        if (command.raw) {
+            args.operands.push_back(word);
+            continue;
+        }
         if (word.size() > 2 && word.rfind("--", 0) == 0) {
             if (command.value_options.count(word)) {
                 if (i + 1 >= argc) throw UsageError{word + " needs a value"};

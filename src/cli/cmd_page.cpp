@@ -1,0 +1,251 @@
+// glyphora-cli page: builds the main window's model as start-up would, runs actions on it in the
+// order given and prints the table and the status it ends with.
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <sstream>
+
+#include "base/text.h"
+#include "cli_common.h"
+#include "cli_data.h"
+#include "cli_page.h"
+#include "fonts/fontconfig_font_source.h"
+#include "fonts/installed_font_catalog.h"
+#include "table/main_window_model.h"
+#include "unicode/icu_char_classifier.h"
+
+namespace glyphora::cli {
+
+namespace {
+
+struct KeyName {
+    const char* name;
+    int code;
+};
+constexpr KeyName kKeyNames[] = {
+    {"Left", keys::kLeft},     {"Right", keys::kRight},       {"Up", keys::kUp},
+    {"Down", keys::kDown},     {"Home", keys::kHome},         {"End", keys::kEnd},
+    {"PageUp", keys::kPageUp}, {"PageDown", keys::kPageDown}, {"Enter", keys::kEnter},
+    {"Insert", keys::kInsert}, {"C", 'C'},
+};
+
+bool ParseOnOff(const std::string& value, const std::string& action) {
+    if (value == "on") return true;
+    if (value == "off") return false;
+    throw UsageError{action + " takes on or off, not '" + value + "'"};
+}
+
+long ParseNumber(const std::string& text, const std::string& action) {
+    if (text.empty() || text.size() > 9 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        throw UsageError{action + " takes a whole number, not '" + text + "'"};
+    return std::stol(text);
+}
+
+std::pair<int, int> ParseKey(std::string name) {
+    int shift = 0;
+    while (name.rfind("Ctrl+", 0) == 0 || name.rfind("Shift+", 0) == 0) {
+        if (name[0] == 'C') {
+            shift |= keys::kCtrl;
+            name.erase(0, 5);
+        } else {
+            shift |= keys::kShift;
+            name.erase(0, 6);
+        }
+    }
+    for (const auto& key : kKeyNames)
+        if (name == key.name) return {key.code, shift};
+    throw UsageError{"unknown key '" + name + "'"};
+}
+
+void AppendJsonString(std::string& out, std::u16string_view text) {
+    out += '"';
+    for (char16_t c : text) {
+        if (c == u'"' || c == u'\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c >= 0x20 && c < 0x7F) {
+            out += static_cast<char>(c);
+        } else {
+            // Escaped, so lone surrogates survive as JSON text.
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+            out += buf;
+        }
+    }
+    out += '"';
+}
+
+void AppendJsonString(std::string& out, std::string_view utf8) {
+    AppendJsonString(out, Utf8ToUtf16(utf8));
+}
+
+}  // namespace
+
+std::string PageText(const MainWindowModel& model) {
+    std::ostringstream out;
+    const auto& cells = model.Cells();
+    for (int row = 0; row < MainWindowModel::kRows; ++row) {
+        const std::string& label = model.RowLabels()[row];
+        out << (label.empty() ? "   " : label) << '|';
+        for (int c = 0; c < 16; ++c) {
+            const int i = row * 16 + c;
+            const Cell& cell = cells[i];
+            const char mark = cell.caption.empty() ? '.' : cell.caption == u" " ? '#' : ' ';
+            const bool selected = i == model.CurrentCell();
+            out << (selected ? '[' : ' ') << Hex4(cell.code_point) << mark << (selected ? ']' : ' ');
+        }
+        out << '\n';
+        if (model.Separators()[row]) out << std::string(3 + 1 + 16 * 7, '-') << '\n';
+    }
+    const auto& list = model.Subranges().list;
+    const auto item = list.FindKey(MakeKey(model.CurrentSubrangeStart()));
+    out << "current\tcell " << model.CurrentCell() << "\tU+" << Hex4(model.CurrentCodePoint())
+        << '\n';
+    out << "subrange\t" << MakeKey(model.CurrentSubrangeStart()) << '\t'
+        << (item ? Utf16ToUtf8(list.items[*item].text) : std::string()) << '\n';
+    out << "scroll\t" << model.ScrollBar().value << '\t' << model.ScrollBar().max << '\n';
+    out << "Hex\t" << Utf16ToUtf8(model.HexPanel()) << '\n';
+    out << "Name\t" << Utf16ToUtf8(model.NamePanel()) << '\n';
+    out << "Type\t" << model.TypePanel() << '\n';
+    out << "Message\t" << Utf16ToUtf8(model.MessagePanel()) << '\n';
+    return out.str();
+}
+
+std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_result) {
+    std::string out = "{\"cells\":[";
+    const auto& cells = model.Cells();
+    for (int i = 0; i < MainWindowModel::kCells; ++i) {
+        const Cell& cell = cells[i];
+        if (i) out += ',';
+        out += "{\"cp\":" + std::to_string(cell.code_point) + ",\"caption\":";
+        AppendJsonString(out, std::u16string_view(cell.caption));
+        out += ",\"pattern\":" + std::string(cell.pattern >= 0 ? "true" : "false");
+        out += ",\"marked\":" + std::string(cell.marked ? "true" : "false") + "}";
+    }
+    out += "],\"row_labels\":[";
+    for (int r = 0; r < MainWindowModel::kRows; ++r) {
+        if (r) out += ',';
+        AppendJsonString(out, std::string_view(model.RowLabels()[r]));
+    }
+    out += "],\"separators\":[";
+    bool first = true;
+    for (int r = 0; r < MainWindowModel::kRows; ++r) {
+        if (!model.Separators()[r]) continue;
+        if (!first) out += ',';
+        out += std::to_string(r);
+        first = false;
+    }
+    out += "],\"current_cell\":" + std::to_string(model.CurrentCell());
+    out += ",\"current_subrange_start\":" + std::to_string(model.CurrentSubrangeStart());
+    out += ",\"scroll\":{\"value\":" + std::to_string(model.ScrollBar().value) +
+           ",\"max\":" + std::to_string(model.ScrollBar().max) + "}";
+    out += ",\"status\":{\"Hex\":";
+    AppendJsonString(out, std::u16string_view(model.HexPanel()));
+    out += ",\"Name\":";
+    AppendJsonString(out, std::u16string_view(model.NamePanel()));
+    out += ",\"Type\":";
+    AppendJsonString(out, std::string_view(model.TypePanel()));
+    out += ",\"Message\":";
+    AppendJsonString(out, std::u16string_view(model.MessagePanel()));
+    out += "},\"view_caption\":";
+    AppendJsonString(out, std::u16string_view(model.ViewCaption()));
+    out += ",\"entities\":[";
+    for (std::size_t i = 0; i < model.EntityRows().size(); ++i) {
+        if (i) out += ',';
+        AppendJsonString(out, std::u16string_view(model.EntityRows()[i]));
+    }
+    out += "],\"listed_count\":" + std::to_string(model.ListedCount());
+    out += ",\"show_all\":" + std::string(model.ShowAll() ? "true" : "false");
+    out += ",\"font\":";
+    AppendJsonString(out, std::u16string_view(model.FontFamily()));
+    out += ",\"last_scroll_value\":" + std::to_string(model.LastScrollValue());
+    out += ",\"go_to_result\":" +
+           std::string(!go_to_result ? "null" : *go_to_result ? "true" : "false");
+    out += "}\n";
+    return out;
+}
+
+int RunPage(const CliArgs& args, std::ostream& out) {
+    // Actions come in order and may repeat, so they are read from the raw operands.
+    const auto& words = args.operands;
+    bool json = false;
+    std::optional<std::string> font;
+    std::optional<bool> show_all;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == "--json") json = true;
+        if (i + 1 < words.size() && words[i] == "--font" && !font) font = words[i + 1];
+    }
+
+    const NameTable names = LoadCliNameTable(args);
+    IcuCharClassifier classifier;
+    FixedWidthMeasure measure;
+    FontconfigFontSource source;
+    InstalledFontCatalog catalog(source);
+    MainWindowModel model({&names, &classifier, &measure, nullptr, &catalog});
+    model.LoadFonts();
+    if (model.FontList().items.empty()) throw UsageError{"no installed fonts found"};
+
+    std::optional<std::size_t> start_font = 0;
+    if (font) {
+        start_font = model.FontItemByName(Utf8ToUtf16(*font));
+        if (!start_font) throw UsageError{"unknown font family '" + *font + "'"};
+    }
+    model.SelectFont(start_font);
+
+    std::optional<bool> go_to_result;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string& action = words[i];
+        if (action == "--json") continue;
+        if (i + 1 >= words.size()) throw UsageError{"unknown or incomplete action '" + action + "'"};
+        const std::string& value = words[++i];
+        if (action == "--font") {
+            const auto item = model.FontItemByName(Utf8ToUtf16(value));
+            if (!item) throw UsageError{"unknown font family '" + value + "'"};
+            model.SelectFont(item);
+        } else if (action == "--show-all") {
+            show_all = ParseOnOff(value, action);
+            model.SetShowAll(*show_all);
+        } else if (action == "--subrange") {
+            const auto item = model.Subranges().list.FindKey(MakeKey(RequireCode(value)));
+            if (!item) throw UsageError{"no listed subrange starts at " + value};
+            model.ChooseSubrange(*item);
+        } else if (action == "--goto") {
+            go_to_result = model.GoToCodePoint(RequireCode(value));
+        } else if (action == "--fill") {
+            model.FillPage(RequireCode(value));
+        } else if (action == "--select") {
+            const long index = ParseNumber(value, action);
+            if (index > 255) throw UsageError{"--select takes a cell index 0..255"};
+            model.SelectCell(static_cast<int>(index));
+        } else if (action == "--keys") {
+            std::stringstream list(value);
+            std::string key;
+            std::vector<std::pair<int, int>> parsed;
+            while (std::getline(list, key, ',')) parsed.push_back(ParseKey(key));
+            for (auto [code, shift] : parsed) model.TableKeyDown(code, shift);
+        } else if (action == "--scroll") {
+            model.ScrollBarScroll();
+            model.ScrollBarChange(static_cast<int>(ParseNumber(value, action)));
+        } else if (action == "--scroll-line" || action == "--scroll-page") {
+            const bool down = ParseOnOff(value == "down" ? "on" : value == "up" ? "off" : value,
+                                         action + " (up|down)");
+            const int step = action == "--scroll-line" ? ScrollBarState::kSmallChange
+                                                       : ScrollBarState::kLargeChange;
+            const auto& bar = model.ScrollBar();
+            const int target = std::clamp(bar.value + (down ? step : -step), 0,
+                                          std::max(bar.max, 0));
+            // The scroll bar raises no change at its ends.
+            if (target != bar.value) model.ScrollBarChange(target);
+        } else if (action == "--hex") {
+            if (model.HexView() != ParseOnOff(value, action)) model.CodePanelDoubleClick();
+        } else {
+            throw UsageError{"unknown action '" + action + "'"};
+        }
+    }
+    out << (json ? PageJson(model, go_to_result) : PageText(model));
+    return 0;
+}
+
+}  // namespace glyphora::cli

@@ -1,0 +1,36 @@
+#include "fonts/installed_font_catalog.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "fonts/font_choice.h"
+
+namespace glyphora {
+
+ListViewModel InstalledFontCatalog::BuildFontList(const TextMeasure& measure, int view_width) {
+    ListViewModel list;
+    list.view_width = view_width;
+    glyphora::BuildFontList(source_, measure, table_, list);
+    return list;
+}
+
+std::optional<FontDescription> InstalledFontCatalog::Describe(const std::string& key) {
+    const auto index = KeyNumber(key);
+    const FontRecord* record = index ? table_.Record(*index) : nullptr;
+    if (!record) return std::nullopt;
+    FontDescription description;
+    description.coverage = record->coverage;
+    description.file_path = FontFilePath(source_.FontsFolder(), record->file_name);
+    std::error_code ec;
+    description.file_exists = std::filesystem::is_regular_file(description.file_path, ec);
+    return description;
+}
+
+GlyphRanges InstalledFontCatalog::Ranges(const std::string& key) {
+    const auto index = KeyNumber(key);
+    const FontRecord* record = index ? table_.Record(*index) : nullptr;
+    if (!record) return {};
+    return source_.FamilyGlyphRanges(record->face_name);
+}
+
+}  // namespace glyphora

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "fonts/font_source.h"
+#include "fonts/font_table.h"
+#include "table/window_services.h"
+
+namespace glyphora {
+
+// The font list of the main window over a font source: the font table built at start-up and, for
+// a chosen item, its record, file and glyph ranges.
+class InstalledFontCatalog final : public FontCatalog {
+public:
+    explicit InstalledFontCatalog(const FontSource& source) : source_(source) {}
+
+    ListViewModel BuildFontList(const TextMeasure& measure, int view_width) override;
+    std::optional<FontDescription> Describe(const std::string& key) override;
+    GlyphRanges Ranges(const std::string& key) override;
+
+    const FontTable& Table() const { return table_; }
+
+private:
+    const FontSource& source_;
+    FontTable table_;
+};
+
+}  // namespace glyphora

@@ -1,0 +1,200 @@
+#include "base/text.h"
+#include "model_fixture.h"
+
+namespace glyphora::testing {
+namespace {
+
+using Paging = ModelTest;
+
+TEST_F(Paging, FillPageStartsAtTheRowAndMarksSubrangeEnds) {
+    ShowAll(true);
+    M().FillPage(0x41);
+    EXPECT_EQ(Cp(0), 0x40);
+    EXPECT_EQ(Cp(255), 0x13F);
+    EXPECT_EQ(M().RowLabels()[0], "004");
+    EXPECT_EQ(M().RowLabels()[15], "013");
+    std::vector<int> separators;
+    for (int r = 0; r < 16; ++r)
+        if (M().Separators()[r]) separators.push_back(r);
+    // Under "007" (end of Basic Latin) and "00F" (end of Latin-1 Supplement).
+    EXPECT_EQ(separators, (std::vector<int>{3, 11}));
+}
+
+TEST_F(Paging, FillPageNearTheEndEndsThePageAtTheLastListedCodePoint) {
+    ShowAll(true);
+    M().FillPage(0xFFF5);
+    EXPECT_EQ(Cp(0), 0xFF00);
+    EXPECT_EQ(Cp(255), 0xFFFF);
+    EXPECT_EQ(M().CurrentCell(), 240);
+    EXPECT_EQ(Current(), 0xFFF0);
+    EXPECT_EQ(M().ScrollBar().value, M().ScrollBar().max);
+    EXPECT_EQ(M().RowLabels()[15], "FFF");
+}
+
+TEST_F(Paging, CellCaptionsFollowNamesAndGlyphs) {
+    ChooseFont(u"Latin Only");
+    ShowAll(true);
+    M().FillPage(0x0370);
+    // U+0378 is unassigned: a space over the pattern, whatever the font.
+    const Cell& undefined = M().Cells()[8];
+    EXPECT_EQ(undefined.code_point, 0x378);
+    EXPECT_EQ(undefined.caption, u" ");
+    EXPECT_EQ(undefined.pattern, 0);
+    // U+0391 has a name but this font has no glyph for it.
+    const Cell& alpha = M().Cells()[0x21];
+    EXPECT_EQ(alpha.code_point, 0x391);
+    EXPECT_EQ(alpha.caption, u" ");
+    EXPECT_EQ(alpha.pattern, 0);
+
+    // Without range data every named code point shows its character.
+    ChooseFont(u"Every");
+    M().FillPage(0x0370);
+    EXPECT_EQ(M().Cells()[0x21].caption, u"\u0391");
+    EXPECT_EQ(M().Cells()[0x21].pattern, -1);
+    EXPECT_EQ(M().Cells()[8].caption, u" ");
+}
+
+TEST_F(Paging, PageUpNearTheTopStopsAtTheFirstListedCodePoint) {
+    ShowAll(true);
+    M().FillPage(0x40);
+    M().SelectCell(37);
+    M().PageUp();
+    EXPECT_EQ(Cp(0), 0);
+    EXPECT_EQ(M().CurrentCell(), 5);  // same column, first row
+
+    // When the first listed subrange does not start at 0, the page starts at it: no rows of
+    // unlisted subranges are shown.
+    ShowAll(false);
+    ChooseFont(u"Cyrillic Only");
+    EXPECT_EQ(Cp(0), 0x400);
+    M().TableKeyDown(keys::kPageDown, 0);
+    M().SelectCell(20);
+    M().TableKeyDown(keys::kPageUp, 0);
+    EXPECT_EQ(Cp(0), 0x400);
+    EXPECT_EQ(M().CurrentCell(), 4);
+}
+
+TEST_F(Paging, ThumbDraggedToTheEndShowsTheLastPage) {
+    ShowAll(true);
+    M().ScrollBarScroll();
+    EXPECT_EQ(M().LastScrollValue(), -1);
+    M().ScrollBarChange(M().ScrollBar().max);
+    EXPECT_EQ(Cp(255), 0xFFFF);
+    EXPECT_EQ(Cp(0), 0xFF00);
+    EXPECT_EQ(M().CurrentCell(), 240);  // the row of Specials, where the thumb pointed
+    EXPECT_EQ(M().CurrentSubrangeStart(), 0xFFF0);
+    // The status follows the page the thumb brought.
+    EXPECT_EQ(M().HexPanel(), u"U+" + Utf8ToUtf16(Hex4(Current())));
+}
+
+TEST_F(Paging, ThumbDragInTheMiddleLandsInsideTheRightSubrange) {
+    ShowAll(true);
+    M().ScrollBarScroll();
+    M().ScrollBarChange(M().ScrollBar().max / 2);
+    const long start = M().CurrentSubrangeStart();
+    const auto item = ItemOf(start);
+    EXPECT_GE(Cp(0), start);
+    EXPECT_LE(Cp(0), M().Subranges().list.items[item].tag);
+}
+
+TEST_F(Paging, ScrollRowUpCrossesIntoThePreviousSubrange) {
+    ShowAll(true);
+    M().ChooseSubrange(ItemOf(0x400));
+    EXPECT_EQ(Cp(0), 0x400);
+    EXPECT_TRUE(M().ScrollRowUp());
+    EXPECT_EQ(Cp(0), 0x3F0);
+    EXPECT_EQ(M().CurrentSubrangeStart(), 0x370);
+    EXPECT_EQ(M().Subranges().list.selected, ItemOf(0x370));
+}
+
+TEST_F(Paging, ScrollArrowsKeepTheSelectionOnTheSameCharacter) {
+    ShowAll(true);
+    M().FillPage(0x100);
+    M().SelectCell(40);
+    const long before = Current();
+    const int value = M().ScrollBar().value;
+    M().ScrollBarChange(value + 1);
+    EXPECT_EQ(Cp(0), 0x110);
+    EXPECT_EQ(Current(), before);
+    M().ScrollBarChange(M().ScrollBar().value - 1);
+    EXPECT_EQ(Cp(0), 0x100);
+    EXPECT_EQ(Current(), before);
+}
+
+TEST_F(Paging, TrackClickPagesDownAndShowsTheNewCharacter) {
+    ShowAll(true);
+    M().FillPage(0x1000);
+    const int value = M().ScrollBar().value;
+    M().ScrollBarChange(value + ScrollBarState::kLargeChange);
+    EXPECT_EQ(Cp(0), 0x1100);
+    EXPECT_FALSE(M().HexPanel().empty());
+    EXPECT_FALSE(M().NamePanel().empty());
+}
+
+TEST_F(Paging, ScrollBarFollowsTheCodePoint) {
+    ShowAll(true);
+    M().ChooseSubrange(0);
+    EXPECT_EQ(M().ScrollBar().value, 0);
+    M().TableKeyDown(keys::kEnd, keys::kCtrl);
+    EXPECT_EQ(M().ScrollBar().value, M().ScrollBar().max);
+    EXPECT_EQ(M().ScrollBar().max, 4088);
+    // A jump puts the thumb where the character is, not at the start of its subrange.
+    M().GoToCodePoint(0x8000);
+    EXPECT_NEAR(M().ScrollBar().value, 4088 * (0x8000 - 0x70) / 65424, 2);
+}
+
+TEST_F(Paging, PaintStatesAndMarks) {
+    ShowAll(true);
+    M().FillPage(0);
+    M().SelectCell(3);
+    EXPECT_EQ(M().Cells()[3].state, PaintState::Selected);
+    M().ToggleMark(3);
+    M().ToggleMark(4);
+    EXPECT_TRUE(M().CellMarks(3));
+    M().TableFocusLost();
+    EXPECT_EQ(M().Cells()[3].state, PaintState::SelectedInactive);
+    EXPECT_TRUE(M().Cells()[3].marked);
+    M().SelectCell(4);
+    EXPECT_EQ(M().Cells()[3].state, PaintState::Normal);
+    EXPECT_TRUE(M().Cells()[3].marked);
+    EXPECT_EQ(M().Cells()[4].state, PaintState::Selected);
+    M().ToggleMark(3);
+    EXPECT_FALSE(M().CellMarks(3));
+    // Marks belong to cells, not characters.
+    M().FillPage(0x100);
+    EXPECT_TRUE(M().CellMarks(4));
+}
+
+TEST_F(Paging, RepaintsOnlyWhatChanged) {
+    ShowAll(true);
+    M().FillPage(0);
+    M().TakeDirtyCells();
+    M().SelectCell(1);
+    const auto dirty = M().TakeDirtyCells();
+    EXPECT_EQ(dirty.count(), 2u);
+    EXPECT_TRUE(dirty.test(0));
+    EXPECT_TRUE(dirty.test(1));
+}
+
+TEST_F(Paging, EmptyCoverageLeavesAUsableEmptyTable) {
+    ChooseFont(u"Nothing");
+    EXPECT_EQ(M().Subranges().list.items.size(), 0u);
+    EXPECT_EQ(M().ScrollBar().max, -1);
+    for (const Cell& cell : M().Cells()) EXPECT_TRUE(cell.caption.empty());
+    for (int key : {keys::kLeft, keys::kRight, keys::kUp, keys::kDown, keys::kPageUp,
+                    keys::kPageDown, keys::kHome, keys::kEnd, keys::kEnter})
+        M().TableKeyDown(key, 0);
+    M().TableKeyDown(keys::kHome, keys::kCtrl);
+    M().ScrollBarScroll();
+    M().ScrollBarChange(5);
+    EXPECT_FALSE(M().GoToCodePoint(0x41));
+    EXPECT_EQ(M().MessagePanel(), u"Character 0041 not supported by selected font.");
+    EXPECT_TRUE(M().ToCopyText().empty());
+    // Showing all lists everything again.
+    ShowAll(true);
+    EXPECT_EQ(M().Subranges().list.items.size(), 162u);
+    EXPECT_EQ(Cp(0), 0);
+}
+
+}  // namespace
+}  // namespace glyphora::testing

@@ -1,0 +1,296 @@
+#include <random>
+
+#include "model_fixture.h"
+
+namespace glyphora::testing {
+namespace {
+
+using Selection = ModelTest;
+
+TEST_F(Selection, CodePanelSwitchesBetweenHexAndDecimal) {
+    ShowAll(true);
+    M().GoToCodePoint(0x41);
+    EXPECT_EQ(M().HexPanel(), u"U+0041");
+    M().CodePanelDoubleClick();
+    EXPECT_EQ(M().HexPanel(), u"Alt+65");
+    M().CodePanelDoubleClick();
+    EXPECT_EQ(M().HexPanel(), u"U+0041");
+    EXPECT_EQ(M().NamePanel(), u"Latin Capital Letter A");
+    EXPECT_EQ(M().TypePanel(), "Uppercase, Hex. digit; Left to right");
+}
+
+TEST_F(Selection, EntityBoxAndSgmlFormat) {
+    ShowAll(true);
+    M().GoToCodePoint(0xA0);
+    EXPECT_TRUE(M().FormatEnabled(kFormatSgml));
+    EXPECT_EQ(M().EntityRows(), (std::vector<std::u16string>{u"&nbsp;", u"&NonBreakingSpace;"}));
+    EXPECT_EQ(M().EntityLabel(), u"ie");
+    EXPECT_TRUE(M().EntityDropButton());
+
+    M().GoToCodePoint(0x26);
+    EXPECT_EQ(M().EntityRows(), (std::vector<std::u16string>{u"&amp;"}));
+    EXPECT_FALSE(M().EntityDropButton());
+
+    M().SelectCopyFormat(kFormatSgml);
+    EXPECT_FALSE(M().ToCopyEnabled());
+    EXPECT_EQ(M().ToCopyText(), u"&");
+    M().GoToCodePoint(0x41);  // no entity: the format falls back to Unicode
+    EXPECT_FALSE(M().FormatEnabled(kFormatSgml));
+    EXPECT_EQ(M().CopyFormat(), kFormatUnicode);
+    EXPECT_TRUE(M().ToCopyEnabled());
+    EXPECT_EQ(M().ToCopyText(), u"&");
+}
+
+TEST_F(Selection, ViewPatternForMarksAndOverhangs) {
+    ShowAll(true);
+    metrics_.widths[u'f'] = {-2, 8, -1};
+    metrics_.widths[u'j'] = {-1, 6, 1};
+    M().ViewPatternClick(true);
+
+    M().GoToCodePoint(0x301);
+    EXPECT_TRUE(M().ViewPatternEnabled());
+    EXPECT_EQ(M().ViewPatternChoice(), ViewPattern::Combining);
+    EXPECT_TRUE(M().ViewPatternVisible());
+
+    M().GoToCodePoint('j');
+    EXPECT_EQ(M().ViewPatternChoice(), ViewPattern::Overhang);
+    EXPECT_EQ(M().ViewCaption(), u" j");
+    M().GoToCodePoint('f');  // both sides overhang: the right-hand rule wins
+    EXPECT_EQ(M().ViewCaption(), u"f ");
+
+    M().GoToCodePoint('a');
+    EXPECT_FALSE(M().ViewPatternEnabled());
+    EXPECT_FALSE(M().ViewPatternVisible());
+    EXPECT_EQ(M().ViewCaption(), u"a");
+    EXPECT_TRUE(M().FormatEnabled(kFormatPicture));
+}
+
+TEST_F(Selection, MessageStaysForQuietRefreshesOnly) {
+    ShowAll(true);
+    M().SetMessage(u"hello");
+    M().TableFocusGained();  // the focus the last selection asked for
+    M().TableFocusLost();
+    M().TableFocusGained();  // the user tabbed in: quiet refresh
+    EXPECT_EQ(M().MessagePanel(), u"hello");
+    EXPECT_EQ(M().Cells()[M().CurrentCell()].state, PaintState::Selected);
+    M().SelectCell(7);
+    EXPECT_TRUE(M().MessagePanel().empty());
+    EXPECT_EQ(M().TakeFocusRequest(), FocusTarget::Table);
+    EXPECT_TRUE(M().FocusFromSelect());
+    M().TableFocusGained();
+    EXPECT_FALSE(M().FocusFromSelect());
+}
+
+TEST_F(Selection, SelectingAnotherSubrangeMakesItCurrentAndRefreshesFontIcons) {
+    ShowAll(true);
+    M().FillPage(0x3F0);  // last row of Greek, then Cyrillic
+    M().SelectCell(0);
+    EXPECT_EQ(M().CurrentSubrangeStart(), 0x370);
+    M().SelectCell(16);
+    EXPECT_EQ(M().CurrentSubrangeStart(), 0x400);
+    const auto& fonts = M().FontList().items;
+    EXPECT_TRUE(fonts[*M().FontItemByName(u"Cyrillic Only")].check);
+    EXPECT_FALSE(fonts[*M().FontItemByName(u"Latin Only")].check);
+}
+
+TEST_F(Selection, DoubleClickAndEnterAppendTheCharacter) {
+    ShowAll(true);
+    M().GoToCodePoint(0xE9);
+    M().CellDoubleClick();
+    M().TableKeyDown(keys::kEnter, 0);
+    EXPECT_EQ(M().ToCopyText(), u"\u00E9\u00E9");
+    EXPECT_TRUE(M().ResetEnabled());
+}
+
+using Keys = ModelTest;
+
+TEST_F(Keys, LeftAndRightWrapAtThePageEdges) {
+    ShowAll(true);
+    M().FillPage(0x40);
+    M().SelectCell(0);
+    M().TableKeyDown(keys::kLeft, 0);
+    EXPECT_EQ(Cp(0), 0x30);
+    EXPECT_EQ(M().CurrentCell(), 15);
+    EXPECT_EQ(Current(), 0x3F);
+
+    M().TableKeyDown(keys::kEnd, keys::kCtrl);
+    EXPECT_EQ(Current(), 0xFFFF);
+    for (int key : {keys::kRight, keys::kDown, keys::kPageDown}) {
+        M().TableKeyDown(key, 0);
+        EXPECT_EQ(Current(), 0xFFFF);
+        EXPECT_EQ(Cp(0), 0xFF00);
+    }
+    M().FillPage(0x100);
+    M().SelectCell(255);
+    M().TableKeyDown(keys::kRight, keys::kCtrl);  // Ctrl+Right acts as Right
+    EXPECT_EQ(Cp(0), 0x110);
+    EXPECT_EQ(M().CurrentCell(), 240);
+}
+
+TEST_F(Keys, UpAndDownScrollUnderAFixedSelection) {
+    ShowAll(true);
+    M().FillPage(0x100);
+    M().SelectCell(3);
+    M().TableKeyDown(keys::kUp, 0);
+    EXPECT_EQ(Cp(0), 0xF0);
+    EXPECT_EQ(M().CurrentCell(), 3);
+    EXPECT_EQ(Current(), 0xF3);
+    M().SelectCell(250);
+    M().TableKeyDown(keys::kDown, 0);
+    EXPECT_EQ(Cp(0), 0x100);
+    EXPECT_EQ(M().CurrentCell(), 250);
+}
+
+TEST_F(Keys, HomeEndAndTheEndsOfTheList) {
+    ShowAll(true);
+    M().FillPage(0x100);
+    M().SelectCell(37);
+    M().TableKeyDown(keys::kHome, 0);
+    EXPECT_EQ(M().CurrentCell(), 32);
+    M().TableKeyDown(keys::kEnd, 0);
+    EXPECT_EQ(M().CurrentCell(), 47);
+
+    M().TableKeyDown(keys::kEnd, keys::kCtrl);
+    EXPECT_EQ(Cp(0), 0xFF00);
+    EXPECT_EQ(Current(), 0xFFFF);
+    EXPECT_EQ(M().ScrollBar().value, M().ScrollBar().max);
+    M().TableKeyDown(keys::kHome, keys::kCtrl);
+    EXPECT_EQ(Cp(0), 0);
+    EXPECT_EQ(Current(), 0);
+    for (int key : {keys::kLeft, keys::kUp, keys::kPageUp}) {
+        M().TableKeyDown(key, 0);
+        EXPECT_EQ(Current(), 0);
+    }
+}
+
+TEST_F(Keys, PageDownWalksTheWholePlane) {
+    ShowAll(true);
+    M().TableKeyDown(keys::kHome, keys::kCtrl);
+    long previous = -1;
+    int pages = 0;
+    while (Cp(0) != previous && pages < 1000) {
+        previous = Cp(0);
+        M().TableKeyDown(keys::kPageDown, 0);
+        ++pages;
+    }
+    EXPECT_EQ(Cp(255), 0xFFFF);
+    EXPECT_GT(pages, 200);
+}
+
+using Choice = ModelTest;
+
+TEST_F(Choice, GoToCodePointCoveredUncoveredAndPastTheEnd) {
+    ChooseFont(u"Latin Only");  // Show All off: Basic Latin .. Latin Extended-B
+    EXPECT_TRUE(M().GoToCodePoint(0x41));
+    EXPECT_EQ(Cp(0), 0x40);
+    EXPECT_EQ(M().CurrentCell(), 1);
+    EXPECT_TRUE(M().MessagePanel().empty());
+
+    EXPECT_FALSE(M().GoToCodePoint(0x416));
+    EXPECT_EQ(Current(), 0x24F);  // last code point before the gap
+    EXPECT_EQ(Cp(255), 0x24F);
+    EXPECT_EQ(M().MessagePanel(), u"Character 0416 not supported by selected font.");
+    EXPECT_EQ(M().RequestedCodePoint(), 0x416);
+
+    EXPECT_FALSE(M().GoToCodePoint(0xFFFF));
+    EXPECT_EQ(Current(), 0x24F);
+}
+
+TEST_F(Choice, ShowAllKeepsThePageWhileItStaysListed) {
+    ChooseFont(u"Latin Only");
+    M().GoToCodePoint(0x105);
+    EXPECT_EQ(Cp(0), 0x100);
+    const int cell = M().CurrentCell();
+    ShowAll(true);
+    EXPECT_EQ(Cp(0), 0x100);
+    EXPECT_EQ(M().CurrentCell(), cell);
+    EXPECT_EQ(M().Subranges().list.items.size(), 162u);
+    ShowAll(false);
+    EXPECT_EQ(Cp(0), 0x100);
+    EXPECT_EQ(M().CurrentCell(), cell);
+}
+
+TEST_F(Choice, FontChangeKeepsThePageOnlyWhenTheNewFontCoversIt) {
+    M().GoToCodePoint(0x105);
+    const int cell = M().CurrentCell();
+    ChooseFont(u"Latin Only");
+    EXPECT_EQ(Cp(0), 0x100);
+    EXPECT_EQ(M().CurrentCell(), cell);
+    EXPECT_EQ(M().FontFamily(), u"Latin Only");
+    EXPECT_EQ(metrics_.family, u"Latin Only");
+
+    ChooseFont(u"Cyrillic Only");  // does not cover Latin Extended-A
+    EXPECT_EQ(M().CurrentSubrangeStart(), 0x400);
+    EXPECT_EQ(Cp(0), 0x400);
+    EXPECT_EQ(M().CurrentCell(), 0);
+}
+
+TEST_F(Choice, ComboChoiceOfTheSelectedSubrangeDoesNothing) {
+    ShowAll(true);
+    M().GoToCodePoint(0x105);
+    const auto& combo = M().Subranges().combo;
+    std::size_t latin_a = 0;
+    for (std::size_t e = 0; e < combo.entries.size(); ++e)
+        if (combo.entries[e].text == u"Latin Extended-A") latin_a = e;
+    M().SelectCell(9);
+    M().ComboSubrangeChosen(latin_a);
+    EXPECT_EQ(M().CurrentCell(), 9);
+    std::size_t greek = 0;
+    for (std::size_t e = 0; e < combo.entries.size(); ++e)
+        if (combo.entries[e].text == u"Greek and Coptic") greek = e;
+    M().ComboSubrangeChosen(greek);
+    EXPECT_EQ(Cp(0), 0x370);
+    EXPECT_EQ(M().CurrentCell(), 0);
+}
+
+// Random walks through every operation; after each step the table must still be a sound page.
+TEST_F(Choice, RandomActionsKeepTheTableSound) {
+    std::mt19937 rng(12345);
+    const std::vector<std::u16string> families = {u"Every", u"Latin Only", u"Nothing",
+                                                  u"Cyrillic Only"};
+    const int key_codes[] = {keys::kLeft,   keys::kRight,    keys::kUp,   keys::kDown,
+                             keys::kPageUp, keys::kPageDown, keys::kHome, keys::kEnd};
+    for (int step = 0; step < 4000; ++step) {
+        const int action = static_cast<int>(rng() % 10);
+        switch (action) {
+            case 0: ChooseFont(families[rng() % families.size()]); break;
+            case 1: ShowAll(rng() % 2); break;
+            case 2: M().GoToCodePoint(static_cast<long>(rng() % 0x10000)); break;
+            case 3:
+                if (!M().Subranges().list.items.empty())
+                    M().ChooseSubrange(rng() % M().Subranges().list.items.size());
+                break;
+            case 4: M().SelectCell(static_cast<int>(rng() % 256)); break;
+            case 5: M().ScrollBarChange(M().ScrollBar().value + static_cast<int>(rng() % 35) - 17); break;
+            case 6:
+                M().ScrollBarScroll();
+                M().ScrollBarChange(static_cast<int>(rng() % (M().ScrollBar().max + 2)));
+                break;
+            default:
+                M().TableKeyDown(key_codes[rng() % 8], rng() % 4 == 0 ? keys::kCtrl : 0);
+        }
+        const auto& items = M().Subranges().list.items;
+        ASSERT_GE(M().CurrentCell(), 0);
+        ASSERT_LT(M().CurrentCell(), 256);
+        ASSERT_GE(M().ScrollBar().value, 0);
+        ASSERT_LE(M().ScrollBar().value, std::max(M().ScrollBar().max, 0));
+        if (items.empty()) continue;
+        ASSERT_TRUE(M().Subranges().list.FindKey(MakeKey(M().CurrentSubrangeStart())))
+            << "step " << step;
+        long previous = -1;
+        for (int i = 0; i < 256; ++i) {
+            if (M().RowLabels()[i / 16].empty()) continue;
+            const long cp = Cp(i);
+            ASSERT_GT(cp, previous) << "step " << step << " cell " << i;
+            previous = cp;
+            bool listed = false;
+            for (const auto& item : items)
+                if (KeyNumber(item.key) <= cp && cp <= item.tag) listed = true;
+            ASSERT_TRUE(listed) << "step " << step << " cell " << i << " cp " << cp;
+        }
+        ASSERT_FALSE(M().RowLabels()[M().CurrentCell() / 16].empty()) << "step " << step;
+    }
+}
+
+}  // namespace
+}  // namespace glyphora::testing
