@@ -69,9 +69,9 @@ void MainWindowModel::RefreshCharacterView(long cp) {
     ViewPatternClick(view_pattern_checked_);
 
     // Pad the side a glyph overhangs so the view does not clip it.
-    const std::u16string bare(1, static_cast<char16_t>(cp));
-    if (widths.a < 0) view_caption_ = u" " + bare;
-    if (widths.c < 0) view_caption_ = bare + u" ";
+    const char16_t bare = static_cast<char16_t>(cp);
+    if (widths.a < 0) view_caption_ = {u' ', bare};
+    if (widths.c < 0) view_caption_ = {bare, u' '};
 }
 
 void MainWindowModel::RefreshEntityBox(long cp) {
@@ -87,7 +87,13 @@ void MainWindowModel::RefreshEntityBox(long cp) {
         const std::string_view name =
             entities.substr(pos, comma == std::string_view::npos ? std::string_view::npos
                                                                  : comma - pos);
-        if (!name.empty()) entity_rows_.push_back(u"&" + Utf8ToUtf16(name) + u";");
+        if (!name.empty()) {
+            // Appended piecewise: "literal + string" trips a false -Wrestrict in GCC 12.
+            std::u16string row(1, u'&');
+            row += Utf8ToUtf16(name);
+            row += u';';
+            entity_rows_.push_back(std::move(row));
+        }
         if (comma == std::string_view::npos) break;
         pos = comma + 1;
     }
