@@ -81,6 +81,28 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
     AppendJsonString(out, Utf8ToUtf16(utf8));
 }
 
+void AppendJsonList(std::string& out, const std::vector<std::u16string>& list) {
+    out += '[';
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (i) out += ',';
+        AppendJsonString(out, std::u16string_view(list[i]));
+    }
+    out += ']';
+}
+
+// The copy frame: format, To-copy text and the preview as shown (bytes decoded in its code page).
+void AppendCopyJson(std::string& out, const CopyPanel& copy) {
+    const ClipboardPreview& preview = copy.Preview();
+    out += ",\"copy_format\":" + std::to_string(copy.CurrentFormat()) + ",\"to_copy\":";
+    AppendJsonString(out, std::u16string_view(copy.ToCopyText()));
+    out += ",\"preview\":{\"enabled\":" + std::string(preview.enabled ? "true" : "false") +
+           ",\"code_page\":" + std::to_string(preview.code_page) + ",\"text\":";
+    AppendJsonString(out, std::u16string_view(preview.text));
+    out += ",\"list\":";
+    AppendJsonList(out, preview.list);
+    out += ",\"drop_button\":" + std::string(preview.drop_button ? "true" : "false") + "}";
+}
+
 }  // namespace
 
 std::string PageText(const MainWindowModel& model) {
@@ -152,9 +174,9 @@ std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_res
     out += "},\"view_caption\":";
     AppendJsonString(out, std::u16string_view(model.ViewCaption()));
     out += ",\"entities\":[";
-    for (std::size_t i = 0; i < model.EntityRows().size(); ++i) {
+    for (std::size_t i = 0; i < model.Copy().EntityRows().size(); ++i) {
         if (i) out += ',';
-        AppendJsonString(out, std::u16string_view(model.EntityRows()[i]));
+        AppendJsonString(out, std::u16string_view(model.Copy().EntityRows()[i]));
     }
     out += "],\"listed_count\":" + std::to_string(model.ListedCount());
     out += ",\"show_all\":" + std::string(model.ShowAll() ? "true" : "false");
@@ -163,6 +185,7 @@ std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_res
     out += ",\"last_scroll_value\":" + std::to_string(model.LastScrollValue());
     out += ",\"go_to_result\":" +
            std::string(!go_to_result ? "null" : *go_to_result ? "true" : "false");
+    AppendCopyJson(out, model.Copy());
     out += "}\n";
     return out;
 }
@@ -238,6 +261,21 @@ int RunPage(const CliArgs& args, std::ostream& out) {
                                           std::max(bar.max, 0));
             // The scroll bar raises no change at its ends.
             if (target != bar.value) model.ScrollBarChange(target);
+        } else if (action == "--format") {
+            const long index = ParseNumber(value, action);
+            if (index >= kCopyFormatCount) throw UsageError{"--format takes 0..11"};
+            model.SelectCopyFormat(static_cast<int>(index));
+        } else if (action == "--copy-text") {
+            model.Copy().ToCopyBeforePaste();  // as a paste
+            const std::u16string text = Utf8ToUtf16(value);
+            model.Copy().ToCopyEdited(text, text.size());
+        } else if (action == "--code-page") {
+            const long row = ParseNumber(value, action);
+            if (row >= static_cast<long>(kCodePageList.size()))
+                throw UsageError{"--code-page takes a row 0..15"};
+            model.Copy().ChooseCodePageRow(static_cast<int>(row));
+        } else if (action == "--preview-charset") {
+            model.Copy().SetPreviewCharsetChecked(ParseOnOff(value, action));
         } else if (action == "--hex") {
             if (model.HexView() != ParseOnOff(value, action)) model.CodePanelDoubleClick();
         } else {

@@ -21,6 +21,9 @@ const std::vector<Command>& Commands() {
         {"glyphs", RunGlyphs, {}, {}, "glyphs FAMILY          glyph ranges of a family"},
         {"page", RunPage, {}, {},
          "page [ACTION...] [--json]   drive the character table (see README)", true},
+        {"encode", RunEncode, {"--format", "--code-page", "--font", "--data-dir"}, {"--current"},
+         "encode --format N [--code-page ROW] [--font FAMILY] [--current] TEXT   what Copy puts "
+         "on the clipboard"},
     };
     return commands;
 }

@@ -9,6 +9,7 @@
 
 #include "base/list_model.h"
 #include "base/text_measure.h"
+#include "copy/copy_panel.h"
 #include "fonts/glyph_ranges.h"
 #include "table/window_services.h"
 #include "unicode/char_type.h"
@@ -63,12 +64,6 @@ constexpr int kCtrl = 2;
 constexpr int kAlt = 4;
 }  // namespace keys
 
-// Copy format indexes that the selection logic needs to know by name.
-constexpr int kFormatUnicode = 0;
-constexpr int kFormatPicture = 10;
-constexpr int kFormatSgml = 11;
-constexpr int kFormatCount = 12;
-
 // The main window without its widgets: every field and algorithm of the character table, the
 // Subranges list, the font choice and the status display. The window mirrors this state and turns
 // its events into these calls; tests drive it directly.
@@ -83,6 +78,7 @@ public:
         const TextMeasure* measure = nullptr;
         GlyphMetrics* metrics = nullptr;  // may be null: no side bearings, no picture size
         FontCatalog* fonts = nullptr;     // may be null: no fonts
+        Clipboard* clipboard = nullptr;   // may be null: copies go nowhere
     };
 
     explicit MainWindowModel(Services services);
@@ -114,16 +110,9 @@ public:
     bool ViewPatternEnabled() const { return view_pattern_enabled_; }  // chView
     bool ViewPatternChecked() const { return view_pattern_checked_; }
 
-    // Entity box (cbEntity rows "&name;", tlEntity caption).
-    const std::vector<std::u16string>& EntityRows() const { return entity_rows_; }
-    const std::u16string& EntityLabel() const { return entity_label_; }
-    bool EntityDropButton() const { return entity_rows_.size() > 1; }
-
-    bool FormatEnabled(int index) const { return format_enabled_[index]; }  // obFormat(i)
-    int CopyFormat() const { return copy_format_; }
-    bool ResetEnabled() const { return reset_enabled_; }  // bbReset
-    const std::u16string& ToCopyText() const { return to_copy_; }  // tbCopy
-    bool ToCopyEnabled() const { return to_copy_enabled_; }
+    // The copy frame: formats, To-copy box, entity box, preview, clipboard writes.
+    CopyPanel& Copy() { return copy_; }
+    const CopyPanel& Copy() const { return copy_; }
 
     // Search boxes emptied by ClearSearchBoxes (tbGoTo, tbSearch, cbSearch).
     const std::u16string& GoToText() const { return go_to_text_; }
@@ -213,9 +202,8 @@ public:
     void SelectFont(std::optional<std::size_t> item);
     std::optional<std::size_t> FontItemByName(const std::u16string& name) const;
 
-    // ---- Copy format (the parts selection depends on) ----------------------------------------
+    // ---- Copy format (an obFormat button was chosen) -----------------------------------------
     void SelectCopyFormat(int index);
-    void SetToCopyText(std::u16string text);
 
 private:
     // Bounds of list item k of the Subranges list.
@@ -234,7 +222,8 @@ private:
     void MarkDirty(int i) { dirty_.set(static_cast<std::size_t>(i)); }
     void RequestFocus(FocusTarget target) { focus_request_ = target; }
     void RefreshFontIcons(int bit);
-    void RefreshEntityBox(long cp);
+    // The current cell's character; nullopt for a cell the page does not fill.
+    std::optional<char16_t> CurrentCharacter() const;
     void RefreshCharacterView(long cp);
 
     Services services_;
@@ -260,16 +249,6 @@ private:
     bool view_pattern_enabled_ = false;
     bool view_pattern_checked_ = false;
 
-    std::vector<std::u16string> entity_rows_;
-    std::u16string entity_label_;
-
-    std::array<bool, kFormatCount> format_enabled_{};
-    int copy_format_ = kFormatUnicode;
-    bool reset_enabled_ = false;
-    std::u16string to_copy_;
-    bool to_copy_enabled_ = true;
-    bool conversion_guard_ = false;
-
     std::u16string go_to_text_, symbol_text_, search_text_;
     FocusTarget focus_request_ = FocusTarget::None;
 
@@ -290,6 +269,8 @@ private:
     bool hex_view_ = true;
     bool show_all_ = false;
     int scroll_track_pixels_ = 368;  // 16 rows of 22-pixel cells and their 1-pixel gaps
+
+    CopyPanel copy_;
 };
 
 }  // namespace glyphora

@@ -26,8 +26,8 @@ std::string RowLabel(long row) {
 
 }  // namespace
 
-MainWindowModel::MainWindowModel(Services services) : services_(services) {
-    format_enabled_.fill(true);
+MainWindowModel::MainWindowModel(Services services)
+    : services_(services), copy_({services.names, services.clipboard}, update_busy_) {
     for (auto& cell : cells_) cell.pattern = 0;
 }
 
