@@ -26,7 +26,8 @@ std::string RowLabel(long row) {
 
 }  // namespace
 
-MainWindowModel::MainWindowModel(Services services) : services_(services) {
+MainWindowModel::MainWindowModel(Services services)
+    : services_(services), search_(*this, services.names) {
     format_enabled_.fill(true);
     for (auto& cell : cells_) cell.pattern = 0;
 }
@@ -367,9 +368,7 @@ void MainWindowModel::PaintCell(int i, PaintState state) {
 
 void MainWindowModel::ClearSearchBoxes() {
     requested_code_point_ = 0;
-    go_to_text_.clear();
-    symbol_text_.clear();
-    search_text_.clear();
+    search_.ClearBoxes();
 }
 
 }  // namespace glyphora
