@@ -266,21 +266,6 @@ TEST_F(Search, MovingTheTableByOtherMeansEmptiesTheBoxes) {
     EXPECT_EQ(Current(), 0x0222);
 }
 
-TEST_F(Search, OptionsFollowTheFocus) {
-    S().SymbolFocusGained();
-    EXPECT_EQ(S().Option(), SearchOption::Symbol);
-    S().SearchFocusGained();
-    EXPECT_EQ(S().Option(), SearchOption::Name);
-    S().GoToFocusGained();
-    EXPECT_EQ(S().Option(), SearchOption::GoTo);
-    S().OptionFocusGained(SearchOption::Name);
-    EXPECT_EQ(M().TakeFocusRequest(), FocusTarget::SearchBox);
-    S().OptionFocusGained(SearchOption::Symbol);
-    EXPECT_EQ(M().TakeFocusRequest(), FocusTarget::SymbolBox);
-    S().OptionFocusGained(SearchOption::GoTo);
-    EXPECT_EQ(M().TakeFocusRequest(), FocusTarget::GoToBox);
-}
-
 // ---- Symbol box -----------------------------------------------------------------------------
 
 TEST_F(Search, TypingASymbolJumpsToIt) {
