@@ -8,12 +8,9 @@
 
 #include "base/text.h"
 #include "cli_common.h"
-#include "cli_data.h"
+#include "cli_model.h"
 #include "cli_page.h"
-#include "fonts/fontconfig_font_source.h"
-#include "fonts/installed_font_catalog.h"
 #include "table/main_window_model.h"
-#include "unicode/icu_char_classifier.h"
 
 namespace glyphora::cli {
 
@@ -186,6 +183,20 @@ std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_res
     out += ",\"go_to_result\":" +
            std::string(!go_to_result ? "null" : *go_to_result ? "true" : "false");
     AppendCopyJson(out, model.Copy());
+    const SearchPanel& search = model.Search();
+    out += ",\"search\":{\"text\":";
+    AppendJsonString(out, std::u16string_view(search.SearchBox().text));
+    out += ",\"position\":" + std::to_string(search.SearchPosition()) + ",\"button_caption\":";
+    AppendJsonString(out, std::u16string_view(search.ButtonCaption()));
+    out += ",\"button_enabled\":" + std::string(search.ButtonEnabled() ? "true" : "false");
+    out += ",\"history\":[";
+    for (std::size_t i = 0; i < search.History().size(); ++i) {
+        if (i) out += ',';
+        AppendJsonString(out, std::u16string_view(search.History()[i]));
+    }
+    out += "]},\"go_to\":{\"text\":";
+    AppendJsonString(out, std::u16string_view(search.GoToBox().text));
+    out += ",\"notation\":" + std::string(search.GoToHex() ? "\"hex\"" : "\"dec\"") + "}";
     out += "}\n";
     return out;
 }
@@ -201,26 +212,17 @@ int RunPage(const CliArgs& args, std::ostream& out) {
         if (i + 1 < words.size() && words[i] == "--font" && !font) font = words[i + 1];
     }
 
-    const NameTable names = LoadCliNameTable(args);
-    IcuCharClassifier classifier;
-    FixedWidthMeasure measure;
-    FontconfigFontSource source;
-    InstalledFontCatalog catalog(source);
-    MainWindowModel model({&names, &classifier, &measure, nullptr, &catalog});
-    model.LoadFonts();
-    if (model.FontList().items.empty()) throw UsageError{"no installed fonts found"};
-
-    std::optional<std::size_t> start_font = 0;
-    if (font) {
-        start_font = model.FontItemByName(Utf8ToUtf16(*font));
-        if (!start_font) throw UsageError{"unknown font family '" + *font + "'"};
-    }
-    model.SelectFont(start_font);
+    CliModel cli(args, font, false);
+    MainWindowModel& model = cli.Model();
 
     std::optional<bool> go_to_result;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& action = words[i];
         if (action == "--json") continue;
+        if (action == "--search-next") {  // the one action without a value
+            RunSearchAction(model, action, {});
+            continue;
+        }
         if (i + 1 >= words.size()) throw UsageError{"unknown or incomplete action '" + action + "'"};
         const std::string& value = words[++i];
         if (action == "--font") {
@@ -278,7 +280,7 @@ int RunPage(const CliArgs& args, std::ostream& out) {
             model.Copy().SetPreviewCharsetChecked(ParseOnOff(value, action));
         } else if (action == "--hex") {
             if (model.HexView() != ParseOnOff(value, action)) model.CodePanelDoubleClick();
-        } else {
+        } else if (!RunSearchAction(model, action, value)) {
             throw UsageError{"unknown action '" + action + "'"};
         }
     }

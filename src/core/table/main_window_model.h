@@ -11,6 +11,7 @@
 #include "base/text_measure.h"
 #include "copy/copy_panel.h"
 #include "fonts/glyph_ranges.h"
+#include "search/search_panel.h"
 #include "table/window_services.h"
 #include "unicode/char_type.h"
 #include "unicode/subrange_views.h"
@@ -43,7 +44,16 @@ struct ScrollBarState {
 enum class ViewPattern : std::uint8_t { None, Overhang, Combining };
 
 // Controls that a handler asks the window to focus.
-enum class FocusTarget : std::uint8_t { None, Table, RangeList, FontList };
+enum class FocusTarget : std::uint8_t {
+    None,
+    Table,
+    RangeList,
+    FontList,
+    GoToBox,       // tbGoTo
+    SymbolBox,     // tbSearch
+    SearchBox,     // cbSearch
+    SearchButton,  // bbSearch
+};
 
 // Key codes of the table's key handler (the values of the desktop-independent key numbers the
 // handlers were written for) and the shift bits.
@@ -82,6 +92,9 @@ public:
     };
 
     explicit MainWindowModel(Services services);
+    // The search panel refers back to its window.
+    MainWindowModel(const MainWindowModel&) = delete;
+    MainWindowModel& operator=(const MainWindowModel&) = delete;
 
     // ---- Start-up ----------------------------------------------------------------------------
     // Fills the font list from the catalogue (once, at start-up).
@@ -114,13 +127,13 @@ public:
     CopyPanel& Copy() { return copy_; }
     const CopyPanel& Copy() const { return copy_; }
 
-    // Search boxes emptied by ClearSearchBoxes (tbGoTo, tbSearch, cbSearch).
-    const std::u16string& GoToText() const { return go_to_text_; }
-    const std::u16string& SymbolText() const { return symbol_text_; }
-    const std::u16string& SearchText() const { return search_text_; }
+    // The Search frame: cbSearch, bbSearch, tbSearch, tbGoTo and the obSearch options.
+    SearchPanel& Search() { return search_; }
+    const SearchPanel& Search() const { return search_; }
 
-    // The control a handler asked to focus, cleared by taking it.
+    // The control a handler asked to focus, cleared by taking it; the last request wins.
     FocusTarget TakeFocusRequest();
+    void RequestFocus(FocusTarget target) { focus_request_ = target; }
     // Cells whose look changed since the last call: the window repaints only these.
     std::bitset<kCells> TakeDirtyCells();
 
@@ -220,7 +233,6 @@ private:
     void ClearPage();
     void SetCellLook(int i, std::u16string caption, int pattern);
     void MarkDirty(int i) { dirty_.set(static_cast<std::size_t>(i)); }
-    void RequestFocus(FocusTarget target) { focus_request_ = target; }
     void RefreshFontIcons(int bit);
     // The current cell's character; nullopt for a cell the page does not fill.
     std::optional<char16_t> CurrentCharacter() const;
@@ -249,7 +261,7 @@ private:
     bool view_pattern_enabled_ = false;
     bool view_pattern_checked_ = false;
 
-    std::u16string go_to_text_, symbol_text_, search_text_;
+    SearchPanel search_;
     FocusTarget focus_request_ = FocusTarget::None;
 
     std::u16string font_family_;

@@ -27,7 +27,9 @@ std::string RowLabel(long row) {
 }  // namespace
 
 MainWindowModel::MainWindowModel(Services services)
-    : services_(services), copy_({services.names, services.clipboard}, update_busy_) {
+    : services_(services),
+      search_(*this, services.names),
+      copy_({services.names, services.clipboard}, update_busy_) {
     for (auto& cell : cells_) cell.pattern = 0;
 }
 
@@ -367,9 +369,7 @@ void MainWindowModel::PaintCell(int i, PaintState state) {
 
 void MainWindowModel::ClearSearchBoxes() {
     requested_code_point_ = 0;
-    go_to_text_.clear();
-    symbol_text_.clear();
-    search_text_.clear();
+    search_.ClearBoxes();
 }
 
 }  // namespace glyphora
