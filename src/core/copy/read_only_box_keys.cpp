@@ -1,18 +1,8 @@
-#include "copy/edit_menu.h"
-
-#include <initializer_list>
+#include "copy/read_only_box_keys.h"
 
 #include "copy/edit_command.h"
 
 namespace glyphora {
-
-void HideEditItemsOfReadOnlyBox(EditMenu& menu) {
-    for (EditMenu::Item* item : {&menu.undo, &menu.separator1, &menu.cut, &menu.paste, &menu.del})
-        item->visible = false;
-    menu.copy.visible = true;
-    menu.separator2.visible = true;
-    menu.select_all.visible = true;
-}
 
 bool ReadOnlyBoxKeyPasses(int key_code, int shift, bool is_entity) {
     constexpr int kTab = 9;

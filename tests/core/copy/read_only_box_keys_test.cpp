@@ -1,4 +1,4 @@
-#include "copy/edit_menu.h"
+#include "copy/read_only_box_keys.h"
 
 #include <gtest/gtest.h>
 
@@ -6,19 +6,6 @@
 
 namespace glyphora {
 namespace {
-
-TEST(EditMenu, ReadOnlyBoxesOfferOnlyCopyAndSelectAll) {
-    EditMenu menu;
-    menu.copy.enabled = false;  // prepared for a box with nothing selected
-    HideEditItemsOfReadOnlyBox(menu);
-    for (const EditMenu::Item* item :
-         {&menu.undo, &menu.separator1, &menu.cut, &menu.paste, &menu.del})
-        EXPECT_FALSE(item->visible);
-    EXPECT_TRUE(menu.copy.visible);
-    EXPECT_FALSE(menu.copy.enabled);  // the enabled states stay as prepared
-    EXPECT_TRUE(menu.separator2.visible);
-    EXPECT_TRUE(menu.select_all.visible);
-}
 
 TEST(ReadOnlyBoxKeyPasses, LetsMovementAndCopyThroughAndSwallowsEdits) {
     constexpr int kTab = 9, kEnter = 13, kBackspace = 8, kDelete = 46, kInsert = 45;
