@@ -25,6 +25,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include <sys/resource.h>
+
 #include "app/data_files.h"
 #include "app/desktop_entry.h"
 #include "app/version_check.h"
@@ -117,13 +119,12 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       measure_(font()),
       pbView(new CharView),
       metrics_(std::make_unique<QtGlyphMetrics>(*pbView)),
-      font_source_(std::make_unique<FontconfigFontSource>()),
-      catalog_(std::make_unique<InstalledFontCatalog>(*font_source_)),
-      model_({&names_, &classifier_, &measure_, metrics_.get(), catalog_.get()}),
+      catalog_(setup_.preload),
+      model_({&names_, &classifier_, &measure_, metrics_.get(), &catalog_}),
       frame_(std::make_unique<Frame>(*this)),
       placement_window_(std::make_unique<Placement>(*this)) {
     trace_last_ = setup_.trace_start.value_or(std::chrono::steady_clock::now());
-    TraceStep("fonts listed");
+    TraceStep("application created");
     if (!setup_.show_refusal) {
         setup_.show_refusal = [](QWidget* parent, const QString& title, const QString& text) {
             QMessageBox::critical(parent, title, text);
@@ -138,6 +139,11 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
             TraceStep("first paint of pbTable");
             timespec now{};
             clock_gettime(CLOCK_REALTIME, &now);
+            rusage usage{};
+            getrusage(RUSAGE_SELF, &usage);
+            const auto cpu_ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+            std::fprintf(stderr, "glyphora: cpu %.1f ms user, %.1f ms system\n",
+                         cpu_ms(usage.ru_utime), cpu_ms(usage.ru_stime));
             std::fprintf(stderr, "glyphora: first-paint-realtime-ns %lld\n",
                          static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
         };
@@ -279,9 +285,13 @@ bool MainWindow::Load() {
     Arrange();
     TraceStep("settings read, arranged");
 
-    PrepareDataFiles(paths);
-    names_.LoadCharData(IcuNameService{}, CharDataFiles{paths.name_data_file,
-                                                       paths.entity_data_file});
+    if (setup_.preload) {
+        names_ = setup_.preload->TakeNames();
+    } else {
+        PrepareDataFiles(paths);
+        names_.LoadCharData(IcuNameService{},
+                            CharDataFiles{paths.name_data_file, paths.entity_data_file});
+    }
     TraceStep("names loaded");
     model_.LoadFonts();
     TraceStep("font list filled");

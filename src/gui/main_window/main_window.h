@@ -12,9 +12,9 @@
 
 #include "app/main_settings.h"
 #include "app/paths.h"
+#include "app/startup_preload.h"
 #include "app/window_placement.h"
-#include "fonts/fontconfig_font_source.h"
-#include "fonts/installed_font_catalog.h"
+#include "main_window/preloaded_font_catalog.h"
 #include "main_window/qt_glyph_metrics.h"
 #include "main_window/qt_text_measure.h"
 #include "platform/lock_keys.h"
@@ -55,6 +55,9 @@ struct MainWindowSetup {
     std::function<void(QWidget* parent, const QString& title, const QString& text)> show_refusal;
     // Opens a file or address with the desktop's own program (the font file for Properties).
     std::function<void(const QUrl& url)> open_url;
+    // The font list and the name table, being prepared while the window is built; without it
+    // start-up does that work itself at its place in the order.
+    StartupPreload* preload = nullptr;
     // Set to trace start-up: the time main() began.
     std::optional<std::chrono::steady_clock::time_point> trace_start;
 };
@@ -134,8 +137,7 @@ private:
     QtTextMeasure measure_;
     CharView* pbView = nullptr;  // before metrics_: the view font is the metrics' font
     std::unique_ptr<QtGlyphMetrics> metrics_;
-    std::unique_ptr<FontconfigFontSource> font_source_;
-    std::unique_ptr<InstalledFontCatalog> catalog_;
+    PreloadedFontCatalog catalog_;
     MainWindowModel model_;
 
     WindowFrameRules frame_rules_;

@@ -16,6 +16,7 @@
 
 #include "copy/code_page_list.h"
 #include "main_window/char_view.h"
+#include "main_window/fitted_combo_box.h"
 #include "main_window/list_adapter.h"
 #include "main_window/main_window.h"
 #include "main_window/status_bar.h"
@@ -148,7 +149,7 @@ void MainWindow::BuildControls() {
     tbSearch = Named(new QLineEdit(fbSearch), "tbSearch");
     tbSearch->setMaxLength(1);
     tbSearch->setFixedWidth(64);
-    cbSearch = Named(new QComboBox(fbSearch), "cbSearch");
+    cbSearch = Named(new FittedComboBox(fbSearch), "cbSearch");
     cbSearch->setEditable(true);
     cbSearch->setMaxVisibleItems(20);
     cbSearch->setInsertPolicy(QComboBox::NoInsert);
@@ -169,7 +170,7 @@ void MainWindow::BuildControls() {
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(kInnerGap);
-    cbRange = Named(new QComboBox(pbGrid), "cbRange");
+    cbRange = Named(new FittedComboBox(pbGrid), "cbRange");
     cbRange->setMaxVisibleItems(24);
     cbRange->setToolTip("Subrange");
     pbTable = new CharTable(model_, names_, pbGrid);
@@ -209,12 +210,12 @@ void MainWindow::BuildControls() {
                                          {2, 1}, {3, 1}, {4, 0}, {0, 2}, {1, 2}, {2, 2}};
     for (int i = 0; i < kFormatCount; ++i)
         format_grid->addWidget(obFormat[i], places[i][0], places[i][1]);
-    cbCharSet = Named(new QComboBox(fbFormat), "cbCharSet");
+    cbCharSet = Named(new FittedComboBox(fbFormat), "cbCharSet");
     for (const CodePageRow& row : kCodePageList)
         cbCharSet->addItem(QString::fromUtf8(row.name.data(), static_cast<int>(row.name.size())),
                            row.code_page);
     cbCharSet->setMaxVisibleItems(static_cast<int>(kCodePageList.size()));
-    cbEntity = Named(new QComboBox(fbFormat), "cbEntity");
+    cbEntity = Named(new FittedComboBox(fbFormat), "cbEntity");
     cbEntity->setMinimumWidth(96);
     tlEntity = Named(new QLabel(fbFormat), "tlEntity");
     tlEntity->setMinimumWidth(16);
@@ -260,10 +261,13 @@ void MainWindow::BuildControls() {
     tlCopy = Named(new QLabel("To cop&y:", pbDown), "tlCopy");
     tbCopy = Named(new QLineEdit(pbDown), "tbCopy");
     tbCopy->setMaxLength(32767);
+    // It takes the chosen font: its height stays that of the window's font, so that a font
+    // choice never changes the layout.
+    tbCopy->setFixedHeight(tbCopy->sizeHint().height());
     tlCopy->setBuddy(tbCopy);
     bbCopy = Named(new QPushButton("&Copy", pbDown), "bbCopy");
     tlPreview = Named(new QLabel("Clipboard Previe&w:", pbDown), "tlPreview");
-    cbPreview = Named(new QComboBox(pbDown), "cbPreview");
+    cbPreview = Named(new FittedComboBox(pbDown), "cbPreview");
     tlPreview->setBuddy(cbPreview);
     chPreview = Named(new QCheckBox("Show with charse&t", pbDown), "chPreview");
     bbReset = Named(new QPushButton("&Reset", pbDown), "bbReset");

@@ -1,12 +1,18 @@
 #pragma once
 
+#include <QHash>
+#include <QRawFont>
+#include <QString>
+
 #include "main_window/char_view.h"
 #include "table/window_services.h"
 
 namespace glyphora {
 
-// The view font's metrics as the model's font choice asks for them, read with Qt from the font
-// of the character view; setting a size sets the view font's size, as the choice expects.
+// The view font's metrics as the model's font choice asks for them; setting a size sets the view
+// font's size, as the choice expects. The text metrics come from the font's design units (one
+// font engine per family, which the table's cells share) scaled to the view's size, rather than
+// from an engine made for each size the choice tries.
 class QtGlyphMetrics final : public GlyphMetrics {
 public:
     explicit QtGlyphMetrics(CharView& view) : view_(view) {}
@@ -19,6 +25,8 @@ public:
 
 private:
     CharView& view_;
+    QRawFont design_;  // the family at one pixel per design unit; invalid when Qt lacks it
+    QHash<QString, QRawFont> designs_;  // by family: choosing a font again costs nothing
 };
 
 }  // namespace glyphora

@@ -157,7 +157,8 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
     if (model_.FontFamily() != family_) {
         LoadFont();
         for (int i = 0; i < kCells; ++i) LayOutGlyph(i);
-        update();
+        // The headers keep their look: only the cells take the new font.
+        update(QRect(CellOrigin(), CellRect(kCells - 1).bottomRight()));
     } else if (dirty_cells.any()) {
         QRegion region;
         for (int i = 0; i < kCells; ++i) {
