@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -70,6 +71,8 @@ private slots:
     void TheCodePanelSwitchesNotationOnDoubleClick();
     void CompactAndExpandedKeepTheContentSize();
     void ClosingSavesAndARestartRestores();
+    void RestoringAfterMinimisingReturnsToThePosition();
+    void ClosedWhileMaximisedTheLastNormalPositionIsSaved();
     void ANegativeStoredSubrangeRestoresAsZero();
     void AFontNoLongerInstalledSelectsTheFirstFont();
     void ARefusedVersionWritesNothing();
@@ -77,6 +80,20 @@ private slots:
     void PropertiesOpensTheFontFile();
     void ACombiningMarkEnablesTheViewPattern();
     void OnlyTheChosenFontsGlyphsAreDrawn();
+    void AMoveRepaintsOnlyTheCellsAndHeadersThatChanged();
+};
+
+// Collects the regions a widget is asked to paint.
+class PaintRecorder : public QObject {
+public:
+    explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
 };
 
 void MainWindowTest::FirstStartWritesTheDataFilesAndTheDesktopEntryAndShowsDefaults() {
@@ -344,6 +361,41 @@ void MainWindowTest::ClosingSavesAndARestartRestores() {
     QCOMPARE(window->pos(), QPoint(583, 111));
 }
 
+void MainWindowTest::RestoringAfterMinimisingReturnsToThePosition() {
+    WindowFixture home;
+    auto window = home.Start();
+    QVERIFY(window);
+    window->move(300, 200);
+    QApplication::processEvents();
+    window->showMinimized();
+    QApplication::processEvents();
+    window->move(-32000, -32000);  // where some window systems park a minimised window
+    QApplication::processEvents();
+    window->showNormal();
+    QApplication::processEvents();
+    QCOMPARE(window->pos(), QPoint(300, 200));
+    QCOMPARE(window->size(), window->layout()->sizeHint());
+}
+
+void MainWindowTest::ClosedWhileMaximisedTheLastNormalPositionIsSaved() {
+    WindowFixture home;
+    auto window = home.Start();
+    QVERIFY(window);
+    window->move(140, 70);
+    QApplication::processEvents();
+    window->showMaximized();
+    QApplication::processEvents();
+    WindowFixture::Close(window);
+    const std::string saved = WindowFixture::ReadFile(home.Paths().settings_file);
+    for (const char* line : {"State=2", "Left=140", "Top=70"})
+        QVERIFY2(saved.find(line) != std::string::npos, line);
+
+    // The next start shows the window maximised again.
+    window = home.Start();
+    QVERIFY(window);
+    QVERIFY(window->windowState() & Qt::WindowMaximized);
+}
+
 void MainWindowTest::ANegativeStoredSubrangeRestoresAsZero() {
     WindowFixture home;
     WindowFixture::WriteFile(home.Paths().settings_file, "[fwMain]\nlvRange=-5\nchRange=1\n");
@@ -446,6 +498,24 @@ void MainWindowTest::OnlyTheChosenFontsGlyphsAreDrawn() {
     QCOMPARE(Panel(window.get(), "pbStatus0", "Hex"), QString("U+0041"));
     QVERIFY(window->Table()->CellShowsGlyph(1));
     QVERIFY(!window->Table()->CellShowsGlyph(0x40));  // U+0080, a control character
+}
+
+void MainWindowTest::AMoveRepaintsOnlyTheCellsAndHeadersThatChanged() {
+    WindowFixture home;
+    auto window = home.Start();
+    QVERIFY(window);
+    CharTable* table = window->Table();
+    QTest::mouseClick(table, Qt::LeftButton, {}, CellCentre(table, 0x41));
+    QApplication::processEvents();
+    PaintRecorder recorder(table);
+    QTest::keyClick(table, Qt::Key_Right);
+    QApplication::processEvents();
+    // The old and the new cell and their column headers (the row stays the same).
+    QRegion expected = QRegion(table->CellRect(0x41)) + table->CellRect(0x42);
+    const QRegion outside = recorder.painted - expected;
+    QVERIFY(!recorder.painted.isEmpty());
+    QVERIFY(recorder.painted.intersects(table->CellRect(0x42)));
+    for (const QRect& rect : outside) QVERIFY2(rect.y() < CharTable::kColumnHeaderHeight, "beyond the headers");
 }
 
 }  // namespace

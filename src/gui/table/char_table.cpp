@@ -180,10 +180,13 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
     }
     const int current = model_.CurrentCell();
     if (current != shown_current_) {
+        // The headers of the current row and column are drawn raised: repaint those that move.
         for (int cell : {shown_current_, current}) {
             if (cell < 0) continue;
-            update(RowHeaderRect(cell / 16));
-            update(ColumnHeaderRect(cell % 16));
+            if (shown_current_ < 0 || cell / 16 != (cell == current ? shown_current_ : current) / 16)
+                update(RowHeaderRect(cell / 16));
+            if (shown_current_ < 0 || cell % 16 != (cell == current ? shown_current_ : current) % 16)
+                update(ColumnHeaderRect(cell % 16));
         }
         shown_current_ = current;
         if (QAccessible::isActive() && hasFocus()) {
