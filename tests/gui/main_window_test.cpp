@@ -394,6 +394,9 @@ void MainWindowTest::ClosedWhileMaximisedTheLastNormalPositionIsSaved() {
     window = home.Start();
     QVERIFY(window);
     QVERIFY(window->windowState() & Qt::WindowMaximized);
+    window->showNormal();
+    QApplication::processEvents();
+    QCOMPARE(window->pos(), QPoint(140, 70));
 }
 
 void MainWindowTest::ANegativeStoredSubrangeRestoresAsZero() {

@@ -44,6 +44,10 @@ public:
     // handler ignores it.
     void MoveQuietly(FrameWindow& window, FramePosition position);
 
+    // Start-up's saved position, for a window that starts minimised or maximised: restoring it
+    // later brings it back there rather than to a position it never had.
+    void RememberNormalPosition(FramePosition position) { normal_ = position; }
+
     FramePosition NormalPosition() const { return normal_; }
     WindowState PreviousState() const { return previous_; }
     bool Suspended() const { return suspend_ > 0; }

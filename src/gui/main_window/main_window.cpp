@@ -198,6 +198,11 @@ void MainWindow::ConnectControls() {
     connect(lvFont, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
         if (QGuiApplication::mouseButtons() & Qt::LeftButton) FontItemChosen(index.row());
     });
+    // A press dragged to another item ends there.
+    connect(lvFont, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        const auto& selected = model_.FontList().selected;
+        if (!selected || static_cast<int>(*selected) != index.row()) FontItemChosen(index.row());
+    });
     connect(lvRange->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) {
                 if (!choosing_from_list_ && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
@@ -206,6 +211,10 @@ void MainWindow::ConnectControls() {
     connect(lvRange, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
         // Pressing the current subrange again shows it from its start.
         if (QGuiApplication::mouseButtons() & Qt::LeftButton) RangeItemChosen(index.row());
+    });
+    connect(lvRange, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        const auto& selected = model_.Subranges().list.selected;
+        if (!selected || static_cast<int>(*selected) != index.row()) RangeItemChosen(index.row());
     });
     connect(cbRange, &QComboBox::activated, this,
             after([this](int entry) {
@@ -273,10 +282,11 @@ bool MainWindow::Load() {
 
     // Window placement: the saved state, and the saved position when it was normal.
     RestoreWindowPlacement(*placement_window_, placement_, paths.settings_file, kPlacementSection);
-    if (placement_.state == static_cast<std::int32_t>(WindowState::Normal)) {
-        frame_rules_.MoveQuietly(*frame_, {placement_.left / kTwipsPerPixel,
-                                           placement_.top / kTwipsPerPixel});
-    }
+    const FramePosition saved{placement_.left / kTwipsPerPixel, placement_.top / kTwipsPerPixel};
+    if (placement_.state == static_cast<std::int32_t>(WindowState::Normal))
+        frame_rules_.MoveQuietly(*frame_, saved);
+    else
+        frame_rules_.RememberNormalPosition(saved);
 
     // The mode, without the mode switch's move.
     model_.RaiseUpdateBusy();
@@ -423,7 +433,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!abort_ && !first_activation_ && isVisible()) frame_rules_.Resized(*frame_);
+    if (!abort_ && isVisible()) frame_rules_.Resized(*frame_);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

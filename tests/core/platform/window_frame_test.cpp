@@ -69,6 +69,18 @@ TEST(WindowFrame, RestoringAfterMinimisingReturnsToTheRememberedPosition) {
     EXPECT_EQ(window.position, (FramePosition{500, 100}));
 }
 
+TEST(WindowFrame, AWindowStartedMaximisedRestoresToItsSavedPosition) {
+    WindowFrameRules rules;
+    FakeFrame window(rules);
+    window.state = WindowState::Maximized;
+    window.position = {0, 0};
+    rules.RememberNormalPosition({250, 40});
+    rules.Resized(window);
+    window.state = WindowState::Normal;
+    rules.Resized(window);
+    EXPECT_EQ(window.position, (FramePosition{250, 40}));
+}
+
 TEST(WindowFrame, MovesInTheNormalStateUpdateTheRememberedPosition) {
     WindowFrameRules rules;
     FakeFrame window(rules);
