@@ -283,10 +283,17 @@ bool MainWindow::Load() {
     // Window placement: the saved state, and the saved position when it was normal.
     RestoreWindowPlacement(*placement_window_, placement_, paths.settings_file, kPlacementSection);
     const FramePosition saved{placement_.left / kTwipsPerPixel, placement_.top / kTwipsPerPixel};
-    if (placement_.state == static_cast<std::int32_t>(WindowState::Normal))
+    if (placement_.state == static_cast<std::int32_t>(WindowState::Normal)) {
         frame_rules_.MoveQuietly(*frame_, saved);
-    else
+    } else {
+        // Not moved while minimised or maximised, but the window system learns where the
+        // window stands in the normal state, and so does the resize handling.
+        const Qt::WindowStates states = windowState();
+        setWindowState(states & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+        frame_rules_.MoveQuietly(*frame_, saved);
+        setWindowState(states);
         frame_rules_.RememberNormalPosition(saved);
+    }
 
     // The mode, without the mode switch's move.
     model_.RaiseUpdateBusy();

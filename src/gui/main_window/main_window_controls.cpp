@@ -1,4 +1,6 @@
 // fwMain's controls: building them once and laying them out for the compact and expanded modes.
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -309,6 +311,10 @@ void MainWindow::BuildControls() {
         label->setText(key);
         label->setAlignment(Qt::AlignCenter);
         label->setEnabled(false);
+        // Wide enough for the indicator in whatever font the desktop gives.
+        QFrame* panel = pbStatus[1]->Panel(key);
+        panel->setFixedWidth(
+            std::max(panel->width(), label->fontMetrics().horizontalAdvance(key) + 16));
     }
     pbType = Named(new QToolButton(pbStatus[0]->Panel("Type")), "pbType");
     pbType->setArrowType(Qt::DownArrow);
@@ -318,6 +324,11 @@ void MainWindow::BuildControls() {
     pbType->hide();
     pbStatus[0]->PanelLayout("Type")->addWidget(pbType, 0, Qt::AlignVCenter);
     pbStatus[1]->PanelLayout("OnTop")->addWidget(chOnTop);
+    // The two check boxes sit on their panels: the panels are as wide as the wider of them.
+    const int box_panel = std::max({132, chMode->sizeHint().width() + 12,
+                                    chOnTop->sizeHint().width() + 12});
+    pbStatus[1]->Panel("Mode")->setFixedWidth(box_panel);
+    pbStatus[1]->Panel("OnTop")->setFixedWidth(box_panel);
     root->addWidget(pbStatus[0]);
     root->addWidget(pbStatus[1]);
     model_.SetTypePanelWidth(kTypePanelWidth - 24);
