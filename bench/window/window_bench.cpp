@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QTemporaryDir>
-
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -94,7 +93,9 @@ void BM_ChooseEachFontForTheFirstTime(benchmark::State& state) {
         const auto t1 = std::chrono::steady_clock::now();
         BenchWindow::Settle();
         if (qEnvironmentVariableIsSet("GLYPHORA_BENCH_VERBOSE")) {
-            const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
+            const auto ms = [](auto d) {
+                return std::chrono::duration<double, std::milli>(d).count();
+            };
             std::fprintf(stderr, "%-28s %6.2f ms choice, %6.2f ms repaint\n",
                          qPrintable(fonts->model()->index(row, 0).data().toString()), ms(t1 - t0),
                          ms(std::chrono::steady_clock::now() - t1));

@@ -1,6 +1,5 @@
 // glyphora: the desktop character map.
 #include <QApplication>
-
 #include <chrono>
 #include <cstdlib>
 #include <optional>

@@ -7,11 +7,11 @@
 #include <QDebug>
 #include <QLabel>
 #include <QLayout>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QPaintEvent>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -48,8 +48,8 @@ void ClickItem(QListView* list, int row) {
 }
 
 int RowOf(QListView* list, const QString& text) {
-    const auto matches =
-        list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1, Qt::MatchExactly);
+    const auto matches = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1,
+                                              Qt::MatchExactly);
     return matches.isEmpty() ? -1 : matches.first().row();
 }
 
@@ -323,7 +323,8 @@ void MainWindowTest::ClosingSavesAndARestartRestores() {
         auto* ranges = Find<QListView>(window.get(), "lvRange");
         ClickItem(ranges, RowOf(ranges, "Cyrillic"));
         QTest::mouseClick(window->Table(), Qt::LeftButton, {}, CellCentre(window->Table(), 0x16));
-        QTest::mouseDClick(Find<StatusBar>(window.get(), "pbStatus0")->Label("Hex"), Qt::LeftButton);
+        QTest::mouseDClick(Find<StatusBar>(window.get(), "pbStatus0")->Label("Hex"),
+                           Qt::LeftButton);
         // A letter with a negative side bearing would enable the pattern; set it directly.
         Find<QCheckBox>(window.get(), "chView")->setEnabled(true);
         Find<QCheckBox>(window.get(), "chView")->click();
@@ -336,10 +337,10 @@ void MainWindowTest::ClosingSavesAndARestartRestores() {
         WindowFixture::Close(window);
     }
     const std::string saved = WindowFixture::ReadFile(home.Paths().settings_file);
-    for (const char* line : {"lvFont=DejaVu Serif", "lvRange=1024", "chRange=1", "chView=1",
-                             "obFormat=0", "cbCharSet=7", "bHexView=0", "bHexGoto=1", "chMode=0",
-                             "chOnTop=1", "[fwMain_Picture]", "[fwMain_State]", "State=0",
-                             "Left=583", "Top=111"})
+    for (const char* line :
+         {"lvFont=DejaVu Serif", "lvRange=1024", "chRange=1", "chView=1", "obFormat=0",
+          "cbCharSet=7", "bHexView=0", "bHexGoto=1", "chMode=0", "chOnTop=1", "[fwMain_Picture]",
+          "[fwMain_State]", "State=0", "Left=583", "Top=111"})
         QVERIFY2(saved.find(line) != std::string::npos, line);
     // In the order shutdown writes them.
     QVERIFY(saved.find("lvFont=") < saved.find("chOnTop="));
@@ -518,7 +519,8 @@ void MainWindowTest::AMoveRepaintsOnlyTheCellsAndHeadersThatChanged() {
     const QRegion outside = recorder.painted - expected;
     QVERIFY(!recorder.painted.isEmpty());
     QVERIFY(recorder.painted.intersects(table->CellRect(0x42)));
-    for (const QRect& rect : outside) QVERIFY2(rect.y() < CharTable::kColumnHeaderHeight, "beyond the headers");
+    for (const QRect& rect : outside)
+        QVERIFY2(rect.y() < CharTable::kColumnHeaderHeight, "beyond the headers");
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
-
 #include <filesystem>
 #include <fstream>
 #include <iterator>

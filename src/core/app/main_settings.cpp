@@ -26,7 +26,8 @@ int ReadClamped(const std::filesystem::path& file, std::string_view key, int def
 
 std::int32_t ReadColour(const std::filesystem::path& file, std::string_view key,
                         std::int32_t default_value) {
-    const std::int32_t value = ReadSettingNumber(file, kPictureSection, key, default_value).ToInt32();
+    const std::int32_t value =
+        ReadSettingNumber(file, kPictureSection, key, default_value).ToInt32();
     return value >= 0 && value <= 0xFFFFFF ? value : default_value;
 }
 

@@ -19,11 +19,12 @@ inline constexpr std::string_view kPictureSection = "fwMain_Picture";
 inline constexpr std::string_view kPlacementSection = "fwMain_State";
 inline constexpr std::string_view kSearchHistorySection = "cbSearch_Search";
 
-inline constexpr int kPictureStyleCount = 4;          // chPicture: bold, italic, underline, strikeout
+inline constexpr int kPictureStyleCount = 4;  // chPicture: bold, italic, underline, strikeout
 inline constexpr std::int32_t kDefaultForeColour = 0;         // black
 inline constexpr std::int32_t kDefaultBackColour = 0xFFFFFF;  // white
 
-// The character picture's settings (size box, style boxes, colours as red + 256 green + 65536 blue).
+// The character picture's settings (size box, style boxes, colours as red + 256 green + 65536
+// blue).
 struct PictureSettings {
     Fixed4 size;  // cbPicture: the number its text stands for
     std::array<bool, kPictureStyleCount> styles{};
@@ -51,8 +52,8 @@ struct MainSettings {
 
 // What the reading rules need to know about the controls.
 struct MainSettingsLimits {
-    int format_count = 12;       // obFormat options
-    int char_set_count = 16;     // cbCharSet rows
+    int format_count = 12;        // obFormat options
+    int char_set_count = 16;      // cbCharSet rows
     Fixed4 default_picture_size;  // the size cbPicture shows before anything is restored
 };
 

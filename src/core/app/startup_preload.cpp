@@ -6,7 +6,8 @@
 namespace glyphora {
 
 StartupPreload::StartupPreload(const AppPaths& paths) {
-    fonts_ = std::async(std::launch::async, [] { return std::make_unique<FontconfigFontSource>(); });
+    fonts_ =
+        std::async(std::launch::async, [] { return std::make_unique<FontconfigFontSource>(); });
     names_ = std::async(std::launch::async, [paths] {
         PrepareDataFiles(paths);
         NameTable names;

@@ -12,7 +12,8 @@ void FittedComboBox::showPopup() {
     DropDownMeasure measure;
     const QFontMetrics metrics(view()->font());
     measure.item_widths.reserve(static_cast<std::size_t>(count()));
-    for (int i = 0; i < count(); ++i) measure.item_widths.push_back(metrics.horizontalAdvance(itemText(i)));
+    for (int i = 0; i < count(); ++i)
+        measure.item_widths.push_back(metrics.horizontalAdvance(itemText(i)));
     measure.scroll_bar_width = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     // The item view's own margins around the text.
     measure.extra = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;

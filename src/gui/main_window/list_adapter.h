@@ -3,7 +3,6 @@
 #include <QAbstractListModel>
 #include <QIcon>
 #include <QStringList>
-
 #include <string>
 #include <vector>
 

@@ -1,5 +1,7 @@
 #include "main_window/main_window.h"
 
+#include <sys/resource.h>
+
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
@@ -24,8 +26,6 @@
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
-
-#include <sys/resource.h>
 
 #include "app/data_files.h"
 #include "app/desktop_entry.h"
@@ -95,8 +95,8 @@ public:
     std::string Name() const override { return "fwMain"; }
     WindowState State() const override { return StateOf(window_.windowState()); }
     void SetState(WindowState state) override {
-        Qt::WindowStates states = window_.windowState() & ~(Qt::WindowMinimized |
-                                                             Qt::WindowMaximized);
+        Qt::WindowStates states =
+            window_.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
         if (state == WindowState::Minimized) states |= Qt::WindowMinimized;
         if (state == WindowState::Maximized) states |= Qt::WindowMaximized;
         window_.setWindowState(states);
@@ -141,7 +141,9 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
             clock_gettime(CLOCK_REALTIME, &now);
             rusage usage{};
             getrusage(RUSAGE_SELF, &usage);
-            const auto cpu_ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+            const auto cpu_ms = [](const timeval& t) {
+                return t.tv_sec * 1000.0 + t.tv_usec / 1000.0;
+            };
             std::fprintf(stderr, "glyphora: cpu %.1f ms user, %.1f ms system\n",
                          cpu_ms(usage.ru_utime), cpu_ms(usage.ru_stime));
             std::fprintf(stderr, "glyphora: first-paint-realtime-ns %lld\n",
@@ -216,8 +218,7 @@ void MainWindow::ConnectControls() {
         const auto& selected = model_.Subranges().list.selected;
         if (!selected || static_cast<int>(*selected) != index.row()) RangeItemChosen(index.row());
     });
-    connect(cbRange, &QComboBox::activated, this,
-            after([this](int entry) {
+    connect(cbRange, &QComboBox::activated, this, after([this](int entry) {
                 if (entry >= 0) model_.ComboSubrangeChosen(static_cast<std::size_t>(entry));
             }));
     connect(bbRange, &QToolButton::clicked, this, [this] {
@@ -237,7 +238,8 @@ void MainWindow::ConnectControls() {
                 after([this, i](bool) { model_.SelectCopyFormat(i); }));
     connect(tbCopy, &QLineEdit::textEdited, this,
             after([this](const QString& text) { model_.SetToCopyText(text.toStdU16String()); }));
-    connect(bbReset, &QPushButton::clicked, this, after([this](bool) { model_.SetToCopyText({}); }));
+    connect(bbReset, &QPushButton::clicked, this,
+            after([this](bool) { model_.SetToCopyText({}); }));
 
     connect(chMode, &QCheckBox::clicked, this, &MainWindow::ModeClicked);
     connect(chOnTop, &QCheckBox::clicked, this, &MainWindow::SetTopmost);
@@ -478,10 +480,11 @@ void MainWindow::StatusPanelDoubleClicked(const QString& key) {
         Sync();
         return;
     }
-    static const std::pair<const char*, LockKeys::Key> kLocks[] = {
-        {"CAPS", LockKeys::Key::Caps}, {"SCRL", LockKeys::Key::Scroll},
-        {"NUM", LockKeys::Key::Num},   {"INS", LockKeys::Key::Insert},
-        {"KANA", LockKeys::Key::Kana}};
+    static const std::pair<const char*, LockKeys::Key> kLocks[] = {{"CAPS", LockKeys::Key::Caps},
+                                                                   {"SCRL", LockKeys::Key::Scroll},
+                                                                   {"NUM", LockKeys::Key::Num},
+                                                                   {"INS", LockKeys::Key::Insert},
+                                                                   {"KANA", LockKeys::Key::Kana}};
     for (const auto& [name, lock] : kLocks) {
         if (key == name && lock_keys_.Toggle(lock)) {
             // The server changes the indicator after the request: read it a moment later.
@@ -491,10 +494,11 @@ void MainWindow::StatusPanelDoubleClicked(const QString& key) {
 }
 
 void MainWindow::RefreshLockPanels() {
-    static const std::pair<const char*, LockKeys::Key> kLocks[] = {
-        {"CAPS", LockKeys::Key::Caps}, {"SCRL", LockKeys::Key::Scroll},
-        {"NUM", LockKeys::Key::Num},   {"INS", LockKeys::Key::Insert},
-        {"KANA", LockKeys::Key::Kana}};
+    static const std::pair<const char*, LockKeys::Key> kLocks[] = {{"CAPS", LockKeys::Key::Caps},
+                                                                   {"SCRL", LockKeys::Key::Scroll},
+                                                                   {"NUM", LockKeys::Key::Num},
+                                                                   {"INS", LockKeys::Key::Insert},
+                                                                   {"KANA", LockKeys::Key::Kana}};
     for (const auto& [name, lock] : kLocks) {
         const std::optional<bool> state = lock_keys_.State(lock);
         QLabel* label = pbStatus[1]->Label(name);
@@ -588,7 +592,8 @@ void MainWindow::SyncLists() {
     const ListViewModel& ranges = model_.Subranges().list;
     range_items_->Sync(ranges);
     if (ranges.selected != shown_range_item_ ||
-        lvRange->currentIndex().row() != (ranges.selected ? static_cast<int>(*ranges.selected) : -1)) {
+        lvRange->currentIndex().row() !=
+            (ranges.selected ? static_cast<int>(*ranges.selected) : -1)) {
         shown_range_item_ = ranges.selected;
         if (ranges.selected) {
             const QModelIndex index = range_items_->index(static_cast<int>(*ranges.selected));
@@ -671,7 +676,8 @@ void MainWindow::SyncCharacter() {
     tlEntity->setText(Text(model_.EntityLabel()));
 
     for (int i = 0; i < kFormatCount; ++i) obFormat[i]->setEnabled(model_.FormatEnabled(i));
-    if (!obFormat[model_.CopyFormat()]->isChecked()) obFormat[model_.CopyFormat()]->setChecked(true);
+    if (!obFormat[model_.CopyFormat()]->isChecked())
+        obFormat[model_.CopyFormat()]->setChecked(true);
     SetText(tbCopy, Text(model_.ToCopyText()));
     tbCopy->setEnabled(model_.ToCopyEnabled());
     bbReset->setEnabled(model_.ResetEnabled());
@@ -687,10 +693,17 @@ void MainWindow::ApplyFocusRequest() {
         if (widget->isVisible() && widget->isEnabled()) widget->setFocus(Qt::OtherFocusReason);
     };
     switch (model_.TakeFocusRequest()) {
-        case FocusTarget::Table: focus(pbTable); break;
-        case FocusTarget::RangeList: focus(lvRange); break;
-        case FocusTarget::FontList: focus(lvFont); break;
-        case FocusTarget::None: break;
+        case FocusTarget::Table:
+            focus(pbTable);
+            break;
+        case FocusTarget::RangeList:
+            focus(lvRange);
+            break;
+        case FocusTarget::FontList:
+            focus(lvFont);
+            break;
+        case FocusTarget::None:
+            break;
     }
 }
 

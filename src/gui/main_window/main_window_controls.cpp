@@ -1,6 +1,4 @@
 // fwMain's controls: building them once and laying them out for the compact and expanded modes.
-#include <algorithm>
-
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,6 +13,7 @@
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "copy/code_page_list.h"
 #include "main_window/char_view.h"
@@ -40,7 +39,7 @@ constexpr int kRangeListWidth = kLeftColumn - kFontListWidth - kInnerGap;
 constexpr int kTypePanelWidth = 230;
 
 constexpr const char* kFormatCaptions[kFormatCount] = {
-    "Unicode", "RTF",        "% Escape", "UTF-8",         "UTF-7", "UCN (\\u)",
+    "Unicode",   "RTF",       "% Escape",   "UTF-8",      "UTF-7",         "UCN (\\u)",
     "NCR (Hex)", "NCR (Dec)", "Code Page:", "Char. Name", "Picture (BMP)", "SGML:"};
 constexpr int kPictureSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
@@ -205,8 +204,8 @@ void MainWindow::BuildControls() {
     format_grid->setContentsMargins(8, 4, 8, 8);
     format_grid->setVerticalSpacing(2);
     for (int i = 0; i < kFormatCount; ++i)
-        obFormat[i] = Named(new QRadioButton(kFormatCaptions[i], fbFormat),
-                            QString("obFormat%1").arg(i));
+        obFormat[i] =
+            Named(new QRadioButton(kFormatCaptions[i], fbFormat), QString("obFormat%1").arg(i));
     // Three columns; the two formats with a list of their own get room for it.
     const int places[kFormatCount][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1},
                                          {2, 1}, {3, 1}, {4, 0}, {0, 2}, {1, 2}, {2, 2}};
@@ -244,8 +243,8 @@ void MainWindow::BuildControls() {
     const char* style_captions[kPictureStyleCount] = {"Bol&d", "&Italic", "&Underline",
                                                       "Stri&keout"};
     for (int i = 0; i < kPictureStyleCount; ++i)
-        chPicture[i] = Named(new QCheckBox(style_captions[i], fbPicture),
-                             QString("chPicture%1").arg(i));
+        chPicture[i] =
+            Named(new QCheckBox(style_captions[i], fbPicture), QString("chPicture%1").arg(i));
     bbPicture[0] = Named(new QPushButton("&ForeColor...", fbPicture), "bbPicture0");
     bbPicture[1] = Named(new QPushButton("&BackColor...", fbPicture), "bbPicture1");
     auto* size_row = new QHBoxLayout;
@@ -284,10 +283,10 @@ void MainWindow::BuildControls() {
     // the layout is the finished one: the search frame, the copy formats other than the ones the
     // selection decides, the picture settings, the preview and the buttons that open other windows.
     for (QWidget* w : std::initializer_list<QWidget*>{
-             obSearch[0], obSearch[1], obSearch[2], tbGoTo, tbSearch, cbSearch, bbSearch,
-             cbCharSet, cbEntity, tlPicture, cbPicture, chPicture[0], chPicture[1], chPicture[2],
-             chPicture[3], bbPicture[0], bbPicture[1], bbCopy, cbPreview, chPreview, bbAbout,
-             bbCharMap})
+             obSearch[0],  obSearch[1],  obSearch[2],  tbGoTo,       tbSearch,     cbSearch,
+             bbSearch,     cbCharSet,    cbEntity,     tlPicture,    cbPicture,    chPicture[0],
+             chPicture[1], chPicture[2], chPicture[3], bbPicture[0], bbPicture[1], bbCopy,
+             cbPreview,    chPreview,    bbAbout,      bbCharMap})
         w->setEnabled(false);
 
     // ---- Status bars ------------------------------------------------------------------------
@@ -325,8 +324,8 @@ void MainWindow::BuildControls() {
     pbStatus[0]->PanelLayout("Type")->addWidget(pbType, 0, Qt::AlignVCenter);
     pbStatus[1]->PanelLayout("OnTop")->addWidget(chOnTop);
     // The two check boxes sit on their panels: the panels are as wide as the wider of them.
-    const int box_panel = std::max({132, chMode->sizeHint().width() + 12,
-                                    chOnTop->sizeHint().width() + 12});
+    const int box_panel =
+        std::max({132, chMode->sizeHint().width() + 12, chOnTop->sizeHint().width() + 12});
     pbStatus[1]->Panel("Mode")->setFixedWidth(box_panel);
     pbStatus[1]->Panel("OnTop")->setFixedWidth(box_panel);
     root->addWidget(pbStatus[0]);
@@ -349,9 +348,8 @@ void MainWindow::BuildControls() {
     font_items_->SetCheckIcon(check);
     range_items_->SetCheckIcon(check);
     // The track of the scroll bar: its height less the two arrow buttons.
-    model_.SetScrollTrackPixels(sbTable->height() -
-                                2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
-                                                         sbTable));
+    model_.SetScrollTrackPixels(
+        sbTable->height() - 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sbTable));
     model_.SetRangeListWidth(kRangeListWidth);
     model_.SetFontListWidth(kFontListWidth - 4);
 }

@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QString>
-
 #include <string>
 #include <unordered_map>
 

@@ -3,7 +3,6 @@
 #include <QFrame>
 #include <QHash>
 #include <QString>
-
 #include <initializer_list>
 
 class QHBoxLayout;

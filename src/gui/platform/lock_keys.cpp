@@ -13,11 +13,16 @@ namespace {
 
 const char* IndicatorName(LockKeys::Key key) {
     switch (key) {
-        case LockKeys::Key::Caps: return "Caps Lock";
-        case LockKeys::Key::Num: return "Num Lock";
-        case LockKeys::Key::Scroll: return "Scroll Lock";
-        case LockKeys::Key::Kana: return "Kana";
-        case LockKeys::Key::Insert: break;  // no window system keeps an insert mode
+        case LockKeys::Key::Caps:
+            return "Caps Lock";
+        case LockKeys::Key::Num:
+            return "Num Lock";
+        case LockKeys::Key::Scroll:
+            return "Scroll Lock";
+        case LockKeys::Key::Kana:
+            return "Kana";
+        case LockKeys::Key::Insert:
+            break;  // no window system keeps an insert mode
     }
     return nullptr;
 }
@@ -25,8 +30,8 @@ const char* IndicatorName(LockKeys::Key key) {
 }  // namespace
 
 LockKeys::LockKeys() {
-    if (auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                            : nullptr) {
+    if (auto* x11 =
+            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr) {
         Display* display = x11->display();
         int opcode = 0, event = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
         if (display && XkbQueryExtension(display, &opcode, &event, &error, &major, &minor))
@@ -51,11 +56,18 @@ bool LockKeys::Toggle(Key key) {
     auto* display = static_cast<Display*>(display_);
     unsigned int mask = 0;
     switch (key) {
-        case Key::Caps: mask = LockMask; break;
-        case Key::Num: mask = XkbKeysymToModifiers(display, XK_Num_Lock); break;
+        case Key::Caps:
+            mask = LockMask;
+            break;
+        case Key::Num:
+            mask = XkbKeysymToModifiers(display, XK_Num_Lock);
+            break;
         // Scroll Lock rarely drives a modifier; when it does, it can be switched the same way.
-        case Key::Scroll: mask = XkbKeysymToModifiers(display, XK_Scroll_Lock); break;
-        default: break;
+        case Key::Scroll:
+            mask = XkbKeysymToModifiers(display, XK_Scroll_Lock);
+            break;
+        default:
+            break;
     }
     const auto state = State(key);
     if (mask == 0 || !state) return false;

@@ -34,19 +34,31 @@ QColor Mix(const QColor& a, const QColor& b, qreal share_of_b) {
 // The key codes of the table's key handler for the keys it knows; 0 for any other key.
 int TableKeyCode(int qt_key, bool ctrl) {
     switch (qt_key) {
-        case Qt::Key_Left: return keys::kLeft;
-        case Qt::Key_Up: return keys::kUp;
-        case Qt::Key_Right: return keys::kRight;
-        case Qt::Key_Down: return keys::kDown;
-        case Qt::Key_Home: return keys::kHome;
-        case Qt::Key_End: return keys::kEnd;
-        case Qt::Key_PageUp: return keys::kPageUp;
-        case Qt::Key_PageDown: return keys::kPageDown;
+        case Qt::Key_Left:
+            return keys::kLeft;
+        case Qt::Key_Up:
+            return keys::kUp;
+        case Qt::Key_Right:
+            return keys::kRight;
+        case Qt::Key_Down:
+            return keys::kDown;
+        case Qt::Key_Home:
+            return keys::kHome;
+        case Qt::Key_End:
+            return keys::kEnd;
+        case Qt::Key_PageUp:
+            return keys::kPageUp;
+        case Qt::Key_PageDown:
+            return keys::kPageDown;
         case Qt::Key_Return:
-        case Qt::Key_Enter: return keys::kEnter;
-        case Qt::Key_Insert: return keys::kInsert;
-        case Qt::Key_Delete: return keys::kDelete;
-        default: break;
+        case Qt::Key_Enter:
+            return keys::kEnter;
+        case Qt::Key_Insert:
+            return keys::kInsert;
+        case Qt::Key_Delete:
+            return keys::kDelete;
+        default:
+            break;
     }
     // Letters keep their codes (Ctrl+C and the other edit keys); alone they mean nothing here.
     if (ctrl && qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) return qt_key;
@@ -183,9 +195,11 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
         // The headers of the current row and column are drawn raised: repaint those that move.
         for (int cell : {shown_current_, current}) {
             if (cell < 0) continue;
-            if (shown_current_ < 0 || cell / 16 != (cell == current ? shown_current_ : current) / 16)
+            if (shown_current_ < 0 ||
+                cell / 16 != (cell == current ? shown_current_ : current) / 16)
                 update(RowHeaderRect(cell / 16));
-            if (shown_current_ < 0 || cell % 16 != (cell == current ? shown_current_ : current) % 16)
+            if (shown_current_ < 0 ||
+                cell % 16 != (cell == current ? shown_current_ : current) % 16)
                 update(ColumnHeaderRect(cell % 16));
         }
         shown_current_ = current;
@@ -251,7 +265,8 @@ void CharTable::paintEvent(QPaintEvent* event) {
     const qreal dpr = devicePixelRatioF();
     const QPalette& pal = palette();
     if (patterns_dpr_ != dpr) {
-        patterns_[0] = EmptyCellPattern(Mix(pal.color(QPalette::Base), pal.color(QPalette::Text), 0.45), dpr);
+        patterns_[0] =
+            EmptyCellPattern(Mix(pal.color(QPalette::Base), pal.color(QPalette::Text), 0.45), dpr);
         patterns_[1] = EmptyCellPattern(
             Mix(pal.color(QPalette::Highlight), pal.color(QPalette::HighlightedText), 0.6), dpr);
         patterns_[2] = EmptyCellPattern(

@@ -3,7 +3,6 @@
 #include <QPixmap>
 #include <QRawFont>
 #include <QWidget>
-
 #include <array>
 #include <bitset>
 #include <functional>

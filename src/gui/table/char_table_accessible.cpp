@@ -15,7 +15,8 @@ CharTableAccessible::~CharTableAccessible() {
 QAccessibleInterface* CharTableAccessible::child(int index) const {
     if (index < 0 || index >= childCount()) return nullptr;
     QAccessible::Id& id = ids_[static_cast<std::size_t>(index)];
-    if (id == 0) id = QAccessible::registerAccessibleInterface(new CharCellAccessible(Table(), index));
+    if (id == 0)
+        id = QAccessible::registerAccessibleInterface(new CharCellAccessible(Table(), index));
     return QAccessible::accessibleInterface(id);
 }
 

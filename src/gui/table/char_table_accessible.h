@@ -2,7 +2,6 @@
 
 #include <QAccessibleWidget>
 #include <QPointer>
-
 #include <array>
 
 #include "table/char_table.h"

@@ -1,7 +1,6 @@
 #include "app/desktop_entry.h"
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include "temp_folder.h"

@@ -59,14 +59,14 @@ TEST_F(MainSettingsFile, ChecksAreOnAboveZeroButTheGoToNotationWheneverNotZero) 
         const char* stored;
         bool check;
         bool hex_goto;
-    } cases[] = {{"1", true, true},   {"2", true, true},    {"0", false, false},
-                 {"-1", false, true}, {"0.5", true, true},  {"abc", false, false}};
+    } cases[] = {{"1", true, true},   {"2", true, true},   {"0", false, false},
+                 {"-1", false, true}, {"0.5", true, true}, {"abc", false, false}};
     for (const auto& c : cases) {
         const std::string v = c.stored;
-        const MainSettings s = Read("[fwMain]\nchRange=" + v + "\nchView=" + v + "\nchMode=" + v +
-                                    "\nchOnTop=" + v + "\nbHexView=" + v + "\nbHexGoto=" + v +
-                                    "\nchPreview=" + v + "\n[fwMain_Picture]\nchPicture2=" + v +
-                                    "\n");
+        const MainSettings s =
+            Read("[fwMain]\nchRange=" + v + "\nchView=" + v + "\nchMode=" + v + "\nchOnTop=" + v +
+                 "\nbHexView=" + v + "\nbHexGoto=" + v + "\nchPreview=" + v +
+                 "\n[fwMain_Picture]\nchPicture2=" + v + "\n");
         EXPECT_EQ(s.show_all, c.check) << v;
         EXPECT_EQ(s.view_pattern, c.check) << v;
         EXPECT_EQ(s.expanded, c.check) << v;
@@ -85,12 +85,12 @@ TEST_F(MainSettingsFile, NumbersAreClampedToWhatTheControlsHold) {
         int format;
         int char_set;
     } cases[] = {
-        {"lvRange=-5", 0, 0, 7},       // a negative subrange start reads as 0
+        {"lvRange=-5", 0, 0, 7},  // a negative subrange start reads as 0
         {"lvRange=1024", 1024, 0, 7},
         {"obFormat=11", 0, 11, 7},
-        {"obFormat=12", 0, 11, 7},     // past the last option
+        {"obFormat=12", 0, 11, 7},  // past the last option
         {"obFormat=-3", 0, 0, 7},
-        {"obFormat=2.5", 0, 2, 7},     // whole numbers round half to even
+        {"obFormat=2.5", 0, 2, 7},  // whole numbers round half to even
         {"cbCharSet=15", 0, 0, 15},
         {"cbCharSet=99", 0, 0, 15},
         {"cbCharSet=-1", 0, 0, 0},

@@ -37,7 +37,7 @@ TEST(RuntimeVersion, AnOlderOrForeignLibraryIsRefused) {
         {"6.3.9", "6.4.2", false},
         {"7.0.0", "6.4.2", false},  // another major version is another library
         {"5.15.8", "6.4.2", false},
-        {"", "6.4.2", false},       // nothing can be promised about an unreadable version
+        {"", "6.4.2", false},  // nothing can be promised about an unreadable version
         {"6.4.2", "garbage", false},
     };
     for (const auto& c : cases)
