@@ -1,0 +1,31 @@
+#include "app/startup_preload.h"
+
+#include "app/data_files.h"
+#include "unicode/icu_name_service.h"
+
+namespace glyphora {
+
+StartupPreload::StartupPreload(const AppPaths& paths) {
+    fonts_ =
+        std::async(std::launch::async, [] { return std::make_unique<FontconfigFontSource>(); });
+    names_ = std::async(std::launch::async, [paths] {
+        PrepareDataFiles(paths);
+        NameTable names;
+        names.LoadCharData(IcuNameService{},
+                           CharDataFiles{paths.name_data_file, paths.entity_data_file});
+        return names;
+    });
+}
+
+StartupPreload::~StartupPreload() {
+    if (fonts_.valid()) fonts_.wait();
+    if (names_.valid()) names_.wait();
+}
+
+std::unique_ptr<FontconfigFontSource> StartupPreload::TakeFontSource() {
+    return fonts_.valid() ? fonts_.get() : nullptr;
+}
+
+NameTable StartupPreload::TakeNames() { return names_.valid() ? names_.get() : NameTable(); }
+
+}  // namespace glyphora

@@ -1,0 +1,43 @@
+#include "platform/window_frame.h"
+
+namespace glyphora {
+
+void WindowFrameRules::Resized(FrameWindow& window) {
+    if (suspend_ > 0) return;
+    const WindowState state = window.State();
+    {
+        Suspend suspend(suspend_);
+        // Coming back from minimised or maximised: back to where the window stood.
+        if (state == WindowState::Normal && previous_ != WindowState::Normal)
+            window.MoveTo(normal_);
+    }
+    previous_ = state;
+    if (state != WindowState::Normal) return;
+    normal_ = window.Position();
+    Suspend suspend(suspend_);
+    window.FitToContent();
+}
+
+void WindowFrameRules::Moved(const FrameWindow& window) {
+    if (window.State() == WindowState::Normal) normal_ = window.Position();
+}
+
+bool WindowFrameRules::ModeChanged(FrameWindow& window, bool expanded, int update_busy) {
+    if (update_busy > 0) return false;
+    window.Arrange();
+    {
+        Suspend suspend(suspend_);
+        FramePosition position = window.Position();
+        position.left += expanded ? -kModeShift : kModeShift;
+        window.MoveTo(position);
+    }
+    Resized(window);
+    return true;
+}
+
+void WindowFrameRules::MoveQuietly(FrameWindow& window, FramePosition position) {
+    Suspend suspend(suspend_);
+    window.MoveTo(position);
+}
+
+}  // namespace glyphora

@@ -1,0 +1,53 @@
+#include "main_window/list_adapter.h"
+
+#include "table/cell_patterns.h"
+
+namespace glyphora {
+
+ListAdapter::ListAdapter(QObject* parent) : QAbstractListModel(parent), blank_(BlankIcon()) {}
+
+void ListAdapter::Sync(const ListViewModel& list) {
+    bool same = list.items.size() == keys_.size();
+    for (std::size_t i = 0; same && i < keys_.size(); ++i) same = list.items[i].key == keys_[i];
+    if (!same) {
+        beginResetModel();
+        keys_.clear();
+        texts_.clear();
+        checks_.clear();
+        for (const ListItem& item : list.items) {
+            keys_.push_back(item.key);
+            texts_.push_back(QString::fromStdU16String(item.text));
+            checks_.push_back(item.check);
+        }
+        endResetModel();
+        return;
+    }
+    // Only the icons move while the list stays: repaint the stretch that changed.
+    int first = -1;
+    int last = -1;
+    for (std::size_t i = 0; i < checks_.size(); ++i) {
+        if (checks_[i] == list.items[i].check) continue;
+        checks_[i] = list.items[i].check;
+        if (first < 0) first = static_cast<int>(i);
+        last = static_cast<int>(i);
+    }
+    if (first >= 0) emit dataChanged(index(first), index(last), {Qt::DecorationRole});
+}
+
+int ListAdapter::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(texts_.size());
+}
+
+QVariant ListAdapter::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= texts_.size()) return {};
+    switch (role) {
+        case Qt::DisplayRole:
+            return texts_[index.row()];
+        case Qt::DecorationRole:
+            return checks_[static_cast<std::size_t>(index.row())] ? check_ : blank_;
+        default:
+            return {};
+    }
+}
+
+}  // namespace glyphora

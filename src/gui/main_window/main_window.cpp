@@ -1,0 +1,710 @@
+#include "main_window/main_window.h"
+
+#include <sys/resource.h>
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+#include <QWindow>
+#include <cstdio>
+#include <ctime>
+
+#include "app/data_files.h"
+#include "app/desktop_entry.h"
+#include "app/version_check.h"
+#include "app/version_info.h"
+#include "base/text.h"
+#include "main_window/char_view.h"
+#include "main_window/list_adapter.h"
+#include "main_window/status_bar.h"
+#include "table/char_table.h"
+#include "table/char_table_accessible.h"
+#include "unicode/icu_name_service.h"
+
+namespace glyphora {
+
+namespace {
+
+// Stored positions are in twips; on this desktop a pixel counts as 15 of them.
+constexpr int kTwipsPerPixel = kDefaultTwipsPerPixel;
+
+WindowState StateOf(Qt::WindowStates states) {
+    if (states & Qt::WindowMinimized) return WindowState::Minimized;
+    if (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) return WindowState::Maximized;
+    return WindowState::Normal;
+}
+
+QString Text(const std::u16string& text) { return QString::fromStdU16String(text); }
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+QColor ColourOf(std::int32_t rgb) {
+    // Stored as red + 256 green + 65536 blue.
+    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
+}
+
+std::int32_t RgbOf(const QColor& colour) {
+    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
+}
+
+void SetText(QLineEdit* box, const QString& text) {
+    if (box->text() != text) box->setText(text);
+}
+
+}  // namespace
+
+// The resize and mode rules see the window through this.
+class MainWindow::Frame : public FrameWindow {
+public:
+    explicit Frame(MainWindow& window) : window_(window) {}
+    WindowState State() const override { return StateOf(window_.windowState()); }
+    FramePosition Position() const override { return {window_.x(), window_.y()}; }
+    void MoveTo(FramePosition position) override { window_.move(position.left, position.top); }
+    void Arrange() override { window_.Arrange(); }
+    void FitToContent() override {
+        // The top layout fixes the window to its content; this applies a change at once.
+        window_.layout()->activate();
+        window_.resize(window_.layout()->sizeHint());
+    }
+
+private:
+    MainWindow& window_;
+};
+
+// The placement store sees the window through this, in twips.
+class MainWindow::Placement : public PlacementWindow {
+public:
+    explicit Placement(MainWindow& window) : window_(window) {}
+    std::string Name() const override { return "fwMain"; }
+    WindowState State() const override { return StateOf(window_.windowState()); }
+    void SetState(WindowState state) override {
+        Qt::WindowStates states =
+            window_.windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized);
+        if (state == WindowState::Minimized) states |= Qt::WindowMinimized;
+        if (state == WindowState::Maximized) states |= Qt::WindowMaximized;
+        window_.setWindowState(states);
+    }
+    WindowGeometry Geometry() const override {
+        const QRect frame = window_.frameGeometry();
+        return {frame.x() * kTwipsPerPixel, frame.y() * kTwipsPerPixel,
+                frame.width() * kTwipsPerPixel, frame.height() * kTwipsPerPixel};
+    }
+    int TwipsPerPixelX() const override { return kTwipsPerPixel; }
+    int TwipsPerPixelY() const override { return kTwipsPerPixel; }
+
+private:
+    MainWindow& window_;
+};
+
+MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
+    : QWidget(parent),
+      setup_(std::move(setup)),
+      measure_(font()),
+      pbView(new CharView),
+      metrics_(std::make_unique<QtGlyphMetrics>(*pbView)),
+      catalog_(setup_.preload),
+      model_({&names_, &classifier_, &measure_, metrics_.get(), &catalog_}),
+      frame_(std::make_unique<Frame>(*this)),
+      placement_window_(std::make_unique<Placement>(*this)) {
+    trace_last_ = setup_.trace_start.value_or(std::chrono::steady_clock::now());
+    TraceStep("application created");
+    if (!setup_.show_refusal) {
+        setup_.show_refusal = [](QWidget* parent, const QString& title, const QString& text) {
+            QMessageBox::critical(parent, title, text);
+        };
+    }
+    if (!setup_.open_url) setup_.open_url = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    QAccessible::installFactory(CharTableAccessibleFactory);
+    BuildControls();
+    ConnectControls();
+    if (setup_.trace_start) {
+        pbTable->on_first_paint = [this] {
+            TraceStep("first paint of pbTable");
+            timespec now{};
+            clock_gettime(CLOCK_REALTIME, &now);
+            rusage usage{};
+            getrusage(RUSAGE_SELF, &usage);
+            const auto cpu_ms = [](const timeval& t) {
+                return t.tv_sec * 1000.0 + t.tv_usec / 1000.0;
+            };
+            std::fprintf(stderr, "glyphora: cpu %.1f ms user, %.1f ms system\n",
+                         cpu_ms(usage.ru_utime), cpu_ms(usage.ru_stime));
+            std::fprintf(stderr, "glyphora: first-paint-realtime-ns %lld\n",
+                         static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+        };
+    }
+    TraceStep("controls built");
+}
+
+MainWindow::~MainWindow() {
+    // The controls go first, while the model they report to still exists, and without reporting:
+    // a focused control that goes away would otherwise tell the model it lost the focus.
+    qApp->removeEventFilter(this);
+    for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+void MainWindow::TraceStep(const char* step) {
+    if (!setup_.trace_start) return;
+    const auto now = std::chrono::steady_clock::now();
+    const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
+    std::fprintf(stderr, "glyphora: %-26s +%6.1f ms  %7.1f ms since main\n", step,
+                 ms(now - trace_last_), ms(now - *setup_.trace_start));
+    trace_last_ = now;
+}
+
+void MainWindow::ConnectControls() {
+    const auto after = [this](auto&& handler) {
+        return [this, handler](auto&&... args) {
+            handler(args...);
+            Sync();
+        };
+    };
+    connect(pbTable, &CharTable::CellPressed, this, after([this](int i) { model_.SelectCell(i); }));
+    connect(pbTable, &CharTable::CellDoubleClicked, this,
+            after([this](int) { model_.CellDoubleClick(); }));
+    connect(pbTable, &CharTable::CellMenuRequested, this, &MainWindow::ShowCellMenu);
+    connect(pbTable, &CharTable::KeyDown, this,
+            after([this](int key, int shift) { model_.TableKeyDown(key, shift); }));
+    connect(pbTable, &CharTable::FocusGained, this, after([this] { model_.TableFocusGained(); }));
+    connect(pbTable, &CharTable::FocusLost, this, after([this] { model_.TableFocusLost(); }));
+    connect(pbTable, &CharTable::WheelRows, this, &MainWindow::WheelRows);
+
+    connect(sbTable, &QScrollBar::sliderMoved, this, &MainWindow::ScrollBarMoved);
+    connect(sbTable, &QScrollBar::valueChanged, this, &MainWindow::ScrollBarValueChanged);
+    connect(sbTable, &QScrollBar::sliderReleased, this, [this] { Sync(); });
+
+    connect(lvFont->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                // A press reports itself below; here only the keys move the choice.
+                if (!choosing_from_list_ && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+                    FontItemChosen(index.row());
+            });
+    connect(lvFont, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+        if (QGuiApplication::mouseButtons() & Qt::LeftButton) FontItemChosen(index.row());
+    });
+    // A press dragged to another item ends there.
+    connect(lvFont, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        const auto& selected = model_.FontList().selected;
+        if (!selected || static_cast<int>(*selected) != index.row()) FontItemChosen(index.row());
+    });
+    connect(lvRange->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& index) {
+                if (!choosing_from_list_ && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+                    RangeItemChosen(index.row());
+            });
+    connect(lvRange, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+        // Pressing the current subrange again shows it from its start.
+        if (QGuiApplication::mouseButtons() & Qt::LeftButton) RangeItemChosen(index.row());
+    });
+    connect(lvRange, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        const auto& selected = model_.Subranges().list.selected;
+        if (!selected || static_cast<int>(*selected) != index.row()) RangeItemChosen(index.row());
+    });
+    connect(cbRange, &QComboBox::activated, this, after([this](int entry) {
+                if (entry >= 0) model_.ComboSubrangeChosen(static_cast<std::size_t>(entry));
+            }));
+    connect(bbRange, &QToolButton::clicked, this, [this] {
+        cbRange->setFocus();
+        cbRange->showPopup();
+    });
+    connect(chRange, &QCheckBox::clicked, this, after([this](bool on) { model_.SetShowAll(on); }));
+    connect(chView, &QCheckBox::clicked, this,
+            after([this](bool on) { model_.ViewPatternClick(on); }));
+    connect(bbFont, &QPushButton::clicked, this, [this] {
+        if (model_.PropertiesEnabled())
+            setup_.open_url(QUrl::fromLocalFile(Text(model_.PropertiesTarget())));
+    });
+
+    for (int i = 0; i < kFormatCount; ++i)
+        connect(obFormat[i], &QRadioButton::clicked, this,
+                after([this, i](bool) { model_.SelectCopyFormat(i); }));
+    connect(tbCopy, &QLineEdit::textEdited, this,
+            after([this](const QString& text) { model_.SetToCopyText(text.toStdU16String()); }));
+    connect(bbReset, &QPushButton::clicked, this,
+            after([this](bool) { model_.SetToCopyText({}); }));
+
+    connect(chMode, &QCheckBox::clicked, this, &MainWindow::ModeClicked);
+    connect(chOnTop, &QCheckBox::clicked, this, &MainWindow::SetTopmost);
+    connect(bbClose, &QPushButton::clicked, this, &QWidget::close);
+    for (StatusBar* bar : pbStatus)
+        connect(bar, &StatusBar::PanelDoubleClicked, this, &MainWindow::StatusPanelDoubleClicked);
+    connect(pbType, &QToolButton::clicked, this, &MainWindow::ShowTypeMenu);
+    connect(mCellMark, &QAction::triggered, this,
+            after([this](bool) { model_.ToggleMark(mCellMark->data().toInt()); }));
+    qApp->installEventFilter(this);
+}
+
+// ---- Start-up -------------------------------------------------------------------------------
+
+bool MainWindow::Load() {
+    // The library the program was built against must be there, or a newer one of its line.
+    if (!RuntimeVersionSupported(setup_.runtime_library_version, QT_VERSION_STR)) {
+        abort_ = true;
+        setup_.show_refusal(this, Text(std::string(kVersionInformation.file_description)),
+                            Text(std::string(kUnsupportedSystemText)));
+        return false;
+    }
+
+    // The desktop entry stands in for the registry's program entries: written when it differs,
+    // a failure changes nothing.
+    const AppPaths& paths = setup_.paths;
+    const std::string long_version = LongVersionText(kProgramVersion);
+    if (const auto entry = DesktopEntryPath(setup_.environment, paths.base_name)) {
+        if (const auto text = DesktopEntryText(setup_.environment.executable, long_version))
+            WriteDesktopEntry(*entry, *text);
+    }
+    setWindowTitle(Text(std::string(kVersionInformation.file_description) + " " +
+                        ShortVersionText(kProgramVersion)));
+    TraceStep("desktop entry");
+
+    MainSettingsLimits limits;
+    limits.format_count = kFormatCount;
+    limits.char_set_count = cbCharSet->count();
+    limits.default_picture_size = Fixed4(cbPicture->font().pointSize());
+    const MainSettings settings = ReadMainSettings(paths.settings_file, limits);
+    cbCharSet->setCurrentIndex(settings.char_set);
+
+    // Window placement: the saved state, and the saved position when it was normal.
+    RestoreWindowPlacement(*placement_window_, placement_, paths.settings_file, kPlacementSection);
+    const FramePosition saved{placement_.left / kTwipsPerPixel, placement_.top / kTwipsPerPixel};
+    if (placement_.state == static_cast<std::int32_t>(WindowState::Normal)) {
+        frame_rules_.MoveQuietly(*frame_, saved);
+    } else {
+        // Not moved while minimised or maximised, but the window system learns where the
+        // window stands in the normal state, and so does the resize handling.
+        const Qt::WindowStates states = windowState();
+        setWindowState(states & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+        frame_rules_.MoveQuietly(*frame_, saved);
+        setWindowState(states);
+        frame_rules_.RememberNormalPosition(saved);
+    }
+
+    // The mode, without the mode switch's move.
+    model_.RaiseUpdateBusy();
+    chMode->setChecked(settings.expanded);
+    model_.LowerUpdateBusy();
+    Arrange();
+    TraceStep("settings read, arranged");
+
+    if (setup_.preload) {
+        names_ = setup_.preload->TakeNames();
+    } else {
+        PrepareDataFiles(paths);
+        names_.LoadCharData(IcuNameService{},
+                            CharDataFiles{paths.name_data_file, paths.entity_data_file});
+    }
+    TraceStep("names loaded");
+    model_.LoadFonts();
+    TraceStep("font list filled");
+
+    RestoreSettings(settings);
+    const auto& fonts = model_.FontList();
+    std::optional<std::size_t> font;
+    if (settings.font) font = model_.FontItemByName(Utf8ToUtf16(*settings.font));
+    if (!font && !fonts.items.empty()) font = 0;
+    model_.SelectFont(font);
+    Sync();
+    if (fonts.selected)
+        lvFont->scrollTo(font_items_->index(static_cast<int>(*fonts.selected)),
+                         QAbstractItemView::PositionAtCenter);
+    TraceStep("font chosen, table filled");
+
+    frame_rules_.Resized(*frame_);
+    first_activation_ = true;
+    return true;
+}
+
+void MainWindow::RestoreSettings(const MainSettings& s) {
+    hex_goto_ = s.hex_goto;
+    obSearch[0]->setText(hex_goto_ ? "&Go to (Hex):" : "&Go to (Dec):");
+    tbGoTo->setMaxLength(hex_goto_ ? 4 : 5);
+    model_.SetHexView(s.hex_view);
+
+    model_.RaiseUpdateBusy();
+    chRange->setChecked(s.show_all);
+    model_.SetShowAllQuiet(s.show_all);
+    chView->setChecked(s.view_pattern);
+    model_.ViewPatternClick(s.view_pattern);
+    model_.LowerUpdateBusy();
+    chOnTop->setChecked(s.on_top);
+    SetTopmost(s.on_top);
+
+    cbSearch->clear();
+    for (const std::string& entry : s.search_history) cbSearch->addItem(Text(entry));
+    cbSearch->setCurrentIndex(-1);
+    model_.SelectCopyFormat(s.copy_format);
+    chPreview->setChecked(s.preview_charset);
+
+    model_.RaiseUpdateBusy();
+    cbPicture->setEditText(Text(s.picture.size.ToText()));
+    model_.LowerUpdateBusy();
+    for (int i = 0; i < kPictureStyleCount; ++i) chPicture[i]->setChecked(s.picture.styles[i]);
+    fore_colour_ = ColourOf(s.picture.fore_colour);
+    back_colour_ = ColourOf(s.picture.back_colour);
+    pbView->SetColours(fore_colour_, back_colour_);
+
+    model_.SetCurrentSubrangeStart(s.subrange_start);
+}
+
+void MainWindow::FirstActivation() {
+    first_activation_ = false;
+    RefreshLockPanels();
+    if (lvFont->isVisible() && lvFont->isEnabled()) lvFont->setFocus(Qt::ActiveWindowFocusReason);
+    // The table shows its selection without the focus colours until it has the focus.
+    model_.TableFocusLost();
+    Sync();
+}
+
+// ---- Shutdown -------------------------------------------------------------------------------
+
+MainSettings MainWindow::CurrentSettings() const {
+    MainSettings s;
+    const auto& fonts = model_.FontList();
+    if (fonts.selected && *fonts.selected < fonts.items.size())
+        s.font = Utf16ToUtf8(fonts.items[*fonts.selected].text);
+    s.subrange_start = model_.CurrentSubrangeStart();
+    s.show_all = chRange->isChecked();
+    s.view_pattern = chView->isChecked();
+    s.copy_format = model_.CopyFormat();
+    s.char_set = cbCharSet->currentIndex();
+    s.hex_view = model_.HexView();
+    s.hex_goto = hex_goto_;
+    s.expanded = chMode->isChecked();
+    s.on_top = chOnTop->isChecked();
+    s.preview_charset = chPreview->isChecked();
+    s.picture.size = Fixed4::ParseLeading(cbPicture->currentText().toStdString());
+    for (int i = 0; i < kPictureStyleCount; ++i) s.picture.styles[i] = chPicture[i]->isChecked();
+    s.picture.fore_colour = RgbOf(fore_colour_);
+    s.picture.back_colour = RgbOf(back_colour_);
+    for (int i = 0; i < cbSearch->count(); ++i)
+        s.search_history.push_back(cbSearch->itemText(i).toStdString());
+    return s;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // After the refusal nothing is written.
+    if (!abort_ && !unloaded_) {
+        unloaded_ = true;
+        WriteMainSettings(setup_.paths.settings_file, CurrentSettings(), *placement_window_,
+                          placement_);
+    }
+    event->accept();
+}
+
+// ---- Window events --------------------------------------------------------------------------
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && first_activation_) {
+        const bool result = QWidget::event(event);
+        FirstActivation();
+        return result;
+    }
+    return QWidget::event(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        placement_.state = static_cast<std::int32_t>(StateOf(windowState()));
+        if (!abort_) frame_rules_.Resized(*frame_);
+    } else if (event->type() == QEvent::FontChange) {
+        measure_.SetFont(font());
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    frame_rules_.Moved(*frame_);
+    if (StateOf(windowState()) == WindowState::Normal) {
+        const FramePosition position = frame_rules_.NormalPosition();
+        placement_.left = position.left * kTwipsPerPixel;
+        placement_.top = position.top * kTwipsPerPixel;
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!abort_ && isVisible()) frame_rules_.Resized(*frame_);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The lock-key panels follow the keyboard while the window is in front.
+    if (event->type() == QEvent::KeyRelease && isActiveWindow()) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_CapsLock || key == Qt::Key_NumLock || key == Qt::Key_ScrollLock)
+            QTimer::singleShot(0, this, &MainWindow::RefreshLockPanels);
+    } else if (event->type() == QEvent::ApplicationActivate) {
+        RefreshLockPanels();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- Handlers -------------------------------------------------------------------------------
+
+void MainWindow::ModeClicked(bool expanded) {
+    if (!frame_rules_.ModeChanged(*frame_, expanded, model_.UpdateBusy())) return;
+    if (tbCopy->isVisible() && tbCopy->isEnabled()) tbCopy->setFocus(Qt::OtherFocusReason);
+    Sync();
+}
+
+void MainWindow::SetTopmost(bool on) {
+    // On the native window itself, so that the widget is not re-created, shown again and
+    // activated: the window stays where it is in the focus order.
+    if (QWindow* window = windowHandle())
+        window->setFlag(Qt::WindowStaysOnTopHint, on);
+    else
+        setWindowFlag(Qt::WindowStaysOnTopHint, on);
+}
+
+void MainWindow::StatusPanelDoubleClicked(const QString& key) {
+    if (key == "Hex") {
+        model_.CodePanelDoubleClick();
+        Sync();
+        return;
+    }
+    static const std::pair<const char*, LockKeys::Key> kLocks[] = {{"CAPS", LockKeys::Key::Caps},
+                                                                   {"SCRL", LockKeys::Key::Scroll},
+                                                                   {"NUM", LockKeys::Key::Num},
+                                                                   {"INS", LockKeys::Key::Insert},
+                                                                   {"KANA", LockKeys::Key::Kana}};
+    for (const auto& [name, lock] : kLocks) {
+        if (key == name && lock_keys_.Toggle(lock)) {
+            // The server changes the indicator after the request: read it a moment later.
+            QTimer::singleShot(50, this, &MainWindow::RefreshLockPanels);
+        }
+    }
+}
+
+void MainWindow::RefreshLockPanels() {
+    static const std::pair<const char*, LockKeys::Key> kLocks[] = {{"CAPS", LockKeys::Key::Caps},
+                                                                   {"SCRL", LockKeys::Key::Scroll},
+                                                                   {"NUM", LockKeys::Key::Num},
+                                                                   {"INS", LockKeys::Key::Insert},
+                                                                   {"KANA", LockKeys::Key::Kana}};
+    for (const auto& [name, lock] : kLocks) {
+        const std::optional<bool> state = lock_keys_.State(lock);
+        QLabel* label = pbStatus[1]->Label(name);
+        label->setEnabled(state.value_or(false));
+        label->setToolTip(state ? QString() : QStringLiteral("Not reported by this desktop"));
+    }
+}
+
+void MainWindow::ShowCellMenu(int cell, const QPoint& at) {
+    mCellMark->setData(cell);
+    mCellMark->setChecked(model_.CellMarks(cell));
+    mCell->popup(at);
+}
+
+void MainWindow::ShowTypeMenu() {
+    const QFrame* panel = pbStatus[0]->Panel("Type");
+    mType->popup(panel->mapToGlobal(QPoint(0, panel->height())));
+}
+
+void MainWindow::ScrollBarMoved(int value) {
+    // The thumb is being dragged: the page follows it as it goes.
+    model_.ScrollBarScroll();
+    model_.ScrollBarChange(value);
+    Sync();
+}
+
+void MainWindow::ScrollBarValueChanged(int value) {
+    if (sbTable->isSliderDown()) return;  // the drag reported itself above
+    model_.ScrollBarChange(value);
+    Sync();
+}
+
+void MainWindow::WheelRows(int rows) {
+    // A wheel row is a step of the scroll bar's arrow: the selection stays on its character.
+    const int step = rows > 0 ? 1 : -1;
+    for (int n = 0; n != rows; n += step) {
+        const ScrollBarState& bar = model_.ScrollBar();
+        const int target = bar.value + step;
+        if (target < 0 || target > bar.max) break;
+        model_.ScrollBarChange(target);
+    }
+    Sync();
+}
+
+void MainWindow::FontItemChosen(int row) {
+    if (row < 0) return;
+    model_.SelectFont(static_cast<std::size_t>(row));
+    Sync();
+}
+
+void MainWindow::RangeItemChosen(int row) {
+    if (row < 0) return;
+    model_.ChooseSubrange(static_cast<std::size_t>(row));
+    Sync();
+}
+
+// ---- Model to widgets -----------------------------------------------------------------------
+
+void MainWindow::Sync() {
+    // Focus changes made here call back into the model and ask for another round.
+    if (syncing_) {
+        sync_again_ = true;
+        return;
+    }
+    syncing_ = true;
+    int rounds = 0;
+    do {
+        sync_again_ = false;
+        SyncOnce();
+        ApplyFocusRequest();
+    } while (sync_again_ && ++rounds < 4);
+    syncing_ = false;
+}
+
+void MainWindow::SyncOnce() {
+    pbTable->Refresh(model_.TakeDirtyCells());
+    {
+        const QSignalBlocker block(sbTable);
+        const ScrollBarState& bar = model_.ScrollBar();
+        sbTable->setRange(0, std::max(bar.max, 0));
+        if (!sbTable->isSliderDown()) sbTable->setValue(bar.value);
+        sbTable->setEnabled(bar.max > 0);
+    }
+    SyncLists();
+    SyncStatus();
+    SyncCharacter();
+}
+
+void MainWindow::SyncLists() {
+    choosing_from_list_ = true;
+    const ListViewModel& ranges = model_.Subranges().list;
+    range_items_->Sync(ranges);
+    if (ranges.selected != shown_range_item_ ||
+        lvRange->currentIndex().row() !=
+            (ranges.selected ? static_cast<int>(*ranges.selected) : -1)) {
+        shown_range_item_ = ranges.selected;
+        if (ranges.selected) {
+            const QModelIndex index = range_items_->index(static_cast<int>(*ranges.selected));
+            lvRange->setCurrentIndex(index);
+            lvRange->scrollTo(index);
+        } else {
+            lvRange->setCurrentIndex({});
+        }
+    }
+
+    const ComboModel& combo = model_.Subranges().combo;
+    bool same = combo.entries.size() == shown_combo_.size();
+    for (std::size_t i = 0; same && i < shown_combo_.size(); ++i)
+        same = combo.entries[i].key == shown_combo_[i].key;
+    {
+        const QSignalBlocker block(cbRange);
+        if (!same) {
+            shown_combo_ = combo.entries;
+            cbRange->clear();
+            QStringList names;
+            names.reserve(static_cast<qsizetype>(combo.entries.size()));
+            for (const ComboEntry& entry : combo.entries) names.push_back(Text(entry.text));
+            cbRange->addItems(names);
+        }
+        const int entry = combo.selected ? static_cast<int>(*combo.selected) : -1;
+        if (cbRange->currentIndex() != entry) cbRange->setCurrentIndex(entry);
+    }
+
+    const ListViewModel& fonts = model_.FontList();
+    font_items_->Sync(fonts);
+    if (fonts.selected != shown_font_item_ ||
+        lvFont->currentIndex().row() != (fonts.selected ? static_cast<int>(*fonts.selected) : -1)) {
+        shown_font_item_ = fonts.selected;
+        if (fonts.selected)
+            lvFont->setCurrentIndex(font_items_->index(static_cast<int>(*fonts.selected)));
+    }
+    if (chRange->isChecked() != model_.ShowAll()) chRange->setChecked(model_.ShowAll());
+    choosing_from_list_ = false;
+}
+
+void MainWindow::SyncStatus() {
+    StatusBar& first = *pbStatus[0];
+    first.SetText("Hex", Text(model_.HexPanel()));
+    first.SetText("Name", Text(model_.NamePanel()));
+    first.SetText("Type", Text(model_.TypePanel()));
+    pbStatus[1]->SetText("Message", Text(model_.MessagePanel()));
+    const TypeList& types = model_.TypeMenu();
+    pbType->setVisible(types.menu_button_visible);
+    for (int i = 0; i < 3; ++i) {
+        mTypeList[i]->setText(Text(types.captions[i]));
+        mTypeList[i]->setVisible(types.visible[i]);
+    }
+}
+
+void MainWindow::SyncCharacter() {
+    if (model_.FontFamily() != shown_family_) {
+        shown_family_ = model_.FontFamily();
+        QFont copy_font = tbCopy->font();
+        copy_font.setFamily(Text(shown_family_));
+        tbCopy->setFont(copy_font);
+        // The view shows the character as large as it fits.
+        if (model_.PictureMaxSize() > 0) pbView->ViewFont().setPointSize(model_.PictureMaxSize());
+        pbView->FontChanged();
+    }
+    pbView->Show(Text(model_.ViewCaption()), pbTable->CellShowsGlyph(model_.CurrentCell()),
+                 model_.ViewPatternChoice(), model_.ViewPatternVisible());
+    chView->setEnabled(model_.ViewPatternEnabled());
+    if (chView->isChecked() != model_.ViewPatternChecked())
+        chView->setChecked(model_.ViewPatternChecked());
+
+    const auto& rows = model_.EntityRows();
+    bool same = cbEntity->count() == static_cast<int>(rows.size());
+    for (int i = 0; same && i < cbEntity->count(); ++i)
+        same = cbEntity->itemText(i) == Text(rows[static_cast<std::size_t>(i)]);
+    if (!same) {
+        cbEntity->clear();
+        for (const auto& row : rows) cbEntity->addItem(Text(row));
+        cbEntity->setCurrentIndex(rows.empty() ? -1 : 0);
+    }
+    tlEntity->setText(Text(model_.EntityLabel()));
+
+    for (int i = 0; i < kFormatCount; ++i) obFormat[i]->setEnabled(model_.FormatEnabled(i));
+    if (!obFormat[model_.CopyFormat()]->isChecked())
+        obFormat[model_.CopyFormat()]->setChecked(true);
+    SetText(tbCopy, Text(model_.ToCopyText()));
+    tbCopy->setEnabled(model_.ToCopyEnabled());
+    bbReset->setEnabled(model_.ResetEnabled());
+    SetText(tbGoTo, Text(model_.GoToText()));
+    SetText(tbSearch, Text(model_.SymbolText()));
+    if (cbSearch->currentText() != Text(model_.SearchText()))
+        cbSearch->setEditText(Text(model_.SearchText()));
+    bbFont->setEnabled(model_.PropertiesEnabled());
+}
+
+void MainWindow::ApplyFocusRequest() {
+    const auto focus = [](QWidget* widget) {
+        if (widget->isVisible() && widget->isEnabled()) widget->setFocus(Qt::OtherFocusReason);
+    };
+    switch (model_.TakeFocusRequest()) {
+        case FocusTarget::Table:
+            focus(pbTable);
+            break;
+        case FocusTarget::RangeList:
+            focus(lvRange);
+            break;
+        case FocusTarget::FontList:
+            focus(lvFont);
+            break;
+        case FocusTarget::None:
+            break;
+    }
+}
+
+}  // namespace glyphora

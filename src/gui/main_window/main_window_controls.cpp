@@ -1,0 +1,426 @@
+// fwMain's controls: building them once and laying them out for the compact and expanded modes.
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "copy/code_page_list.h"
+#include "main_window/char_view.h"
+#include "main_window/fitted_combo_box.h"
+#include "main_window/list_adapter.h"
+#include "main_window/main_window.h"
+#include "main_window/status_bar.h"
+#include "table/cell_patterns.h"
+#include "table/char_table.h"
+
+namespace glyphora {
+
+namespace {
+
+// Logical pixels. The expanded layout adds a left-hand column exactly as wide as the window moves
+// when it switches modes, so that the character table keeps its place on the screen.
+constexpr int kMargin = 8;
+constexpr int kGap = 8;
+constexpr int kLeftColumn = WindowFrameRules::kModeShift - kGap;
+constexpr int kFontListWidth = 158;
+constexpr int kInnerGap = 6;
+constexpr int kRangeListWidth = kLeftColumn - kFontListWidth - kInnerGap;
+constexpr int kTypePanelWidth = 230;
+
+constexpr const char* kFormatCaptions[kFormatCount] = {
+    "Unicode",   "RTF",       "% Escape",   "UTF-8",      "UTF-7",         "UCN (\\u)",
+    "NCR (Hex)", "NCR (Dec)", "Code Page:", "Char. Name", "Picture (BMP)", "SGML:"};
+constexpr int kPictureSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
+
+QListView* MakeList(const char* name, QAbstractItemModel* model, QWidget* parent) {
+    auto* list = new QListView(parent);
+    list->setObjectName(name);
+    list->setModel(model);
+    list->setUniformItemSizes(true);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setTextElideMode(Qt::ElideRight);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setIconSize(QSize(16, 16));
+    return list;
+}
+
+template <typename T>
+T* Named(T* widget, const QString& name) {
+    widget->setObjectName(name);
+    return widget;
+}
+
+// Empties a layout without touching the widgets it placed.
+void ClearLayout(QLayout* layout) {
+    while (QLayoutItem* item = layout->takeAt(0)) {
+        if (QLayout* child = item->layout()) ClearLayout(child);
+        delete item;
+    }
+}
+
+}  // namespace
+
+void MainWindow::BuildControls() {
+    setObjectName("fwMain");
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    // The window always wraps its content: it cannot be resized by hand.
+    root->setSizeConstraint(QLayout::SetFixedSize);
+
+    // ---- pbMain: the font and subrange lists, the search frame and the table block ----------
+    pbMain = Named(new QWidget(this), "pbMain");
+    auto* main_row = new QHBoxLayout(pbMain);
+    main_row->setContentsMargins(kMargin, kMargin, kMargin, kGap / 2);
+    main_row->setSpacing(kGap);
+
+    auto* left = new QWidget(pbMain);
+    left->setObjectName("pbLeft");
+    left->setFixedWidth(kLeftColumn);
+    auto* left_column = new QVBoxLayout(left);
+    left_column->setContentsMargins(0, 0, 0, 0);
+    left_column->setSpacing(kInnerGap);
+    auto* lists_row = new QHBoxLayout;
+    lists_row->setSpacing(kInnerGap);
+    left_column->addLayout(lists_row, 1);
+
+    font_items_ = new ListAdapter(this);
+    range_items_ = new ListAdapter(this);
+
+    pbFont = Named(new QWidget(left), "pbFont");
+    pbFont->setFixedWidth(kFontListWidth);
+    auto* font_column = new QVBoxLayout(pbFont);
+    font_column->setContentsMargins(0, 0, 0, 0);
+    font_column->setSpacing(4);
+    tlFont = Named(new QLabel(" Font:", pbFont), "tlFont");
+    lvFont = MakeList("lvFont", font_items_, pbFont);
+    tlFont->setBuddy(lvFont);
+    bbFont = Named(new QPushButton("&Properties", pbFont), "bbFont");
+    bbFont->setToolTip("Open the font file with the desktop's font viewer");
+    font_column->addWidget(tlFont);
+    font_column->addWidget(lvFont, 1);
+    font_column->addWidget(bbFont);
+    lists_row->addWidget(pbFont);
+
+    pbRange = Named(new QWidget(left), "pbRange");
+    pbRange->setFixedWidth(kRangeListWidth);
+    auto* range_column = new QVBoxLayout(pbRange);
+    range_column->setContentsMargins(0, 0, 0, 0);
+    range_column->setSpacing(4);
+    auto* range_head = new QHBoxLayout;
+    tlRange = Named(new QLabel(" Subranges:", pbRange), "tlRange");
+    bbRange = Named(new QToolButton(pbRange), "bbRange");
+    bbRange->setArrowType(Qt::DownArrow);
+    bbRange->setAutoRaise(true);
+    bbRange->setToolTip("Subranges by name");
+    bbRange->setFixedSize(18, 16);
+    range_head->addWidget(tlRange, 1);
+    range_head->addWidget(bbRange);
+    lvRange = MakeList("lvRange", range_items_, pbRange);
+    tlRange->setBuddy(lvRange);
+    chRange = Named(new QCheckBox("Show A&ll", pbRange), "chRange");
+    range_column->addLayout(range_head);
+    range_column->addWidget(lvRange, 1);
+    range_column->addWidget(chRange);
+    lists_row->addWidget(pbRange);
+
+    fbSearch = Named(new QGroupBox(" Search ", left), "fbSearch");
+    auto* search_grid = new QGridLayout(fbSearch);
+    search_grid->setContentsMargins(8, 4, 8, 8);
+    search_grid->setVerticalSpacing(4);
+    obSearch[0] = Named(new QRadioButton("&Go to (Hex):", fbSearch), "obSearch0");
+    obSearch[1] = Named(new QRadioButton("For &Symbol:", fbSearch), "obSearch1");
+    obSearch[2] = Named(new QRadioButton("Search by &Name/Entity:", fbSearch), "obSearch2");
+    obSearch[0]->setToolTip("Double click to switch Dec/Hex mode");
+    tbGoTo = Named(new QLineEdit(fbSearch), "tbGoTo");
+    tbGoTo->setMaxLength(4);
+    tbGoTo->setFixedWidth(64);
+    tbSearch = Named(new QLineEdit(fbSearch), "tbSearch");
+    tbSearch->setMaxLength(1);
+    tbSearch->setFixedWidth(64);
+    cbSearch = Named(new FittedComboBox(fbSearch), "cbSearch");
+    cbSearch->setEditable(true);
+    cbSearch->setMaxVisibleItems(20);
+    cbSearch->setInsertPolicy(QComboBox::NoInsert);
+    bbSearch = Named(new QPushButton("S&earch", fbSearch), "bbSearch");
+    search_grid->addWidget(obSearch[0], 0, 0);
+    search_grid->addWidget(tbGoTo, 0, 1, Qt::AlignLeft);
+    search_grid->addWidget(obSearch[1], 1, 0);
+    search_grid->addWidget(tbSearch, 1, 1, Qt::AlignLeft);
+    search_grid->addWidget(obSearch[2], 2, 0, 1, 3);
+    search_grid->addWidget(cbSearch, 3, 0, 1, 2);
+    search_grid->addWidget(bbSearch, 3, 2);
+    search_grid->setColumnStretch(1, 1);
+    left_column->addWidget(fbSearch);
+    main_row->addWidget(left);
+
+    pbGrid = Named(new QWidget(pbMain), "pbGrid");
+    auto* grid = new QGridLayout(pbGrid);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(2);
+    grid->setVerticalSpacing(kInnerGap);
+    cbRange = Named(new FittedComboBox(pbGrid), "cbRange");
+    cbRange->setMaxVisibleItems(24);
+    cbRange->setToolTip("Subrange");
+    pbTable = new CharTable(model_, names_, pbGrid);
+    sbTable = Named(new QScrollBar(Qt::Vertical, pbGrid), "sbTable");
+    sbTable->setSingleStep(ScrollBarState::kSmallChange);
+    sbTable->setPageStep(ScrollBarState::kLargeChange);
+    // Beside the rows of cells, below the column headers.
+    sbTable->setFixedHeight(MainWindowModel::kRows * CharTable::kPitch + 1);
+    grid->addWidget(cbRange, 0, 0, 1, 2);
+    grid->addWidget(pbTable, 1, 0);
+    grid->addWidget(sbTable, 1, 1, Qt::AlignBottom);
+    main_row->addWidget(pbGrid, 0, Qt::AlignTop);
+    // When the lower panel is the wider one, the room it adds stays right of the table, which
+    // keeps its place whatever the mode.
+    main_row->addStretch(1);
+    root->addWidget(pbMain);
+
+    // ---- pbDown: character view, copy format, picture, copy and preview boxes, buttons ------
+    pbDown = Named(new QWidget(this), "pbDown");
+    down_layout_ = new QVBoxLayout(pbDown);
+    down_layout_->setContentsMargins(kMargin, kGap / 2, kMargin, kMargin);
+    down_layout_->setSpacing(kInnerGap);
+
+    pbView->setParent(pbDown);  // made first: the model measures with its font
+    chView = Named(new QCheckBox("&View Pattern", pbDown), "chView");
+    chView->setEnabled(false);
+
+    fbFormat = Named(new QGroupBox(" For&mat to copy:", pbDown), "fbFormat");
+    auto* format_grid = new QGridLayout(fbFormat);
+    format_grid->setContentsMargins(8, 4, 8, 8);
+    format_grid->setVerticalSpacing(2);
+    for (int i = 0; i < kFormatCount; ++i)
+        obFormat[i] =
+            Named(new QRadioButton(kFormatCaptions[i], fbFormat), QString("obFormat%1").arg(i));
+    // Three columns; the two formats with a list of their own get room for it.
+    const int places[kFormatCount][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1},
+                                         {2, 1}, {3, 1}, {4, 0}, {0, 2}, {1, 2}, {2, 2}};
+    for (int i = 0; i < kFormatCount; ++i)
+        format_grid->addWidget(obFormat[i], places[i][0], places[i][1]);
+    cbCharSet = Named(new FittedComboBox(fbFormat), "cbCharSet");
+    for (const CodePageRow& row : kCodePageList)
+        cbCharSet->addItem(QString::fromUtf8(row.name.data(), static_cast<int>(row.name.size())),
+                           row.code_page);
+    cbCharSet->setMaxVisibleItems(static_cast<int>(kCodePageList.size()));
+    cbEntity = Named(new FittedComboBox(fbFormat), "cbEntity");
+    cbEntity->setMinimumWidth(96);
+    tlEntity = Named(new QLabel(fbFormat), "tlEntity");
+    tlEntity->setMinimumWidth(16);
+    auto* entity_row = new QHBoxLayout;
+    entity_row->setSpacing(4);
+    entity_row->addSpacing(20);
+    entity_row->addWidget(cbEntity, 1);
+    entity_row->addWidget(tlEntity);
+    format_grid->addLayout(entity_row, 3, 2);
+    format_grid->addWidget(cbCharSet, 4, 1, 1, 2);
+
+    fbPicture = Named(new QGroupBox(" Picture:", pbDown), "fbPicture");
+    auto* picture_grid = new QGridLayout(fbPicture);
+    picture_grid->setContentsMargins(8, 4, 8, 8);
+    picture_grid->setVerticalSpacing(2);
+    tlPicture = Named(new QLabel("Si&ze:", fbPicture), "tlPicture");
+    cbPicture = Named(new QComboBox(fbPicture), "cbPicture");
+    cbPicture->setEditable(true);
+    cbPicture->setInsertPolicy(QComboBox::NoInsert);
+    for (int size : kPictureSizes) cbPicture->addItem(QString::number(size));
+    cbPicture->setFixedWidth(64);
+    tlPicture->setBuddy(cbPicture);
+    tlPicture2 = Named(new QLabel(fbPicture), "tlPicture2");
+    const char* style_captions[kPictureStyleCount] = {"Bol&d", "&Italic", "&Underline",
+                                                      "Stri&keout"};
+    for (int i = 0; i < kPictureStyleCount; ++i)
+        chPicture[i] =
+            Named(new QCheckBox(style_captions[i], fbPicture), QString("chPicture%1").arg(i));
+    bbPicture[0] = Named(new QPushButton("&ForeColor...", fbPicture), "bbPicture0");
+    bbPicture[1] = Named(new QPushButton("&BackColor...", fbPicture), "bbPicture1");
+    auto* size_row = new QHBoxLayout;
+    size_row->addWidget(tlPicture);
+    size_row->addWidget(cbPicture);
+    size_row->addWidget(tlPicture2, 1);
+    picture_grid->addLayout(size_row, 0, 0, 1, 2);
+    picture_grid->addWidget(chPicture[0], 1, 0);
+    picture_grid->addWidget(chPicture[1], 1, 1);
+    picture_grid->addWidget(chPicture[2], 2, 0);
+    picture_grid->addWidget(chPicture[3], 2, 1);
+    picture_grid->addWidget(bbPicture[0], 3, 0, 1, 2);
+    picture_grid->addWidget(bbPicture[1], 4, 0, 1, 2);
+
+    tlCopy = Named(new QLabel("To cop&y:", pbDown), "tlCopy");
+    tbCopy = Named(new QLineEdit(pbDown), "tbCopy");
+    tbCopy->setMaxLength(32767);
+    // It takes the chosen font: its height stays that of the window's font, so that a font
+    // choice never changes the layout.
+    tbCopy->setFixedHeight(tbCopy->sizeHint().height());
+    tlCopy->setBuddy(tbCopy);
+    bbCopy = Named(new QPushButton("&Copy", pbDown), "bbCopy");
+    tlPreview = Named(new QLabel("Clipboard Previe&w:", pbDown), "tlPreview");
+    cbPreview = Named(new FittedComboBox(pbDown), "cbPreview");
+    tlPreview->setBuddy(cbPreview);
+    chPreview = Named(new QCheckBox("Show with charse&t", pbDown), "chPreview");
+    bbReset = Named(new QPushButton("&Reset", pbDown), "bbReset");
+    bbAbout = Named(new QPushButton("&About...", pbDown), "bbAbout");
+    bbCharMap = Named(new QPushButton("C&haracter Map", pbDown), "bbCharMap");
+    bbClose = Named(new QPushButton("&Quit", pbDown), "bbClose");
+    chMode = Named(new QCheckBox("E&xpanded Mode", pbDown), "chMode");
+    chOnTop = Named(new QCheckBox("Always on T&op", pbDown), "chOnTop");
+    root->addWidget(pbDown);
+
+    // Controls of parts of the window that are not wired yet stay visible but disabled, so that
+    // the layout is the finished one: the search frame, the copy formats other than the ones the
+    // selection decides, the picture settings, the preview and the buttons that open other windows.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             obSearch[0],  obSearch[1],  obSearch[2],  tbGoTo,       tbSearch,     cbSearch,
+             bbSearch,     cbCharSet,    cbEntity,     tlPicture,    cbPicture,    chPicture[0],
+             chPicture[1], chPicture[2], chPicture[3], bbPicture[0], bbPicture[1], bbCopy,
+             cbPreview,    chPreview,    bbAbout,      bbCharMap})
+        w->setEnabled(false);
+
+    // ---- Status bars ------------------------------------------------------------------------
+    pbStatus[0] = new StatusBar("pbStatus0",
+                                {{"Hex", 86, "Double click to switch Dec/Hex mode"},
+                                 {"Name", 0},
+                                 {"Type", kTypePanelWidth}},
+                                this);
+    pbStatus[1] = new StatusBar("pbStatus1",
+                                {{"Message", 0},
+                                 {"Mode", 132},
+                                 {"OnTop", 132},
+                                 {"CAPS", 44},
+                                 {"SCRL", 44},
+                                 {"NUM", 44},
+                                 {"INS", 40},
+                                 {"KANA", 48}},
+                                this);
+    for (const char* key : {"CAPS", "SCRL", "NUM", "INS", "KANA"}) {
+        QLabel* label = pbStatus[1]->Label(key);
+        label->setText(key);
+        label->setAlignment(Qt::AlignCenter);
+        label->setEnabled(false);
+        // Wide enough for the indicator in whatever font the desktop gives.
+        QFrame* panel = pbStatus[1]->Panel(key);
+        panel->setFixedWidth(
+            std::max(panel->width(), label->fontMetrics().horizontalAdvance(key) + 16));
+    }
+    pbType = Named(new QToolButton(pbStatus[0]->Panel("Type")), "pbType");
+    pbType->setArrowType(Qt::DownArrow);
+    pbType->setAutoRaise(true);
+    pbType->setFixedSize(16, 14);
+    pbType->setToolTip("Character type");
+    pbType->hide();
+    pbStatus[0]->PanelLayout("Type")->addWidget(pbType, 0, Qt::AlignVCenter);
+    pbStatus[1]->PanelLayout("OnTop")->addWidget(chOnTop);
+    // The two check boxes sit on their panels: the panels are as wide as the wider of them.
+    const int box_panel =
+        std::max({132, chMode->sizeHint().width() + 12, chOnTop->sizeHint().width() + 12});
+    pbStatus[1]->Panel("Mode")->setFixedWidth(box_panel);
+    pbStatus[1]->Panel("OnTop")->setFixedWidth(box_panel);
+    root->addWidget(pbStatus[0]);
+    root->addWidget(pbStatus[1]);
+    model_.SetTypePanelWidth(kTypePanelWidth - 24);
+
+    // ---- Menus ------------------------------------------------------------------------------
+    mCell = Named(new QMenu("&Cell", this), "mCell");
+    mCellMark = mCell->addAction("&Mark");
+    mCellMark->setObjectName("mCellMark");
+    mCellMark->setCheckable(true);
+    mType = Named(new QMenu("&Type", this), "mType");
+    for (int i = 0; i < 3; ++i) {
+        mTypeList[i] = mType->addAction(QString());
+        mTypeList[i]->setObjectName(QString("mTypeList%1").arg(i + 1));
+        mTypeList[i]->setVisible(false);
+    }
+
+    const QIcon check = CheckIcon(palette().color(QPalette::Disabled, QPalette::Text));
+    font_items_->SetCheckIcon(check);
+    range_items_->SetCheckIcon(check);
+    // The track of the scroll bar: its height less the two arrow buttons.
+    model_.SetScrollTrackPixels(
+        sbTable->height() - 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sbTable));
+    model_.SetRangeListWidth(kRangeListWidth);
+    model_.SetFontListWidth(kFontListWidth - 4);
+}
+
+bool MainWindow::Expanded() const { return chMode->isChecked(); }
+
+void MainWindow::Arrange() {
+    const bool expanded = Expanded();
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             pbFont, pbRange, fbSearch, chOnTop, tlPreview, cbPreview, chPreview, fbFormat,
+             fbPicture, pbView, chView, bbReset, bbAbout, bbCharMap, pbStatus[0], pbStatus[1]})
+        w->setVisible(expanded);
+    pbMain->findChild<QWidget*>("pbLeft")->setVisible(expanded);
+    ClearLayout(down_layout_);
+    if (expanded)
+        ArrangeExpanded();
+    else
+        ArrangeCompact();
+    layout()->activate();
+}
+
+void MainWindow::ArrangeCompact() {
+    auto* head = new QHBoxLayout;
+    head->addWidget(tlCopy, 1, Qt::AlignBottom);
+    head->addWidget(chMode);
+    auto* row = new QHBoxLayout;
+    row->addWidget(tbCopy, 1);
+    row->addWidget(bbCopy);
+    row->addWidget(bbClose);
+    down_layout_->addLayout(head);
+    down_layout_->addLayout(row);
+    chMode->setParent(pbDown);
+    chMode->show();
+}
+
+void MainWindow::ArrangeExpanded() {
+    auto* frames = new QHBoxLayout;
+    frames->setSpacing(kInnerGap);
+    auto* view_column = new QVBoxLayout;
+    view_column->setSpacing(4);
+    view_column->addWidget(pbView);
+    view_column->addWidget(chView);
+    view_column->addStretch(1);
+    frames->addLayout(view_column);
+    frames->addWidget(fbFormat, 1);
+    frames->addWidget(fbPicture);
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(kInnerGap);
+    buttons->setContentsMargins(0, 7, 0, 0);
+    buttons->addWidget(bbAbout);
+    buttons->addWidget(bbCharMap);
+    buttons->addStretch(1);
+    buttons->addWidget(bbClose);
+    frames->addLayout(buttons);
+    down_layout_->addLayout(frames);
+
+    auto* boxes = new QGridLayout;
+    boxes->setHorizontalSpacing(kInnerGap);
+    boxes->setVerticalSpacing(kInnerGap);
+    boxes->addWidget(tlCopy, 0, 0);
+    boxes->addWidget(tbCopy, 0, 1);
+    boxes->addWidget(bbCopy, 0, 2);
+    boxes->addWidget(bbReset, 0, 3);
+    boxes->addWidget(tlPreview, 1, 0);
+    boxes->addWidget(cbPreview, 1, 1);
+    boxes->addWidget(chPreview, 1, 2, 1, 2);
+    boxes->setColumnStretch(1, 1);
+    down_layout_->addLayout(boxes);
+
+    pbStatus[1]->PanelLayout("Mode")->addWidget(chMode);
+    chMode->show();
+}
+
+}  // namespace glyphora

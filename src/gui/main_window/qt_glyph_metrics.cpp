@@ -1,0 +1,64 @@
+#include "main_window/qt_glyph_metrics.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <algorithm>
+
+#include "table/char_table.h"
+
+namespace glyphora {
+
+void QtGlyphMetrics::SetFamily(const std::u16string& family) {
+    const QString name = QString::fromStdU16String(family);
+    view_.ViewFont().setFamily(name);
+    view_.FontChanged();
+    if (const auto found = designs_.constFind(name); found != designs_.constEnd()) {
+        design_ = *found;
+        return;
+    }
+    // The same request as the table's cells, so Qt makes one engine for both.
+    QFont cells(name);
+    cells.setPixelSize(static_cast<int>(CharTable::kCellFontPixels));
+    cells.setStyleStrategy(QFont::NoFontMerging);
+    design_ = QRawFont::fromFont(cells);
+    // A copy at the em size in font units: its metrics are the design values, unrounded. The
+    // copy shares the font file and needs no font matching.
+    if (design_.isValid() && design_.unitsPerEm() > 0) design_.setPixelSize(design_.unitsPerEm());
+    if (designs_.size() >= 64) designs_.clear();
+    designs_.insert(name, design_);
+}
+
+AbcWidths QtGlyphMetrics::CharAbcWidths(char16_t code_unit) {
+    const QFontMetrics metrics(view_.ViewFont());
+    const QChar ch(code_unit);
+    AbcWidths widths;
+    // Qt's bearings carry the same signs: negative where the ink reaches past the cell.
+    widths.a = metrics.leftBearing(ch);
+    widths.c = metrics.rightBearing(ch);
+    widths.b = metrics.horizontalAdvance(ch) - widths.a - widths.c;
+    return widths;
+}
+
+ViewTextMetrics QtGlyphMetrics::Metrics(int point_size) {
+    QFont& font = view_.ViewFont();
+    if (point_size > 0) {
+        font.setPointSize(point_size);
+        view_.FontChanged();
+    }
+    ViewTextMetrics result;
+    const qreal em_pixels = font.pointSizeF() * view_.logicalDpiY() / 72.0;
+    if (design_.isValid() && design_.unitsPerEm() > 0) {
+        const qreal scale = em_pixels / design_.unitsPerEm();
+        result.height = qRound((design_.ascent() + design_.descent()) * scale);
+        result.max_char_width = qRound(design_.maxCharWidth() * scale);
+    } else {
+        const QFontMetrics metrics(font);
+        result.height = metrics.ascent() + metrics.descent();
+        result.max_char_width = metrics.maxWidth();
+    }
+    // The room above the em square that the font keeps for accents.
+    result.internal_leading = std::max(0, result.height - qRound(em_pixels));
+    return result;
+}
+
+}  // namespace glyphora

@@ -1,0 +1,407 @@
+#include "table/char_table.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QGlyphRun>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionHeader>
+#include <QVarLengthArray>
+#include <QWheelEvent>
+#include <cmath>
+
+#include "base/text.h"
+#include "table/cell_patterns.h"
+#include "unicode/name_table.h"
+
+namespace glyphora {
+
+namespace {
+
+constexpr int kCells = MainWindowModel::kCells;
+constexpr int kRows = MainWindowModel::kRows;
+constexpr QRgb kMarkColour = qRgb(255, 0, 0);
+
+QColor Mix(const QColor& a, const QColor& b, qreal share_of_b) {
+    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * share_of_b,
+                            a.greenF() + (b.greenF() - a.greenF()) * share_of_b,
+                            a.blueF() + (b.blueF() - a.blueF()) * share_of_b);
+}
+
+// The key codes of the table's key handler for the keys it knows; 0 for any other key.
+int TableKeyCode(int qt_key, bool ctrl) {
+    switch (qt_key) {
+        case Qt::Key_Left:
+            return keys::kLeft;
+        case Qt::Key_Up:
+            return keys::kUp;
+        case Qt::Key_Right:
+            return keys::kRight;
+        case Qt::Key_Down:
+            return keys::kDown;
+        case Qt::Key_Home:
+            return keys::kHome;
+        case Qt::Key_End:
+            return keys::kEnd;
+        case Qt::Key_PageUp:
+            return keys::kPageUp;
+        case Qt::Key_PageDown:
+            return keys::kPageDown;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            return keys::kEnter;
+        case Qt::Key_Insert:
+            return keys::kInsert;
+        case Qt::Key_Delete:
+            return keys::kDelete;
+        default:
+            break;
+    }
+    // Letters keep their codes (Ctrl+C and the other edit keys); alone they mean nothing here.
+    if (ctrl && qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) return qt_key;
+    return 0;
+}
+
+}  // namespace
+
+CharTable::CharTable(const MainWindowModel& model, const NameTable& names, QWidget* parent)
+    : QWidget(parent), model_(model), names_(names) {
+    setObjectName("pbTable");
+    // A click selects through the model, which asks for the focus itself when the user acted.
+    setFocusPolicy(Qt::TabFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(sizeHint());
+    UpdateColours();
+}
+
+QSize CharTable::sizeHint() const {
+    return {kRowHeaderWidth + 1 + 16 * kPitch, kColumnHeaderHeight + 1 + kRows * kPitch};
+}
+
+QRect CharTable::CellRect(int i) const {
+    const QPoint origin = CellOrigin();
+    return {origin.x() + (i % 16) * kPitch, origin.y() + (i / 16) * kPitch, kCellSide, kCellSide};
+}
+
+QRect CharTable::RowHeaderRect(int row) const {
+    return {0, CellOrigin().y() + row * kPitch, kRowHeaderWidth, kCellSide};
+}
+
+QRect CharTable::ColumnHeaderRect(int column) const {
+    return {CellOrigin().x() + column * kPitch, 0, kCellSide, kColumnHeaderHeight};
+}
+
+QRect CharTable::SeparatorRect(int row) const {
+    // The one-pixel gap under the row, across the row header and all cells.
+    return {0, CellOrigin().y() + row * kPitch + kCellSide, width(), 1};
+}
+
+int CharTable::CellAt(const QPoint& point) const {
+    const QPoint p = point - CellOrigin();
+    if (p.x() < 0 || p.y() < 0) return -1;
+    const int column = p.x() / kPitch;
+    const int row = p.y() / kPitch;
+    if (column >= 16 || row >= kRows) return -1;
+    // The grid lines between the cells belong to no cell.
+    if (p.x() % kPitch >= kCellSide || p.y() % kPitch >= kCellSide) return -1;
+    return row * 16 + column;
+}
+
+QString CharTable::CellDescription(int i) const {
+    if (i < 0 || i >= kCells || row_labels_[i / 16].empty()) return {};
+    const long cp = model_.Cells()[i].code_point;
+    QString text;
+    if (glyphs_[i].index != 0) text = QChar(static_cast<char16_t>(cp)) + QLatin1Char(' ');
+    text += QString::fromStdString("U+" + Hex4(cp));
+    const std::string_view name = names_.CharName(cp);
+    if (!name.empty()) text += QLatin1Char(' ') + QString::fromUtf8(name.data(), name.size());
+    return text;
+}
+
+void CharTable::LoadFont() {
+    family_ = model_.FontFamily();
+    raw_font_ = QRawFont();
+    if (family_.empty()) return;
+    const QString family = QString::fromStdU16String(family_);
+    QFont font(family);
+    font.setPixelSize(static_cast<int>(kCellFontPixels));
+    font.setStyleStrategy(QFont::NoFontMerging);
+    QRawFont raw = QRawFont::fromFont(font);
+    // Qt answers an unknown family with another font: such a table shows no glyph at all. The
+    // family may carry its foundry ("C059 [UKWN]") when several foundries share the name.
+    QString found = raw.familyName();
+    if (const qsizetype bracket = found.indexOf(QLatin1String(" ["));
+        bracket > 0 && found.endsWith(QLatin1Char(']')))
+        found.truncate(bracket);
+    if (raw.isValid() && found.compare(family, Qt::CaseInsensitive) == 0) raw_font_ = raw;
+}
+
+void CharTable::LayOutGlyph(int i) {
+    CellGlyph glyph;
+    const std::u16string& caption = model_.Cells()[i].caption;
+    if (raw_font_.isValid() && caption.size() == 1 && caption[0] != u' ') {
+        const QChar ch(caption[0]);
+        quint32 index = 0;
+        int count = 1;
+        // Index 0 is the font's .notdef box: the font has no glyph of its own for ch.
+        if (raw_font_.glyphIndexesForChars(&ch, 1, &index, &count) && count == 1 && index != 0) {
+            QPointF advance;
+            raw_font_.advancesForGlyphIndexes(&index, &advance, 1);
+            const qreal ascent = raw_font_.ascent();
+            const qreal height = ascent + raw_font_.descent();
+            const QRectF box = raw_font_.boundingRect(index);
+            // A combining mark has no advance and draws left of its origin: centre its ink.
+            const qreal left = advance.x() >= 1 ? (kCellSide - advance.x()) / 2
+                                                : kCellSide / 2.0 - box.center().x();
+            glyph.index = index;
+            glyph.origin = QPointF(std::round(left), std::round((kCellSide - height) / 2 + ascent));
+            const QRectF ink = box.translated(glyph.origin);
+            glyph.clip = !QRectF(0, 0, kCellSide, kCellSide).contains(ink);
+        }
+    }
+    glyphs_[i] = glyph;
+}
+
+void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells) {
+    if (model_.FontFamily() != family_) {
+        LoadFont();
+        for (int i = 0; i < kCells; ++i) LayOutGlyph(i);
+        // The headers keep their look: only the cells take the new font.
+        update(QRect(CellOrigin(), CellRect(kCells - 1).bottomRight()));
+    } else if (dirty_cells.any()) {
+        QRegion region;
+        for (int i = 0; i < kCells; ++i) {
+            if (!dirty_cells.test(static_cast<std::size_t>(i))) continue;
+            LayOutGlyph(i);
+            region += CellRect(i);
+        }
+        update(region);
+    }
+    for (int r = 0; r < kRows; ++r) {
+        if (model_.RowLabels()[r] != row_labels_[r]) {
+            row_labels_[r] = model_.RowLabels()[r];
+            update(RowHeaderRect(r));
+        }
+        if (model_.Separators()[r] != separators_[r]) {
+            separators_[r] = model_.Separators()[r];
+            update(SeparatorRect(r));
+        }
+    }
+    const int current = model_.CurrentCell();
+    if (current != shown_current_) {
+        // The headers of the current row and column are drawn raised: repaint those that move.
+        for (int cell : {shown_current_, current}) {
+            if (cell < 0) continue;
+            if (shown_current_ < 0 ||
+                cell / 16 != (cell == current ? shown_current_ : current) / 16)
+                update(RowHeaderRect(cell / 16));
+            if (shown_current_ < 0 ||
+                cell % 16 != (cell == current ? shown_current_ : current) % 16)
+                update(ColumnHeaderRect(cell % 16));
+        }
+        shown_current_ = current;
+        if (QAccessible::isActive() && hasFocus()) {
+            QAccessibleEvent event(this, QAccessible::Focus);
+            event.setChild(current);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
+
+void CharTable::UpdateColours() {
+    const QPalette& pal = palette();
+    grid_colour_ = Mix(pal.color(QPalette::Base), pal.color(QPalette::Text), 0.16);
+    separator_colour_ = Mix(pal.color(QPalette::Base), pal.color(QPalette::Text), 0.9);
+    patterns_dpr_ = 0;  // made again at the next paint, for the screen it paints on
+}
+
+void CharTable::PaintHeader(QPainter& painter, const QRect& rect, const QString& text,
+                            Qt::Orientation orientation, bool current) const {
+    QStyleOptionHeader option;
+    option.initFrom(this);
+    option.rect = rect;
+    option.text = text;
+    option.orientation = orientation;
+    option.textAlignment = Qt::AlignCenter;
+    option.position = QStyleOptionHeader::Middle;
+    option.state |= QStyle::State_Raised;
+    if (current) option.state |= QStyle::State_On;
+    // Headers stay readable whether the table has the focus or not.
+    option.state &= ~QStyle::State_HasFocus;
+    // Styles may leave their clip and font on the painter.
+    painter.save();
+    QFont font = painter.font();
+    font.setBold(current);
+    painter.setFont(font);
+    style()->drawControl(QStyle::CE_Header, &option, &painter, this);
+    painter.restore();
+}
+
+void CharTable::paintEvent(QPaintEvent* event) {
+    const QRect dirty = event->rect();
+    QPainter painter(this);
+    painter.fillRect(dirty, grid_colour_);
+
+    const int current = model_.CurrentCell();
+    const QRect corner(0, 0, kRowHeaderWidth, kColumnHeaderHeight);
+    if (corner.intersects(dirty)) PaintHeader(painter, corner, {}, Qt::Horizontal, false);
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    for (int c = 0; c < 16; ++c) {
+        const QRect rect = ColumnHeaderRect(c);
+        if (rect.intersects(dirty))
+            PaintHeader(painter, rect, QString(QLatin1Char(kDigits[c])), Qt::Horizontal,
+                        c == current % 16);
+    }
+    for (int r = 0; r < kRows; ++r) {
+        const QRect rect = RowHeaderRect(r);
+        if (rect.intersects(dirty))
+            PaintHeader(painter, rect, QString::fromStdString(row_labels_[r]), Qt::Vertical,
+                        r == current / 16 && !row_labels_[r].empty());
+    }
+
+    const qreal dpr = devicePixelRatioF();
+    const QPalette& pal = palette();
+    if (patterns_dpr_ != dpr) {
+        patterns_[0] =
+            EmptyCellPattern(Mix(pal.color(QPalette::Base), pal.color(QPalette::Text), 0.45), dpr);
+        patterns_[1] = EmptyCellPattern(
+            Mix(pal.color(QPalette::Highlight), pal.color(QPalette::HighlightedText), 0.6), dpr);
+        patterns_[2] = EmptyCellPattern(
+            Mix(pal.color(QPalette::Button), pal.color(QPalette::ButtonText), 0.45), dpr);
+        patterns_dpr_ = dpr;
+    }
+    const QColor backgrounds[3] = {pal.color(QPalette::Base), pal.color(QPalette::Highlight),
+                                   pal.color(QPalette::Button)};
+    const QColor texts[3] = {pal.color(QPalette::Text), pal.color(QPalette::HighlightedText),
+                             pal.color(QPalette::ButtonText)};
+    const int offset = (kCellSide - kEmptyPatternSide) / 2;
+
+    // Most cells share the normal text colour: their glyphs go out as one run.
+    QVarLengthArray<quint32, kCells> run_glyphs;
+    QVarLengthArray<QPointF, kCells> run_positions;
+    const auto& cells = model_.Cells();
+    for (int i = 0; i < kCells; ++i) {
+        const QRect rect = CellRect(i);
+        if (!rect.intersects(dirty)) continue;
+        const Cell& cell = cells[i];
+        const int state = static_cast<int>(cell.state);
+        painter.fillRect(rect, backgrounds[state]);
+        if (cell.state == PaintState::SelectedInactive) {
+            // Button face alone hardly differs from the window colour in most themes: a frame in
+            // the selection colour keeps the inactive selection in sight.
+            painter.save();
+            painter.setPen(pal.color(QPalette::Inactive, QPalette::Highlight));
+            painter.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
+            painter.restore();
+        }
+        const CellGlyph& glyph = glyphs_[i];
+        if (glyph.index != 0) {
+            const QPointF at = rect.topLeft() + glyph.origin;
+            const QColor colour = cell.marked ? QColor(kMarkColour) : texts[state];
+            if (state == 0 && !cell.marked && !glyph.clip) {
+                run_glyphs.append(glyph.index);
+                run_positions.append(at);
+                continue;
+            }
+            QGlyphRun run;
+            run.setRawFont(raw_font_);
+            run.setGlyphIndexes({glyph.index});
+            run.setPositions({QPointF(0, 0)});
+            painter.save();
+            if (glyph.clip) painter.setClipRect(rect);
+            painter.setPen(colour);
+            painter.drawGlyphRun(at, run);
+            painter.restore();
+        } else if (cell.pattern >= 0 || !cell.caption.empty()) {
+            // Also a character the font's own file turns out not to hold: never its .notdef box.
+            painter.drawPixmap(rect.topLeft() + QPoint(offset, offset), patterns_[state]);
+        }
+    }
+    if (!run_glyphs.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(raw_font_);
+        run.setRawData(run_glyphs.constData(), run_positions.constData(), run_glyphs.size());
+        painter.setPen(texts[0]);
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
+
+    for (int r = 0; r < kRows; ++r) {
+        if (separators_[r] && SeparatorRect(r).intersects(dirty))
+            painter.fillRect(SeparatorRect(r), separator_colour_);
+    }
+    painter.end();
+
+    if (!painted_) {
+        painted_ = true;
+        if (on_first_paint) on_first_paint();
+    }
+}
+
+void CharTable::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+    const int cell = CellAt(event->position().toPoint());
+    if (cell >= 0) emit CellPressed(cell);
+}
+
+void CharTable::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return QWidget::mouseDoubleClickEvent(event);
+    const int cell = CellAt(event->position().toPoint());
+    if (cell >= 0) emit CellDoubleClicked(cell);
+}
+
+void CharTable::contextMenuEvent(QContextMenuEvent* event) {
+    int cell = CellAt(event->pos());
+    // From the keyboard (the menu key) the menu is about the current cell.
+    if (event->reason() == QContextMenuEvent::Keyboard) cell = model_.CurrentCell();
+    if (cell < 0) return;
+    const QPoint at = event->reason() == QContextMenuEvent::Keyboard
+                          ? mapToGlobal(CellRect(cell).bottomLeft())
+                          : event->globalPos();
+    emit CellMenuRequested(cell, at);
+}
+
+void CharTable::keyPressEvent(QKeyEvent* event) {
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    // Alt combinations belong to the window's shortcuts and the controls' mnemonics.
+    const int key = modifiers & Qt::AltModifier
+                        ? 0
+                        : TableKeyCode(event->key(), modifiers & Qt::ControlModifier);
+    if (key == 0) return QWidget::keyPressEvent(event);
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= keys::kShift;
+    if (modifiers & Qt::ControlModifier) shift |= keys::kCtrl;
+    emit KeyDown(key, shift);
+}
+
+void CharTable::wheelEvent(QWheelEvent* event) {
+    // One notch (120 units) moves as many rows as the desktop's wheel setting; smaller steps of
+    // precise wheels and touch pads add up until they make a row.
+    wheel_remainder_ += event->angleDelta().y() * QApplication::wheelScrollLines();
+    const int rows = wheel_remainder_ / 120;
+    wheel_remainder_ -= rows * 120;
+    if (rows != 0) emit WheelRows(-rows);
+    event->accept();
+}
+
+void CharTable::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    emit FocusGained();
+}
+
+void CharTable::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    emit FocusLost();
+}
+
+void CharTable::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) {
+        UpdateColours();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+}  // namespace glyphora

@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QPixmap>
+#include <QRawFont>
+#include <QWidget>
+#include <array>
+#include <bitset>
+#include <functional>
+#include <string>
+
+#include "table/main_window_model.h"
+
+namespace glyphora {
+
+class NameTable;
+
+// The character table pbTable: the 16 x 16 cells of the model's page with their column and row
+// headers (bbFixHor, bbFixVer) and the subrange separators (loTable), painted in one widget. It
+// only shows the model: every click, key, wheel step and focus change goes out as a signal, and
+// Refresh() takes the model's state back, repainting just what changed.
+//
+// Glyphs are drawn from the chosen font's own file (QRawFont), never from a fallback font: a
+// character the font has no glyph for shows the empty-cell pattern instead of another font's
+// glyph or the font's .notdef box.
+class CharTable : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kCellSide = 22;  // every cell is 22 x 22 pixels ...
+    static constexpr int kPitch = 23;     // ... with one pixel of the grid between neighbours
+    static constexpr int kRowHeaderWidth = 34;
+    static constexpr int kColumnHeaderHeight = 22;
+    static constexpr qreal kCellFontPixels = 15.0;  // 11.25 points at 96 pixels per inch
+
+    CharTable(const MainWindowModel& model, const NameTable& names, QWidget* parent = nullptr);
+
+    // Takes the model's state after a handler ran: the cells whose look changed, the font when it
+    // changed, and the row labels and separators (compared with what is shown).
+    void Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells);
+
+    QRect CellRect(int i) const;
+    int CellAt(const QPoint& point) const;  // -1 when the point is on no cell
+    // Whether cell i shows a glyph of the chosen font (false: empty-cell pattern or nothing).
+    bool CellShowsGlyph(int i) const { return glyphs_[i].index != 0; }
+    // What assistive technology reads for cell i: the character, its code and its name.
+    QString CellDescription(int i) const;
+    int CurrentCell() const { return model_.CurrentCell(); }
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+    // Called once, after the first paint (start-up tracing).
+    std::function<void()> on_first_paint;
+
+signals:
+    void CellPressed(int cell);
+    void CellDoubleClicked(int cell);
+    void CellMenuRequested(int cell, const QPoint& global_position);
+    // A key of the table's key handler: the key code and shift bits of table/main_window_model.h.
+    void KeyDown(int key, int shift);
+    void FocusGained();
+    void FocusLost();
+    // Wheel turned by this many rows (positive: towards the end).
+    void WheelRows(int rows);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    // Where a cell's glyph stands: its index in the raw font and its pen position relative to
+    // the cell's top-left corner; clip when the glyph reaches beyond the cell.
+    struct CellGlyph {
+        quint32 index = 0;
+        QPointF origin;
+        bool clip = false;
+    };
+
+    QPoint CellOrigin() const { return {kRowHeaderWidth + 1, kColumnHeaderHeight + 1}; }
+    QRect RowHeaderRect(int row) const;
+    QRect ColumnHeaderRect(int column) const;
+    QRect SeparatorRect(int row) const;
+    void LoadFont();
+    void LayOutGlyph(int i);
+    void UpdateColours();
+    void PaintHeader(QPainter& painter, const QRect& rect, const QString& text, Qt::Orientation,
+                     bool current) const;
+
+    const MainWindowModel& model_;
+    const NameTable& names_;
+
+    std::u16string family_;
+    QRawFont raw_font_;
+    std::array<CellGlyph, MainWindowModel::kCells> glyphs_{};
+    std::array<std::string, MainWindowModel::kRows> row_labels_{};
+    std::array<bool, MainWindowModel::kRows> separators_{};
+    int shown_current_ = -1;  // the cell whose row and column headers are drawn as current
+
+    // Theme colours and the empty-cell patterns, made again when the palette changes.
+    QColor grid_colour_, separator_colour_;
+    std::array<QPixmap, 3> patterns_;  // by paint state
+    qreal patterns_dpr_ = 0;
+
+    int wheel_remainder_ = 0;
+    bool painted_ = false;
+};
+
+}  // namespace glyphora

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/paths.h"
+#include "main_window/main_window.h"
+
+namespace glyphora::testing {
+
+// A home of its own for one test: the settings and data files go to its XDG folders, the
+// executable seems to stand in a folder that cannot be written (so nothing is portable), and
+// the desktop services are recorders.
+class WindowFixture {
+public:
+    WindowFixture() {
+        root_ = std::filesystem::path(dir_.path().toStdString());
+        env_.executable = root_ / "opt" / "glyphora" / "glyphora";
+        env_.home = (root_ / "home").string();
+        env_.xdg_config_home = (root_ / "config").string();
+        env_.xdg_data_home = (root_ / "data").string();
+        paths_ = ResolvePaths(env_, "glyphora");
+    }
+
+    MainWindowSetup Setup(std::string runtime_version = QT_VERSION_STR) {
+        MainWindowSetup setup;
+        setup.paths = paths_;
+        setup.environment = env_;
+        setup.runtime_library_version = std::move(runtime_version);
+        setup.show_refusal = [this](QWidget*, const QString& title, const QString& text) {
+            refusals.push_back(title + "|" + text);
+        };
+        setup.open_url = [this](const QUrl& url) { opened.push_back(url); };
+        return setup;
+    }
+
+    // A loaded window, shown and exposed.
+    std::unique_ptr<MainWindow> Start() {
+        auto window = std::make_unique<MainWindow>(Setup());
+        if (!window->Load()) return window;
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get())) return nullptr;
+        QApplication::processEvents();
+        return window;
+    }
+
+    // Closes the window as the user would, which writes the settings.
+    static void Close(std::unique_ptr<MainWindow>& window) {
+        window->close();
+        window.reset();
+    }
+
+    const AppPaths& Paths() const { return paths_; }
+    const PathEnvironment& Environment() const { return env_; }
+    std::filesystem::path DesktopEntry() const {
+        return root_ / "data" / "applications" / "glyphora.desktop";
+    }
+
+    static std::string ReadFile(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    static void WriteFile(const std::filesystem::path& file, const std::string& text) {
+        std::filesystem::create_directories(file.parent_path());
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out << text;
+    }
+
+    std::vector<QString> refusals;
+    std::vector<QUrl> opened;
+
+private:
+    QTemporaryDir dir_;
+    std::filesystem::path root_;
+    PathEnvironment env_;
+    AppPaths paths_;
+};
+
+}  // namespace glyphora::testing
