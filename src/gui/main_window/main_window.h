@@ -18,6 +18,7 @@
 #include "main_window/qt_text_measure.h"
 #include "platform/lock_keys.h"
 #include "platform/window_frame.h"
+#include "copy/copy_format.h"
 #include "table/main_window_model.h"
 #include "unicode/icu_char_classifier.h"
 #include "unicode/name_table.h"
@@ -170,7 +171,7 @@ private:
     QComboBox* cbSearch = nullptr;
     QPushButton* bbSearch = nullptr;
     QGroupBox* fbFormat = nullptr;
-    std::array<QRadioButton*, kFormatCount> obFormat{};
+    std::array<QRadioButton*, kCopyFormatCount> obFormat{};
     QComboBox* cbCharSet = nullptr;
     QComboBox* cbEntity = nullptr;
     QLabel* tlEntity = nullptr;
