@@ -2,6 +2,7 @@
 // settings across restarts and the refusal path.
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDebug>
@@ -10,6 +11,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QTimer>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
@@ -78,6 +80,7 @@ private slots:
     void ARefusedVersionWritesNothing();
     void EveryCellTellsItsCharacterAndName();
     void PropertiesOpensTheFontFile();
+    void AboutOpensTheModalAboutBox();
     void ACombiningMarkEnablesTheViewPattern();
     void OnlyTheChosenFontsGlyphsAreDrawn();
     void AMoveRepaintsOnlyTheCellsAndHeadersThatChanged();
@@ -463,6 +466,26 @@ void MainWindowTest::PropertiesOpensTheFontFile() {
     QCOMPARE(home.opened.size(), std::size_t{1});
     QVERIFY(home.opened[0].isLocalFile());
     QVERIFY(home.opened[0].toLocalFile().endsWith("DejaVuSans.ttf"));
+}
+
+void MainWindowTest::AboutOpensTheModalAboutBox() {
+    WindowFixture home;
+    auto window = home.Start();
+    QVERIFY(window);
+    QString caption;
+    bool modal = false;
+    // The box runs its own event loop: look at it from inside, then close it with Escape.
+    QTimer::singleShot(0, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        if (!about) return;
+        caption = about->windowTitle();
+        modal = about->isModal() && about->parentWidget() == window.get();
+        QTest::keyClick(about, Qt::Key_Escape);
+    });
+    QTest::mouseClick(Find<QPushButton>(window.get(), "bbAbout"), Qt::LeftButton);
+    QCOMPARE(caption, QString("About..."));
+    QVERIFY(modal);
+    QVERIFY(!QApplication::activeModalWidget());
 }
 
 void MainWindowTest::ACombiningMarkEnablesTheViewPattern() {

@@ -27,6 +27,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "about/update_check_record.h"
+#include "about/about_window.h"
 #include "app/data_files.h"
 #include "app/desktop_entry.h"
 #include "app/version_check.h"
@@ -244,6 +246,13 @@ void MainWindow::ConnectControls() {
     connect(chMode, &QCheckBox::clicked, this, &MainWindow::ModeClicked);
     connect(chOnTop, &QCheckBox::clicked, this, &MainWindow::SetTopmost);
     connect(bbClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(bbAbout, &QPushButton::clicked, this, [this] {
+        AboutServices services;
+        services.base_name = setup_.paths.base_name;
+        services.settings_file = setup_.paths.settings_file;
+        services.update_recorder = &update_recorder_;
+        ShowAboutBox(this, chOnTop->isChecked() ? 1 : 0, services);
+    });
     for (StatusBar* bar : pbStatus)
         connect(bar, &StatusBar::PanelDoubleClicked, this, &MainWindow::StatusPanelDoubleClicked);
     connect(pbType, &QToolButton::clicked, this, &MainWindow::ShowTypeMenu);

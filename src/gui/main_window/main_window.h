@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "about/update_check_record.h"
 #include "app/main_settings.h"
 #include "app/paths.h"
 #include "app/startup_preload.h"
@@ -134,6 +135,7 @@ private:
     // Services of the model, in the order they are built.
     NameTable names_;
     IcuCharClassifier classifier_;
+    SettingsUpdateCheckRecorder update_recorder_;  // the About box records its update checks
     QtTextMeasure measure_;
     CharView* pbView = nullptr;  // before metrics_: the view font is the metrics' font
     std::unique_ptr<QtGlyphMetrics> metrics_;

@@ -286,7 +286,7 @@ void MainWindow::BuildControls() {
              obSearch[0],  obSearch[1],  obSearch[2],  tbGoTo,       tbSearch,     cbSearch,
              bbSearch,     cbCharSet,    cbEntity,     tlPicture,    cbPicture,    chPicture[0],
              chPicture[1], chPicture[2], chPicture[3], bbPicture[0], bbPicture[1], bbCopy,
-             cbPreview,    chPreview,    bbAbout,      bbCharMap})
+             cbPreview,    chPreview,    bbCharMap})
         w->setEnabled(false);
 
     // ---- Status bars ------------------------------------------------------------------------
