@@ -217,12 +217,15 @@ void MainWindow::ConnectControls() {
             setup_.open_url(QUrl::fromLocalFile(Text(model_.PropertiesTarget())));
     });
 
-    for (int i = 0; i < kFormatCount; ++i)
+    for (int i = 0; i < kCopyFormatCount; ++i)
         connect(obFormat[i], &QRadioButton::clicked, this,
                 after([this, i](bool) { model_.SelectCopyFormat(i); }));
     connect(tbCopy, &QLineEdit::textEdited, this,
-            after([this](const QString& text) { model_.SetToCopyText(text.toStdU16String()); }));
-    connect(bbReset, &QPushButton::clicked, this, after([this](bool) { model_.SetToCopyText({}); }));
+            after([this](const QString& text) {
+                model_.Copy().ToCopyEdited(text.toStdU16String(),
+                                           static_cast<std::size_t>(tbCopy->cursorPosition()));
+            }));
+    connect(bbReset, &QPushButton::clicked, this, after([this](bool) { model_.Copy().Reset(); }));
 
     connect(chMode, &QCheckBox::clicked, this, &MainWindow::ModeClicked);
     connect(chOnTop, &QCheckBox::clicked, this, &MainWindow::SetTopmost);
@@ -259,7 +262,7 @@ bool MainWindow::Load() {
     TraceStep("desktop entry");
 
     MainSettingsLimits limits;
-    limits.format_count = kFormatCount;
+    limits.format_count = kCopyFormatCount;
     limits.char_set_count = cbCharSet->count();
     limits.default_picture_size = Fixed4(cbPicture->font().pointSize());
     const MainSettings settings = ReadMainSettings(paths.settings_file, limits);
@@ -354,7 +357,7 @@ MainSettings MainWindow::CurrentSettings() const {
     s.subrange_start = model_.CurrentSubrangeStart();
     s.show_all = chRange->isChecked();
     s.view_pattern = chView->isChecked();
-    s.copy_format = model_.CopyFormat();
+    s.copy_format = model_.Copy().CurrentFormat();
     s.char_set = cbCharSet->currentIndex();
     s.hex_view = model_.HexView();
     s.hex_goto = hex_goto_;
@@ -632,7 +635,7 @@ void MainWindow::SyncCharacter() {
     if (chView->isChecked() != model_.ViewPatternChecked())
         chView->setChecked(model_.ViewPatternChecked());
 
-    const auto& rows = model_.EntityRows();
+    const auto& rows = model_.Copy().EntityRows();
     bool same = cbEntity->count() == static_cast<int>(rows.size());
     for (int i = 0; same && i < cbEntity->count(); ++i)
         same = cbEntity->itemText(i) == Text(rows[static_cast<std::size_t>(i)]);
@@ -641,17 +644,17 @@ void MainWindow::SyncCharacter() {
         for (const auto& row : rows) cbEntity->addItem(Text(row));
         cbEntity->setCurrentIndex(rows.empty() ? -1 : 0);
     }
-    tlEntity->setText(Text(model_.EntityLabel()));
+    tlEntity->setText(Text(model_.Copy().EntityLabel()));
 
-    for (int i = 0; i < kFormatCount; ++i) obFormat[i]->setEnabled(model_.FormatEnabled(i));
-    if (!obFormat[model_.CopyFormat()]->isChecked()) obFormat[model_.CopyFormat()]->setChecked(true);
-    SetText(tbCopy, Text(model_.ToCopyText()));
-    tbCopy->setEnabled(model_.ToCopyEnabled());
-    bbReset->setEnabled(model_.ResetEnabled());
-    SetText(tbGoTo, Text(model_.GoToText()));
-    SetText(tbSearch, Text(model_.SymbolText()));
-    if (cbSearch->currentText() != Text(model_.SearchText()))
-        cbSearch->setEditText(Text(model_.SearchText()));
+    for (int i = 0; i < kCopyFormatCount; ++i) obFormat[i]->setEnabled(model_.Copy().FormatEnabled(i));
+    if (!obFormat[model_.Copy().CurrentFormat()]->isChecked()) obFormat[model_.Copy().CurrentFormat()]->setChecked(true);
+    SetText(tbCopy, Text(model_.Copy().ToCopyText()));
+    tbCopy->setEnabled(model_.Copy().ToCopyEnabled());
+    bbReset->setEnabled(model_.Copy().ResetEnabled());
+    SetText(tbGoTo, Text(model_.Search().GoToBox().text));
+    SetText(tbSearch, Text(model_.Search().SymbolBox().text));
+    if (cbSearch->currentText() != Text(model_.Search().SearchBox().text))
+        cbSearch->setEditText(Text(model_.Search().SearchBox().text));
     bbFont->setEnabled(model_.PropertiesEnabled());
 }
 

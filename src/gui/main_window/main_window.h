@@ -169,7 +169,7 @@ private:
     QComboBox* cbSearch = nullptr;
     QPushButton* bbSearch = nullptr;
     QGroupBox* fbFormat = nullptr;
-    std::array<QRadioButton*, kFormatCount> obFormat{};
+    std::array<QRadioButton*, kCopyFormatCount> obFormat{};
     QComboBox* cbCharSet = nullptr;
     QComboBox* cbEntity = nullptr;
     QLabel* tlEntity = nullptr;
