@@ -31,6 +31,7 @@
 #include "app/version_info.h"
 #include "base/text.h"
 #include "main_window/char_view.h"
+#include "main_window/context_help.h"
 #include "main_window/list_adapter.h"
 #include "main_window/status_bar.h"
 #include "table/char_table.h"
@@ -133,6 +134,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     QAccessible::installFactory(CharTableAccessibleFactory);
     BuildControls();
     ConnectControls();
+    ConnectIntegration();
     if (setup_.trace_start) {
         pbTable->on_first_paint = [this] {
             TraceStep("first paint of pbTable");
@@ -283,6 +285,7 @@ bool MainWindow::Load() {
     TraceStep("settings read, arranged");
 
     PrepareDataFiles(paths);
+    context_help_->Load(paths.help_file);
     names_.LoadCharData(IcuNameService{}, CharDataFiles{paths.name_data_file,
                                                        paths.entity_data_file});
     TraceStep("names loaded");
@@ -454,12 +457,9 @@ void MainWindow::StatusPanelDoubleClicked(const QString& key) {
         Sync();
         return;
     }
-    static const std::pair<const char*, LockKeys::Key> kLocks[] = {
-        {"CAPS", LockKeys::Key::Caps}, {"SCRL", LockKeys::Key::Scroll},
-        {"NUM", LockKeys::Key::Num},   {"INS", LockKeys::Key::Insert},
-        {"KANA", LockKeys::Key::Kana}};
-    for (const auto& [name, lock] : kLocks) {
-        if (key == name && lock_keys_.Toggle(lock)) {
+    for (const StatusPanel& panel : StatusBarPanels(1)) {
+        if (key == QLatin1String(panel.key.data(), static_cast<qsizetype>(panel.key.size())) &&
+            DoubleClickLockPanel(lock_keys_, panel)) {
             // The server changes the indicator after the request: read it a moment later.
             QTimer::singleShot(50, this, &MainWindow::RefreshLockPanels);
         }
@@ -467,15 +467,14 @@ void MainWindow::StatusPanelDoubleClicked(const QString& key) {
 }
 
 void MainWindow::RefreshLockPanels() {
-    static const std::pair<const char*, LockKeys::Key> kLocks[] = {
-        {"CAPS", LockKeys::Key::Caps}, {"SCRL", LockKeys::Key::Scroll},
-        {"NUM", LockKeys::Key::Num},   {"INS", LockKeys::Key::Insert},
-        {"KANA", LockKeys::Key::Kana}};
-    for (const auto& [name, lock] : kLocks) {
-        const std::optional<bool> state = lock_keys_.State(lock);
-        QLabel* label = pbStatus[1]->Label(name);
-        label->setEnabled(state.value_or(false));
-        label->setToolTip(state ? QString() : QStringLiteral("Not reported by this desktop"));
+    for (const StatusPanel& panel : StatusBarPanels(1)) {
+        const std::optional<LockKey> lock = LockKeyOf(panel.style);
+        if (!lock) continue;
+        const LockPanelView view = ViewLockPanel(lock_keys_, *lock);
+        QLabel* label = pbStatus[1]->Label(
+            QLatin1String(panel.key.data(), static_cast<qsizetype>(panel.key.size())));
+        label->setEnabled(view.on);
+        label->setToolTip(view.known ? QString() : QStringLiteral("Not reported by this desktop"));
     }
 }
 
@@ -666,6 +665,10 @@ void MainWindow::ApplyFocusRequest() {
         case FocusTarget::Table: focus(pbTable); break;
         case FocusTarget::RangeList: focus(lvRange); break;
         case FocusTarget::FontList: focus(lvFont); break;
+        case FocusTarget::GoToBox: focus(tbGoTo); break;
+        case FocusTarget::SymbolBox: focus(tbSearch); break;
+        case FocusTarget::SearchBox: focus(cbSearch); break;
+        case FocusTarget::SearchButton: focus(bbSearch); break;
         case FocusTarget::None: break;
     }
 }

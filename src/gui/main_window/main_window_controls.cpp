@@ -268,6 +268,8 @@ void MainWindow::BuildControls() {
     chPreview = Named(new QCheckBox("Show with charse&t", pbDown), "chPreview");
     bbReset = Named(new QPushButton("&Reset", pbDown), "bbReset");
     bbAbout = Named(new QPushButton("&About...", pbDown), "bbAbout");
+    bbHelp = Named(new QPushButton("What's This?", pbDown), "bbHelp");
+    bbHelp->setToolTip("Click here, then on a control, to learn what it does");
     bbCharMap = Named(new QPushButton("C&haracter Map", pbDown), "bbCharMap");
     bbClose = Named(new QPushButton("&Quit", pbDown), "bbClose");
     chMode = Named(new QCheckBox("E&xpanded Mode", pbDown), "chMode");
@@ -347,7 +349,8 @@ void MainWindow::Arrange() {
     const bool expanded = Expanded();
     for (QWidget* w : std::initializer_list<QWidget*>{
              pbFont, pbRange, fbSearch, chOnTop, tlPreview, cbPreview, chPreview, fbFormat,
-             fbPicture, pbView, chView, bbReset, bbAbout, bbCharMap, pbStatus[0], pbStatus[1]})
+             fbPicture, pbView, chView, bbReset, bbAbout, bbCharMap, bbHelp, pbStatus[0],
+             pbStatus[1]})
         w->setVisible(expanded);
     pbMain->findChild<QWidget*>("pbLeft")->setVisible(expanded);
     ClearLayout(down_layout_);
@@ -388,6 +391,7 @@ void MainWindow::ArrangeExpanded() {
     buttons->setContentsMargins(0, 7, 0, 0);
     buttons->addWidget(bbAbout);
     buttons->addWidget(bbCharMap);
+    buttons->addWidget(bbHelp);
     buttons->addStretch(1);
     buttons->addWidget(bbClose);
     frames->addLayout(buttons);
