@@ -17,6 +17,7 @@
 #include <chrono>
 #include <utility>
 
+#include "copy/edit_command.h"
 #include "main_window/context_help.h"
 #include "main_window/key_codes.h"
 #include "main_window/status_bar.h"
@@ -44,6 +45,13 @@ std::optional<EditMenuBox> EditBoxKind(const QString& name) {
         if (name == QLatin1String(box_name)) return kind;
     return std::nullopt;
 }
+
+// The editing keys the Edit menu's commands stand for.
+constexpr int kKeyC = 67;
+constexpr int kKeyV = 86;
+constexpr int kKeyX = 88;
+constexpr int kKeyZ = 90;
+constexpr int kKeyDelete = 46;
 
 bool IsList(EditMenuBox kind) { return kind == EditMenuBox::lvFont || kind == EditMenuBox::lvRange; }
 
@@ -201,16 +209,26 @@ void ContextMenus::RunEditCommand(QAction* item) {
         }
         return;
     }
+    const auto key_down = [this, kind](int key_code, int shift) {
+        if (hooks_.key_down) hooks_.key_down(kind, key_code, shift);
+    };
     if (item == mEditUndo) {
-        if (!(hooks_.undo && hooks_.undo(kind))) line->undo();
+        if (!(hooks_.undo && hooks_.undo(kind))) {
+            key_down(kKeyZ, kCtrlBit);
+            line->undo();
+        }
     } else if (item == mEditCut) {
+        key_down(kKeyX, kCtrlBit);
         line->cut();
     } else if (item == mEditCopy) {
+        key_down(kKeyC, kCtrlBit);
         line->copy();
     } else if (item == mEditPaste) {
+        key_down(kKeyV, kCtrlBit);
         if (hooks_.before_paste) hooks_.before_paste(kind);
         line->paste();
     } else if (item == mEditDelete) {
+        key_down(kKeyDelete, 0);
         line->del();
     } else if (item == mEditSelectAll) {
         line->selectAll();
@@ -219,8 +237,11 @@ void ContextMenus::RunEditCommand(QAction* item) {
 
 bool ContextMenus::eventFilter(QObject* watched, QEvent* event) {
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (widget == nullptr || widget->window() != window_ || QWhatsThis::inWhatsThisMode())
+    // A disabled control gets no mouse events, so no menu either.
+    if (widget == nullptr || widget->window() != window_ || !widget->isEnabled() ||
+        QWhatsThis::inWhatsThisMode()) {
         return false;
+    }
     if (widget == type_button_widget_) {
         if (TypeButtonEvent(*event)) return true;
     }

@@ -39,6 +39,10 @@ public:
         std::function<std::optional<std::u16string>(EditMenuBox)> undo_text;
         // Undo on a box with such a buffer; false lets the box undo by itself.
         std::function<bool(EditMenuBox)> undo;
+        // The commands stand for the editing keys (Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V, Delete): the
+        // box's key-down handling sees the key first, as it would see the key itself (key code
+        // and shift bits as EditCommandForKey takes them).
+        std::function<void(EditMenuBox, int key_code, int shift)> key_down;
         // A paste into the box is about to change it.
         std::function<void(EditMenuBox)> before_paste;
         // The Edit menu of the box opens (true) or closes (false).

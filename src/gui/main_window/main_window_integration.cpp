@@ -53,6 +53,10 @@ void MainWindow::ConnectIntegration() {
         }
         return false;
     };
+    hooks.key_down = [this](EditMenuBox box, int key_code, int shift) {
+        if (box == EditMenuBox::tbCopy) model_.Copy().ToCopyKeyDown(key_code, shift, false);
+        if (box == EditMenuBox::cbSearch) model_.Search().SearchKeyDown(key_code, shift);
+    };
     hooks.before_paste = [this](EditMenuBox box) {
         if (box == EditMenuBox::tbCopy) model_.Copy().ToCopyBeforePaste();
         if (box == EditMenuBox::tbSearch) model_.Search().SymbolBeforePaste();
