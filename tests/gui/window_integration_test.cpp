@@ -124,6 +124,13 @@ void WindowIntegrationTest::AltDigitChoosesAnEnabledFormatOnly() {
     QCOMPARE(window->Model().Copy().CurrentFormat(), 3);
     QTest::keyClick(fonts, Qt::Key_0, Qt::AltModifier);
     QCOMPARE(window->Model().Copy().CurrentFormat(), 0);
+
+    // The digit that chose a format is not typed into the box that had the focus.
+    auto* copy_box = Find<QLineEdit>(window.get(), "tbCopy");
+    copy_box->setFocus();
+    QTest::keyClick(copy_box, Qt::Key_7, Qt::AltModifier);
+    QCOMPARE(window->Model().Copy().CurrentFormat(), 7);
+    QCOMPARE(copy_box->text(), QString());
 }
 
 void WindowIntegrationTest::AltDigitDoesNothingWhileTheFormatsAreHidden() {

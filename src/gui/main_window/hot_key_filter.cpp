@@ -103,7 +103,9 @@ bool HotKeyFilter::WindowKeyDown(const QKeyEvent& key) {
                 button->setFocus(Qt::ShortcutFocusReason);
                 button->click();
             }
-            return false;
+            // Text boxes here take Alt+digit as the digit: the key that chose a format is not
+            // also typed into the box that had the focus.
+            return true;
     }
     return false;
 }

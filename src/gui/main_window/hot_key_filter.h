@@ -19,7 +19,8 @@ class ContextHelp;
 // F1 shows the What's This of the focused control (or of the status-bar panel under the
 // pointer), F3 finds the next name, Alt+Enter opens the font's properties and Alt+0 .. Alt+9
 // choose a copy format; F1 on a highlighted menu item closes the menu and shows the item's help.
-// Apart from F1 that showed help, the keys go on to the focused control as usual.
+// Apart from F1 that showed help and Alt+digit that chose a format, the keys go on to the
+// focused control as usual.
 class HotKeyFilter : public QObject {
     Q_OBJECT
 
