@@ -232,13 +232,11 @@ void WindowIntegrationTest::EveryControlHasAWhatsThisText() {
     // Everything the user can see and work with, apart from the containers that only group.
     int controls = 0;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QAbstractButton*>(widget) ||
-                             qobject_cast<QLineEdit*>(widget) ||
-                             qobject_cast<QComboBox*>(widget) ||
-                             qobject_cast<QListView*>(widget) ||
-                             qobject_cast<QScrollBar*>(widget) ||
-                             qobject_cast<CharTable*>(widget) ||
-                             (qobject_cast<QLabel*>(widget) && !widget->objectName().isEmpty());
+        const bool control =
+            qobject_cast<QAbstractButton*>(widget) || qobject_cast<QLineEdit*>(widget) ||
+            qobject_cast<QComboBox*>(widget) || qobject_cast<QListView*>(widget) ||
+            qobject_cast<QScrollBar*>(widget) || qobject_cast<CharTable*>(widget) ||
+            (qobject_cast<QLabel*>(widget) && !widget->objectName().isEmpty());
         if (!control || widget->objectName().isEmpty()) continue;
         ++controls;
         QVERIFY2(ContextHelp::TopicOf(widget) > 0, qPrintable(widget->objectName()));

@@ -8,7 +8,6 @@
 #include <QTextDocument>
 #include <QWhatsThis>
 #include <QWidget>
-
 #include <vector>
 
 #include "main_window/status_bar.h"

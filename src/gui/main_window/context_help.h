@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
-
 #include <filesystem>
 
 #include "platform/help_file.h"

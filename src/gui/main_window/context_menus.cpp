@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWhatsThis>
-
 #include <array>
 #include <chrono>
 #include <utility>
@@ -53,7 +52,9 @@ constexpr int kKeyX = 88;
 constexpr int kKeyZ = 90;
 constexpr int kKeyDelete = 46;
 
-bool IsList(EditMenuBox kind) { return kind == EditMenuBox::lvFont || kind == EditMenuBox::lvRange; }
+bool IsList(EditMenuBox kind) {
+    return kind == EditMenuBox::lvFont || kind == EditMenuBox::lvRange;
+}
 
 // The header buttons show the topic of the first cell, which is the table's.
 int TableTopic() { return HelpTopicFor("tlCell[0]"); }
@@ -84,7 +85,10 @@ std::int64_t SteadyMilliseconds() {
 }  // namespace
 
 ContextMenus::ContextMenus(QWidget* window, ContextHelp& help, EditHooks hooks)
-    : QObject(window), window_(window), help_(help), hooks_(std::move(hooks)),
+    : QObject(window),
+      window_(window),
+      help_(help),
+      hooks_(std::move(hooks)),
       now_ms_(SteadyMilliseconds) {
     setObjectName("ContextMenus");
     BuildMenus();
@@ -104,7 +108,8 @@ void ContextMenus::BuildMenus() {
     mHelp->setObjectName("mHelp");
     mHelpWhatsThis = AddItem(mHelp, "mHelpWhatsThis", QStringLiteral("&What's This?"));
     connect(mHelpWhatsThis, &QAction::triggered, this, [this] {
-        if (mHelpWhatsThis->isEnabled()) help_.ShowTopic(mHelpWhatsThis->data().toInt(), mHelp->pos());
+        if (mHelpWhatsThis->isEnabled())
+            help_.ShowTopic(mHelpWhatsThis->data().toInt(), mHelp->pos());
     });
 
     mEdit = new QMenu(QStringLiteral("&Edit"), window_);
@@ -293,8 +298,8 @@ bool ContextMenus::TypeButtonEvent(QEvent& event) {
         }
         case QEvent::KeyPress: {
             const auto& key = static_cast<const QKeyEvent&>(event);
-            response = type_button_.KeyDown(DesktopKeyCode(key), ShiftBits(key.modifiers()),
-                                            now_ms_());
+            response =
+                type_button_.KeyDown(DesktopKeyCode(key), ShiftBits(key.modifiers()), now_ms_());
             if (response != TypeMenuButton::Response::OpenTypeMenu) return false;
             OpenTypeMenu();
             return true;

@@ -3,7 +3,6 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
-
 #include <cstdint>
 #include <functional>
 #include <optional>

@@ -2,7 +2,6 @@
 // controls' pop-up menus and the character map button.
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <memory>
 #include <optional>
 #include <string>
@@ -32,9 +31,12 @@ void MainWindow::ConnectIntegration() {
     ContextMenus::EditHooks hooks;
     hooks.undo_text = [this](EditMenuBox box) -> std::optional<std::u16string> {
         switch (box) {
-            case EditMenuBox::tbCopy: return model_.Copy().ToCopyBox().undo_text;
-            case EditMenuBox::cbSearch: return model_.Search().UndoText();
-            default: return std::nullopt;
+            case EditMenuBox::tbCopy:
+                return model_.Copy().ToCopyBox().undo_text;
+            case EditMenuBox::cbSearch:
+                return model_.Search().UndoText();
+            default:
+                return std::nullopt;
         }
     };
     hooks.undo = [this](EditMenuBox box) {

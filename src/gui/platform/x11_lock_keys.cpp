@@ -13,11 +13,16 @@ namespace {
 
 const char* IndicatorName(LockKey key) {
     switch (key) {
-        case LockKey::Caps: return "Caps Lock";
-        case LockKey::Num: return "Num Lock";
-        case LockKey::Scroll: return "Scroll Lock";
-        case LockKey::Kana: return "Kana";
-        case LockKey::Insert: break;  // no window system keeps an insert mode
+        case LockKey::Caps:
+            return "Caps Lock";
+        case LockKey::Num:
+            return "Num Lock";
+        case LockKey::Scroll:
+            return "Scroll Lock";
+        case LockKey::Kana:
+            return "Kana";
+        case LockKey::Insert:
+            break;  // no window system keeps an insert mode
     }
     return nullptr;
 }
@@ -25,8 +30,8 @@ const char* IndicatorName(LockKey key) {
 }  // namespace
 
 X11LockKeys::X11LockKeys() {
-    if (auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                            : nullptr) {
+    if (auto* x11 =
+            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr) {
         Display* display = x11->display();
         int opcode = 0, event = 0, error = 0, major = XkbMajorVersion, minor = XkbMinorVersion;
         if (display && XkbQueryExtension(display, &opcode, &event, &error, &major, &minor))
@@ -51,11 +56,18 @@ bool X11LockKeys::Toggle(LockKey key) {
     auto* display = static_cast<Display*>(display_);
     unsigned int mask = 0;
     switch (key) {
-        case LockKey::Caps: mask = LockMask; break;
-        case LockKey::Num: mask = XkbKeysymToModifiers(display, XK_Num_Lock); break;
+        case LockKey::Caps:
+            mask = LockMask;
+            break;
+        case LockKey::Num:
+            mask = XkbKeysymToModifiers(display, XK_Num_Lock);
+            break;
         // Scroll Lock rarely drives a modifier; when it does, it can be switched the same way.
-        case LockKey::Scroll: mask = XkbKeysymToModifiers(display, XK_Scroll_Lock); break;
-        default: break;
+        case LockKey::Scroll:
+            mask = XkbKeysymToModifiers(display, XK_Scroll_Lock);
+            break;
+        default:
+            break;
     }
     const auto state = IsOn(key);
     if (mask == 0 || !state) return false;

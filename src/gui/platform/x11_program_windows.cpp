@@ -1,7 +1,6 @@
 #include "platform/x11_program_windows.h"
 
 #include <QGuiApplication>
-
 #include <vector>
 
 // The X11 headers define macros (None, Bool, KeyPress...) that clash with Qt's names: they come
@@ -14,8 +13,7 @@ namespace glyphora {
 namespace {
 
 // The CARDINAL or WINDOW values of a 32-bit property; empty when the window has none.
-std::vector<unsigned long> LongProperty(Display* display, Window window, Atom property,
-                                        Atom type) {
+std::vector<unsigned long> LongProperty(Display* display, Window window, Atom property, Atom type) {
     Atom actual_type = 0;
     int actual_format = 0;
     unsigned long count = 0, remaining = 0;
@@ -57,8 +55,8 @@ X11ProgramWindows::X11ProgramWindows() {
     // A program of a Wayland session draws its windows there even when this one runs on
     // XWayland, out of reach of X11 requests.
     if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) return;
-    if (auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                            : nullptr) {
+    if (auto* x11 =
+            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr) {
         display_ = x11->display();
     }
 }
@@ -85,8 +83,7 @@ bool X11ProgramWindows::Raise(ProcessId process) {
         event.xclient.format = 32;
         event.xclient.data.l[0] = 2;
         event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask,
-                   &event);
+        XSendEvent(display, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &event);
         XRaiseWindow(display, window);
         XFlush(display);
         return true;
