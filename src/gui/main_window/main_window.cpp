@@ -35,6 +35,7 @@
 #include "app/version_info.h"
 #include "base/text.h"
 #include "main_window/char_view.h"
+#include "main_window/context_help.h"
 #include "main_window/list_adapter.h"
 #include "main_window/status_bar.h"
 #include "table/char_table.h"
@@ -136,6 +137,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     QAccessible::installFactory(CharTableAccessibleFactory);
     BuildControls();
     ConnectControls();
+    ConnectIntegration();
     if (setup_.trace_start) {
         pbTable->on_first_paint = [this] {
             TraceStep("first paint of pbTable");
@@ -239,9 +241,11 @@ void MainWindow::ConnectControls() {
         connect(obFormat[i], &QRadioButton::clicked, this,
                 after([this, i](bool) { model_.SelectCopyFormat(i); }));
     connect(tbCopy, &QLineEdit::textEdited, this,
-            after([this](const QString& text) { model_.Copy().ToCopyEdited(text.toStdU16String(), static_cast<std::size_t>(tbCopy->cursorPosition())); }));
-    connect(bbReset, &QPushButton::clicked, this,
-            after([this](bool) { model_.Copy().Reset(); }));
+            after([this](const QString& text) {
+                model_.Copy().ToCopyEdited(text.toStdU16String(),
+                                           static_cast<std::size_t>(tbCopy->cursorPosition()));
+            }));
+    connect(bbReset, &QPushButton::clicked, this, after([this](bool) { model_.Copy().Reset(); }));
 
     connect(chMode, &QCheckBox::clicked, this, &MainWindow::ModeClicked);
     connect(chOnTop, &QCheckBox::clicked, this, &MainWindow::SetTopmost);
@@ -320,6 +324,7 @@ bool MainWindow::Load() {
         names_.LoadCharData(IcuNameService{},
                             CharDataFiles{paths.name_data_file, paths.entity_data_file});
     }
+    context_help_->Load(paths.help_file);
     TraceStep("names loaded");
     model_.LoadFonts();
     TraceStep("font list filled");
@@ -489,13 +494,9 @@ void MainWindow::StatusPanelDoubleClicked(const QString& key) {
         Sync();
         return;
     }
-    static const std::pair<const char*, LockKeys::Key> kLocks[] = {{"CAPS", LockKeys::Key::Caps},
-                                                                   {"SCRL", LockKeys::Key::Scroll},
-                                                                   {"NUM", LockKeys::Key::Num},
-                                                                   {"INS", LockKeys::Key::Insert},
-                                                                   {"KANA", LockKeys::Key::Kana}};
-    for (const auto& [name, lock] : kLocks) {
-        if (key == name && lock_keys_.Toggle(lock)) {
+    for (const StatusPanel& panel : StatusBarPanels(1)) {
+        if (key == QLatin1String(panel.key.data(), static_cast<qsizetype>(panel.key.size())) &&
+            DoubleClickLockPanel(lock_keys_, panel)) {
             // The server changes the indicator after the request: read it a moment later.
             QTimer::singleShot(50, this, &MainWindow::RefreshLockPanels);
         }
@@ -503,16 +504,14 @@ void MainWindow::StatusPanelDoubleClicked(const QString& key) {
 }
 
 void MainWindow::RefreshLockPanels() {
-    static const std::pair<const char*, LockKeys::Key> kLocks[] = {{"CAPS", LockKeys::Key::Caps},
-                                                                   {"SCRL", LockKeys::Key::Scroll},
-                                                                   {"NUM", LockKeys::Key::Num},
-                                                                   {"INS", LockKeys::Key::Insert},
-                                                                   {"KANA", LockKeys::Key::Kana}};
-    for (const auto& [name, lock] : kLocks) {
-        const std::optional<bool> state = lock_keys_.State(lock);
-        QLabel* label = pbStatus[1]->Label(name);
-        label->setEnabled(state.value_or(false));
-        label->setToolTip(state ? QString() : QStringLiteral("Not reported by this desktop"));
+    for (const StatusPanel& panel : StatusBarPanels(1)) {
+        const std::optional<LockKey> lock = LockKeyOf(panel.style);
+        if (!lock) continue;
+        const LockPanelView view = ViewLockPanel(lock_keys_, *lock);
+        QLabel* label = pbStatus[1]->Label(
+            QLatin1String(panel.key.data(), static_cast<qsizetype>(panel.key.size())));
+        label->setEnabled(view.on);
+        label->setToolTip(view.known ? QString() : QStringLiteral("Not reported by this desktop"));
     }
 }
 
@@ -685,8 +684,7 @@ void MainWindow::SyncCharacter() {
     tlEntity->setText(Text(model_.Copy().EntityLabel()));
 
     for (int i = 0; i < kCopyFormatCount; ++i) obFormat[i]->setEnabled(model_.Copy().FormatEnabled(i));
-    if (!obFormat[model_.Copy().CurrentFormat()]->isChecked())
-        obFormat[model_.Copy().CurrentFormat()]->setChecked(true);
+    if (!obFormat[model_.Copy().CurrentFormat()]->isChecked()) obFormat[model_.Copy().CurrentFormat()]->setChecked(true);
     SetText(tbCopy, Text(model_.Copy().ToCopyText()));
     tbCopy->setEnabled(model_.Copy().ToCopyEnabled());
     bbReset->setEnabled(model_.Copy().ResetEnabled());
@@ -702,17 +700,14 @@ void MainWindow::ApplyFocusRequest() {
         if (widget->isVisible() && widget->isEnabled()) widget->setFocus(Qt::OtherFocusReason);
     };
     switch (model_.TakeFocusRequest()) {
-        case FocusTarget::Table:
-            focus(pbTable);
-            break;
-        case FocusTarget::RangeList:
-            focus(lvRange);
-            break;
-        case FocusTarget::FontList:
-            focus(lvFont);
-            break;
-        case FocusTarget::None:
-            break;
+        case FocusTarget::Table: focus(pbTable); break;
+        case FocusTarget::RangeList: focus(lvRange); break;
+        case FocusTarget::FontList: focus(lvFont); break;
+        case FocusTarget::GoToBox: focus(tbGoTo); break;
+        case FocusTarget::SymbolBox: focus(tbSearch); break;
+        case FocusTarget::SearchBox: focus(cbSearch); break;
+        case FocusTarget::SearchButton: focus(bbSearch); break;
+        case FocusTarget::None: break;
     }
 }
 

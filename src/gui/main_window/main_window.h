@@ -17,7 +17,7 @@
 #include "main_window/preloaded_font_catalog.h"
 #include "main_window/qt_glyph_metrics.h"
 #include "main_window/qt_text_measure.h"
-#include "platform/lock_keys.h"
+#include "platform/x11_lock_keys.h"
 #include "platform/window_frame.h"
 #include "copy/copy_format.h"
 #include "table/main_window_model.h"
@@ -41,8 +41,12 @@ class QVBoxLayout;
 
 namespace glyphora {
 
+class CharMapButton;
 class CharTable;
 class CharView;
+class ContextHelp;
+class ContextMenus;
+class HotKeyFilter;
 class ListAdapter;
 class StatusBar;
 
@@ -99,6 +103,8 @@ private:
     // Building and laying out (main_window_controls.cpp).
     void BuildControls();
     void ConnectControls();
+    // Context help, hot keys, control menus and the character map (main_window_integration.cpp).
+    void ConnectIntegration();
     void Arrange();
     void ArrangeCompact();
     void ArrangeExpanded();
@@ -146,7 +152,7 @@ private:
     std::unique_ptr<Frame> frame_;
     std::unique_ptr<Placement> placement_window_;
     WindowPlacement placement_;
-    LockKeys lock_keys_;
+    X11LockKeys lock_keys_;
 
     // fwMain's controls, named as the program's controls are.
     QWidget* pbMain = nullptr;
@@ -191,6 +197,7 @@ private:
     QCheckBox* chPreview = nullptr;
     QPushButton* bbReset = nullptr;
     QPushButton* bbAbout = nullptr;
+    QPushButton* bbHelp = nullptr;
     QPushButton* bbCharMap = nullptr;
     QPushButton* bbClose = nullptr;
     QCheckBox* chMode = nullptr;
@@ -205,6 +212,10 @@ private:
     QVBoxLayout* down_layout_ = nullptr;  // pbDown's layout, rebuilt by Arrange
     ListAdapter* font_items_ = nullptr;
     ListAdapter* range_items_ = nullptr;
+    ContextHelp* context_help_ = nullptr;
+    HotKeyFilter* hot_keys_ = nullptr;
+    ContextMenus* context_menus_ = nullptr;
+    CharMapButton* char_map_ = nullptr;
 
     // Window fields kept across handlers.
     bool abort_ = false;             // refused at start-up: nothing is saved

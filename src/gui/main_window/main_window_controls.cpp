@@ -39,7 +39,7 @@ constexpr int kRangeListWidth = kLeftColumn - kFontListWidth - kInnerGap;
 constexpr int kTypePanelWidth = 230;
 
 constexpr const char* kFormatCaptions[kCopyFormatCount] = {
-    "Unicode",   "RTF",       "% Escape",   "UTF-8",      "UTF-7",         "UCN (\\u)",
+    "Unicode", "RTF",        "% Escape", "UTF-8",         "UTF-7", "UCN (\\u)",
     "NCR (Hex)", "NCR (Dec)", "Code Page:", "Char. Name", "Picture (BMP)", "SGML:"};
 constexpr int kPictureSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
@@ -204,8 +204,8 @@ void MainWindow::BuildControls() {
     format_grid->setContentsMargins(8, 4, 8, 8);
     format_grid->setVerticalSpacing(2);
     for (int i = 0; i < kCopyFormatCount; ++i)
-        obFormat[i] =
-            Named(new QRadioButton(kFormatCaptions[i], fbFormat), QString("obFormat%1").arg(i));
+        obFormat[i] = Named(new QRadioButton(kFormatCaptions[i], fbFormat),
+                            QString("obFormat%1").arg(i));
     // Three columns; the two formats with a list of their own get room for it.
     const int places[kCopyFormatCount][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1},
                                          {2, 1}, {3, 1}, {4, 0}, {0, 2}, {1, 2}, {2, 2}};
@@ -273,6 +273,8 @@ void MainWindow::BuildControls() {
     chPreview = Named(new QCheckBox("Show with charse&t", pbDown), "chPreview");
     bbReset = Named(new QPushButton("&Reset", pbDown), "bbReset");
     bbAbout = Named(new QPushButton("&About...", pbDown), "bbAbout");
+    bbHelp = Named(new QPushButton("What's This?", pbDown), "bbHelp");
+    bbHelp->setToolTip("Click here, then on a control, to learn what it does");
     bbCharMap = Named(new QPushButton("C&haracter Map", pbDown), "bbCharMap");
     bbClose = Named(new QPushButton("&Quit", pbDown), "bbClose");
     chMode = Named(new QCheckBox("E&xpanded Mode", pbDown), "chMode");
@@ -360,7 +362,8 @@ void MainWindow::Arrange() {
     const bool expanded = Expanded();
     for (QWidget* w : std::initializer_list<QWidget*>{
              pbFont, pbRange, fbSearch, chOnTop, tlPreview, cbPreview, chPreview, fbFormat,
-             fbPicture, pbView, chView, bbReset, bbAbout, bbCharMap, pbStatus[0], pbStatus[1]})
+             fbPicture, pbView, chView, bbReset, bbAbout, bbCharMap, bbHelp, pbStatus[0],
+             pbStatus[1]})
         w->setVisible(expanded);
     pbMain->findChild<QWidget*>("pbLeft")->setVisible(expanded);
     ClearLayout(down_layout_);
@@ -401,6 +404,7 @@ void MainWindow::ArrangeExpanded() {
     buttons->setContentsMargins(0, 7, 0, 0);
     buttons->addWidget(bbAbout);
     buttons->addWidget(bbCharMap);
+    buttons->addWidget(bbHelp);
     buttons->addStretch(1);
     buttons->addWidget(bbClose);
     frames->addLayout(buttons);

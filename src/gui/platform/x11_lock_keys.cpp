@@ -1,4 +1,4 @@
-#include "platform/lock_keys.h"
+#include "platform/x11_lock_keys.h"
 
 #include <QGuiApplication>
 
@@ -11,17 +11,17 @@ namespace glyphora {
 
 namespace {
 
-const char* IndicatorName(LockKeys::Key key) {
+const char* IndicatorName(LockKey key) {
     switch (key) {
-        case LockKeys::Key::Caps:
+        case LockKey::Caps:
             return "Caps Lock";
-        case LockKeys::Key::Num:
+        case LockKey::Num:
             return "Num Lock";
-        case LockKeys::Key::Scroll:
+        case LockKey::Scroll:
             return "Scroll Lock";
-        case LockKeys::Key::Kana:
+        case LockKey::Kana:
             return "Kana";
-        case LockKeys::Key::Insert:
+        case LockKey::Insert:
             break;  // no window system keeps an insert mode
     }
     return nullptr;
@@ -29,7 +29,7 @@ const char* IndicatorName(LockKeys::Key key) {
 
 }  // namespace
 
-LockKeys::LockKeys() {
+X11LockKeys::X11LockKeys() {
     if (auto* x11 =
             qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr) {
         Display* display = x11->display();
@@ -39,7 +39,7 @@ LockKeys::LockKeys() {
     }
 }
 
-std::optional<bool> LockKeys::State(Key key) const {
+std::optional<bool> X11LockKeys::IsOn(LockKey key) {
     const char* name = IndicatorName(key);
     if (!display_ || !name) return std::nullopt;
     auto* display = static_cast<Display*>(display_);
@@ -51,25 +51,25 @@ std::optional<bool> LockKeys::State(Key key) const {
     return on != False;
 }
 
-bool LockKeys::Toggle(Key key) {
+bool X11LockKeys::Toggle(LockKey key) {
     if (!display_) return false;
     auto* display = static_cast<Display*>(display_);
     unsigned int mask = 0;
     switch (key) {
-        case Key::Caps:
+        case LockKey::Caps:
             mask = LockMask;
             break;
-        case Key::Num:
+        case LockKey::Num:
             mask = XkbKeysymToModifiers(display, XK_Num_Lock);
             break;
         // Scroll Lock rarely drives a modifier; when it does, it can be switched the same way.
-        case Key::Scroll:
+        case LockKey::Scroll:
             mask = XkbKeysymToModifiers(display, XK_Scroll_Lock);
             break;
         default:
             break;
     }
-    const auto state = State(key);
+    const auto state = IsOn(key);
     if (mask == 0 || !state) return false;
     XkbLockModifiers(display, XkbUseCoreKbd, mask, *state ? 0 : mask);
     XFlush(display);
