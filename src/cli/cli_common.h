@@ -57,5 +57,7 @@ int RunSubranges(const CliArgs& args, std::ostream& out);
 int RunFonts(const CliArgs& args, std::ostream& out);
 int RunGlyphs(const CliArgs& args, std::ostream& out);
 int RunPage(const CliArgs& args, std::ostream& out);
+int RunEncode(const CliArgs& args, std::ostream& out);
+int RunFind(const CliArgs& args, std::ostream& out);
 
 }  // namespace glyphora::cli

@@ -8,12 +8,9 @@
 
 #include "base/text.h"
 #include "cli_common.h"
-#include "cli_data.h"
+#include "cli_model.h"
 #include "cli_page.h"
-#include "fonts/fontconfig_font_source.h"
-#include "fonts/installed_font_catalog.h"
 #include "table/main_window_model.h"
-#include "unicode/icu_char_classifier.h"
 
 namespace glyphora::cli {
 
@@ -79,6 +76,28 @@ void AppendJsonString(std::string& out, std::u16string_view text) {
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
     AppendJsonString(out, Utf8ToUtf16(utf8));
+}
+
+void AppendJsonList(std::string& out, const std::vector<std::u16string>& list) {
+    out += '[';
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (i) out += ',';
+        AppendJsonString(out, std::u16string_view(list[i]));
+    }
+    out += ']';
+}
+
+// The copy frame: format, To-copy text and the preview as shown (bytes decoded in its code page).
+void AppendCopyJson(std::string& out, const CopyPanel& copy) {
+    const ClipboardPreview& preview = copy.Preview();
+    out += ",\"copy_format\":" + std::to_string(copy.CurrentFormat()) + ",\"to_copy\":";
+    AppendJsonString(out, std::u16string_view(copy.ToCopyText()));
+    out += ",\"preview\":{\"enabled\":" + std::string(preview.enabled ? "true" : "false") +
+           ",\"code_page\":" + std::to_string(preview.code_page) + ",\"text\":";
+    AppendJsonString(out, std::u16string_view(preview.text));
+    out += ",\"list\":";
+    AppendJsonList(out, preview.list);
+    out += ",\"drop_button\":" + std::string(preview.drop_button ? "true" : "false") + "}";
 }
 
 }  // namespace
@@ -152,9 +171,9 @@ std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_res
     out += "},\"view_caption\":";
     AppendJsonString(out, std::u16string_view(model.ViewCaption()));
     out += ",\"entities\":[";
-    for (std::size_t i = 0; i < model.EntityRows().size(); ++i) {
+    for (std::size_t i = 0; i < model.Copy().EntityRows().size(); ++i) {
         if (i) out += ',';
-        AppendJsonString(out, std::u16string_view(model.EntityRows()[i]));
+        AppendJsonString(out, std::u16string_view(model.Copy().EntityRows()[i]));
     }
     out += "],\"listed_count\":" + std::to_string(model.ListedCount());
     out += ",\"show_all\":" + std::string(model.ShowAll() ? "true" : "false");
@@ -163,6 +182,21 @@ std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_res
     out += ",\"last_scroll_value\":" + std::to_string(model.LastScrollValue());
     out += ",\"go_to_result\":" +
            std::string(!go_to_result ? "null" : *go_to_result ? "true" : "false");
+    AppendCopyJson(out, model.Copy());
+    const SearchPanel& search = model.Search();
+    out += ",\"search\":{\"text\":";
+    AppendJsonString(out, std::u16string_view(search.SearchBox().text));
+    out += ",\"position\":" + std::to_string(search.SearchPosition()) + ",\"button_caption\":";
+    AppendJsonString(out, std::u16string_view(search.ButtonCaption()));
+    out += ",\"button_enabled\":" + std::string(search.ButtonEnabled() ? "true" : "false");
+    out += ",\"history\":[";
+    for (std::size_t i = 0; i < search.History().size(); ++i) {
+        if (i) out += ',';
+        AppendJsonString(out, std::u16string_view(search.History()[i]));
+    }
+    out += "]},\"go_to\":{\"text\":";
+    AppendJsonString(out, std::u16string_view(search.GoToBox().text));
+    out += ",\"notation\":" + std::string(search.GoToHex() ? "\"hex\"" : "\"dec\"") + "}";
     out += "}\n";
     return out;
 }
@@ -178,26 +212,17 @@ int RunPage(const CliArgs& args, std::ostream& out) {
         if (i + 1 < words.size() && words[i] == "--font" && !font) font = words[i + 1];
     }
 
-    const NameTable names = LoadCliNameTable(args);
-    IcuCharClassifier classifier;
-    FixedWidthMeasure measure;
-    FontconfigFontSource source;
-    InstalledFontCatalog catalog(source);
-    MainWindowModel model({&names, &classifier, &measure, nullptr, &catalog});
-    model.LoadFonts();
-    if (model.FontList().items.empty()) throw UsageError{"no installed fonts found"};
-
-    std::optional<std::size_t> start_font = 0;
-    if (font) {
-        start_font = model.FontItemByName(Utf8ToUtf16(*font));
-        if (!start_font) throw UsageError{"unknown font family '" + *font + "'"};
-    }
-    model.SelectFont(start_font);
+    CliModel cli(args, font, false);
+    MainWindowModel& model = cli.Model();
 
     std::optional<bool> go_to_result;
     for (std::size_t i = 0; i < words.size(); ++i) {
         const std::string& action = words[i];
         if (action == "--json") continue;
+        if (action == "--search-next") {  // the one action without a value
+            RunSearchAction(model, action, {});
+            continue;
+        }
         if (i + 1 >= words.size()) throw UsageError{"unknown or incomplete action '" + action + "'"};
         const std::string& value = words[++i];
         if (action == "--font") {
@@ -238,9 +263,24 @@ int RunPage(const CliArgs& args, std::ostream& out) {
                                           std::max(bar.max, 0));
             // The scroll bar raises no change at its ends.
             if (target != bar.value) model.ScrollBarChange(target);
+        } else if (action == "--format") {
+            const long index = ParseNumber(value, action);
+            if (index >= kCopyFormatCount) throw UsageError{"--format takes 0..11"};
+            model.SelectCopyFormat(static_cast<int>(index));
+        } else if (action == "--copy-text") {
+            model.Copy().ToCopyBeforePaste();  // as a paste
+            const std::u16string text = Utf8ToUtf16(value);
+            model.Copy().ToCopyEdited(text, text.size());
+        } else if (action == "--code-page") {
+            const long row = ParseNumber(value, action);
+            if (row >= static_cast<long>(kCodePageList.size()))
+                throw UsageError{"--code-page takes a row 0..15"};
+            model.Copy().ChooseCodePageRow(static_cast<int>(row));
+        } else if (action == "--preview-charset") {
+            model.Copy().SetPreviewCharsetChecked(ParseOnOff(value, action));
         } else if (action == "--hex") {
             if (model.HexView() != ParseOnOff(value, action)) model.CodePanelDoubleClick();
-        } else {
+        } else if (!RunSearchAction(model, action, value)) {
             throw UsageError{"unknown action '" + action + "'"};
         }
     }

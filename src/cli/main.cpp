@@ -19,8 +19,13 @@ const std::vector<Command>& Commands() {
          "subranges [--all] [--coverage BITS | --font FAMILY]   the Subranges list"},
         {"fonts", RunFonts, {"--covering"}, {}, "fonts [--covering CODE]   installed font families"},
         {"glyphs", RunGlyphs, {}, {}, "glyphs FAMILY          glyph ranges of a family"},
+        {"find", RunFind, {"--show-all", "--font", "--next", "--data-dir"}, {},
+         "find [--show-all on|off] [--font FAMILY] [--next N] TEXT   name or entity search"},
         {"page", RunPage, {}, {},
          "page [ACTION...] [--json]   drive the character table (see README)", true},
+        {"encode", RunEncode, {"--format", "--code-page", "--font", "--data-dir"}, {"--current"},
+         "encode --format N [--code-page ROW] [--font FAMILY] [--current] TEXT   what Copy puts "
+         "on the clipboard"},
     };
     return commands;
 }

@@ -32,6 +32,7 @@ DataFilesResult PrepareDataFiles(const AppPaths& paths) {
     DataFilesResult result;
     result.names = WriteDataFileIfMissing(paths.name_data_file, builtin::NameData());
     result.entities = WriteDataFileIfMissing(paths.entity_data_file, builtin::EntityData());
+    result.help = WriteDataFileIfMissing(paths.help_file, builtin::HelpData());
     return result;
 }
 

@@ -18,6 +18,7 @@ enum class DataFileResult {
 struct DataFilesResult {
     DataFileResult names = DataFileResult::Failed;
     DataFileResult entities = DataFileResult::Failed;
+    DataFileResult help = DataFileResult::Failed;
 };
 
 // Writes bytes to file, unchanged, when nothing is at the path; creates the folder when needed.
@@ -25,7 +26,7 @@ struct DataFilesResult {
 // a user's own copy always wins.
 DataFileResult WriteDataFileIfMissing(const std::filesystem::path& file, std::string_view bytes);
 
-// Puts the name and entity data files in place from the built-in data when they are missing.
+// Puts the name, entity and help files in place from the built-in data when they are missing.
 DataFilesResult PrepareDataFiles(const AppPaths& paths);
 
 }  // namespace glyphora

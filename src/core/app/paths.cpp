@@ -20,6 +20,15 @@ std::filesystem::path XdgDir(const std::string& xdg, const std::string& home, co
     return std::filesystem::path(home.empty() ? "/tmp" : home) / fallback / "glyphora";
 }
 
+// Folders of installed programs: never a home for settings, even for root, whom the permission
+// test lets write anywhere.
+bool IsSystemProgramFolder(const std::filesystem::path& folder) {
+    const std::string text = folder.lexically_normal().string() + "/";
+    for (const char* prefix : {"/usr/", "/bin/", "/sbin/", "/lib/", "/lib64/", "/opt/"})
+        if (text.rfind(prefix, 0) == 0) return true;
+    return false;
+}
+
 }  // namespace
 
 PathEnvironment CurrentPathEnvironment() {
@@ -38,8 +47,8 @@ AppPaths ResolvePaths(const PathEnvironment& env, const std::string& base_name) 
     paths.base_name = base_name.empty() ? env.executable.stem().string() : base_name;
     if (paths.base_name.empty()) paths.base_name = "glyphora";
 
-    paths.portable =
-        !paths.program_dir.empty() && ::access(paths.program_dir.c_str(), W_OK | X_OK) == 0;
+    paths.portable = !paths.program_dir.empty() && !IsSystemProgramFolder(paths.program_dir) &&
+                     ::access(paths.program_dir.c_str(), W_OK | X_OK) == 0;
     const std::filesystem::path config_dir =
         paths.portable ? paths.program_dir
                        : XdgDir(env.xdg_config_home, env.home, ".config");

@@ -4,38 +4,45 @@
 
 namespace glyphora {
 
+Utf8Sequence DecodeUtf8At(std::string_view text, std::size_t i, bool allow_surrogates) {
+    const auto b0 = static_cast<unsigned char>(text[i]);
+    if (b0 < 0x80) return {1, b0};
+    std::size_t len;
+    char32_t cp;
+    char32_t min;
+    if ((b0 & 0xE0) == 0xC0) {
+        len = 2, cp = b0 & 0x1F, min = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        len = 3, cp = b0 & 0x0F, min = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        len = 4, cp = b0 & 0x07, min = 0x10000;
+    } else {
+        return {};
+    }
+    if (text.size() - i < len) return {};
+    for (std::size_t k = 1; k < len; ++k) {
+        const auto b = static_cast<unsigned char>(text[i + k]);
+        if ((b & 0xC0) != 0x80) return {};
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF) return {};
+    if (!allow_surrogates && cp >= 0xD800 && cp <= 0xDFFF) return {};
+    return {len, cp};
+}
+
 std::u16string Utf8ToUtf16(std::string_view in) {
     std::u16string out;
     out.reserve(in.size());
     std::size_t i = 0;
     while (i < in.size()) {
-        const auto b0 = static_cast<unsigned char>(in[i]);
-        if (b0 < 0x80) {
-            out.push_back(b0);
-            ++i;
-            continue;
-        }
-        int len = 0;
-        char32_t cp = 0;
-        char32_t min = 0;
-        if ((b0 & 0xE0) == 0xC0) {
-            len = 2, cp = b0 & 0x1F, min = 0x80;
-        } else if ((b0 & 0xF0) == 0xE0) {
-            len = 3, cp = b0 & 0x0F, min = 0x800;
-        } else if ((b0 & 0xF8) == 0xF0) {
-            len = 4, cp = b0 & 0x07, min = 0x10000;
-        }
-        bool ok = len > 0 && i + len <= in.size();
-        for (int k = 1; ok && k < len; ++k) {
-            const auto b = static_cast<unsigned char>(in[i + k]);
-            if ((b & 0xC0) != 0x80) ok = false;
-            cp = (cp << 6) | (b & 0x3F);
-        }
-        if (!ok || cp < min || cp > 0x10FFFF) {
+        // Encoded surrogates are accepted so that lone UTF-16 code units survive a round trip.
+        const Utf8Sequence seq = DecodeUtf8At(in, i, true);
+        if (seq.length == 0) {
             out.push_back(u'\uFFFD');
             ++i;
             continue;
         }
+        char32_t cp = seq.code_point;
         if (cp >= 0x10000) {
             cp -= 0x10000;
             out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
@@ -43,7 +50,7 @@ std::u16string Utf8ToUtf16(std::string_view in) {
         } else {
             out.push_back(static_cast<char16_t>(cp));
         }
-        i += len;
+        i += seq.length;
     }
     return out;
 }

@@ -1,10 +1,20 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace glyphora {
+
+// The UTF-8 sequence that starts at text[i]: its length and code point; length 0 when it is
+// malformed (bad lead or continuation byte, truncated, overlong, above U+10FFFF, or an encoded
+// surrogate unless allow_surrogates).
+struct Utf8Sequence {
+    std::size_t length = 0;
+    char32_t code_point = 0;
+};
+Utf8Sequence DecodeUtf8At(std::string_view text, std::size_t i, bool allow_surrogates);
 
 // UTF-8 <-> UTF-16. Invalid UTF-8 becomes U+FFFD per bad byte; lone surrogates in UTF-16 are
 // written as their three-byte form so that every code unit survives the trip.

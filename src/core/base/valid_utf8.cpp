@@ -1,5 +1,7 @@
 #include "base/valid_utf8.h"
 
+#include "base/text.h"
+
 #include <cstddef>
 
 namespace glyphora {
@@ -8,28 +10,7 @@ namespace {
 
 // Length of the well-formed sequence that starts at text[i], or 0 when there is none.
 std::size_t SequenceLength(std::string_view text, std::size_t i) {
-    const auto b0 = static_cast<unsigned char>(text[i]);
-    if (b0 < 0x80) return 1;
-    std::size_t len;
-    char32_t cp;
-    char32_t min;
-    if ((b0 & 0xE0) == 0xC0) {
-        len = 2, cp = b0 & 0x1F, min = 0x80;
-    } else if ((b0 & 0xF0) == 0xE0) {
-        len = 3, cp = b0 & 0x0F, min = 0x800;
-    } else if ((b0 & 0xF8) == 0xF0) {
-        len = 4, cp = b0 & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    if (text.size() - i < len) return 0;
-    for (std::size_t k = 1; k < len; ++k) {
-        const auto b = static_cast<unsigned char>(text[i + k]);
-        if ((b & 0xC0) != 0x80) return 0;
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
-    return len;
+    return DecodeUtf8At(text, i, false).length;
 }
 
 // No early exit, so the loop vectorises; nearly all text is ASCII.

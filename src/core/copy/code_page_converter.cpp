@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cerrno>
+#include <string>
 #include <unordered_map>
 
 #include "copy/ansi_code_page.h"
@@ -54,6 +55,16 @@ const char* IconvName(int code_page) {
         default:
             return nullptr;
     }
+}
+
+// iconv's name for decoding a code page (decoding needs no transliteration); empty for the code
+// pages decoded without iconv and for unknown ones.
+std::string IconvSourceName(int code_page) {
+    if (code_page == kUtf8CodePage) return "UTF-8";
+    if (code_page == kUtf7CodePage) return "UTF-7";
+    if (code_page == 1361) return "JOHAB";
+    if (IconvName(code_page)) return "CP" + std::to_string(code_page);
+    return {};
 }
 
 void AppendUtf8(char16_t unit, std::string& out) {
@@ -146,8 +157,9 @@ struct CodePageConverter::Impl {
         if (!ctype) ctype = newlocale(LC_CTYPE_MASK, "C.utf8", static_cast<locale_t>(nullptr));
     }
     ~Impl() {
-        for (auto& [code_page, cd] : descriptors)
-            if (cd != kNoDescriptor) iconv_close(cd);
+        for (auto* map : {&descriptors, &decode_descriptors})
+            for (auto& [code_page, cd] : *map)
+                if (cd != kNoDescriptor) iconv_close(cd);
         if (ctype) freelocale(ctype);
     }
     Impl(const Impl&) = delete;
@@ -191,8 +203,52 @@ struct CodePageConverter::Impl {
         out.append(buffer.data(), out_ptr);
     }
 
+    iconv_t DecodeDescriptor(int code_page) {
+        auto it = decode_descriptors.find(code_page);
+        if (it != decode_descriptors.end()) return it->second;
+        const std::string source = IconvSourceName(code_page);
+        iconv_t cd = source.empty() ? kNoDescriptor : iconv_open("UTF-16LE", source.c_str());
+        decode_descriptors.emplace(code_page, cd);
+        return cd;
+    }
+
+    std::u16string Decode(std::string_view bytes, int code_page) {
+        std::u16string text;
+        iconv_t cd = DecodeDescriptor(code_page);
+        if (cd == kNoDescriptor || bytes.empty()) return text;
+        iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        std::string in(bytes);
+        char* in_ptr = in.data();
+        std::size_t in_left = in.size();
+        // Every code page here gives at most two UTF-16 units per byte.
+        std::string out(in.size() * 4 + 16, '\0');
+        char* out_ptr = out.data();
+        std::size_t out_left = out.size();
+        while (in_left > 0) {
+            if (iconv(cd, &in_ptr, &in_left, &out_ptr, &out_left) != kIconvFailed) break;
+            if (errno == E2BIG) break;  // cannot happen with the room reserved above
+            // EILSEQ or EINVAL: the byte at in_ptr starts nothing valid (or is cut off).
+            iconv(cd, nullptr, nullptr, &out_ptr, &out_left);
+            if (out_left < 2) break;
+            out_ptr[0] = static_cast<char>(0xFD);
+            out_ptr[1] = static_cast<char>(0xFF);
+            out_ptr += 2;
+            out_left -= 2;
+            ++in_ptr;
+            --in_left;
+        }
+        // Stateful decoders (CP1258 holds a base letter back for a following mark) flush here.
+        iconv(cd, nullptr, nullptr, &out_ptr, &out_left);
+        text.reserve(static_cast<std::size_t>(out_ptr - out.data()) / 2);
+        for (const char* p = out.data(); p + 1 < out_ptr; p += 2)
+            text.push_back(static_cast<char16_t>(static_cast<unsigned char>(p[0]) |
+                                                 static_cast<unsigned char>(p[1]) << 8));
+        return text;
+    }
+
     locale_t ctype = nullptr;
     std::unordered_map<int, iconv_t> descriptors;
+    std::unordered_map<int, iconv_t> decode_descriptors;
 };
 
 CodePageConverter::CodePageConverter() : impl_(std::make_unique<Impl>()) {}
@@ -242,6 +298,22 @@ std::string CodePageConverter::ConvertToCodePage(std::u16string_view text, int c
     out.reserve(text.size());
     for (char16_t unit : text) AppendCodeUnit(unit, code_page, out);
     return out;
+}
+
+std::u16string CodePageConverter::ConvertFromCodePage(std::string_view bytes, int code_page) {
+    switch (code_page) {
+        case kAnsiCodePage:
+        case 1252:
+            return AnsiBytesToText(bytes);
+        case kSymbolCodePage: {
+            std::u16string text;
+            text.reserve(bytes.size());
+            for (char b : bytes) text.push_back(static_cast<unsigned char>(b));
+            return text;
+        }
+        default:
+            return GetImpl().Decode(bytes, code_page);
+    }
 }
 
 }  // namespace glyphora

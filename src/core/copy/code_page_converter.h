@@ -37,6 +37,18 @@ public:
 
     std::string ConvertToCodePage(std::u16string_view text, int code_page);
 
+    // The characters a byte string stands for in a code page, as text drawn with that code
+    // page's character set shows them:
+    // - 0 and 1252: AnsiBytesToText (lossless, one character per byte).
+    // - 42 (Symbol): each byte as the Latin-1 character of the same value. The encoder takes
+    //   U+0020..U+00FF to their own byte, so this is its inverse there; the private-use form
+    //   U+F0xx would show only in symbol fonts, and the preview is drawn in the window's font.
+    // - 65001, 65000 and the iconv code pages above: the code page's decoding, multi-byte
+    //   sequences joined. A byte that starts no valid sequence, or a sequence cut off by the end,
+    //   gives U+FFFD per byte and decoding goes on with the next byte.
+    // - Any other number gives the empty text.
+    std::u16string ConvertFromCodePage(std::string_view bytes, int code_page);
+
     // Appends the bytes of one code unit to out.
     void AppendCodeUnit(char16_t unit, int code_page, std::string& out);
 

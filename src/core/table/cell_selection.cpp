@@ -5,10 +5,6 @@
 
 namespace glyphora {
 
-namespace {
-constexpr std::size_t kMaxToCopy = 32767;  // the encoders walk the text with a 16-bit counter
-}
-
 void MainWindowModel::SelectCell(int i) {
     if (update_busy_ > 0 || i < 0 || i >= kCells) return;
     const long new_cp = cells_[i].code_point;
@@ -31,13 +27,7 @@ void MainWindowModel::SelectCell(int i) {
     type_ = TypeList{};
 
     RefreshCharacterView(cp);
-    RefreshEntityBox(cp);
-    format_enabled_[kFormatPicture] = !view_caption_.empty();
-    if ((copy_format_ == kFormatPicture && !format_enabled_[kFormatPicture]) ||
-        (copy_format_ == kFormatSgml && !format_enabled_[kFormatSgml]))
-        copy_format_ = kFormatUnicode;
-    SelectCopyFormat(copy_format_);
-    reset_enabled_ = true;
+    copy_.CharacterSelected(CurrentCharacter(), !view_caption_.empty());
 
     if (!quiet_select_) {
         focus_from_select_ = true;
@@ -69,29 +59,9 @@ void MainWindowModel::RefreshCharacterView(long cp) {
     ViewPatternClick(view_pattern_checked_);
 
     // Pad the side a glyph overhangs so the view does not clip it.
-    const std::u16string bare(1, static_cast<char16_t>(cp));
-    if (widths.a < 0) view_caption_ = u" " + bare;
-    if (widths.c < 0) view_caption_ = bare + u" ";
-}
-
-void MainWindowModel::RefreshEntityBox(long cp) {
-    const std::string_view entities =
-        services_.names ? services_.names->Entities(cp) : std::string_view();
-    format_enabled_[kFormatSgml] = !entities.empty();
-    entity_label_.clear();
-    entity_rows_.clear();
-    if (entities.empty()) return;
-    std::size_t pos = 0;
-    while (pos <= entities.size()) {
-        const std::size_t comma = entities.find(',', pos);
-        const std::string_view name =
-            entities.substr(pos, comma == std::string_view::npos ? std::string_view::npos
-                                                                 : comma - pos);
-        if (!name.empty()) entity_rows_.push_back(u"&" + Utf8ToUtf16(name) + u";");
-        if (comma == std::string_view::npos) break;
-        pos = comma + 1;
-    }
-    if (!entity_rows_.empty() && services_.names->IEFlag(cp)) entity_label_ = u"ie";
+    const char16_t bare = static_cast<char16_t>(cp);
+    if (widths.a < 0) view_caption_ = {u' ', bare};
+    if (widths.c < 0) view_caption_ = {bare, u' '};
 }
 
 void MainWindowModel::UpdateCodePanel() {
@@ -109,10 +79,9 @@ void MainWindowModel::CodePanelDoubleClick() {
 
 void MainWindowModel::CellDoubleClick() {
     // An unfilled cell has no character to add.
-    if (row_labels_[current_cell_ / 16].empty()) return;
-    conversion_guard_ = true;
-    if (to_copy_.size() < kMaxToCopy)
-        SetToCopyText(to_copy_ + static_cast<char16_t>(cells_[current_cell_].code_point));
+    const auto c = CurrentCharacter();
+    if (!c) return;
+    copy_.AppendCharacter(*c);
     SelectCell(current_cell_);
 }
 
@@ -128,23 +97,12 @@ void MainWindowModel::ViewPatternClick(bool checked) {
 }
 
 void MainWindowModel::SelectCopyFormat(int index) {
-    if (index < 0 || index >= kFormatCount) return;
-    copy_format_ = index;
-    to_copy_enabled_ = index != kFormatSgml;
-    if (index == kFormatSgml) {
-        // The entity format copies the current character's entity, so the box shows just it.
-        conversion_guard_ = true;
-        const Cell& cell = cells_[current_cell_];
-        SetToCopyText(row_labels_[current_cell_ / 16].empty()
-                          ? std::u16string()
-                          : std::u16string(1, static_cast<char16_t>(cell.code_point)));
-    }
+    copy_.SelectCopyFormat(index, CurrentCharacter());
 }
 
-void MainWindowModel::SetToCopyText(std::u16string text) {
-    if (text.size() > kMaxToCopy) text.resize(kMaxToCopy);
-    to_copy_ = std::move(text);
-    conversion_guard_ = false;
+std::optional<char16_t> MainWindowModel::CurrentCharacter() const {
+    if (row_labels_[current_cell_ / 16].empty()) return std::nullopt;
+    return static_cast<char16_t>(cells_[current_cell_].code_point);
 }
 
 FocusTarget MainWindowModel::TakeFocusRequest() {

@@ -9,7 +9,9 @@
 
 #include "base/list_model.h"
 #include "base/text_measure.h"
+#include "copy/copy_panel.h"
 #include "fonts/glyph_ranges.h"
+#include "search/search_panel.h"
 #include "table/window_services.h"
 #include "unicode/char_type.h"
 #include "unicode/subrange_views.h"
@@ -42,7 +44,16 @@ struct ScrollBarState {
 enum class ViewPattern : std::uint8_t { None, Overhang, Combining };
 
 // Controls that a handler asks the window to focus.
-enum class FocusTarget : std::uint8_t { None, Table, RangeList, FontList };
+enum class FocusTarget : std::uint8_t {
+    None,
+    Table,
+    RangeList,
+    FontList,
+    GoToBox,       // tbGoTo
+    SymbolBox,     // tbSearch
+    SearchBox,     // cbSearch
+    SearchButton,  // bbSearch
+};
 
 // Key codes of the table's key handler (the values of the desktop-independent key numbers the
 // handlers were written for) and the shift bits.
@@ -63,12 +74,6 @@ constexpr int kCtrl = 2;
 constexpr int kAlt = 4;
 }  // namespace keys
 
-// Copy format indexes that the selection logic needs to know by name.
-constexpr int kFormatUnicode = 0;
-constexpr int kFormatPicture = 10;
-constexpr int kFormatSgml = 11;
-constexpr int kFormatCount = 12;
-
 // The main window without its widgets: every field and algorithm of the character table, the
 // Subranges list, the font choice and the status display. The window mirrors this state and turns
 // its events into these calls; tests drive it directly.
@@ -83,9 +88,13 @@ public:
         const TextMeasure* measure = nullptr;
         GlyphMetrics* metrics = nullptr;  // may be null: no side bearings, no picture size
         FontCatalog* fonts = nullptr;     // may be null: no fonts
+        Clipboard* clipboard = nullptr;   // may be null: copies go nowhere
     };
 
     explicit MainWindowModel(Services services);
+    // The search panel refers back to its window.
+    MainWindowModel(const MainWindowModel&) = delete;
+    MainWindowModel& operator=(const MainWindowModel&) = delete;
 
     // ---- Start-up ----------------------------------------------------------------------------
     // Fills the font list from the catalogue (once, at start-up).
@@ -114,24 +123,17 @@ public:
     bool ViewPatternEnabled() const { return view_pattern_enabled_; }  // chView
     bool ViewPatternChecked() const { return view_pattern_checked_; }
 
-    // Entity box (cbEntity rows "&name;", tlEntity caption).
-    const std::vector<std::u16string>& EntityRows() const { return entity_rows_; }
-    const std::u16string& EntityLabel() const { return entity_label_; }
-    bool EntityDropButton() const { return entity_rows_.size() > 1; }
+    // The copy frame: formats, To-copy box, entity box, preview, clipboard writes.
+    CopyPanel& Copy() { return copy_; }
+    const CopyPanel& Copy() const { return copy_; }
 
-    bool FormatEnabled(int index) const { return format_enabled_[index]; }  // obFormat(i)
-    int CopyFormat() const { return copy_format_; }
-    bool ResetEnabled() const { return reset_enabled_; }  // bbReset
-    const std::u16string& ToCopyText() const { return to_copy_; }  // tbCopy
-    bool ToCopyEnabled() const { return to_copy_enabled_; }
+    // The Search frame: cbSearch, bbSearch, tbSearch, tbGoTo and the obSearch options.
+    SearchPanel& Search() { return search_; }
+    const SearchPanel& Search() const { return search_; }
 
-    // Search boxes emptied by ClearSearchBoxes (tbGoTo, tbSearch, cbSearch).
-    const std::u16string& GoToText() const { return go_to_text_; }
-    const std::u16string& SymbolText() const { return symbol_text_; }
-    const std::u16string& SearchText() const { return search_text_; }
-
-    // The control a handler asked to focus, cleared by taking it.
+    // The control a handler asked to focus, cleared by taking it; the last request wins.
     FocusTarget TakeFocusRequest();
+    void RequestFocus(FocusTarget target) { focus_request_ = target; }
     // Cells whose look changed since the last call: the window repaints only these.
     std::bitset<kCells> TakeDirtyCells();
 
@@ -213,9 +215,8 @@ public:
     void SelectFont(std::optional<std::size_t> item);
     std::optional<std::size_t> FontItemByName(const std::u16string& name) const;
 
-    // ---- Copy format (the parts selection depends on) ----------------------------------------
+    // ---- Copy format (an obFormat button was chosen) -----------------------------------------
     void SelectCopyFormat(int index);
-    void SetToCopyText(std::u16string text);
 
 private:
     // Bounds of list item k of the Subranges list.
@@ -232,9 +233,9 @@ private:
     void ClearPage();
     void SetCellLook(int i, std::u16string caption, int pattern);
     void MarkDirty(int i) { dirty_.set(static_cast<std::size_t>(i)); }
-    void RequestFocus(FocusTarget target) { focus_request_ = target; }
     void RefreshFontIcons(int bit);
-    void RefreshEntityBox(long cp);
+    // The current cell's character; nullopt for a cell the page does not fill.
+    std::optional<char16_t> CurrentCharacter() const;
     void RefreshCharacterView(long cp);
 
     Services services_;
@@ -260,17 +261,7 @@ private:
     bool view_pattern_enabled_ = false;
     bool view_pattern_checked_ = false;
 
-    std::vector<std::u16string> entity_rows_;
-    std::u16string entity_label_;
-
-    std::array<bool, kFormatCount> format_enabled_{};
-    int copy_format_ = kFormatUnicode;
-    bool reset_enabled_ = false;
-    std::u16string to_copy_;
-    bool to_copy_enabled_ = true;
-    bool conversion_guard_ = false;
-
-    std::u16string go_to_text_, symbol_text_, search_text_;
+    SearchPanel search_;
     FocusTarget focus_request_ = FocusTarget::None;
 
     std::u16string font_family_;
@@ -290,6 +281,8 @@ private:
     bool hex_view_ = true;
     bool show_all_ = false;
     int scroll_track_pixels_ = 368;  // 16 rows of 22-pixel cells and their 1-pixel gaps
+
+    CopyPanel copy_;
 };
 
 }  // namespace glyphora

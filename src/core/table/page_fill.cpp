@@ -26,8 +26,10 @@ std::string RowLabel(long row) {
 
 }  // namespace
 
-MainWindowModel::MainWindowModel(Services services) : services_(services) {
-    format_enabled_.fill(true);
+MainWindowModel::MainWindowModel(Services services)
+    : services_(services),
+      search_(*this, services.names),
+      copy_({services.names, services.clipboard}, update_busy_) {
     for (auto& cell : cells_) cell.pattern = 0;
 }
 
@@ -128,12 +130,12 @@ void MainWindowModel::FillPage(long cp) {
                 Cell& cell = cells_[i];
                 cell.code_point = x;
                 if (services_.names && services_.names->CharName(x) == "Undefined") {
-                    cell.caption = u" ";
+                    cell.caption.assign(1, u' ');
                 } else if (HasGlyph(x)) {
                     if (First(k) <= x && x <= 0xFFFF)
                         cell.caption.assign(1, static_cast<char16_t>(x));
                 } else {
-                    cell.caption = u" ";
+                    cell.caption.assign(1, u' ');
                 }
                 if (cell.caption.empty())
                     cell.pattern = cell.state == PaintState::SelectedInactive ? 1 : 0;
@@ -367,9 +369,7 @@ void MainWindowModel::PaintCell(int i, PaintState state) {
 
 void MainWindowModel::ClearSearchBoxes() {
     requested_code_point_ = 0;
-    go_to_text_.clear();
-    symbol_text_.clear();
-    search_text_.clear();
+    search_.ClearBoxes();
 }
 
 }  // namespace glyphora

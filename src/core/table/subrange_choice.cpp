@@ -163,6 +163,7 @@ void MainWindowModel::SelectFont(std::optional<std::size_t> item) {
     font_list_.selected = *item;
     properties_target_ = description->file_exists ? description->file_path : std::string();
     font_family_ = font.text;
+    copy_.SetRtfFontFamily(Utf16ToUtf8(font_family_));
 
     if (services_.metrics) {
         // The largest size at which the view's character cell fits the view.

@@ -1,10 +1,16 @@
 // Keyboard navigation in the character table and its focus handlers.
+#include "copy/edit_command.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {
 
 void MainWindowModel::TableKeyDown(int key, int shift) {
     if (ItemCount() == 0) return;
+    if (EditCommandForKey(key, shift) == kEditCopy) {
+        // An unfilled cell has no character to copy.
+        if (const auto c = CurrentCharacter()) copy_.CopyCurrentCharacter(*c);
+        return;
+    }
     const auto sync = [this] { SyncScrollBar(cells_[current_cell_].code_point); };
 
     if (shift & keys::kCtrl) {

@@ -20,6 +20,7 @@ protected:
         AppPaths paths;
         paths.name_data_file = folder / "glyphora.csv";
         paths.entity_data_file = folder / "glyphora.ent";
+        paths.help_file = folder / "glyphora.help";
         return paths;
     }
 
@@ -29,24 +30,30 @@ protected:
 TEST_F(DataFiles, MissingFilesAreWrittenByteForByteFromTheBuiltInData) {
     ASSERT_GT(builtin::NameData().size(), 1u);
     ASSERT_GT(builtin::EntityData().size(), 1u);
+    ASSERT_GT(builtin::HelpData().size(), 1u);
     const AppPaths paths = PathsIn(folder_ / "share/glyphora");  // the folder is made too
     const DataFilesResult result = PrepareDataFiles(paths);
     EXPECT_EQ(result.names, DataFileResult::Written);
     EXPECT_EQ(result.entities, DataFileResult::Written);
+    EXPECT_EQ(result.help, DataFileResult::Written);
     EXPECT_EQ(ReadBytes(paths.name_data_file), builtin::NameData());
     EXPECT_EQ(ReadBytes(paths.entity_data_file), builtin::EntityData());
-    EXPECT_EQ(FolderEntries(folder_ / "share/glyphora").size(), 2u);  // no temporary left
+    EXPECT_EQ(ReadBytes(paths.help_file), builtin::HelpData());
+    EXPECT_EQ(FolderEntries(folder_ / "share/glyphora").size(), 3u);  // no temporary left
 }
 
 TEST_F(DataFiles, PresentFilesAreNeverTouchedEvenWhenTheyDiffer) {
     const AppPaths paths = PathsIn(folder_.path());
     WriteBytes(paths.name_data_file, "0041;my own name\r\n");
     WriteBytes(paths.entity_data_file, "");
+    WriteBytes(paths.help_file, "[101]\r\nmy own text\r\n");
     AgeFile(paths.name_data_file);
     const auto inode = StatOf(paths.name_data_file).st_ino;
     const DataFilesResult result = PrepareDataFiles(paths);
     EXPECT_EQ(result.names, DataFileResult::Kept);
     EXPECT_EQ(result.entities, DataFileResult::Kept);
+    EXPECT_EQ(result.help, DataFileResult::Kept);
+    EXPECT_EQ(ReadBytes(paths.help_file), "[101]\r\nmy own text\r\n");
     EXPECT_EQ(ReadBytes(paths.name_data_file), "0041;my own name\r\n");
     EXPECT_EQ(ReadBytes(paths.entity_data_file), "");
     EXPECT_EQ(StatOf(paths.name_data_file).st_ino, inode);

@@ -67,6 +67,16 @@ TEST(ResolvePaths, TheBaseNameComesFromTheExecutableUnlessGiven) {
     EXPECT_EQ(ResolvePaths(env, "other").settings_file, "/c/glyphora/other.dat");
 }
 
+TEST(ResolvePaths, AnInstalledProgramIsNeverPortable) {
+    // /usr/bin is writable for root, yet settings must not land there.
+    for (const char* exe : {"/usr/bin/glyphora", "/usr/local/bin/glyphora", "/opt/g/glyphora"}) {
+        PathEnvironment env = InstalledEnvironment("/c", "/d");
+        env.executable = exe;
+        EXPECT_FALSE(ResolvePaths(env).portable) << exe;
+        EXPECT_EQ(ResolvePaths(env).settings_file, "/c/glyphora/glyphora.dat") << exe;
+    }
+}
+
 TEST(ResolvePaths, AReadOnlyProgramFolderIsNotPortable) {
     if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
     testing::TempFolder folder;

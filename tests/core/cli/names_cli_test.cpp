@@ -1,5 +1,7 @@
 // Runs the built glyphora-cli for the name, entities and entity commands.
 #include <gtest/gtest.h>
+
+#include "cli_runner.h"
 #include <stdio.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -10,24 +12,8 @@
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-// Arguments are passed through the shell inside single quotes; the tests use none.
-CliRun RunCli(const std::string& args) {
-    CliRun run;
-    const std::string command = std::string("'") + GLYPHORA_CLI_PATH + "' " + args + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using glyphora::testing::CliRun;
+using glyphora::testing::RunCli;
 
 TEST(NamesCli, PrintsNamesEntitiesAndEntityCodes) {
     const struct {

@@ -1,5 +1,7 @@
 // Runs the built glyphora-cli for the type and subranges commands.
 #include <gtest/gtest.h>
+
+#include "cli_runner.h"
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -10,30 +12,9 @@
 namespace glyphora {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out;
-};
-
-CliRun RunCli(const std::string& arguments) {
-    const std::string command =
-        std::string("'") + GLYPHORA_CLI_PATH + "' " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return {-1, ""};
-    std::string out;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, out};
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
+using testing::CliRun;
+using testing::Lines;
+using testing::RunCli;
 
 TEST(CliType, PrintsTheTypeTextPerCode) {
     const CliRun run = RunCli("type U+0041 0x05D0 0301");

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include "../cli/cli_runner.h"
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -9,38 +11,11 @@
 namespace glyphora {
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
+using testing::CliRun;
+using testing::Lines;
+using testing::RunCli;
 
-// Runs glyphora-cli with the arguments (already quoted for the shell); stderr is dropped.
-CliRun RunCli(const std::string& arguments) {
-    const std::string command = std::string(GLYPHORA_CLI_PATH) + " " + arguments + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return run;
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, got);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
-
-std::vector<std::string> Fields(const std::string& line) {
-    std::vector<std::string> fields;
-    std::istringstream in(line);
-    for (std::string field; std::getline(in, field, '\t');) fields.push_back(field);
-    return fields;
-}
+std::vector<std::string> Fields(const std::string& line) { return testing::Split(line, '\t'); }
 
 TEST(CliFonts, ListsFamiliesWithKeyPathAndCoverage) {
     const CliRun run = RunCli("fonts");

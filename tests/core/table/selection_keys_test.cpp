@@ -22,23 +22,24 @@ TEST_F(Selection, CodePanelSwitchesBetweenHexAndDecimal) {
 TEST_F(Selection, EntityBoxAndSgmlFormat) {
     ShowAll(true);
     M().GoToCodePoint(0xA0);
-    EXPECT_TRUE(M().FormatEnabled(kFormatSgml));
-    EXPECT_EQ(M().EntityRows(), (std::vector<std::u16string>{u"&nbsp;", u"&NonBreakingSpace;"}));
-    EXPECT_EQ(M().EntityLabel(), u"ie");
-    EXPECT_TRUE(M().EntityDropButton());
+    EXPECT_TRUE(M().Copy().FormatEnabled(CopyFormatIndex(CopyFormat::Sgml)));
+    EXPECT_EQ(M().Copy().EntityRows(),
+              (std::vector<std::u16string>{u"&nbsp;", u"&NonBreakingSpace;"}));
+    EXPECT_EQ(M().Copy().EntityLabel(), u"ie");
+    EXPECT_TRUE(M().Copy().EntityDropButton());
 
     M().GoToCodePoint(0x26);
-    EXPECT_EQ(M().EntityRows(), (std::vector<std::u16string>{u"&amp;"}));
-    EXPECT_FALSE(M().EntityDropButton());
+    EXPECT_EQ(M().Copy().EntityRows(), (std::vector<std::u16string>{u"&amp;"}));
+    EXPECT_FALSE(M().Copy().EntityDropButton());
 
-    M().SelectCopyFormat(kFormatSgml);
-    EXPECT_FALSE(M().ToCopyEnabled());
-    EXPECT_EQ(M().ToCopyText(), u"&");
+    M().SelectCopyFormat(CopyFormatIndex(CopyFormat::Sgml));
+    EXPECT_FALSE(M().Copy().ToCopyEnabled());
+    EXPECT_EQ(M().Copy().ToCopyText(), u"&");
     M().GoToCodePoint(0x41);  // no entity: the format falls back to Unicode
-    EXPECT_FALSE(M().FormatEnabled(kFormatSgml));
-    EXPECT_EQ(M().CopyFormat(), kFormatUnicode);
-    EXPECT_TRUE(M().ToCopyEnabled());
-    EXPECT_EQ(M().ToCopyText(), u"&");
+    EXPECT_FALSE(M().Copy().FormatEnabled(CopyFormatIndex(CopyFormat::Sgml)));
+    EXPECT_EQ(M().Copy().CurrentFormat(), CopyFormatIndex(CopyFormat::Unicode));
+    EXPECT_TRUE(M().Copy().ToCopyEnabled());
+    EXPECT_EQ(M().Copy().ToCopyText(), u"&");
 }
 
 TEST_F(Selection, ViewPatternForMarksAndOverhangs) {
@@ -62,7 +63,7 @@ TEST_F(Selection, ViewPatternForMarksAndOverhangs) {
     EXPECT_FALSE(M().ViewPatternEnabled());
     EXPECT_FALSE(M().ViewPatternVisible());
     EXPECT_EQ(M().ViewCaption(), u"a");
-    EXPECT_TRUE(M().FormatEnabled(kFormatPicture));
+    EXPECT_TRUE(M().Copy().FormatEnabled(CopyFormatIndex(CopyFormat::Picture)));
 }
 
 TEST_F(Selection, MessageStaysForQuietRefreshesOnly) {
@@ -98,8 +99,8 @@ TEST_F(Selection, DoubleClickAndEnterAppendTheCharacter) {
     M().GoToCodePoint(0xE9);
     M().CellDoubleClick();
     M().TableKeyDown(keys::kEnter, 0);
-    EXPECT_EQ(M().ToCopyText(), u"\u00E9\u00E9");
-    EXPECT_TRUE(M().ResetEnabled());
+    EXPECT_EQ(M().Copy().ToCopyText(), u"\u00E9\u00E9");
+    EXPECT_TRUE(M().Copy().ResetEnabled());
 }
 
 using Keys = ModelTest;

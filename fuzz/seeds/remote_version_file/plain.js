@@ -1,0 +1,2 @@
+// Glyphora release information
+var version = "0.2.0";

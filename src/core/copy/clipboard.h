@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string_view>
+
+namespace glyphora {
+
+// The system clipboard as the copy panel writes it. Every call replaces the whole content (the
+// clipboard is cleared first). The window implements it with QClipboard; tests record the calls.
+// There is no busy state to wait for on the desktops served, so each call is one write.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+
+    // Unicode text, as a text box's own copy command would put it ("Unicode" format).
+    virtual void PutUnicodeText(std::u16string_view text) = 0;
+
+    // The clipboard's ANSI text: every character stands for one byte of the system ANSI code page
+    // (see ansi_code_page.h). The byte results of "% Escape", "UTF-8", "UTF-7" and "Code Page:"
+    // arrive this way, so the receiver must put exactly TextToAnsiBytes(text) where a byte reader
+    // looks; a character without a byte (a name from an edited data file, say) gets the ANSI
+    // code page's best fit, which CodePageConverter::ConvertToCodePage(text, kAnsiCodePage)
+    // gives for any text. A reader of Unicode text sees text itself, as the platform would
+    // convert the ANSI bytes: the UTF-8 copy of U+00E9 reads back as U+00C3 U+00A9.
+    virtual void PutAnsiText(std::u16string_view text) = 0;
+
+    // A complete Rich Text Format document (7-bit ASCII).
+    virtual void PutRtf(std::string_view document) = 0;
+
+    // The copy picture: the code units drawn side by side from x = 0 in the copy font and colours
+    // (one unit for the single-character copy), put on the clipboard as an image.
+    virtual void PutPicture(std::u16string_view code_units) = 0;
+};
+
+}  // namespace glyphora

@@ -1,0 +1,216 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base/undoable_text.h"
+#include "copy/code_page_converter.h"
+#include "copy/code_page_list.h"
+#include "copy/copy_encoder.h"
+#include "copy/copy_format.h"
+#include "copy/rtf_document.h"
+
+namespace glyphora {
+
+class Clipboard;
+class NameTable;
+
+// Which of the picture settings the current copy format uses: size, styles and fore colour serve
+// "RTF" and "Picture (BMP)", the back colour only the picture.
+struct PictureControlsEnabled {
+    bool size = false;         // cbPicture
+    bool styles = false;       // chPicture(0..3)
+    bool fore_colour = false;  // bbPicture(0)
+    bool back_colour = false;  // bbPicture(1)
+    friend bool operator==(const PictureControlsEnabled&, const PictureControlsEnabled&) = default;
+};
+
+// The read-only clipboard preview box (cbPreview).
+struct ClipboardPreview {
+    bool enabled = false;
+    // What the box holds: the To-copy text encoded in the current format, byte results as
+    // characters of the system ANSI code page (one per byte). For "Char. Name" the list holds
+    // one name per code unit and the text is the first name.
+    std::u16string held_text;
+    std::vector<std::u16string> held_list;
+    // The code page whose characters the held bytes are shown as (the preview font's character
+    // set), and the held text and list decoded with it: what the window displays.
+    int code_page = kAnsiCodePage;
+    std::u16string text;
+    std::vector<std::u16string> list;
+    bool drop_button = false;  // shown exactly when the list holds two entries or more
+};
+
+// The character a key delivered to a text box as an 8-bit code (read as a character of the
+// system ANSI code page), as the keyboard layout's code page has it: 0xE9 typed under a layout
+// whose code page is 1251 is U+0439. A character that is no ANSI byte, or whose byte does not
+// stand for a single character there (a lead byte of a double-byte code page), stays.
+char16_t ConvertTypedEightBitChar(char16_t c, int keyboard_code_page, CodePageConverter& converter);
+
+// The copy frame of the main window without its widgets: the copy format options, the To-copy
+// box with its undo buffer, the code page and entity boxes, the clipboard preview and the
+// enabled states of the picture settings; and the clipboard writes of the Copy button and of the
+// table's Copy key. The window mirrors this state and turns the controls' events into calls.
+//
+// Texts the program writes into the To-copy box (a double-clicked cell, the entity format's
+// character, Reset, Undo) take effect here at once, with their change handling; the window shows
+// them without reporting them back as edits (it blocks its own change signal meanwhile).
+class CopyPanel {
+public:
+    struct Services {
+        const NameTable* names = nullptr;  // may be null: empty names, no entity names
+        Clipboard* clipboard = nullptr;    // may be null: copies go nowhere
+    };
+
+    // update_busy is the window's update-busy count, read by the change handlers.
+    CopyPanel(Services services, const int& update_busy);
+    CopyPanel(const CopyPanel&) = delete;
+    CopyPanel& operator=(const CopyPanel&) = delete;
+
+    // ---- State the window shows --------------------------------------------------------------
+    int CurrentFormat() const { return format_; }  // obFormat: 0..11
+    bool FormatEnabled(int index) const {
+        return index >= 0 && index < kCopyFormatCount && format_enabled_[index];
+    }
+    const std::u16string& ToCopyText() const { return to_copy_.text; }  // tbCopy
+    const UndoableText& ToCopyBox() const { return to_copy_; }  // its text and undo text (Tag)
+    bool ToCopyEnabled() const { return to_copy_enabled_; }  // else shown with button-face colour
+    bool CopyEnabled() const { return copy_enabled_; }       // bbCopy
+    bool ResetEnabled() const { return reset_enabled_; }     // bbReset
+    PictureControlsEnabled PictureControls() const { return picture_controls_; }
+
+    int CodePageRow() const { return code_page_row_; }  // cbCharSet
+    bool CodePageEnabled() const { return format_ == CopyFormatIndex(CopyFormat::CodePage); }
+
+    // Entity box (cbEntity rows "&name;", its chosen row, and the caption of tlEntity).
+    const std::vector<std::u16string>& EntityRows() const { return entity_rows_; }
+    int EntityRow() const { return entity_row_; }
+    std::u16string EntityText() const;  // the chosen row, empty when there is none
+    std::u16string EntityLabel() const;
+    bool EntityDropButton() const { return entity_rows_.size() > 1; }
+    bool EntityEnabled() const {
+        return format_ == CopyFormatIndex(CopyFormat::Sgml) && !entity_rows_.empty();
+    }
+
+    const ClipboardPreview& Preview() const { return preview_; }
+    bool PreviewCharsetChecked() const { return preview_charset_checked_; }  // chPreview
+    bool PreviewCharsetEnabled() const { return preview_charset_enabled_; }
+
+    // What an RTF copy applies to the whole text: the chosen font with the character view's size
+    // and styles, and the view's fore colour (red + 256 * green + 65536 * blue).
+    const RtfCharFormat& RtfFormat() const { return rtf_format_; }
+    std::uint32_t ForeColour() const { return fore_colour_; }
+
+    // Fields of the box's event handling.
+    bool ConversionGuard() const { return conversion_guard_; }
+    const std::u16string& SavedText() const { return saved_text_; }
+
+    // Set by a "Unicode" copy from the button: the To-copy box should take the focus with its
+    // whole text selected. Cleared by taking it.
+    bool TakeSelectAllRequest();
+
+    // ---- Set by other parts of the window ----------------------------------------------------
+    // The chosen font's family (the rich-text copy names it in its font table).
+    void SetRtfFontFamily(std::string family_utf8) { rtf_format_.family = std::move(family_utf8); }
+    // The character view's point size and styles.
+    void SetRtfViewFont(double point_size, bool bold, bool italic, bool underline, bool strikeout);
+    void SetForeColour(std::uint32_t colour) { fore_colour_ = colour; }
+    // The code page of the keyboard layout's language where keys deliver 8-bit codes to the box;
+    // nullopt (the default, and always so on the desktops served, which deliver Unicode) leaves
+    // typed characters as they arrive.
+    void SetKeyboardCodePage(std::optional<int> code_page) { keyboard_code_page_ = code_page; }
+
+    // A cell was selected (character: its code unit, nullopt for a cell the page does not fill):
+    // fills the entity box, enables "SGML:" when the character has entity names and
+    // "Picture (BMP)" when picture_available (the view shows something), falls back to "Unicode"
+    // from a format that became unavailable, re-runs SelectCopyFormat and enables Reset.
+    void CharacterSelected(std::optional<char16_t> character, bool picture_available);
+
+    // ---- Events ------------------------------------------------------------------------------
+    // An obFormat button was chosen (current: the current character, for the entity format).
+    // Indexes outside 0..11 and disabled buttons are ignored.
+    void SelectCopyFormat(int index, std::optional<char16_t> current);
+
+    // Double click on a cell (and Enter on the table): the character is appended, unless the box
+    // is full.
+    void AppendCharacter(char16_t c);
+
+    // Key down in the To-copy box. key_code and shift as EditCommandForKey takes them (keypad
+    // digits 96..105); num_lock: whether Num Lock is on. Returns true when the key ran Undo: the
+    // window must not pass it on to the box.
+    bool ToCopyKeyDown(int key_code, int shift, bool num_lock);
+    // A paste or drop is about to change the box.
+    void ToCopyBeforePaste() { conversion_guard_ = true; }
+    // The user changed the box: its whole new text and the caret position after the change.
+    void ToCopyEdited(std::u16string text, std::size_t caret);
+    // The Edit menu's Undo on the To-copy box: text and undo text swap; the caret stays.
+    void UndoToCopy();
+    // bbReset: the box is emptied.
+    void Reset();
+
+    void ChooseCodePageRow(int row);         // a click in cbCharSet (also the restored row)
+    void SetPreviewCharsetChecked(bool on);  // the click of chPreview (also the restored value)
+    void ChooseEntityRow(int row);           // a click in cbEntity's list
+
+    // bbCopy: the whole To-copy text in the current format. Does nothing while the button is
+    // disabled.
+    void CopyToClipboard();
+    // The table's Copy key: one character in the current format ("Char. Name" without CR LF).
+    void CopyCurrentCharacter(char16_t c);
+    // Text in the clipboard's ANSI text format (lists copy their selected item this way too).
+    void PutTextOnClipboard(std::u16string_view text);
+    // A rich-text copy of the characters of simple_rtf (as the RTF encoder writes them),
+    // completed with the font, size, styles and colour above.
+    void PutRtfOnClipboard(std::u16string_view simple_rtf);
+
+    // Re-encodes the preview from the To-copy text (run by every change of the text and format).
+    void RefreshPreview();
+    // Sets the code page the preview's bytes are shown in, without re-encoding them.
+    void ApplyPreviewCharset();
+
+private:
+    CopyContext Context();
+    EncodedText Encode(CopyFormat format, std::u16string_view text);
+    CopyFormat Format() const { return static_cast<CopyFormat>(format_); }
+    // A text the program writes into the box, with the box's change handling.
+    void WriteToCopy(std::u16string text);
+    // Change steps that follow every change of the box's text.
+    void AfterToCopyChange();
+    // The held preview decoded in the preview's code page.
+    void ShowPreview();
+    std::u16string DecodeForPreview(const std::u16string& held);
+
+    Services services_;
+    const int& update_busy_;
+    CodePageConverter converter_;
+
+    int format_ = 0;
+    std::array<bool, kCopyFormatCount> format_enabled_{};
+    UndoableText to_copy_;
+    std::u16string saved_text_;
+    bool conversion_guard_ = false;
+    bool to_copy_enabled_ = true;
+    bool copy_enabled_ = false;
+    bool reset_enabled_ = false;
+    bool select_all_request_ = false;
+    std::optional<int> keyboard_code_page_;
+    PictureControlsEnabled picture_controls_;
+
+    int code_page_row_ = kDefaultCodePageRow;
+    std::vector<std::u16string> entity_rows_;
+    int entity_row_ = 0;
+    bool entity_ie_ = false;  // "ie" in column 1 of row 0
+
+    ClipboardPreview preview_;
+    bool preview_charset_checked_ = false;
+    bool preview_charset_enabled_ = false;
+
+    RtfCharFormat rtf_format_{std::string(), 36};
+    std::uint32_t fore_colour_ = 0;
+};
+
+}  // namespace glyphora

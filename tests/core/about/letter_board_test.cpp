@@ -1,0 +1,198 @@
+#include "about/letter_board.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <random>
+#include <string>
+
+namespace glyphora {
+namespace {
+
+std::u16string Row(const LetterBoard& board, int row) {
+    std::u16string text;
+    for (int column = 1; column <= board.Columns(); ++column) {
+        text.push_back(board.Caption(board.TileAt({column, row})));
+    }
+    return text;
+}
+
+// Every tile's cell holds that tile, every cell holds a tile whose cell it is, and the tag is
+// the cell's text.
+void ExpectConsistent(const LetterBoard& board) {
+    for (int tile = 0; tile < board.TileCount(); ++tile) {
+        const LetterBoard::Cell cell = board.CellOf(tile);
+        ASSERT_EQ(board.TileAt(cell), tile);
+        ASSERT_EQ(board.Tag(tile), std::to_string(cell.column) + "." + std::to_string(cell.row));
+    }
+}
+
+TEST(LetterBoard, StartsWithTheWordsInReadingOrder) {
+    LetterBoard board;
+    EXPECT_EQ(board.TileCount(), 60);
+    EXPECT_EQ(board.Columns(), 12);
+    EXPECT_EQ(board.Rows(), 5);
+    EXPECT_EQ(Row(board, 1), u"            ");
+    EXPECT_EQ(Row(board, 2), u"  Glyphora  ");
+    EXPECT_EQ(Row(board, 3), u"   every    ");
+    EXPECT_EQ(Row(board, 4), u"    glyph   ");
+    EXPECT_EQ(Row(board, 5), u"            ");
+    EXPECT_EQ(board.Tag(0), "1.1");
+    EXPECT_EQ(board.Tag(13), "2.2");
+    EXPECT_EQ(board.Tag(59), "12.5");
+    ExpectConsistent(board);
+}
+
+TEST(LetterBoard, DirectionLooksLeftRightUpDownInThatOrder) {
+    // Columns of 3: tiles 0..8 on rows 1..3.
+    struct Case {
+        const char16_t* text;
+        int tile;
+        int direction;
+    } cases[] = {
+        {u"ABC"
+         u"D F"
+         u"GHI",
+         4, LetterBoard::kNone},  // the blank itself has no blank neighbour
+        {u"ABC"
+         u"D F"
+         u"GHI",
+         3, LetterBoard::kRight},
+        {u"ABC"
+         u"D F"
+         u"GHI",
+         5, LetterBoard::kLeft},
+        {u"ABC"
+         u"D F"
+         u"GHI",
+         1, LetterBoard::kDown},
+        {u"ABC"
+         u"D F"
+         u"GHI",
+         7, LetterBoard::kUp},
+        {u"ABC"
+         u"D F"
+         u"GHI",
+         0, LetterBoard::kNone},
+        {u" B "
+         u" E "
+         u"   ",
+         4, LetterBoard::kLeft},  // left wins over right, up and down
+        {u" B "
+         u"DE "
+         u"   ",
+         4, LetterBoard::kRight},  // then right
+        {u" B "
+         u"DEF"
+         u"   ",
+         4, LetterBoard::kDown},  // up is taken by B: down
+        {u"   "
+         u"DEF"
+         u"GHI",
+         4, LetterBoard::kUp},
+    };
+    for (const auto& c : cases) {
+        LetterBoard board(c.text, 3);
+        EXPECT_EQ(board.TileDirection(c.tile), c.direction) << c.tile;
+    }
+}
+
+TEST(LetterBoard, TileWithoutBlankNeighbourDoesNothing) {
+    LetterBoard board(
+        u"ABC"
+        u"D F"
+        u"GHI",
+        3);
+    const LetterBoard::Move move = board.Click(0);
+    EXPECT_EQ(move.direction, LetterBoard::kNone);
+    EXPECT_EQ(move.neighbour, -1);
+    for (int tile = 0; tile < board.TileCount(); ++tile) {
+        EXPECT_EQ(board.CellOf(tile), (LetterBoard::Cell{tile % 3 + 1, tile / 3 + 1}));
+    }
+}
+
+TEST(LetterBoard, TileSlidesIntoTheBlankAndBack) {
+    LetterBoard board(
+        u"ABC"
+        u"D F"
+        u"GHI",
+        3);
+    const LetterBoard::Move move = board.Click(3);  // D slides right
+    EXPECT_EQ(move.direction, LetterBoard::kRight);
+    EXPECT_EQ(move.neighbour, 4);
+    EXPECT_EQ(board.Tag(3), "2.2");
+    EXPECT_EQ(board.Tag(4), "1.2");
+    EXPECT_EQ(board.TileAt({1, 2}), 4);
+    EXPECT_EQ(board.TileDirection(3), LetterBoard::kLeft);
+    EXPECT_EQ(board.Click(3).direction, LetterBoard::kLeft);
+    EXPECT_EQ(board.Tag(3), "1.2");
+    ExpectConsistent(board);
+}
+
+TEST(LetterBoard, BlankNextToBlankSwaps) {
+    LetterBoard board;
+    const LetterBoard::Move move = board.Click(0);  // corner blank; its right neighbour is blank
+    EXPECT_EQ(move.direction, LetterBoard::kRight);
+    EXPECT_EQ(move.neighbour, 1);
+    EXPECT_EQ(board.Tag(0), "2.1");
+    EXPECT_EQ(board.Tag(1), "1.1");
+    ExpectConsistent(board);
+}
+
+TEST(LetterBoard, StaysConsistentAfterRandomClicks) {
+    LetterBoard board;
+    std::mt19937 random(20250131);
+    std::uniform_int_distribution<int> pick(0, board.TileCount() - 1);
+    int moves = 0;
+    for (int i = 0; i < 5000; ++i) {
+        const int tile = pick(random);
+        const LetterBoard::Cell before = board.CellOf(tile);
+        const int expected_direction = board.TileDirection(tile);
+        const LetterBoard::Move move = board.Click(tile);
+        ASSERT_EQ(move.direction, expected_direction);
+        if (move.direction != LetterBoard::kNone) {
+            ++moves;
+            ASSERT_TRUE(board.IsBlank(move.neighbour));
+            ASSERT_EQ(board.CellOf(move.neighbour), before);
+            const LetterBoard::Cell after = board.CellOf(tile);
+            ASSERT_EQ(std::abs(after.column - before.column) + std::abs(after.row - before.row), 1);
+        } else {
+            ASSERT_EQ(board.CellOf(tile), before);
+        }
+    }
+    EXPECT_GT(moves, 100);
+    ExpectConsistent(board);
+    // The letters are only moved around, never lost or doubled.
+    std::u16string letters;
+    for (int row = 1; row <= board.Rows(); ++row) letters += Row(board, row);
+    std::sort(letters.begin(), letters.end());
+    std::u16string expected(LetterBoard::kBoardText);
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(letters, expected);
+}
+
+TEST(LetterBoard, HintTileIsNeverBlank) {
+    LetterBoard board;
+    std::mt19937 random(7);
+    for (int i = 0; i < 200; ++i) {
+        const int tile = board.PickHintTile(random);
+        ASSERT_GE(tile, 0);
+        ASSERT_FALSE(board.IsBlank(tile));
+    }
+    LetterBoard empty(u"      ", 3);
+    EXPECT_EQ(empty.PickHintTile(random), -1);
+}
+
+TEST(LetterBoard, ShortTextIsFilledWithBlanks) {
+    LetterBoard board(u"ABCDE", 3);
+    EXPECT_EQ(board.Rows(), 2);
+    EXPECT_EQ(board.TileCount(), 6);
+    EXPECT_TRUE(board.IsBlank(5));
+    EXPECT_EQ(board.TileDirection(4), LetterBoard::kRight);
+    EXPECT_EQ(board.TileAt({4, 1}), -1);
+    EXPECT_EQ(board.TileAt({0, 1}), -1);
+}
+
+}  // namespace
+}  // namespace glyphora

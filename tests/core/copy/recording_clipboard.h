@@ -1,0 +1,49 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "base/text.h"
+#include "copy/ansi_code_page.h"
+#include "copy/clipboard.h"
+
+namespace glyphora::testing {
+
+// Remembers every write, each as what a reader of that clipboard format would get.
+class RecordingClipboard final : public Clipboard {
+public:
+    enum class Kind { Unicode, Ansi, Rtf, Picture };
+    struct Write {
+        Kind kind;
+        std::string content;  // UTF-8 text, the exact ANSI bytes, the RTF document, or the
+                              // picture's code units as UTF-8
+        friend bool operator==(const Write&, const Write&) = default;
+    };
+    std::vector<Write> writes;
+
+    void PutUnicodeText(std::u16string_view text) override {
+        writes.push_back({Kind::Unicode, Utf16ToUtf8(text)});
+    }
+    void PutAnsiText(std::u16string_view text) override {
+        // Everything the panel writes as ANSI text must be a byte string already.
+        const auto bytes = TextToAnsiBytes(text);
+        writes.push_back({Kind::Ansi, bytes ? *bytes : "<not ANSI: " + Utf16ToUtf8(text) + ">"});
+    }
+    void PutRtf(std::string_view document) override {
+        writes.push_back({Kind::Rtf, std::string(document)});
+    }
+    void PutPicture(std::u16string_view code_units) override {
+        writes.push_back({Kind::Picture, Utf16ToUtf8(code_units)});
+    }
+
+    Write Last() const {
+        return writes.empty() ? Write{Kind::Unicode, "<nothing>"} : writes.back();
+    }
+};
+
+inline std::ostream& operator<<(std::ostream& out, const RecordingClipboard::Write& write) {
+    static constexpr const char* kKinds[] = {"Unicode", "Ansi", "Rtf", "Picture"};
+    return out << kKinds[static_cast<int>(write.kind)] << " \"" << write.content << "\"";
+}
+
+}  // namespace glyphora::testing

@@ -1,0 +1,71 @@
+#include "platform/hot_keys.h"
+
+#include <gtest/gtest.h>
+
+#include "copy/edit_command.h"
+
+namespace glyphora {
+namespace {
+
+constexpr int kAlt = kAltBit;
+constexpr int kCtrl = kCtrlBit;
+constexpr int kShift = kShiftBit;
+
+HotKeyState AllFormats() {
+    HotKeyState state;
+    state.formats_enabled.set();
+    return state;
+}
+
+TEST(HotKeys, AltDigitChoosesAnEnabledFormat) {
+    const HotKeyState state = AllFormats();
+    EXPECT_EQ(FormKeyDown('3', kAlt, state), (HotKey{HotKeyAction::ChooseFormat, 3}));  // UTF-8
+    EXPECT_EQ(FormKeyDown('0', kAlt, state), (HotKey{HotKeyAction::ChooseFormat, 0}));
+    EXPECT_EQ(FormKeyDown('9', kAlt | kCtrl | kShift, state),
+              (HotKey{HotKeyAction::ChooseFormat, 9}));
+}
+
+TEST(HotKeys, AltDigitOfADisabledFormatDoesNothing) {
+    HotKeyState state = AllFormats();
+    state.formats_enabled.reset(8);
+    EXPECT_EQ(FormKeyDown('8', kAlt, state), HotKey{});
+    EXPECT_EQ(FormKeyDown('7', kAlt, state), (HotKey{HotKeyAction::ChooseFormat, 7}));
+}
+
+TEST(HotKeys, DigitsWithoutAltOrFromTheKeypadAreNotShortcuts) {
+    const HotKeyState state = AllFormats();
+    EXPECT_EQ(FormKeyDown('3', 0, state), HotKey{});
+    EXPECT_EQ(FormKeyDown('3', kCtrl, state), HotKey{});
+    EXPECT_EQ(FormKeyDown(99, kAlt, state), HotKey{});  // keypad 3
+    EXPECT_EQ(FormKeyDown('A', kAlt, state), HotKey{});
+}
+
+TEST(HotKeys, F3FindsTheNextMatchOnlyWhileASearchIsUnderWay) {
+    HotKeyState state;
+    EXPECT_EQ(FormKeyDown(hot_keys::kF3, 0, state), HotKey{});
+    state.search_position = 0x222;  // after a match at U+0221
+    EXPECT_EQ(FormKeyDown(hot_keys::kF3, 0, state), HotKey{HotKeyAction::SearchNext});
+    EXPECT_EQ(FormKeyDown(hot_keys::kF3, kShift, state), HotKey{HotKeyAction::SearchNext});
+    state.search_position = 0;  // the search text changed
+    EXPECT_EQ(FormKeyDown(hot_keys::kF3, 0, state), HotKey{});
+}
+
+TEST(HotKeys, F1ShowsTheFocusedControlsTopicWhenItHasOne) {
+    HotKeyState state;
+    state.focused_topic = 141;
+    EXPECT_EQ(FormKeyDown(hot_keys::kF1, 0, state), HotKey{HotKeyAction::WhatsThis});
+    state.focused_topic = 0;
+    EXPECT_EQ(FormKeyDown(hot_keys::kF1, 0, state), HotKey{});
+}
+
+TEST(HotKeys, AltEnterOpensTheFontPropertiesWhateverHasTheFocus) {
+    HotKeyState state;
+    EXPECT_EQ(FormKeyDown(hot_keys::kEnter, kAlt, state), HotKey{HotKeyAction::FontProperties});
+    EXPECT_EQ(FormKeyDown(hot_keys::kEnter, kAlt | kShift, state),
+              HotKey{HotKeyAction::FontProperties});
+    EXPECT_EQ(FormKeyDown(hot_keys::kEnter, 0, state), HotKey{});
+    EXPECT_EQ(FormKeyDown(hot_keys::kEnter, kCtrl, state), HotKey{});
+}
+
+}  // namespace
+}  // namespace glyphora

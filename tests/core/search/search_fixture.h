@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+
+#include "../table/model_fixture.h"
+#include "copy/edit_command.h"
+#include "search/search_panel.h"
+
+namespace glyphora::testing {
+
+// The model of ModelTest with the user's ways into the Search frame.
+class SearchTest : public ModelTest {
+protected:
+    SearchPanel& S() { return M().Search(); }
+
+    // Typing a whole text into cbSearch.
+    void TypeSearch(const std::u16string& text) {
+        S().SearchFocusGained();
+        S().SearchTextChanged(text, text.size());
+    }
+    std::optional<long> SearchFor(const std::u16string& text) {
+        TypeSearch(text);
+        return S().Search();
+    }
+    void PressEnterInSearch() { S().SearchKeyDown(13, 0); }
+
+    // One character typed into tbGoTo at its caret; a full box takes no more.
+    void TypeGoTo(char16_t c) {
+        S().GoToFocusGained();
+        EditBox box = S().GoToBox();
+        if (box.text.size() >= S().GoToMaxLength()) return;
+        box.text.insert(box.caret, 1, c);
+        S().GoToTextChanged(box.text, box.caret + 1);
+    }
+    void TypeGoTo(std::u16string_view text) {
+        for (char16_t c : text) TypeGoTo(c);
+    }
+    void ClearGoTo() { S().GoToTextChanged(u"", 0); }
+
+    const std::u16string& SearchText() { return S().SearchBox().text; }
+    const std::u16string& GoToText() { return S().GoToBox().text; }
+    const std::u16string& SymbolText() { return S().SymbolBox().text; }
+};
+
+}  // namespace glyphora::testing
