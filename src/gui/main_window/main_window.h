@@ -15,6 +15,7 @@
 #include "app/window_placement.h"
 #include "fonts/fontconfig_font_source.h"
 #include "fonts/installed_font_catalog.h"
+#include "main_window/qt_clipboard.h"
 #include "main_window/qt_glyph_metrics.h"
 #include "main_window/qt_text_measure.h"
 #include "platform/lock_keys.h"
@@ -42,6 +43,10 @@ namespace glyphora {
 
 class CharTable;
 class CharView;
+class CopyFrame;
+class EditMenuPopup;
+class PictureFrame;
+class SearchFrame;
 class ListAdapter;
 class StatusBar;
 
@@ -136,6 +141,7 @@ private:
     std::unique_ptr<QtGlyphMetrics> metrics_;
     std::unique_ptr<FontconfigFontSource> font_source_;
     std::unique_ptr<InstalledFontCatalog> catalog_;
+    QtClipboard clipboard_;  // before model_: the copy panel writes to it
     MainWindowModel model_;
 
     WindowFrameRules frame_rules_;
@@ -169,7 +175,7 @@ private:
     QComboBox* cbSearch = nullptr;
     QPushButton* bbSearch = nullptr;
     QGroupBox* fbFormat = nullptr;
-    std::array<QRadioButton*, kFormatCount> obFormat{};
+    std::array<QRadioButton*, kCopyFormatCount> obFormat{};
     QComboBox* cbCharSet = nullptr;
     QComboBox* cbEntity = nullptr;
     QLabel* tlEntity = nullptr;
@@ -205,10 +211,13 @@ private:
     // Window fields kept across handlers.
     bool abort_ = false;             // refused at start-up: nothing is saved
     bool first_activation_ = false;  // set by a successful load
-    bool hex_goto_ = true;           // the go-to notation (hexadecimal when set)
     bool unloaded_ = false;
-    QColor fore_colour_ = Qt::black;  // tlView's colours (the picture colours)
-    QColor back_colour_ = Qt::white;
+
+    // The copy, search and picture controls on the model's panels, and the Edit menu.
+    CopyFrame* copy_frame_ = nullptr;
+    SearchFrame* search_frame_ = nullptr;
+    PictureFrame* picture_frame_ = nullptr;
+    EditMenuPopup* edit_menu_ = nullptr;
 
     // Sync bookkeeping.
     bool syncing_ = false;

@@ -36,10 +36,9 @@ constexpr int kInnerGap = 6;
 constexpr int kRangeListWidth = kLeftColumn - kFontListWidth - kInnerGap;
 constexpr int kTypePanelWidth = 230;
 
-constexpr const char* kFormatCaptions[kFormatCount] = {
+constexpr const char* kFormatCaptions[kCopyFormatCount] = {
     "Unicode", "RTF",        "% Escape", "UTF-8",         "UTF-7", "UCN (\\u)",
     "NCR (Hex)", "NCR (Dec)", "Code Page:", "Char. Name", "Picture (BMP)", "SGML:"};
-constexpr int kPictureSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
 QListView* MakeList(const char* name, QAbstractItemModel* model, QWidget* parent) {
     auto* list = new QListView(parent);
@@ -201,13 +200,13 @@ void MainWindow::BuildControls() {
     auto* format_grid = new QGridLayout(fbFormat);
     format_grid->setContentsMargins(8, 4, 8, 8);
     format_grid->setVerticalSpacing(2);
-    for (int i = 0; i < kFormatCount; ++i)
+    for (int i = 0; i < kCopyFormatCount; ++i)
         obFormat[i] = Named(new QRadioButton(kFormatCaptions[i], fbFormat),
                             QString("obFormat%1").arg(i));
     // Three columns; the two formats with a list of their own get room for it.
-    const int places[kFormatCount][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1},
+    const int places[kCopyFormatCount][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1},
                                          {2, 1}, {3, 1}, {4, 0}, {0, 2}, {1, 2}, {2, 2}};
-    for (int i = 0; i < kFormatCount; ++i)
+    for (int i = 0; i < kCopyFormatCount; ++i)
         format_grid->addWidget(obFormat[i], places[i][0], places[i][1]);
     cbCharSet = Named(new QComboBox(fbFormat), "cbCharSet");
     for (const CodePageRow& row : kCodePageList)

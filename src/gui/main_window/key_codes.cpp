@@ -1,0 +1,45 @@
+#include "main_window/key_codes.h"
+
+#include <QKeyEvent>
+
+namespace glyphora {
+
+int KeyCodeOf(const QKeyEvent& event) {
+    const int key = event.key();
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // Qt numbers letters as their capitals
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        const int digit = key - Qt::Key_0;
+        return (event.modifiers() & Qt::KeypadModifier) ? 96 + digit : 48 + digit;
+    }
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F12) return 112 + (key - Qt::Key_F1);
+    switch (key) {
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: return 9;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return 13;
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Space: return 32;
+        case Qt::Key_PageUp: return 33;
+        case Qt::Key_PageDown: return 34;
+        case Qt::Key_End: return 35;
+        case Qt::Key_Home: return 36;
+        case Qt::Key_Left: return 37;
+        case Qt::Key_Up: return 38;
+        case Qt::Key_Right: return 39;
+        case Qt::Key_Down: return 40;
+        case Qt::Key_Insert: return 45;
+        case Qt::Key_Delete: return 46;
+        default: return 0;
+    }
+}
+
+int ShiftStateOf(Qt::KeyboardModifiers modifiers) {
+    int shift = 0;
+    if (modifiers & Qt::ShiftModifier) shift |= 1;
+    if (modifiers & Qt::ControlModifier) shift |= 2;
+    if (modifiers & Qt::AltModifier) shift |= 4;
+    return shift;
+}
+
+}  // namespace glyphora
