@@ -274,14 +274,8 @@ void MainWindow::BuildControls() {
     root->addWidget(pbDown);
 
     // Controls of parts of the window that are not wired yet stay visible but disabled, so that
-    // the layout is the finished one: the search frame, the copy formats other than the ones the
-    // selection decides, the picture settings, the preview and the buttons that open other windows.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             obSearch[0], obSearch[1], obSearch[2], tbGoTo, tbSearch, cbSearch, bbSearch,
-             cbCharSet, cbEntity, tlPicture, cbPicture, chPicture[0], chPicture[1], chPicture[2],
-             chPicture[3], bbPicture[0], bbPicture[1], bbCopy, cbPreview, chPreview, bbAbout,
-             bbCharMap})
-        w->setEnabled(false);
+    // the layout is the finished one: the buttons that open other windows.
+    for (QWidget* w : std::initializer_list<QWidget*>{bbAbout, bbCharMap}) w->setEnabled(false);
 
     // ---- Status bars ------------------------------------------------------------------------
     pbStatus[0] = new StatusBar("pbStatus0",

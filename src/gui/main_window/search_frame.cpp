@@ -1,6 +1,7 @@
 #include "main_window/search_frame.h"
 
 #include <QComboBox>
+#include <QTimer>
 #include <QCompleter>
 #include <QEvent>
 #include <QFocusEvent>
@@ -90,9 +91,13 @@ void SearchFrame::Connect() {
                 panel.SearchTextChanged(text.toStdU16String(),
                                         static_cast<std::size_t>(search_edit->cursorPosition()));
             }));
-    connect(c_.cbSearch, &QComboBox::activated, this, after([&panel](int index) {
-                if (index >= 0) panel.HistoryClicked(static_cast<std::size_t>(index));
-            }));
+    connect(c_.cbSearch, &QComboBox::activated, this, [this, &panel](int index) {
+        // Leaving the box makes the combo box choose the entry equal to its text: no choice of
+        // the user's, and it would start the search afresh.
+        if (leaving_search_box_ || index < 0) return;
+        panel.HistoryClicked(static_cast<std::size_t>(index));
+        after_();
+    });
 
     for (QRadioButton* option : c_.obSearch) option->installEventFilter(this);
     c_.tbGoTo->installEventFilter(this);
@@ -105,7 +110,7 @@ bool SearchFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == c_.tbGoTo) return GoToEvent(event);
     if (watched == c_.tbSearch) return SymbolEvent(event);
     if (watched == c_.cbSearch || watched == c_.cbSearch->lineEdit()) {
-        if (SearchBoxEvent(event)) return true;
+        if (SearchBoxEvent(event, watched == c_.cbSearch)) return true;
         return QObject::eventFilter(watched, event);
     }
     for (int i = 0; i < 3; ++i) {
@@ -183,11 +188,16 @@ bool SearchFrame::SymbolEvent(QEvent* event) {
     return false;
 }
 
-bool SearchFrame::SearchBoxEvent(QEvent* event) {
+bool SearchFrame::SearchBoxEvent(QEvent* event, bool watched_is_box) {
     SearchPanel& panel = model_.Search();
     if (event->type() == QEvent::FocusIn) {
         panel.SearchFocusGained();
         after_();
+        return false;
+    }
+    if (event->type() == QEvent::FocusOut && watched_is_box) {
+        leaving_search_box_ = true;
+        QTimer::singleShot(0, this, [this] { leaving_search_box_ = false; });
         return false;
     }
     if (event->type() != QEvent::KeyPress) return false;
@@ -198,7 +208,7 @@ bool SearchFrame::SearchBoxEvent(QEvent* event) {
     // that matches the text, which starts the search afresh.
     const bool enter = IsEnter(*key);
     const bool undo = panel.ButtonEnabled() && EditCommandForKey(code, shift) == kEditUndo;
-    panel.SearchKeyDown(enter ? kEnter : code, shift);
+    panel.SearchKeyDown(code, shift);
     if (enter || undo) {
         after_();
         return true;

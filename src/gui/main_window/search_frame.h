@@ -51,12 +51,13 @@ private:
     void Connect();
     bool GoToEvent(QEvent* event);
     bool SymbolEvent(QEvent* event);
-    bool SearchBoxEvent(QEvent* event);
+    bool SearchBoxEvent(QEvent* event, bool watched_is_box);
     void SyncHistory();
 
     Controls c_;
     MainWindowModel& model_;
     std::function<void()> after_;
+    bool leaving_search_box_ = false;
 };
 
 }  // namespace glyphora
