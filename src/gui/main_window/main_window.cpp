@@ -143,6 +143,11 @@ MainWindow::~MainWindow() {
     // The controls go first, while the model they report to still exists, and without reporting:
     // a focused control that goes away would otherwise tell the model it lost the focus.
     qApp->removeEventFilter(this);
+    // The frames' event filters pass focus changes on to the model: they go before the boxes.
+    delete copy_frame_;
+    delete search_frame_;
+    delete picture_frame_;
+    delete edit_menu_;
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
