@@ -115,7 +115,8 @@ private:
         auto* box = Find<QComboBox>(W(), "cbCharSet");
         QVERIFY(box->isEnabled());
         box->setFocus();
-        for (int n = 0; n < 16 && box->currentIndex() < row; ++n) QTest::keyClick(box, Qt::Key_Down);
+        for (int n = 0; n < 16 && box->currentIndex() < row; ++n)
+            QTest::keyClick(box, Qt::Key_Down);
         for (int n = 0; n < 16 && box->currentIndex() > row; ++n) QTest::keyClick(box, Qt::Key_Up);
         QCOMPARE(window_->Model().Copy().CodePageRow(), row);
     }
@@ -180,9 +181,10 @@ void CopySearchTest::TheTablesCopyKeyCopiesTheCurrentCharacterOnly() {
         int format;
         std::string bytes;
     } cases[] = {
-        {kPercent, "%e9"},   {kUtf8, "\xC3\xA9"},     {kUtf7, "+AOk-"},
-        {kUcn, "\\u00e9"},   {kNcrHex, "&#x00e9;"},   {kNcrDec, "&#233;"},
-        {kCodePage, "\xE9"}, {kCharName, "Latin Small Letter E With Acute"},
+        {kPercent, "%e9"},     {kUtf8, "\xC3\xA9"},
+        {kUtf7, "+AOk-"},      {kUcn, "\\u00e9"},
+        {kNcrHex, "&#x00e9;"}, {kNcrDec, "&#233;"},
+        {kCodePage, "\xE9"},   {kCharName, "Latin Small Letter E With Acute"},
         {kSgml, "&eacute;"},
     };
     for (const auto& c : cases) {
@@ -226,7 +228,8 @@ void CopySearchTest::ThePictureIsAsWideAsTheCharactersSlots() {
     int advances = 0;
     for (QChar c : QString("AWj")) {
         const int ink = metrics.boundingRect(c).width();
-        const int spread = std::abs(metrics.leftBearing(c)) + ink + std::abs(metrics.rightBearing(c));
+        const int spread =
+            std::abs(metrics.leftBearing(c)) + ink + std::abs(metrics.rightBearing(c));
         slot_sum += std::max(metrics.horizontalAdvance(c), spread);
         advances += metrics.horizontalAdvance(c);
     }
@@ -371,7 +374,8 @@ void CopySearchTest::CancellingTheColourDialogChangesNothing() {
 void CopySearchTest::TheEditMenuUndoesAndCopiesInTheBoxItWasOpenedOn() {
     auto* menu = Find<QMenu>(W(), "mEdit");
     const auto open = [menu](QWidget* surface) {
-        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), surface->mapToGlobal(QPoint(5, 5)));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                surface->mapToGlobal(QPoint(5, 5)));
         QApplication::sendEvent(surface, &event);
         QTRY_VERIFY(menu->isVisible());
     };
@@ -525,9 +529,9 @@ void CopySearchTest::CopyAndSearchSettingsSurviveARestart() {
     WindowFixture::Close(window_);
 
     const std::string saved = WindowFixture::ReadFile(home_->Paths().settings_file);
-    for (const char* line : {"obFormat=10", "cbCharSet=8", "bHexGoto=0", "cbPicture=20",
-                             "chPicture0=0", "chPicture1=1", "bbPicture0=0",
-                             "bbPicture1=16777215", "[cbSearch_Search]\n0=euro"})
+    for (const char* line :
+         {"obFormat=10", "cbCharSet=8", "bHexGoto=0", "cbPicture=20", "chPicture0=0",
+          "chPicture1=1", "bbPicture0=0", "bbPicture1=16777215", "[cbSearch_Search]\n0=euro"})
         QVERIFY2(saved.find(line) != std::string::npos, line);
     // Shown at start-up only.
     QVERIFY(saved.find("chPreview") == std::string::npos);

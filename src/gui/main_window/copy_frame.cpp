@@ -54,20 +54,22 @@ CopyFrame::CopyFrame(const Controls& controls, MainWindowModel& model, std::func
     MakeReadOnly(c_.cbEntity);
     // Greyed, the box shows the button face, as the program's other inactive boxes do.
     QPalette palette = c_.tbCopy->palette();
-    palette.setColor(QPalette::Disabled, QPalette::Base, palette.color(QPalette::Active,
-                                                                       QPalette::Button));
+    palette.setColor(QPalette::Disabled, QPalette::Base,
+                     palette.color(QPalette::Active, QPalette::Button));
     c_.tbCopy->setPalette(palette);
 
-    c_.tbCopy->setToolTip(QStringLiteral("The characters to copy: type, paste or double-click "
-                                         "cells of the table"));
+    c_.tbCopy->setToolTip(
+        QStringLiteral("The characters to copy: type, paste or double-click "
+                       "cells of the table"));
     c_.bbCopy->setToolTip(QStringLiteral("Copy the characters in the chosen format"));
     c_.bbReset->setToolTip(QStringLiteral("Empty the box of characters to copy"));
     c_.cbCharSet->setToolTip(QStringLiteral("Code page of the \"Code Page:\" format"));
     c_.cbEntity->setToolTip(QStringLiteral("Entity of the current character"));
     c_.tlEntity->setToolTip(QStringLiteral("\"ie\": the entity is known to Internet Explorer"));
     c_.cbPreview->setToolTip(QStringLiteral("What the Copy button puts on the clipboard"));
-    c_.chPreview->setToolTip(QStringLiteral("Show the preview's bytes as characters of the "
-                                            "chosen code page"));
+    c_.chPreview->setToolTip(
+        QStringLiteral("Show the preview's bytes as characters of the "
+                       "chosen code page"));
     Connect();
 }
 
@@ -86,7 +88,8 @@ void CopyFrame::Connect() {
                                            static_cast<std::size_t>(c_.tbCopy->cursorPosition()));
             }));
     connect(c_.bbCopy, &QPushButton::clicked, this, [this] { Copy(); });
-    connect(c_.bbReset, &QPushButton::clicked, this, after([this](bool) { model_.Copy().Reset(); }));
+    connect(c_.bbReset, &QPushButton::clicked, this,
+            after([this](bool) { model_.Copy().Reset(); }));
     connect(c_.cbCharSet, &QComboBox::activated, this,
             after([this](int row) { model_.Copy().ChooseCodePageRow(row); }));
     connect(c_.cbEntity, &QComboBox::activated, this,
@@ -136,8 +139,7 @@ bool CopyFrame::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    const bool preview =
-        watched == c_.cbPreview || watched == c_.cbPreview->lineEdit();
+    const bool preview = watched == c_.cbPreview || watched == c_.cbPreview->lineEdit();
     const bool entity = watched == c_.cbEntity || watched == c_.cbEntity->lineEdit();
     if ((preview || entity) && type == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -170,7 +172,8 @@ void CopyFrame::Sync() {
         const QString before = c_.tbCopy->text();
         const int caret = c_.tbCopy->cursorPosition();
         c_.tbCopy->setText(to_copy);
-        if (!to_copy.startsWith(before)) c_.tbCopy->setCursorPosition(std::min(caret, int(to_copy.size())));
+        if (!to_copy.startsWith(before))
+            c_.tbCopy->setCursorPosition(std::min(caret, int(to_copy.size())));
     }
     c_.tbCopy->setEnabled(panel.ToCopyEnabled());
     c_.bbCopy->setEnabled(panel.CopyEnabled());

@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QImage>
 #include <QRawFont>
-
 #include <string_view>
 
 namespace glyphora {

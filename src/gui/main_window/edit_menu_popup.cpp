@@ -48,8 +48,8 @@ EditMenuPopup::EditMenuPopup(MainWindowModel& model, std::function<void()> after
     mEditSelectAll = Item(mEdit, QStringLiteral("Select &All"), "mEditSelectAll");
 
     const std::pair<QAction*, int> commands[] = {
-        {mEditUndo, kEditUndo},     {mEditCut, kEditCut},       {mEditCopy, kEditCopy},
-        {mEditPaste, kEditPaste},   {mEditDelete, kEditDelete}, {mEditSelectAll, kEditSelectAll}};
+        {mEditUndo, kEditUndo},   {mEditCut, kEditCut},       {mEditCopy, kEditCopy},
+        {mEditPaste, kEditPaste}, {mEditDelete, kEditDelete}, {mEditSelectAll, kEditSelectAll}};
     for (const auto& [action, command] : commands) {
         connect(action, &QAction::triggered, this, [this, command = command] {
             if (target_) Run(command, target_);
@@ -93,17 +93,25 @@ EditBoxState EditMenuPopup::StateOf(QWidget* box) const {
     state.sel_length = static_cast<int>(edit->selectedText().size());
     state.native_can_undo = edit->isUndoAvailable();
     switch (state.box) {
-        case EditMenuBox::tbCopy: state.undo_text = model_.Copy().ToCopyBox().undo_text; break;
-        case EditMenuBox::cbPicture: state.undo_text = model_.Picture().UndoText(); break;
-        case EditMenuBox::cbSearch: state.undo_text = model_.Search().UndoText(); break;
-        default: state.undo_text = state.text; break;
+        case EditMenuBox::tbCopy:
+            state.undo_text = model_.Copy().ToCopyBox().undo_text;
+            break;
+        case EditMenuBox::cbPicture:
+            state.undo_text = model_.Picture().UndoText();
+            break;
+        case EditMenuBox::cbSearch:
+            state.undo_text = model_.Search().UndoText();
+            break;
+        default:
+            state.undo_text = state.text;
+            break;
     }
     return state;
 }
 
 void EditMenuPopup::Prepare(QWidget* box) {
-    const EditMenuState menu = EditMenuFor(
-        StateOf(box), QGuiApplication::clipboard()->text().toStdU16String());
+    const EditMenuState menu =
+        EditMenuFor(StateOf(box), QGuiApplication::clipboard()->text().toStdU16String());
     Apply(mEditUndo, menu.undo);
     Apply(mEditSeparator1, menu.separator1);
     Apply(mEditCut, menu.cut);
@@ -156,16 +164,25 @@ void EditMenuPopup::Run(int command, QWidget* box) {
             else
                 edit->undo();
             break;
-        case kEditCut: edit->cut(); break;
-        case kEditCopy: edit->copy(); break;
+        case kEditCut:
+            edit->cut();
+            break;
+        case kEditCopy:
+            edit->copy();
+            break;
         case kEditPaste:
             if (which == EditMenuBox::tbCopy) model_.Copy().ToCopyBeforePaste();
             if (which == EditMenuBox::tbSearch) model_.Search().SymbolBeforePaste();
             edit->paste();
             break;
-        case kEditDelete: edit->del(); break;
-        case kEditSelectAll: edit->selectAll(); break;
-        default: break;
+        case kEditDelete:
+            edit->del();
+            break;
+        case kEditSelectAll:
+            edit->selectAll();
+            break;
+        default:
+            break;
     }
     after_();
 }

@@ -46,8 +46,7 @@ QFont Shaped(QFont base, const PictureFont& shape) {
 std::optional<QColor> AskForColour(QWidget* parent, const QColor& current, int index) {
     QColorDialog dialog(current, parent);
     dialog.setObjectName(QStringLiteral("cdPicture"));
-    dialog.setWindowTitle(index == 0 ? QStringLiteral("Fore Color")
-                                     : QStringLiteral("Back Color"));
+    dialog.setWindowTitle(index == 0 ? QStringLiteral("Fore Color") : QStringLiteral("Back Color"));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.selectedColor();
 }
@@ -61,8 +60,7 @@ PictureFrame::PictureFrame(const Controls& controls, MainWindowModel& model,
     c_.cbPicture->setCompleter(nullptr);
     c_.cbPicture->setInsertPolicy(QComboBox::NoInsert);
     c_.cbPicture->setToolTip(QStringLiteral("Size of the picture and the rich text in points"));
-    c_.tlPicture2->setToolTip(
-        QStringLiteral("The view shows this size: the largest that fits it"));
+    c_.tlPicture2->setToolTip(QStringLiteral("The view shows this size: the largest that fits it"));
     c_.bbPicture[0]->setToolTip(QStringLiteral("Colour of the character"));
     c_.bbPicture[1]->setToolTip(QStringLiteral("Colour of the picture's background"));
     QWidget* window = c_.cbPicture->window();
@@ -110,8 +108,8 @@ bool PictureFrame::eventFilter(QObject* watched, QEvent* event) {
 void PictureFrame::ChooseColour(int index) {
     PicturePanel& panel = model_.Picture();
     const QColor current = ColourOf(index == 0 ? panel.ForeColour() : panel.BackColour());
-    const std::optional<QColor> chosen = choose_colour_ ? choose_colour_(current, index)
-                                                        : std::nullopt;
+    const std::optional<QColor> chosen =
+        choose_colour_ ? choose_colour_(current, index) : std::nullopt;
     if (chosen && chosen->isValid()) {
         if (index == 0)
             panel.SetForeColour(ValueOf(*chosen));

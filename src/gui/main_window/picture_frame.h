@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QImage>
 #include <QObject>
-
 #include <array>
 #include <functional>
 #include <optional>

@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QString>
-
 #include <functional>
 #include <string_view>
 

@@ -1,7 +1,6 @@
 #include "main_window/search_frame.h"
 
 #include <QComboBox>
-#include <QTimer>
 #include <QCompleter>
 #include <QEvent>
 #include <QFocusEvent>
@@ -11,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 
 #include "base/text.h"
 #include "copy/edit_command.h"
@@ -57,8 +57,9 @@ SearchFrame::SearchFrame(const Controls& controls, MainWindowModel& model,
         completer->setCaseSensitivity(Qt::CaseInsensitive);
         completer->setCompletionMode(QCompleter::InlineCompletion);
     }
-    c_.tbGoTo->setToolTip(QStringLiteral("Code point: the table moves to it when the box is full "
-                                         "or on Enter"));
+    c_.tbGoTo->setToolTip(
+        QStringLiteral("Code point: the table moves to it when the box is full "
+                       "or on Enter"));
     c_.obSearch[1]->setToolTip(QStringLiteral("Type or paste a character to go to it"));
     c_.tbSearch->setToolTip(QStringLiteral("Type or paste a character to go to it"));
     c_.obSearch[2]->setToolTip(QStringLiteral("Words of a name, or an entity such as &eacute;"));

@@ -39,13 +39,14 @@ TEST_F(PicturePanelTest, ASizeWithinTheMaximumSizesTheViewWithoutALabel) {
         int view, copy;
         std::u16string label;
     } cases[] = {
-        {u"12", 12, 12, u""},     {u"2", 2, 2, u""},        {u"96", 96, 96, u""},
-        {u"1", 96, 1, u"(96)"},   {u"200", 96, 200, u"(96)"}, {u"", 96, 0, u"(96)"},
-        {u"0", 96, 0, u"(96)"},   {u"97", 96, 97, u"(96)"},
+        {u"12", 12, 12, u""},   {u"2", 2, 2, u""},          {u"96", 96, 96, u""},
+        {u"1", 96, 1, u"(96)"}, {u"200", 96, 200, u"(96)"}, {u"", 96, 0, u"(96)"},
+        {u"0", 96, 0, u"(96)"}, {u"97", 96, 97, u"(96)"},
     };
     for (const auto& c : cases) {
         Type(c.text);
-        EXPECT_EQ(panel_.ViewFont().point_size, c.view) << std::string(c.text.begin(), c.text.end());
+        EXPECT_EQ(panel_.ViewFont().point_size, c.view)
+            << std::string(c.text.begin(), c.text.end());
         EXPECT_EQ(panel_.CopyFont().point_size, c.copy);
         EXPECT_EQ(panel_.SizeLabel(), c.label);
     }
@@ -163,9 +164,9 @@ TEST_F(PicturePanelTest, TheForeColourGoesToTheRichTextCopy) {
 
 TEST_F(PicturePanelTest, ThePatternIsTheInkHeightTakenAsPoints) {
     EXPECT_EQ(PicturePanel::PatternSide(12, 96), 16);
-    EXPECT_EQ(PicturePanel::PatternSide(7, 96), 9);     // 9.33
+    EXPECT_EQ(PicturePanel::PatternSide(7, 96), 9);  // 9.33
     EXPECT_EQ(PicturePanel::PatternSide(9, 96), 12);
-    EXPECT_EQ(PicturePanel::PatternSide(3, 120), 5);    // 5.0
+    EXPECT_EQ(PicturePanel::PatternSide(3, 120), 5);  // 5.0
     EXPECT_EQ(PicturePanel::PatternSide(27, 96), 36);
     EXPECT_EQ(PicturePanel::PatternSide(0, 96), 0);
     EXPECT_EQ(PicturePanel::PatternSide(5, 0), 0);
