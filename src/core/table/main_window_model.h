@@ -10,6 +10,7 @@
 #include "base/list_model.h"
 #include "base/text_measure.h"
 #include "copy/copy_panel.h"
+#include "copy/picture_panel.h"
 #include "fonts/glyph_ranges.h"
 #include "search/search_panel.h"
 #include "table/window_services.h"
@@ -126,6 +127,10 @@ public:
     // The copy frame: formats, To-copy box, entity box, preview, clipboard writes.
     CopyPanel& Copy() { return copy_; }
     const CopyPanel& Copy() const { return copy_; }
+
+    // The Picture frame: size box, styles and colours of the character view and the bitmap copy.
+    PicturePanel& Picture() { return picture_; }
+    const PicturePanel& Picture() const { return picture_; }
 
     // The Search frame: cbSearch, bbSearch, tbSearch, tbGoTo and the obSearch options.
     SearchPanel& Search() { return search_; }
@@ -283,6 +288,7 @@ private:
     int scroll_track_pixels_ = 368;  // 16 rows of 22-pixel cells and their 1-pixel gaps
 
     CopyPanel copy_;
+    PicturePanel picture_;
 };
 
 }  // namespace glyphora

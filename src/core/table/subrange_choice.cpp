@@ -177,6 +177,7 @@ void MainWindowModel::SelectFont(std::optional<std::size_t> item) {
             size = MulDiv(size, sized.height + sized.internal_leading, sized.max_char_width);
         picture_max_size_ = std::max(size, 1);
     }
+    picture_.ApplyPictureSettings();
 
     const long first = cells_[0].code_point;
     const bool page_filled = !row_labels_[0].empty();

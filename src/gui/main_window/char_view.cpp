@@ -33,6 +33,12 @@ void CharView::SetColours(const QColor& fore, const QColor& back) {
     update();
 }
 
+void CharView::SetPatternSide(int side) {
+    if (side == pattern_side_) return;
+    pattern_side_ = side;
+    if (PatternShown()) update();
+}
+
 void CharView::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
@@ -42,7 +48,10 @@ void CharView::paintEvent(QPaintEvent* event) {
     painter.setFont(font_);
     if (PatternShown()) {
         // As large as the font's "o", where a base letter would stand.
-        const qreal side = QFontMetricsF(font_).tightBoundingRect(QStringLiteral("o")).height();
+        const qreal side =
+            pattern_side_ > 0
+                ? pattern_side_
+                : QFontMetricsF(font_).tightBoundingRect(QStringLiteral("o")).height();
         QRectF box(0, 0, side, side);
         box.moveCenter(QRectF(inner).center());
         QColor colour = fore_;

@@ -26,6 +26,8 @@ public:
     void Show(const QString& caption, bool drawable, ViewPattern pattern, bool pattern_visible);
     void SetColours(const QColor& fore, const QColor& back);
     void FontChanged() { update(); }
+    // The side of the view pattern in pixels; 0 sizes it to the view font's "o".
+    void SetPatternSide(int side);
 
     const QString& Caption() const { return caption_; }
     bool PatternShown() const { return pattern_visible_ && pattern_ != ViewPattern::None; }
@@ -41,6 +43,7 @@ private:
     bool drawable_ = false;
     ViewPattern pattern_ = ViewPattern::None;
     bool pattern_visible_ = false;
+    int pattern_side_ = 0;
     QColor fore_ = Qt::black;
     QColor back_ = Qt::white;
 };

@@ -36,6 +36,9 @@
 #include "base/text.h"
 #include "main_window/char_view.h"
 #include "main_window/context_help.h"
+#include "main_window/copy_frame.h"
+#include "main_window/picture_frame.h"
+#include "main_window/search_frame.h"
 #include "main_window/list_adapter.h"
 #include "main_window/status_bar.h"
 #include "table/char_table.h"
@@ -57,19 +60,6 @@ WindowState StateOf(Qt::WindowStates states) {
 
 QString Text(const std::u16string& text) { return QString::fromStdU16String(text); }
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
-
-QColor ColourOf(std::int32_t rgb) {
-    // Stored as red + 256 green + 65536 blue.
-    return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
-}
-
-std::int32_t RgbOf(const QColor& colour) {
-    return colour.red() | (colour.green() << 8) | (colour.blue() << 16);
-}
-
-void SetText(QLineEdit* box, const QString& text) {
-    if (box->text() != text) box->setText(text);
-}
 
 }  // namespace
 
@@ -123,7 +113,10 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
       pbView(new CharView),
       metrics_(std::make_unique<QtGlyphMetrics>(*pbView)),
       catalog_(setup_.preload),
-      model_({&names_, &classifier_, &measure_, metrics_.get(), &catalog_}),
+      clipboard_([this](std::u16string_view units) {
+          return picture_frame_ ? picture_frame_->DrawCopyPicture(units) : QImage();
+      }),
+      model_({&names_, &classifier_, &measure_, metrics_.get(), &catalog_, &clipboard_}),
       frame_(std::make_unique<Frame>(*this)),
       placement_window_(std::make_unique<Placement>(*this)) {
     trace_last_ = setup_.trace_start.value_or(std::chrono::steady_clock::now());
@@ -161,6 +154,10 @@ MainWindow::~MainWindow() {
     // The controls go first, while the model they report to still exists, and without reporting:
     // a focused control that goes away would otherwise tell the model it lost the focus.
     qApp->removeEventFilter(this);
+    // The frames' event filters pass focus changes on to the model: they go before the boxes.
+    delete copy_frame_;
+    delete search_frame_;
+    delete picture_frame_;
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
@@ -237,15 +234,15 @@ void MainWindow::ConnectControls() {
             setup_.open_url(QUrl::fromLocalFile(Text(model_.PropertiesTarget())));
     });
 
-    for (int i = 0; i < kCopyFormatCount; ++i)
-        connect(obFormat[i], &QRadioButton::clicked, this,
-                after([this, i](bool) { model_.SelectCopyFormat(i); }));
-    connect(tbCopy, &QLineEdit::textEdited, this,
-            after([this](const QString& text) {
-                model_.Copy().ToCopyEdited(text.toStdU16String(),
-                                           static_cast<std::size_t>(tbCopy->cursorPosition()));
-            }));
-    connect(bbReset, &QPushButton::clicked, this, after([this](bool) { model_.Copy().Reset(); }));
+    // The copy, search and picture controls (their boxes' Edit menu is the context menus').
+    const auto sync = [this] { Sync(); };
+    copy_frame_ = new CopyFrame({obFormat, tbCopy, cbCharSet, cbEntity, tlEntity, bbCopy, bbReset,
+                                 cbPreview, chPreview},
+                                model_, sync, this);
+    search_frame_ = new SearchFrame({obSearch, tbGoTo, tbSearch, cbSearch, bbSearch}, model_, sync,
+                                    this);
+    picture_frame_ = new PictureFrame(
+        {cbPicture, tlPicture, tlPicture2, chPicture, bbPicture, pbView}, model_, sync, this);
 
     connect(chMode, &QCheckBox::clicked, this, &MainWindow::ModeClicked);
     connect(chOnTop, &QCheckBox::clicked, this, &MainWindow::SetTopmost);
@@ -291,9 +288,11 @@ bool MainWindow::Load() {
     MainSettingsLimits limits;
     limits.format_count = kCopyFormatCount;
     limits.char_set_count = cbCharSet->count();
-    limits.default_picture_size = Fixed4(cbPicture->font().pointSize());
+    // The largest preset: the view first shows the character as large as it fits. (The size
+    // box's own font size, a text size, would shrink it to a dot.)
+    limits.default_picture_size = Fixed4(kPictureSizes.back());
     const MainSettings settings = ReadMainSettings(paths.settings_file, limits);
-    cbCharSet->setCurrentIndex(settings.char_set);
+    copy_frame_->RestoreCodePageRow(settings.char_set);
 
     // Window placement: the saved state, and the saved position when it was normal.
     RestoreWindowPlacement(*placement_window_, placement_, paths.settings_file, kPlacementSection);
@@ -347,9 +346,7 @@ bool MainWindow::Load() {
 }
 
 void MainWindow::RestoreSettings(const MainSettings& s) {
-    hex_goto_ = s.hex_goto;
-    obSearch[0]->setText(hex_goto_ ? "&Go to (Hex):" : "&Go to (Dec):");
-    tbGoTo->setMaxLength(hex_goto_ ? 4 : 5);
+    search_frame_->RestoreNotation(s.hex_goto);
     model_.SetHexView(s.hex_view);
 
     model_.RaiseUpdateBusy();
@@ -361,19 +358,9 @@ void MainWindow::RestoreSettings(const MainSettings& s) {
     chOnTop->setChecked(s.on_top);
     SetTopmost(s.on_top);
 
-    cbSearch->clear();
-    for (const std::string& entry : s.search_history) cbSearch->addItem(Text(entry));
-    cbSearch->setCurrentIndex(-1);
-    model_.SelectCopyFormat(s.copy_format);
-    chPreview->setChecked(s.preview_charset);
-
-    model_.RaiseUpdateBusy();
-    cbPicture->setEditText(Text(s.picture.size.ToText()));
-    model_.LowerUpdateBusy();
-    for (int i = 0; i < kPictureStyleCount; ++i) chPicture[i]->setChecked(s.picture.styles[i]);
-    fore_colour_ = ColourOf(s.picture.fore_colour);
-    back_colour_ = ColourOf(s.picture.back_colour);
-    pbView->SetColours(fore_colour_, back_colour_);
+    search_frame_->RestoreHistory(s.search_history);
+    copy_frame_->RestoreFormat(s.copy_format, s.preview_charset);
+    picture_frame_->Restore(s.picture);
 
     model_.SetCurrentSubrangeStart(s.subrange_start);
 }
@@ -398,18 +385,14 @@ MainSettings MainWindow::CurrentSettings() const {
     s.show_all = chRange->isChecked();
     s.view_pattern = chView->isChecked();
     s.copy_format = model_.Copy().CurrentFormat();
-    s.char_set = cbCharSet->currentIndex();
+    s.char_set = model_.Copy().CodePageRow();
     s.hex_view = model_.HexView();
-    s.hex_goto = hex_goto_;
+    s.hex_goto = model_.Search().GoToHex();
     s.expanded = chMode->isChecked();
     s.on_top = chOnTop->isChecked();
     s.preview_charset = chPreview->isChecked();
-    s.picture.size = Fixed4::ParseLeading(cbPicture->currentText().toStdString());
-    for (int i = 0; i < kPictureStyleCount; ++i) s.picture.styles[i] = chPicture[i]->isChecked();
-    s.picture.fore_colour = RgbOf(fore_colour_);
-    s.picture.back_colour = RgbOf(back_colour_);
-    for (int i = 0; i < cbSearch->count(); ++i)
-        s.search_history.push_back(cbSearch->itemText(i).toStdString());
+    s.picture = picture_frame_->Settings();
+    s.search_history = search_frame_->History();
     return s;
 }
 
@@ -662,8 +645,6 @@ void MainWindow::SyncCharacter() {
         QFont copy_font = tbCopy->font();
         copy_font.setFamily(Text(shown_family_));
         tbCopy->setFont(copy_font);
-        // The view shows the character as large as it fits.
-        if (model_.PictureMaxSize() > 0) pbView->ViewFont().setPointSize(model_.PictureMaxSize());
         pbView->FontChanged();
     }
     pbView->Show(Text(model_.ViewCaption()), pbTable->CellShowsGlyph(model_.CurrentCell()),
@@ -672,26 +653,9 @@ void MainWindow::SyncCharacter() {
     if (chView->isChecked() != model_.ViewPatternChecked())
         chView->setChecked(model_.ViewPatternChecked());
 
-    const auto& rows = model_.Copy().EntityRows();
-    bool same = cbEntity->count() == static_cast<int>(rows.size());
-    for (int i = 0; same && i < cbEntity->count(); ++i)
-        same = cbEntity->itemText(i) == Text(rows[static_cast<std::size_t>(i)]);
-    if (!same) {
-        cbEntity->clear();
-        for (const auto& row : rows) cbEntity->addItem(Text(row));
-        cbEntity->setCurrentIndex(rows.empty() ? -1 : 0);
-    }
-    tlEntity->setText(Text(model_.Copy().EntityLabel()));
-
-    for (int i = 0; i < kCopyFormatCount; ++i) obFormat[i]->setEnabled(model_.Copy().FormatEnabled(i));
-    if (!obFormat[model_.Copy().CurrentFormat()]->isChecked()) obFormat[model_.Copy().CurrentFormat()]->setChecked(true);
-    SetText(tbCopy, Text(model_.Copy().ToCopyText()));
-    tbCopy->setEnabled(model_.Copy().ToCopyEnabled());
-    bbReset->setEnabled(model_.Copy().ResetEnabled());
-    SetText(tbGoTo, Text(model_.Search().GoToBox().text));
-    SetText(tbSearch, Text(model_.Search().SymbolBox().text));
-    if (cbSearch->currentText() != Text(model_.Search().SearchBox().text))
-        cbSearch->setEditText(Text(model_.Search().SearchBox().text));
+    copy_frame_->Sync();
+    search_frame_->Sync();
+    picture_frame_->Sync();
     bbFont->setEnabled(model_.PropertiesEnabled());
 }
 

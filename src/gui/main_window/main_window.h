@@ -15,6 +15,7 @@
 #include "app/startup_preload.h"
 #include "app/window_placement.h"
 #include "main_window/preloaded_font_catalog.h"
+#include "main_window/qt_clipboard.h"
 #include "main_window/qt_glyph_metrics.h"
 #include "main_window/qt_text_measure.h"
 #include "platform/x11_lock_keys.h"
@@ -47,6 +48,9 @@ class CharView;
 class ContextHelp;
 class ContextMenus;
 class HotKeyFilter;
+class CopyFrame;
+class PictureFrame;
+class SearchFrame;
 class ListAdapter;
 class StatusBar;
 
@@ -146,6 +150,7 @@ private:
     CharView* pbView = nullptr;  // before metrics_: the view font is the metrics' font
     std::unique_ptr<QtGlyphMetrics> metrics_;
     PreloadedFontCatalog catalog_;
+    QtClipboard clipboard_;  // before model_: the copy panel writes to it
     MainWindowModel model_;
 
     WindowFrameRules frame_rules_;
@@ -220,10 +225,12 @@ private:
     // Window fields kept across handlers.
     bool abort_ = false;             // refused at start-up: nothing is saved
     bool first_activation_ = false;  // set by a successful load
-    bool hex_goto_ = true;           // the go-to notation (hexadecimal when set)
     bool unloaded_ = false;
-    QColor fore_colour_ = Qt::black;  // tlView's colours (the picture colours)
-    QColor back_colour_ = Qt::white;
+
+    // The copy, search and picture controls on the model's panels, and the Edit menu.
+    CopyFrame* copy_frame_ = nullptr;
+    SearchFrame* search_frame_ = nullptr;
+    PictureFrame* picture_frame_ = nullptr;
 
     // Sync bookkeeping.
     bool syncing_ = false;

@@ -41,7 +41,6 @@ constexpr int kTypePanelWidth = 230;
 constexpr const char* kFormatCaptions[kCopyFormatCount] = {
     "Unicode", "RTF",        "% Escape", "UTF-8",         "UTF-7", "UCN (\\u)",
     "NCR (Hex)", "NCR (Dec)", "Code Page:", "Char. Name", "Picture (BMP)", "SGML:"};
-constexpr int kPictureSizes[] = {8, 9, 10, 11, 12, 14, 16, 18, 20, 22, 24, 26, 28, 36, 48, 72};
 
 QListView* MakeList(const char* name, QAbstractItemModel* model, QWidget* parent) {
     auto* list = new QListView(parent);
@@ -282,14 +281,8 @@ void MainWindow::BuildControls() {
     root->addWidget(pbDown);
 
     // Controls of parts of the window that are not wired yet stay visible but disabled, so that
-    // the layout is the finished one: the search frame, the copy formats other than the ones the
-    // selection decides, the picture settings, the preview and the buttons that open other windows.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             obSearch[0],  obSearch[1],  obSearch[2],  tbGoTo,       tbSearch,     cbSearch,
-             bbSearch,     cbCharSet,    cbEntity,     tlPicture,    cbPicture,    chPicture[0],
-             chPicture[1], chPicture[2], chPicture[3], bbPicture[0], bbPicture[1], bbCopy,
-             cbPreview,    chPreview,    bbCharMap})
-        w->setEnabled(false);
+    // the layout is the finished one: the buttons that open other windows.
+    for (QWidget* w : std::initializer_list<QWidget*>{bbCharMap}) w->setEnabled(false);
 
     // ---- Status bars ------------------------------------------------------------------------
     pbStatus[0] = new StatusBar("pbStatus0",

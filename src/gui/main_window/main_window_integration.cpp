@@ -35,6 +35,8 @@ void MainWindow::ConnectIntegration() {
                 return model_.Copy().ToCopyBox().undo_text;
             case EditMenuBox::cbSearch:
                 return model_.Search().UndoText();
+            case EditMenuBox::cbPicture:
+                return model_.Picture().UndoText();
             default:
                 return std::nullopt;
         }
@@ -50,6 +52,11 @@ void MainWindow::ConnectIntegration() {
         }
         if (box == EditMenuBox::cbSearch) {
             model_.Search().SearchUndo();
+            Sync();
+            return true;
+        }
+        if (box == EditMenuBox::cbPicture) {
+            model_.Picture().SizeUndo();
             Sync();
             return true;
         }

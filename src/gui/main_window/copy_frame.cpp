@@ -1,0 +1,212 @@
+#include "main_window/copy_frame.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "copy/edit_command.h"
+#include "copy/read_only_box_keys.h"
+#include "main_window/key_codes.h"
+#include "table/main_window_model.h"
+
+namespace glyphora {
+
+namespace {
+
+QString Text(const std::u16string& text) { return QString::fromStdU16String(text); }
+
+// A combo box whose text can be selected and copied but not changed.
+void MakeReadOnly(QComboBox* box) {
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->lineEdit()->setReadOnly(true);
+}
+
+// Shows items and a text in a read-only combo box, touching it only when they differ.
+void ShowItems(QComboBox* box, const QStringList& items, int current, const QString& text) {
+    bool same = box->count() == items.size() && box->currentText() == text &&
+                box->currentIndex() == (items.isEmpty() ? -1 : current);
+    for (int i = 0; same && i < items.size(); ++i) same = box->itemText(i) == items[i];
+    if (same) return;
+    const QSignalBlocker block(box);
+    box->clear();
+    box->addItems(items);
+    if (!items.isEmpty()) box->setCurrentIndex(current);
+    box->setEditText(text);
+    box->lineEdit()->setCursorPosition(0);
+}
+
+}  // namespace
+
+CopyFrame::CopyFrame(const Controls& controls, MainWindowModel& model, std::function<void()> after,
+                     QObject* parent)
+    : QObject(parent), c_(controls), model_(model), after_(std::move(after)) {
+    MakeReadOnly(c_.cbPreview);
+    MakeReadOnly(c_.cbEntity);
+    // Greyed, the box shows the button face, as the program's other inactive boxes do.
+    QPalette palette = c_.tbCopy->palette();
+    palette.setColor(QPalette::Disabled, QPalette::Base,
+                     palette.color(QPalette::Active, QPalette::Button));
+    c_.tbCopy->setPalette(palette);
+
+    c_.tbCopy->setToolTip(
+        QStringLiteral("The characters to copy: type, paste or double-click "
+                       "cells of the table"));
+    c_.bbCopy->setToolTip(QStringLiteral("Copy the characters in the chosen format"));
+    c_.bbReset->setToolTip(QStringLiteral("Empty the box of characters to copy"));
+    c_.cbCharSet->setToolTip(QStringLiteral("Code page of the \"Code Page:\" format"));
+    c_.cbEntity->setToolTip(QStringLiteral("Entity of the current character"));
+    c_.tlEntity->setToolTip(QStringLiteral("\"ie\": the entity is known to Internet Explorer"));
+    c_.cbPreview->setToolTip(QStringLiteral("What the Copy button puts on the clipboard"));
+    c_.chPreview->setToolTip(
+        QStringLiteral("Show the preview's bytes as characters of the "
+                       "chosen code page"));
+    Connect();
+}
+
+void CopyFrame::Connect() {
+    const auto after = [this](auto&& handler) {
+        return [this, handler](auto&&... args) {
+            handler(args...);
+            after_();
+        };
+    };
+    for (int i = 0; i < kCopyFormatCount; ++i)
+        connect(c_.obFormat[i], &QRadioButton::clicked, this,
+                after([this, i](bool) { model_.SelectCopyFormat(i); }));
+    connect(c_.tbCopy, &QLineEdit::textEdited, this, after([this](const QString& text) {
+                model_.Copy().ToCopyEdited(text.toStdU16String(),
+                                           static_cast<std::size_t>(c_.tbCopy->cursorPosition()));
+            }));
+    connect(c_.bbCopy, &QPushButton::clicked, this, [this] { Copy(); });
+    connect(c_.bbReset, &QPushButton::clicked, this,
+            after([this](bool) { model_.Copy().Reset(); }));
+    connect(c_.cbCharSet, &QComboBox::activated, this,
+            after([this](int row) { model_.Copy().ChooseCodePageRow(row); }));
+    connect(c_.cbEntity, &QComboBox::activated, this,
+            after([this](int row) { model_.Copy().ChooseEntityRow(row); }));
+    // The list is for viewing: a click on an entry shows the first one again.
+    connect(c_.cbPreview, &QComboBox::activated, this, after([](int) {}));
+    connect(c_.chPreview, &QCheckBox::clicked, this,
+            after([this](bool on) { model_.Copy().SetPreviewCharsetChecked(on); }));
+
+    c_.tbCopy->installEventFilter(this);
+    c_.cbPreview->lineEdit()->installEventFilter(this);
+    c_.cbPreview->installEventFilter(this);
+    c_.cbEntity->lineEdit()->installEventFilter(this);
+    c_.cbEntity->installEventFilter(this);
+}
+
+void CopyFrame::Copy() {
+    CopyPanel& panel = model_.Copy();
+    panel.CopyToClipboard();
+    if (panel.TakeSelectAllRequest() && c_.tbCopy->isEnabled()) {
+        // As after the box's own copy of all its text: it has the focus, the text selected.
+        c_.tbCopy->setFocus(Qt::OtherFocusReason);
+        c_.tbCopy->selectAll();
+    }
+    after_();
+}
+
+bool CopyFrame::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == c_.tbCopy) {
+        CopyPanel& panel = model_.Copy();
+        if (type == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const int code = DesktopKeyCode(*key);
+            const int shift = ShiftBits(key->modifiers());
+            if (EditCommandForKey(code, shift) == kEditPaste) panel.ToCopyBeforePaste();
+            // Num Lock plays no part: keys arrive here as characters, never as keypad codes.
+            if (panel.ToCopyKeyDown(code, shift, false)) {
+                after_();
+                return true;
+            }
+        } else if (type == QEvent::Drop) {
+            panel.ToCopyBeforePaste();
+        } else if (type == QEvent::MouseButtonRelease &&
+                   static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) {
+            panel.ToCopyBeforePaste();  // the desktop's selection is pasted
+        }
+        return false;
+    }
+    const bool preview = watched == c_.cbPreview || watched == c_.cbPreview->lineEdit();
+    const bool entity = watched == c_.cbEntity || watched == c_.cbEntity->lineEdit();
+    if ((preview || entity) && type == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!ReadOnlyBoxKeyPasses(DesktopKeyCode(*key), ShiftBits(key->modifiers()), entity))
+            return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void CopyFrame::RestoreCodePageRow(int row) {
+    model_.Copy().ChooseCodePageRow(row);
+    Sync();
+}
+
+void CopyFrame::RestoreFormat(int format, bool preview_charset) {
+    model_.SelectCopyFormat(format);
+    model_.Copy().SetPreviewCharsetChecked(preview_charset);
+    Sync();
+}
+
+void CopyFrame::Sync() {
+    const CopyPanel& panel = model_.Copy();
+    for (int i = 0; i < kCopyFormatCount; ++i) c_.obFormat[i]->setEnabled(panel.FormatEnabled(i));
+    QRadioButton* chosen = c_.obFormat[panel.CurrentFormat()];
+    if (!chosen->isChecked()) chosen->setChecked(true);
+
+    const QString to_copy = Text(panel.ToCopyText());
+    if (c_.tbCopy->text() != to_copy) {
+        // Characters added at the end leave the caret after them; an Undo leaves it in place.
+        const QString before = c_.tbCopy->text();
+        const int caret = c_.tbCopy->cursorPosition();
+        c_.tbCopy->setText(to_copy);
+        if (!to_copy.startsWith(before))
+            c_.tbCopy->setCursorPosition(std::min(caret, int(to_copy.size())));
+    }
+    c_.tbCopy->setEnabled(panel.ToCopyEnabled());
+    c_.bbCopy->setEnabled(panel.CopyEnabled());
+    c_.bbReset->setEnabled(panel.ResetEnabled());
+
+    c_.cbCharSet->setEnabled(panel.CodePageEnabled());
+    if (c_.cbCharSet->currentIndex() != panel.CodePageRow()) {
+        const QSignalBlocker block(c_.cbCharSet);
+        c_.cbCharSet->setCurrentIndex(panel.CodePageRow());
+    }
+    SyncEntities();
+    SyncPreview();
+}
+
+void CopyFrame::SyncEntities() {
+    const CopyPanel& panel = model_.Copy();
+    QStringList rows;
+    for (const auto& row : panel.EntityRows()) rows.push_back(Text(row));
+    ShowItems(c_.cbEntity, rows, panel.EntityRow(), Text(panel.EntityText()));
+    c_.cbEntity->setEnabled(panel.EntityEnabled());
+    c_.tlEntity->setText(Text(panel.EntityLabel()));
+}
+
+void CopyFrame::SyncPreview() {
+    const CopyPanel& panel = model_.Copy();
+    const ClipboardPreview& preview = panel.Preview();
+    QStringList entries;
+    for (const auto& entry : preview.list) entries.push_back(Text(entry));
+    ShowItems(c_.cbPreview, entries, 0, Text(preview.text));
+    c_.cbPreview->setEnabled(preview.enabled);
+    c_.chPreview->setEnabled(panel.PreviewCharsetEnabled());
+    if (c_.chPreview->isChecked() != panel.PreviewCharsetChecked())
+        c_.chPreview->setChecked(panel.PreviewCharsetChecked());
+}
+
+}  // namespace glyphora

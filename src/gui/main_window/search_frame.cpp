@@ -1,0 +1,280 @@
+#include "main_window/search_frame.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include "base/text.h"
+#include "copy/edit_command.h"
+#include "main_window/key_codes.h"
+#include "table/main_window_model.h"
+
+namespace glyphora {
+
+namespace {
+
+constexpr int kEnter = 13;
+
+QString Text(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
+
+bool IsEnter(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
+}
+
+// Shows the model's text and caret in a box, touching it only when the text differs.
+void ShowBox(QLineEdit* box, const EditBox& shown) {
+    const QString text = Text(shown.text);
+    if (box->text() == text) return;
+    const QSignalBlocker block(box);
+    box->setText(text);
+    box->setCursorPosition(static_cast<int>(shown.caret));
+}
+
+// Focus lost to the box's own pop-up menu is no focus lost.
+bool LostToMenu(QEvent* event) {
+    return static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
+}
+
+}  // namespace
+
+SearchFrame::SearchFrame(const Controls& controls, MainWindowModel& model,
+                         std::function<void()> after, QObject* parent)
+    : QObject(parent), c_(controls), model_(model), after_(std::move(after)) {
+    // The options only pass the focus on to their boxes: keep them out of the Tab order, or
+    // Shift+Tab from a box would land on its option and bounce back to the box.
+    for (QRadioButton* option : c_.obSearch) option->setFocusPolicy(Qt::ClickFocus);
+    c_.cbSearch->setMaxCount(static_cast<int>(SearchPanel::kHistoryMax) + 1);
+    c_.cbSearch->setDuplicatesEnabled(false);
+    if (QCompleter* completer = c_.cbSearch->completer()) {
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+        completer->setCompletionMode(QCompleter::InlineCompletion);
+    }
+    c_.tbGoTo->setToolTip(
+        QStringLiteral("Code point: the table moves to it when the box is full "
+                       "or on Enter"));
+    c_.obSearch[1]->setToolTip(QStringLiteral("Type or paste a character to go to it"));
+    c_.tbSearch->setToolTip(QStringLiteral("Type or paste a character to go to it"));
+    c_.obSearch[2]->setToolTip(QStringLiteral("Words of a name, or an entity such as &eacute;"));
+    c_.cbSearch->setToolTip(QStringLiteral("Words of a name, or an entity such as &eacute;"));
+    c_.bbSearch->setToolTip(QStringLiteral("Find the next character (F3 repeats)"));
+    Connect();
+}
+
+void SearchFrame::Connect() {
+    const auto after = [this](auto&& handler) {
+        return [this, handler](auto&&... args) {
+            handler(args...);
+            after_();
+        };
+    };
+    SearchPanel& panel = model_.Search();
+    connect(c_.bbSearch, &QPushButton::clicked, this, after([&panel](bool) { panel.Search(); }));
+    connect(c_.tbGoTo, &QLineEdit::textEdited, this, after([this, &panel](const QString& text) {
+                panel.GoToTextChanged(text.toStdU16String(),
+                                      static_cast<std::size_t>(c_.tbGoTo->cursorPosition()));
+            }));
+    connect(c_.tbSearch, &QLineEdit::textEdited, this, after([&panel](const QString& text) {
+                panel.SymbolTextChanged(text.toStdU16String());
+            }));
+    // Every change of the edit text, since completing from the history writes the completed text
+    // without an edit signal; the frame's own writes are blocked.
+    QLineEdit* search_edit = c_.cbSearch->lineEdit();
+    connect(search_edit, &QLineEdit::textChanged, this,
+            after([this, &panel, search_edit](const QString& text) {
+                panel.SearchTextChanged(text.toStdU16String(),
+                                        static_cast<std::size_t>(search_edit->cursorPosition()));
+            }));
+    connect(c_.cbSearch, &QComboBox::activated, this, [this, &panel](int index) {
+        // Leaving the box makes the combo box choose the entry equal to its text: no choice of
+        // the user's, and it would start the search afresh.
+        if (leaving_search_box_ || index < 0) return;
+        panel.HistoryClicked(static_cast<std::size_t>(index));
+        after_();
+    });
+
+    for (QRadioButton* option : c_.obSearch) option->installEventFilter(this);
+    c_.tbGoTo->installEventFilter(this);
+    c_.tbSearch->installEventFilter(this);
+    search_edit->installEventFilter(this);
+    c_.cbSearch->installEventFilter(this);
+}
+
+bool SearchFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == c_.tbGoTo) return GoToEvent(event);
+    if (watched == c_.tbSearch) return SymbolEvent(event);
+    if (watched == c_.cbSearch || watched == c_.cbSearch->lineEdit()) {
+        if (SearchBoxEvent(event, watched == c_.cbSearch)) return true;
+        return QObject::eventFilter(watched, event);
+    }
+    for (int i = 0; i < 3; ++i) {
+        if (watched != c_.obSearch[i]) continue;
+        if (event->type() == QEvent::FocusIn) {
+            model_.Search().OptionFocusGained(static_cast<SearchOption>(i));
+            after_();
+        } else if (i == 0 && event->type() == QEvent::MouseButtonDblClick) {
+            model_.Search().SwitchGoToNotation();
+            after_();
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+bool SearchFrame::GoToEvent(QEvent* event) {
+    SearchPanel& panel = model_.Search();
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            panel.GoToFocusGained();
+            after_();
+            break;
+        case QEvent::FocusOut:
+            if (LostToMenu(event)) break;
+            panel.GoToFocusLost();
+            after_();
+            break;
+        case QEvent::KeyPress:
+            if (IsEnter(*static_cast<QKeyEvent*>(event))) {
+                const bool taken = panel.GoToKeyPress(kEnter);
+                after_();
+                return taken;
+            }
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+bool SearchFrame::SymbolEvent(QEvent* event) {
+    SearchPanel& panel = model_.Search();
+    switch (event->type()) {
+        case QEvent::FocusIn:
+            panel.SymbolFocusGained();
+            after_();
+            break;
+        case QEvent::FocusOut:
+            if (LostToMenu(event)) break;
+            panel.SymbolFocusLost();
+            after_();
+            break;
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const int code = DesktopKeyCode(*key);
+            const int shift = ShiftBits(key->modifiers());
+            if (EditCommandForKey(code, shift) == kEditPaste) panel.SymbolBeforePaste();
+            panel.SymbolKeyDown(code, shift, false);
+            // The whole content selected, so that a typed character replaces the one there.
+            if (panel.SymbolSelectionLength() > 0)
+                c_.tbSearch->setSelection(0, static_cast<int>(c_.tbSearch->text().size()));
+            break;
+        }
+        case QEvent::Drop:
+            panel.SymbolBeforePaste();
+            break;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+                panel.SymbolBeforePaste();
+            break;
+        default:
+            break;
+    }
+    return false;
+}
+
+bool SearchFrame::SearchBoxEvent(QEvent* event, bool watched_is_box) {
+    SearchPanel& panel = model_.Search();
+    if (event->type() == QEvent::FocusIn) {
+        panel.SearchFocusGained();
+        after_();
+        return false;
+    }
+    if (event->type() == QEvent::FocusOut && watched_is_box) {
+        leaving_search_box_ = true;
+        QTimer::singleShot(0, this, [this] { leaving_search_box_ = false; });
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int code = DesktopKeyCode(*key);
+    const int shift = ShiftBits(key->modifiers());
+    // Enter is the search's alone: the combo box would otherwise also choose the history entry
+    // that matches the text, which starts the search afresh.
+    const bool enter = IsEnter(*key);
+    const bool undo = panel.ButtonEnabled() && EditCommandForKey(code, shift) == kEditUndo;
+    panel.SearchKeyDown(code, shift);
+    if (enter || undo) {
+        after_();
+        return true;
+    }
+    return false;
+}
+
+void SearchFrame::RestoreNotation(bool hex) {
+    model_.Search().RestoreGoToNotation(hex);
+    Sync();
+}
+
+void SearchFrame::RestoreHistory(const std::vector<std::string>& history) {
+    std::vector<std::u16string> entries;
+    entries.reserve(history.size());
+    for (const std::string& entry : history) entries.push_back(Utf8ToUtf16(entry));
+    model_.Search().SetHistory(std::move(entries));
+    Sync();
+}
+
+std::vector<std::string> SearchFrame::History() const {
+    std::vector<std::string> history;
+    for (const auto& entry : model_.Search().History()) history.push_back(Utf16ToUtf8(entry));
+    return history;
+}
+
+void SearchFrame::Sync() {
+    const SearchPanel& panel = model_.Search();
+    c_.obSearch[0]->setText(Text(panel.GoToCaption()));
+    QRadioButton* option = c_.obSearch[static_cast<int>(panel.Option())];
+    if (!option->isChecked()) option->setChecked(true);
+
+    const int max_length = static_cast<int>(panel.GoToMaxLength());
+    if (c_.tbGoTo->maxLength() != max_length) {
+        const QSignalBlocker block(c_.tbGoTo);
+        c_.tbGoTo->setMaxLength(max_length);
+    }
+    ShowBox(c_.tbGoTo, panel.GoToBox());
+    ShowBox(c_.tbSearch, panel.SymbolBox());
+
+    SyncHistory();
+    QLineEdit* edit = c_.cbSearch->lineEdit();
+    ShowBox(edit, panel.SearchBox());
+    c_.bbSearch->setText(Text(panel.ButtonCaption()));
+    c_.bbSearch->setEnabled(panel.ButtonEnabled());
+}
+
+void SearchFrame::SyncHistory() {
+    const auto& history = model_.Search().History();
+    bool same = c_.cbSearch->count() == static_cast<int>(history.size());
+    for (int i = 0; same && i < c_.cbSearch->count(); ++i)
+        same = c_.cbSearch->itemText(i) == Text(history[static_cast<std::size_t>(i)]);
+    if (same) return;
+    QLineEdit* edit = c_.cbSearch->lineEdit();
+    const QSignalBlocker block_box(c_.cbSearch);
+    const QSignalBlocker block_edit(edit);
+    const QString text = edit->text();
+    const int caret = edit->cursorPosition();
+    c_.cbSearch->clear();
+    QStringList entries;
+    for (const auto& entry : history) entries.push_back(Text(entry));
+    c_.cbSearch->addItems(entries);
+    c_.cbSearch->setCurrentIndex(-1);
+    edit->setText(text);
+    edit->setCursorPosition(caret);
+}
+
+}  // namespace glyphora
