@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -28,6 +29,20 @@ inline CliRun RunCli(const std::string& arguments) {
     const int status = ::pclose(pipe);
     run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+// One word for the shell, whatever it holds.
+inline std::string ShellQuote(const std::string& word) {
+    std::string quoted = "'";
+    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+// Runs glyphora-cli with these words as its arguments, each passed as it is.
+inline CliRun RunCliWords(std::initializer_list<std::string> words) {
+    std::string arguments;
+    for (const auto& word : words) arguments += ShellQuote(word) + " ";
+    return RunCli(arguments);
 }
 
 inline std::vector<std::string> Split(const std::string& text, char separator) {

@@ -1,41 +1,16 @@
 // Runs the built glyphora-cli for encode and for the copy actions of page.
 #include <gtest/gtest.h>
-#include <stdio.h>
-#include <sys/wait.h>
+
+#include "cli_runner.h"
 
 #include <initializer_list>
 #include <string>
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
+using glyphora::testing::CliRun;
 
-std::string ShellQuote(const std::string& word) {
-    std::string quoted = "'";
-    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-CliRun RunCli(std::initializer_list<std::string> args) {
-    std::string command = ShellQuote(GLYPHORA_CLI_PATH);
-    for (const auto& arg : args) {
-        command += ' ';
-        command += ShellQuote(arg);
-    }
-    command += " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+CliRun RunCli(std::initializer_list<std::string> args) { return glyphora::testing::RunCliWords(args); }
 
 TEST(EncodeCli, WritesExactlyWhatTheCopyButtonPutsOnTheClipboard) {
     const struct {

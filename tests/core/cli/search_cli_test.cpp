@@ -1,29 +1,14 @@
 // Runs the built glyphora-cli for find and for the Search frame's actions of page.
 #include <gtest/gtest.h>
-#include <stdio.h>
-#include <sys/wait.h>
+
+#include "cli_runner.h"
 
 #include <string>
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    std::string out;
-};
-
-CliRun RunCli(const std::string& args) {
-    CliRun run;
-    const std::string command = std::string("'") + GLYPHORA_CLI_PATH + "' " + args + " 2>/dev/null";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using glyphora::testing::CliRun;
+using glyphora::testing::RunCli;
 
 // Every subrange listed, in the font the setup installs.
 const std::string kFind = "find --font 'DejaVu Sans' --show-all on ";
