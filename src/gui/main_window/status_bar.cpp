@@ -6,15 +6,15 @@
 
 namespace glyphora {
 
-StatusBar::StatusBar(const QString& object_name, std::initializer_list<PanelSpec> panels,
+StatusBar::StatusBar(const QString& object_name, std::initializer_list<PanelLook> panels,
                      QWidget* parent)
     : QFrame(parent) {
     setObjectName(object_name);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(2);
-    for (const PanelSpec& spec : panels) {
-        const QString key = QString::fromLatin1(spec.key);
+    for (const PanelLook& look : panels) {
+        const QString key = QString::fromLatin1(look.key);
         auto* panel = new QFrame(this);
         panel->setObjectName(key);
         panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -25,9 +25,9 @@ StatusBar::StatusBar(const QString& object_name, std::initializer_list<PanelSpec
         label->setTextFormat(Qt::PlainText);
         label->setMinimumWidth(1);  // long texts are cut, the bar keeps its width
         inside->addWidget(label, 1);
-        if (spec.tool_tip) panel->setToolTip(QString::fromLatin1(spec.tool_tip));
-        if (spec.width > 0) {
-            panel->setFixedWidth(spec.width);
+        if (look.tool_tip) panel->setToolTip(QString::fromLatin1(look.tool_tip));
+        if (look.width > 0) {
+            panel->setFixedWidth(look.width);
             row->addWidget(panel);
         } else {
             row->addWidget(panel, 1);

@@ -17,13 +17,13 @@ class StatusBar : public QFrame {
     Q_OBJECT
 
 public:
-    struct PanelSpec {
+    struct PanelLook {
         const char* key;
         int width;  // logical pixels; 0 takes the room left over
         const char* tool_tip = nullptr;
     };
 
-    StatusBar(const QString& object_name, std::initializer_list<PanelSpec> panels,
+    StatusBar(const QString& object_name, std::initializer_list<PanelLook> panels,
               QWidget* parent = nullptr);
 
     QFrame* Panel(const QString& key) const { return panels_.value(key); }
