@@ -1,14 +1,13 @@
 // glyphora-cli find, and the Search frame's actions of glyphora-cli page.
 #include <algorithm>
 
+#include "base/key_codes.h"
 #include "base/text.h"
 #include "cli_model.h"
 
 namespace glyphora::cli {
 
 namespace {
-
-constexpr int kEnter = 13;
 
 void TypeIntoSearchBox(SearchPanel& panel, const std::string& text) {
     const std::u16string typed = Utf8ToUtf16(text);
@@ -30,7 +29,7 @@ void TypeIntoGoToBox(SearchPanel& panel, const std::string& text) {
         box.text.insert(box.caret, 1, c);
         panel.GoToTextChanged(box.text, box.caret + 1);
     }
-    if (panel.GoToBox().text.size() < panel.GoToMaxLength()) panel.GoToKeyPress(kEnter);
+    if (panel.GoToBox().text.size() < panel.GoToMaxLength()) panel.GoToKeyPress(keys::kEnter);
 }
 
 bool ParseShowAll(const std::optional<std::string>& value) {
@@ -54,7 +53,7 @@ bool RunSearchAction(MainWindowModel& model, const std::string& action, const st
     SearchPanel& panel = model.Search();
     if (action == "--search") {
         TypeIntoSearchBox(panel, value);
-        panel.SearchKeyDown(kEnter, 0);
+        panel.SearchKeyDown(keys::kEnter, 0);
     } else if (action == "--search-next") {
         if (panel.CanSearchNext()) panel.Search();
     } else if (action == "--symbol") {

@@ -2,18 +2,12 @@
 
 #include <bitset>
 
+#include "base/key_codes.h"
+
 namespace glyphora {
 
-// Key codes the main window's shortcuts use (the desktop-independent key numbers the window's
-// key handling works with; the window maps its toolkit's keys onto them). Digits are those of
-// the main keyboard; the numeric keypad's digits (96 .. 105) are other keys.
-namespace hot_keys {
-constexpr int kEnter = 13;
-constexpr int kDigit0 = 48;
-constexpr int kDigit9 = 57;
-constexpr int kF1 = 112;
-constexpr int kF3 = 114;
-}  // namespace hot_keys
+// The shortcuts use the program's key numbers.
+namespace hot_keys = keys;
 
 // What the main window knows when a key goes down, before the focused control sees it.
 struct HotKeyState {

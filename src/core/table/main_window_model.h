@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/key_codes.h"
 #include "base/list_model.h"
 #include "base/text_measure.h"
 #include "copy/copy_panel.h"
@@ -55,25 +56,6 @@ enum class FocusTarget : std::uint8_t {
     SearchBox,     // cbSearch
     SearchButton,  // bbSearch
 };
-
-// Key codes of the table's key handler (the values of the desktop-independent key numbers the
-// handlers were written for) and the shift bits.
-namespace keys {
-constexpr int kEnter = 13;
-constexpr int kPageUp = 33;
-constexpr int kPageDown = 34;
-constexpr int kEnd = 35;
-constexpr int kHome = 36;
-constexpr int kLeft = 37;
-constexpr int kUp = 38;
-constexpr int kRight = 39;
-constexpr int kDown = 40;
-constexpr int kInsert = 45;
-constexpr int kDelete = 46;
-constexpr int kShift = 1;
-constexpr int kCtrl = 2;
-constexpr int kAlt = 4;
-}  // namespace keys
 
 // The main window without its widgets: every field and algorithm of the character table, the
 // Subranges list, the font choice and the status display. The window mirrors this state and turns

@@ -16,6 +16,7 @@
 #include <chrono>
 #include <utility>
 
+#include "base/key_codes.h"
 #include "copy/edit_command.h"
 #include "main_window/context_help.h"
 #include "main_window/key_codes.h"
@@ -44,13 +45,6 @@ std::optional<EditMenuBox> EditBoxKind(const QString& name) {
         if (name == QLatin1String(box_name)) return kind;
     return std::nullopt;
 }
-
-// The editing keys the Edit menu's commands stand for.
-constexpr int kKeyC = 67;
-constexpr int kKeyV = 86;
-constexpr int kKeyX = 88;
-constexpr int kKeyZ = 90;
-constexpr int kKeyDelete = 46;
 
 bool IsList(EditMenuBox kind) {
     return kind == EditMenuBox::lvFont || kind == EditMenuBox::lvRange;
@@ -219,21 +213,21 @@ void ContextMenus::RunEditCommand(QAction* item) {
     };
     if (item == mEditUndo) {
         if (!(hooks_.undo && hooks_.undo(kind))) {
-            key_down(kKeyZ, kCtrlBit);
+            key_down(keys::kKeyZ, kCtrlBit);
             line->undo();
         }
     } else if (item == mEditCut) {
-        key_down(kKeyX, kCtrlBit);
+        key_down(keys::kKeyX, kCtrlBit);
         line->cut();
     } else if (item == mEditCopy) {
-        key_down(kKeyC, kCtrlBit);
+        key_down(keys::kKeyC, kCtrlBit);
         line->copy();
     } else if (item == mEditPaste) {
-        key_down(kKeyV, kCtrlBit);
+        key_down(keys::kKeyV, kCtrlBit);
         if (hooks_.before_paste) hooks_.before_paste(kind);
         line->paste();
     } else if (item == mEditDelete) {
-        key_down(kKeyDelete, 0);
+        key_down(keys::kDelete, 0);
         line->del();
     } else if (item == mEditSelectAll) {
         line->selectAll();

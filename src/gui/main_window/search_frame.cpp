@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "base/key_codes.h"
 #include "base/text.h"
 #include "copy/edit_command.h"
 #include "main_window/key_codes.h"
@@ -20,8 +21,6 @@
 namespace glyphora {
 
 namespace {
-
-constexpr int kEnter = 13;
 
 QString Text(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
 
@@ -142,7 +141,7 @@ bool SearchFrame::GoToEvent(QEvent* event) {
             break;
         case QEvent::KeyPress:
             if (IsEnter(*static_cast<QKeyEvent*>(event))) {
-                const bool taken = panel.GoToKeyPress(kEnter);
+                const bool taken = panel.GoToKeyPress(keys::kEnter);
                 after_();
                 return taken;
             }
