@@ -59,7 +59,11 @@ QIcon BlankIcon() {
     return QIcon(pixmap);
 }
 
-void PaintCombiningPattern(QPainter& painter, const QRectF& box, const QColor& colour) {
+namespace {
+
+// Both view patterns are a dotted outline, thin enough not to hide the character under it.
+template <typename Draw>
+void PaintDottedOutline(QPainter& painter, const QRectF& box, const QColor& colour, Draw draw) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     QPen pen(colour, std::max(1.0, box.width() / 24.0));
@@ -67,20 +71,18 @@ void PaintCombiningPattern(QPainter& painter, const QRectF& box, const QColor& c
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     const qreal inset = pen.widthF() / 2;
-    painter.drawEllipse(box.adjusted(inset, inset, -inset, -inset));
+    draw(box.adjusted(inset, inset, -inset, -inset));
     painter.restore();
 }
 
+}  // namespace
+
+void PaintCombiningPattern(QPainter& painter, const QRectF& box, const QColor& colour) {
+    PaintDottedOutline(painter, box, colour, [&](const QRectF& r) { painter.drawEllipse(r); });
+}
+
 void PaintOverhangPattern(QPainter& painter, const QRectF& box, const QColor& colour) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    QPen pen(colour, std::max(1.0, box.width() / 24.0));
-    pen.setStyle(Qt::DotLine);
-    painter.setPen(pen);
-    painter.setBrush(Qt::NoBrush);
-    const qreal inset = pen.widthF() / 2;
-    painter.drawRect(box.adjusted(inset, inset, -inset, -inset));
-    painter.restore();
+    PaintDottedOutline(painter, box, colour, [&](const QRectF& r) { painter.drawRect(r); });
 }
 
 }  // namespace glyphora

@@ -45,36 +45,22 @@ TEST(LetterBoard, StartsWithTheWordsInReadingOrder) {
 }
 
 TEST(LetterBoard, DirectionLooksLeftRightUpDownInThatOrder) {
-    // Columns of 3: tiles 0..8 on rows 1..3.
+    // Columns of 3: tiles 0..8 on rows 1..3; the blank in the middle.
+    constexpr const char16_t* kCross =
+        u"ABC"
+        u"D F"
+        u"GHI";
     struct Case {
         const char16_t* text;
         int tile;
         int direction;
     } cases[] = {
-        {u"ABC"
-         u"D F"
-         u"GHI",
-         4, LetterBoard::kNone},  // the blank itself has no blank neighbour
-        {u"ABC"
-         u"D F"
-         u"GHI",
-         3, LetterBoard::kRight},
-        {u"ABC"
-         u"D F"
-         u"GHI",
-         5, LetterBoard::kLeft},
-        {u"ABC"
-         u"D F"
-         u"GHI",
-         1, LetterBoard::kDown},
-        {u"ABC"
-         u"D F"
-         u"GHI",
-         7, LetterBoard::kUp},
-        {u"ABC"
-         u"D F"
-         u"GHI",
-         0, LetterBoard::kNone},
+        {kCross, 4, LetterBoard::kNone},  // the blank itself has no blank neighbour
+        {kCross, 3, LetterBoard::kRight},
+        {kCross, 5, LetterBoard::kLeft},
+        {kCross, 1, LetterBoard::kDown},
+        {kCross, 7, LetterBoard::kUp},
+        {kCross, 0, LetterBoard::kNone},
         {u" B "
          u" E "
          u"   ",
