@@ -2,11 +2,9 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QFrame>
 #include <QLabel>
 #include <QNetworkProxy>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTimer>
 #include <QtTest>
 #include <random>
@@ -44,6 +42,8 @@ public:
 
 QString LongVersion() { return QString::fromStdString(LongVersionText(kProgramVersion)); }
 
+const QString kNotAccessible = "Remote resource is not accessible now. Please try later.";
+
 }  // namespace
 
 class AboutWindowTest : public QObject {
@@ -67,46 +67,19 @@ private slots:
 
     void ShowsVersionsAndLinks() {
         AboutWindow about(services_);
-        QCOMPARE(about.objectName(), QString("fwAbout"));
-        QCOMPARE(about.windowTitle(), QString("About..."));
         QCOMPARE(about.tlVersion()->text(),
                  "glyphora: " + QString::fromStdString(ShortVersionText(kProgramVersion)) + "\n" +
                      QString::fromStdString(NameLibraryVersionLine()));
-        QVERIFY(about.tlVersion()->text().contains(QRegularExpression("\nICU: \\d+\\.\\d+")));
         QVERIFY(about.tlAbout()->text().contains(", Qt " + QString(qVersion()) + "\n"));
-        QVERIFY(about.tlAbout()->text().endsWith(
-            QString::fromUtf8(kVersionInformation.legal_copyright.data())));
-
         const SupportAddresses addresses = SplitComments(kVersionInformation.comments);
         const QString site = QString::fromStdString(addresses.site);
-        const QString mail = QString::fromStdString(addresses.mail);
-        QCOMPARE(about.tlSite()->Caption(), site);
         QCOMPARE(about.tlSite()->Path(), site + "/Products/Glyphora/");
-        QCOMPARE(about.tlMail()->Caption(), mail);
-        QCOMPARE(about.tlMail()->Path(), mail + "?subject=Glyphora");
-        QCOMPARE(about.tlSite()->ForeColor(), RgbValue(0, 0, 255));
-        QVERIFY(about.tlSite()->AutoSize());
-        QVERIFY(about.tlSite()->HotTracking());
-
+        QCOMPARE(about.tlMail()->Path(),
+                 QString::fromStdString(addresses.mail) + "?subject=Glyphora");
         QCOMPARE(about.ucUpdate()->RemotePath(), site + "/Products/Glyphora/Glyphora.js");
         QCOMPARE(about.ucUpdate()->LocalVersion(), LongVersion());
         QCOMPARE(about.ucUpdate()->LocalPath(), services_.settings_file);
-        QCOMPARE(about.bbUpdate()->text(), QString("Check for Update"));
-        QVERIFY(about.bbUpdate()->width() >= 96);
         QVERIFY(about.bbUpdate()->width() >= about.bbUpdate()->sizeHint().width());
-        QCOMPARE(about.bbClose()->text(), QString("&Close"));
-        QCOMPARE(about.tlUpdate()->text(), QString());
-    }
-
-    void NothingIsFetchedWithoutAClick() {
-        LocalHttpServer server(LocalHttpServer::Mode::Answer, "200 OK", "var version = \"1\";");
-        AboutWindow about(services_);
-        about.ucUpdate()->SetRemotePath(server.Url());
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::qWait(100);
-        QCOMPARE(server.Requests(), 0);
-        QVERIFY(!about.ucUpdate()->IsChecking());
     }
 
     void UpdateCheckAnswers_data() {
@@ -116,17 +89,17 @@ private slots:
         QTest::addColumn<bool>("enabled_after");
         QTest::addColumn<int>("recorded");
         QTest::newRow("up to date")
-            << QByteArray("200 OK")
-            << ("// release\nvar version = \"" + LongVersion().toUtf8() + "\";\n")
+            << QByteArray("200 OK") << ("var version = \"" + LongVersion().toUtf8() + "\";\n")
             << "Your copy of the application is up to date." << false << 0;
         QTest::newRow("newer") << QByteArray("200 OK") << QByteArray("var version = \"99.0.1\";\n")
                                << "Version 99.0.1\nis now available\nto download." << false << 1;
         QTest::newRow("not found")
-            << QByteArray("404 Not Found") << QByteArray("missing")
-            << "Remote resource is not accessible now. Please try later." << true << -1;
+            << QByteArray("404 Not Found") << QByteArray("missing") << kNotAccessible << true << -1;
         QTest::newRow("no version in the file")
-            << QByteArray("200 OK") << QByteArray("<html>moved</html>")
-            << "Remote resource is not accessible now. Please try later." << true << -1;
+            << QByteArray("200 OK") << QByteArray("<html>moved</html>") << kNotAccessible << true
+            << -1;
+        QTest::newRow("nobody listening")
+            << QByteArray() << QByteArray() << kNotAccessible << true << -1;
     }
     void UpdateCheckAnswers() {
         QFETCH(QByteArray, status);
@@ -135,11 +108,13 @@ private slots:
         QFETCH(bool, enabled_after);
         QFETCH(int, recorded);
         LocalHttpServer server(LocalHttpServer::Mode::Answer, status, body);
+        if (status.isEmpty()) server.Close();
         AboutWindow about(services_);
         about.ucUpdate()->SetRemotePath(server.Url());
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-
+        QTest::qWait(50);
+        QCOMPARE(server.Requests(), 0);  // nothing is fetched without a click
         QTest::mouseClick(about.bbUpdate(), Qt::LeftButton);
         QCOMPARE(about.bbUpdate()->text(), QString("Cancel Check"));
         QCOMPARE(about.cursor().shape(), Qt::WaitCursor);
@@ -147,6 +122,7 @@ private slots:
         QCOMPARE(about.bbUpdate()->text(), QString("Check for Update"));
         QCOMPARE(about.bbUpdate()->isEnabled(), enabled_after);
         QCOMPARE(about.cursor().shape(), Qt::ArrowCursor);
+        if (status.isEmpty()) return;
         QCOMPARE(server.Requests(), 1);
         QVERIFY(server.LastRequest().startsWith("GET /Products/Glyphora/Glyphora.js HTTP/1.1"));
         QCOMPARE(recorder_.records.size(), 1u);
@@ -154,51 +130,22 @@ private slots:
         QCOMPARE(recorder_.paths[0], services_.settings_file);
     }
 
-    void UnreachableServerLeavesTheButtonForAnotherTry() {
-        LocalHttpServer server(LocalHttpServer::Mode::Answer);
-        server.Close();
-        AboutWindow about(services_);
-        about.ucUpdate()->SetRemotePath(server.Url());
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.bbUpdate(), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(
-            about.tlUpdate()->text(),
-            QString("Remote resource is not accessible now. Please try later."), 10000);
-        QVERIFY(about.bbUpdate()->isEnabled());
-        QCOMPARE(about.bbUpdate()->text(), QString("Check for Update"));
-        QCOMPARE(about.cursor().shape(), Qt::ArrowCursor);
-    }
-
-    void CancelEndsASlowCheckWithoutAResult() {
-        LocalHttpServer server(LocalHttpServer::Mode::Hold);
-        AboutWindow about(services_);
-        about.ucUpdate()->SetRemotePath(server.Url());
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.bbUpdate(), Qt::LeftButton);
-        QTRY_COMPARE_WITH_TIMEOUT(server.Requests(), 1, 10000);
-        QVERIFY(about.ucUpdate()->IsChecking());
-        QCOMPARE(about.bbUpdate()->text(), QString("Cancel Check"));
-        QCOMPARE(about.cursor().shape(), Qt::WaitCursor);
-
-        QTest::mouseClick(about.bbUpdate(), Qt::LeftButton);
-        QVERIFY(!about.ucUpdate()->IsChecking());
-        QCOMPARE(about.bbUpdate()->text(), QString("Check for Update"));
-        QCOMPARE(about.cursor().shape(), Qt::ArrowCursor);
-        QVERIFY(about.bbUpdate()->isEnabled());
-        QTest::qWait(100);
-        QCOMPARE(about.tlUpdate()->text(), QString());
-        QVERIFY(recorder_.records.empty());
-    }
-
-    void ClosingDuringACheckEndsIt() {
+    void CancelOrCloseEndsASlowCheckWithoutAResult() {
         LocalHttpServer server(LocalHttpServer::Mode::Hold);
         {
             AboutWindow about(services_);
             about.ucUpdate()->SetRemotePath(server.Url());
             about.bbUpdate()->click();
             QTRY_COMPARE_WITH_TIMEOUT(server.Requests(), 1, 10000);
+            about.bbUpdate()->click();
+            QVERIFY(!about.ucUpdate()->IsChecking());
+            QCOMPARE(about.bbUpdate()->text(), QString("Check for Update"));
+            QCOMPARE(about.cursor().shape(), Qt::ArrowCursor);
+            QTest::qWait(50);
+            QCOMPARE(about.tlUpdate()->text(), QString());
+            // Closed while a second check waits for its answer.
+            about.bbUpdate()->click();
+            QTRY_COMPARE_WITH_TIMEOUT(server.Requests(), 2, 10000);
         }
         QTest::qWait(50);
         QVERIFY(recorder_.records.empty());
@@ -208,44 +155,27 @@ private slots:
         AboutWindow about(services_);
         about.ucUpdate()->SetRemotePath("file:///etc/hostname");
         about.bbUpdate()->click();
-        QCOMPARE(about.tlUpdate()->text(),
-                 QString("Remote resource is not accessible now. Please try later."));
+        QCOMPARE(about.tlUpdate()->text(), kNotAccessible);
         QCOMPARE(about.bbUpdate()->text(), QString("Check for Update"));
     }
 
-    void BoardStartsWithTheWordsAndAHint() {
+    void TheBoardShowsTheWordsAndAHintThatCyclesThroughTheArrows() {
         AboutWindow about(services_);
         const LetterBoard& board = about.Board();
-        QCOMPARE(board.TileCount(), 60);
         QCOMPARE(about.pbTable()->contentsRect().size(), QSize(12 * 22, 5 * 22));
-        for (int k = 0; k < board.TileCount(); ++k) {
+        for (int k = 0; k < board.TileCount(); ++k)
             QCOMPARE(about.tlCell(k)->text(), QString(QChar(board.Caption(k))));
-        }
-        QCOMPARE(about.tlCell(14)->text(), QString("G"));
-        QVERIFY(about.ibTable()->isVisibleTo(&about));
         const QPoint hint = about.ibTable()->pos() - QPoint(5, 5);
         bool over_letter = false;
-        for (int k = 0; k < board.TileCount(); ++k) {
+        for (int k = 0; k < board.TileCount(); ++k)
             if (about.tlCell(k)->pos() == hint) over_letter = !board.IsBlank(k);
-        }
         QVERIFY(over_letter);
-        QVERIFY(about.toTable()->isActive());
-        QCOMPARE(about.toTable()->interval(), 250);
-    }
-
-    void HintCyclesThroughTheFourArrows() {
-        AboutWindow about(services_);
         const auto shown = [&] { return about.ibTable()->pixmap().toImage(); };
         QCOMPARE(shown(), about.ibMouseIcon(1).toImage());
         QTRY_COMPARE_WITH_TIMEOUT(shown(), about.ibMouseIcon(2).toImage(), 1000);
-        QTRY_COMPARE_WITH_TIMEOUT(shown(), about.ibMouseIcon(3).toImage(), 1000);
-        QTRY_COMPARE_WITH_TIMEOUT(shown(), about.ibMouseIcon(4).toImage(), 1000);
-        QTRY_COMPARE_WITH_TIMEOUT(shown(), about.ibMouseIcon(1).toImage(), 1000);
-        for (int d = 1; d <= 4; ++d) {
-            for (int e = d + 1; e <= 4; ++e) {
+        for (int d = 1; d <= 4; ++d)
+            for (int e = d + 1; e <= 4; ++e)
                 QVERIFY(about.ibMouseIcon(d).toImage() != about.ibMouseIcon(e).toImage());
-            }
-        }
     }
 
     void PointerOverATileShowsItsDirection() {
@@ -257,7 +187,6 @@ private slots:
         QTest::mouseMove(up, QPoint(10, 10));
         QVERIFY(!about.toTable()->isActive());
         QVERIFY(!about.ibTable()->isVisible());
-        QCOMPARE(up->cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(up->cursor().pixmap().toImage(), about.ibMouseIcon(LetterBoard::kUp).toImage());
         // 'v' of "every" is boxed in by letters: the ordinary pointer.
         LetterTile* boxed = about.tlCell(28);
@@ -265,33 +194,7 @@ private slots:
         QVERIFY(!boxed->testAttribute(Qt::WA_SetCursor));
     }
 
-    void TileWithoutBlankNeighbourDoesNothing() {
-        AboutWindow about(services_);
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QCOMPARE(about.tlCell(28)->text(), QString("v"));
-        std::vector<QPoint> before;
-        for (int k = 0; k < 60; ++k) before.push_back(about.tlCell(k)->pos());
-        QTest::mouseClick(about.tlCell(28), Qt::LeftButton, {}, QPoint(10, 10));
-        for (int k = 0; k < 60; ++k) QCOMPARE(about.tlCell(k)->pos(), before[k]);
-        QCOMPARE(sound_.plays, 0);
-    }
-
-    void BlankNextToBlankSwaps() {
-        AboutWindow about(services_);
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        const QPoint first = about.tlCell(0)->pos();
-        const QPoint second = about.tlCell(1)->pos();
-        QTest::mouseClick(about.tlCell(0), Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(about.tlCell(0)->pos(), second);
-        QCOMPARE(about.tlCell(1)->pos(), first);
-        QCOMPARE(about.tlCell(0)->property("Tag").toString(), QString("2.1"));
-        QCOMPARE(about.tlCell(1)->property("Tag").toString(), QString("1.1"));
-        QCOMPARE(sound_.plays, 1);
-    }
-
-    void RandomClicksKeepTilesTagsAndBoardTogether() {
+    void ClicksMoveTilesTagsAndBoardTogetherWithASound() {
         AboutWindow about(services_);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
@@ -312,25 +215,20 @@ private slots:
                      origin + QPoint((cell.column - 1) * 22, (cell.row - 1) * 22));
             QCOMPARE(about.tlCell(k)->property("Tag").toString(),
                      QString::fromStdString(about.Board().Tag(k)));
-            QCOMPARE(about.Board().TileAt(cell), k);
         }
     }
 
     void EmbeddedClickIsHarmlessWithoutAudio() {
         QFile wav(":/about/click.wav");
+        QVERIFY(wav.open(QIODevice::ReadOnly));
+        QCOMPARE(wav.readAll().mid(8, 4), QByteArray("WAVE"));
         AboutServices services = services_;
         services.click_sound = nullptr;
         AboutWindow about(services);
-        QVERIFY(wav.open(QIODevice::ReadOnly));
-        const QByteArray bytes = wav.readAll();
-        QCOMPARE(bytes.size(), 1404);
-        QVERIFY(bytes.startsWith("RIFF"));
-        QCOMPARE(bytes.mid(8, 4), QByteArray("WAVE"));
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QTest::mouseClick(about.tlCell(0), Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseClick(about.tlCell(0), Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::qWait(100);
         QCOMPARE(about.tlCell(0)->property("Tag").toString(), QString("1.1"));
     }
 
@@ -341,44 +239,31 @@ private slots:
         QTest::keyClick(&about, Qt::Key_Escape);
         QVERIFY(!about.isVisible());
         QCOMPARE(about.result(), int(QDialog::Rejected));
-
-        AboutWindow again(services_);
-        again.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&again));
-        QTest::mouseClick(again.bbClose(), Qt::LeftButton);
-        QVERIFY(!again.isVisible());
+        about.show();
+        QTest::mouseClick(about.bbClose(), Qt::LeftButton);
+        QVERIFY(!about.isVisible());
     }
 
-    void StaysOnTopWhenTheOwnerDoes() {
-        AboutWindow on(services_);
-        on.SetOnTop(1);
-        on.show();
-        QVERIFY(on.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-        AboutWindow off(services_);
-        off.SetOnTop(0);
-        off.show();
-        QVERIFY(!off.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    }
-
-    void ShowAboutBoxIsModalOverItsOwner() {
+    void ShowAboutBoxIsModalOverItsOwnerAndOnTopLikeIt() {
         QWidget owner;
         owner.show();
         QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        QString seen;
-        bool on_top = false;
-        bool owned = false;
-        QTimer::singleShot(0, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr) return;
-            seen = modal->objectName();
-            on_top = modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-            owned = modal->parentWidget() == &owner;
-            QTest::keyClick(modal, Qt::Key_Escape);
-        });
-        ShowAboutBox(&owner, 1, services_);
-        QCOMPARE(seen, QString("fwAbout"));
-        QVERIFY(on_top);
-        QVERIFY(owned);
+        for (int on_top : {1, 0}) {
+            QString seen;
+            bool flag = !on_top, owned = false;
+            QTimer::singleShot(0, [&] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (modal == nullptr) return;
+                seen = modal->objectName();
+                flag = modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                owned = modal->parentWidget() == &owner;
+                QTest::keyClick(modal, Qt::Key_Escape);
+            });
+            ShowAboutBox(&owner, on_top, services_);
+            QCOMPARE(seen, QString("fwAbout"));
+            QCOMPARE(flag, on_top == 1);
+            QVERIFY(owned);
+        }
     }
 
 private:

@@ -26,11 +26,17 @@ public slots:
     void Open(const QUrl& url) { urls.append(url); }
 };
 
-QStringList Keys(const PropertyBag& bag) {
-    QStringList keys;
-    for (const auto& [key, value] : bag.Entries()) keys << QString::fromStdString(key);
-    return keys;
-}
+// A link box on a host window, shown.
+struct Hosted {
+    explicit Hosted(const QString& caption) : box(new LinkBox(&host)) {
+        host.resize(300, 100);
+        box->setGeometry(20, 20, 200, 30);
+        box->SetCaption(caption);
+        host.show();
+    }
+    QWidget host;
+    LinkBox* box;
+};
 
 }  // namespace
 
@@ -48,131 +54,49 @@ private slots:
         QCursor::setPos(0, 0);
     }
 
-    void NewInstanceHasTheDesignDefaults() {
-        LinkBox box;
-        QCOMPARE(box.Alignment(), 0);
-        QCOMPARE(box.AutoSize(), false);
-        QCOMPARE(box.BackColor(), kSystemButtonFace);
-        QCOMPARE(box.Caption(), QString());
-        QCOMPARE(box.CaptionIsPath(), true);
-        QCOMPARE(box.Enabled(), true);
-        QCOMPARE(box.ForeColor(), kSystemButtonText);
-        QCOMPARE(box.HotTracking(), true);
-        QCOMPARE(box.Path(), QString());
-        QCOMPARE(box.tlCaption()->objectName(), QString("tlCaption"));
-        QCOMPARE(box.toHotTracking()->interval(), 100);
-        QVERIFY(!box.toHotTracking()->isActive());
-        QCOMPARE(box.tlCaption()->font().underline(), false);
-    }
-
-    void PropertyBagRoundTrips() {
+    // What the bag holds is the core's (link_box_properties_test); here: the widget shows it.
+    void PropertiesLoadIntoTheWidgetQuietlyAndSaveBackTheSame() {
         LinkBox saved;
-        saved.SetAlignment(2);
+        saved.SetAlignment(1);
         saved.SetAutoSize(true);
-        saved.SetBackColor(RgbValue(10, 20, 30));
         saved.SetCaption("glyphoratest:caption");
-        saved.SetCaptionIsPath(false);
-        saved.SetEnabled(false);
         QFont font("DejaVu Serif", 13);
         font.setItalic(true);
         saved.SetFont(font);
-        saved.SetForeColor(kSystemHighlight);
+        saved.SetForeColor(RgbValue(0, 0, 255));
         saved.SetHotTracking(false);
-        saved.SetPath("glyphoratest:path");
         PropertyBag bag;
         saved.WriteProperties(bag);
-        QCOMPARE(Keys(bag),
-                 QStringList({"Alignment", "AutoSize", "BackColor", "Caption", "CaptionIsPath",
-                              "Enabled", "Font", "ForeColor", "HotTracking", "Path"}));
 
         LinkBox loaded;
         QSignalSpy changes(&loaded, &LinkBox::PropertyChanged);
         loaded.ReadProperties(bag);
         QCOMPARE(changes.count(), 0);  // loading is not a change
-        QCOMPARE(loaded.Alignment(), 2);
-        QCOMPARE(loaded.AutoSize(), true);
-        QCOMPARE(loaded.BackColor(), RgbValue(10, 20, 30));
-        QCOMPARE(loaded.Caption(), QString("glyphoratest:caption"));
-        QCOMPARE(loaded.CaptionIsPath(), false);
-        QCOMPARE(loaded.Enabled(), false);
         QCOMPARE(loaded.Font(), font);
-        QCOMPARE(loaded.ForeColor(), kSystemHighlight);
-        QCOMPARE(loaded.HotTracking(), false);
-        QCOMPARE(loaded.Path(), QString("glyphoratest:path"));
-        // An auto-sized control wraps the text in the loaded font.
-        QCOMPARE(loaded.size(), loaded.tlCaption()->sizeHint());
-
+        QVERIFY(!loaded.HotTracking());
+        QCOMPARE(loaded.tlCaption()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        QVERIFY(loaded.tlCaption()->alignment() & Qt::AlignRight);
+        QCOMPARE(loaded.size(), loaded.tlCaption()->sizeHint());  // auto-sized in the new font
         PropertyBag again;
         loaded.WriteProperties(again);
         QVERIFY(again.Entries() == bag.Entries());
+        loaded.ReadProperties(PropertyBag{});
+        QVERIFY(loaded.HotTracking());
+        QCOMPARE(loaded.Caption(), QString("glyphoratest:caption"));  // the current value stays
     }
 
-    void EmptyBagGivesTheDefaults() {
-        LinkBox box;
-        box.SetAlignment(1);
-        box.SetAutoSize(true);
-        box.SetCaption("kept caption");
-        box.SetCaptionIsPath(false);
-        box.SetHotTracking(false);
-        box.SetPath("kept path");
-        box.SetForeColor(RgbValue(255, 0, 0));
-        QFont bold = box.Font();
-        bold.setBold(true);
-        box.SetFont(bold);
-        box.SetEnabled(false);
-
-        box.ReadProperties(PropertyBag{});
-        QCOMPARE(box.Alignment(), 0);
-        QCOMPARE(box.AutoSize(), false);
-        QCOMPARE(box.Caption(), QString("kept caption"));
-        QCOMPARE(box.CaptionIsPath(), true);
-        QCOMPARE(box.Enabled(), true);
-        QCOMPARE(box.Font(), bold);
-        QCOMPARE(box.ForeColor(), RgbValue(255, 0, 0));
-        QCOMPARE(box.HotTracking(), true);
-        QCOMPARE(box.Path(), QString("kept path"));
-    }
-
-    void KeysAreMatchedInAnyCase() {
-        PropertyBag bag;
-        bag.WriteProperty("alignment", "1");
-        bag.WriteProperty("AUTOSIZE", "True");
-        bag.WriteProperty("caption", "http://");
-        bag.WriteProperty("captionispath", "False");
-        bag.WriteProperty("forecolor", std::to_string(RgbValue(0, 0, 255)));
-        bag.WriteProperty("hottracking", "False");
-        bag.WriteProperty("Path", "mailto:");
-        LinkBox box;
-        box.ReadProperties(bag);
-        QCOMPARE(box.Alignment(), 1);
-        QCOMPARE(box.AutoSize(), true);
-        QCOMPARE(box.Caption(), QString("http://"));
-        QCOMPARE(box.CaptionIsPath(), false);
-        QCOMPARE(box.ForeColor(), RgbValue(0, 0, 255));
-        QCOMPARE(box.tlCaption()->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        QCOMPARE(box.HotTracking(), false);
-        QCOMPARE(box.Path(), QString("mailto:"));
-        QVERIFY(box.tlCaption()->alignment() & Qt::AlignRight);
-    }
-
-    void WritersNotifyTheHostByKey() {
+    void WritersNotifyTheHostByKeyAndOnlyANewCaptionRelaysOut() {
         LinkBox box;
         QSignalSpy changes(&box, &LinkBox::PropertyChanged);
         box.SetCaption("a");
+        box.tlCaption()->move(5, 5);
         box.SetCaption("a");  // unchanged text still tells the host
+        QCOMPARE(box.tlCaption()->pos(), QPoint(5, 5));
         box.SetPath("p");
         box.SetHotTracking(false);
         QStringList keys;
         for (const auto& change : changes) keys << change.at(0).toString();
         QCOMPARE(keys, QStringList({"Caption", "Caption", "Path", "HotTracking"}));
-    }
-
-    void CaptionSetToItsTextDoesNotRelayout() {
-        LinkBox box;
-        box.SetCaption("some text");
-        box.tlCaption()->move(5, 5);
-        box.SetCaption("some text");
-        QCOMPARE(box.tlCaption()->pos(), QPoint(5, 5));
         box.SetCaption("other text");
         QCOMPARE(box.tlCaption()->pos(), QPoint(0, 0));
     }
@@ -181,8 +105,7 @@ private slots:
         LinkBox box;
         box.resize(300, 40);
         box.SetCaption("wide enough");
-        QCOMPARE(box.size(), QSize(300, 40));  // without auto-size the label fills the control
-        QCOMPARE(box.tlCaption()->size(), QSize(300, 40));
+        QCOMPARE(box.tlCaption()->size(), QSize(300, 40));  // without auto-size: filled
         box.SetAutoSize(true);
         QCOMPARE(box.size(), box.tlCaption()->sizeHint());
         const int short_width = box.width();
@@ -194,59 +117,42 @@ private slots:
         QCOMPARE(box.size(), box.tlCaption()->sizeHint());
     }
 
-    void HotTrackingUnderlinesWhileThePointerIsOver() {
-        QWidget host;
-        host.resize(300, 100);
-        auto* box = new LinkBox(&host);
-        box->setGeometry(20, 20, 200, 30);
-        box->SetCaption("hover me");
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
-
+    void HotTrackingUnderlinesWhileThePointerIsOverOrTheFocusIn() {
+        Hosted hosted("hover me");
+        LinkBox* box = hosted.box;
+        QVERIFY(QTest::qWaitForWindowExposed(&hosted.host));
         QCursor::setPos(box->mapToGlobal(QPoint(10, 10)));
         QTest::mouseMove(box->tlCaption(), QPoint(10, 10));
         QVERIFY(box->tlCaption()->font().underline());
-        QVERIFY(box->toHotTracking()->isActive());
         QTest::qWait(250);  // pointer still inside: stays
         QVERIFY(box->tlCaption()->font().underline());
-
-        QCursor::setPos(host.mapToGlobal(QPoint(290, 90)));
+        QCursor::setPos(hosted.host.mapToGlobal(QPoint(290, 90)));
         QTRY_VERIFY_WITH_TIMEOUT(!box->tlCaption()->font().underline(), 1000);
         QVERIFY(!box->toHotTracking()->isActive());
+
+        auto* other = new QLabel(&hosted.host);
+        other->setFocusPolicy(Qt::StrongFocus);
+        other->show();
+        hosted.host.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&hosted.host));
+        other->setFocus();
+        QTRY_VERIFY(other->hasFocus());
+        box->setFocus();
+        QTRY_VERIFY(box->tlCaption()->font().underline());
+        other->setFocus();
+        QTRY_VERIFY(!box->tlCaption()->font().underline());
     }
 
     void WithoutHotTrackingHoverAndFocusLeaveTheUnderline() {
-        QWidget host;
-        host.resize(300, 100);
-        auto* box = new LinkBox(&host);
-        box->setGeometry(20, 20, 200, 30);
-        box->SetCaption("plain");
+        Hosted hosted("plain");
+        LinkBox* box = hosted.box;
         box->SetHotTracking(false);
-        host.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&host));
+        QVERIFY(QTest::qWaitForWindowExposed(&hosted.host));
         QTest::mouseMove(box->tlCaption(), QPoint(10, 10));
         QVERIFY(!box->tlCaption()->font().underline());
         QVERIFY(!box->toHotTracking()->isActive());
         box->setFocus();
         QTRY_VERIFY(box->hasFocus());
-        QVERIFY(!box->tlCaption()->font().underline());
-    }
-
-    void FocusUnderlinesWithHotTracking() {
-        QWidget host;
-        auto* box = new LinkBox(&host);
-        box->SetCaption("focus me");
-        auto* other = new QLabel(&host);
-        other->setFocusPolicy(Qt::StrongFocus);
-        other->move(0, 50);
-        host.show();
-        host.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&host));
-        box->setFocus();
-        QTRY_VERIFY(box->hasFocus());
-        QVERIFY(box->tlCaption()->font().underline());
-        other->setFocus();
-        QTRY_VERIFY(other->hasFocus());
         QVERIFY(!box->tlCaption()->font().underline());
     }
 
@@ -282,11 +188,7 @@ private slots:
         QSignalSpy clicks(&box, &LinkBox::Click);
         QTest::mouseClick(box.tlCaption(), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(clicks.count(), 1);
-        if (opened.isEmpty()) {
-            QVERIFY(opened_->urls.isEmpty());
-        } else {
-            QCOMPARE(opened_->urls, QList<QUrl>({QUrl(opened)}));
-        }
+        QCOMPARE(opened_->urls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>({QUrl(opened)}));
     }
 
     void RightClickAndDisabledControlOpenNothing() {
@@ -306,57 +208,43 @@ private slots:
     void TargetsWithoutSchemeAreLocalFiles() {
         QCOMPARE(LinkTargetUrl("https://glyphora.example.org/a b"),
                  QUrl("https://glyphora.example.org/a b"));
-        QCOMPARE(LinkTargetUrl("mailto:someone@example.org?subject=Glyphora").scheme(),
-                 QString("mailto"));
+        QCOMPARE(LinkTargetUrl("mailto:someone@example.org?subject=x").scheme(), QString("mailto"));
         const QUrl file = LinkTargetUrl("notes/readme.txt");
         QVERIFY(file.isLocalFile());
         QVERIFY(file.toLocalFile().endsWith("/notes/readme.txt"));
         QVERIFY(QDir::isAbsolutePath(file.toLocalFile()));
-        QCOMPARE(LinkTargetUrl("/tmp/x.ttf"), QUrl::fromLocalFile("/tmp/x.ttf"));
     }
 
-    void VersionAndAboutBoxTexts() {
+    void TheAboutBoxNamesTheVersion() {
         const QString long_text = QString::fromStdString(LongVersionText(kProgramVersion));
         QCOMPARE(LinkBox::Version(), " " + long_text);
         LinkBox box;
-        QString title;
         QString text;
         QTimer::singleShot(0, [&] {
             auto* message = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (message == nullptr) return;
-            title = message->windowTitle();
-            text = message->text();
+            text = message->windowTitle() + "|" + message->text();
             message->accept();
         });
         box.AboutBox();
-        QCOMPARE(title, QString("About..."));
-        QCOMPARE(text, "Glyphora\n\nVersion " + long_text);
+        QCOMPARE(text, "About...|Glyphora\n\nVersion " + long_text);
     }
 
-    void TextMeasuresFollowTheFont() {
+    void TextMeasuresTipsAndColoursFollowTheWidget() {
         LinkBox box;
         const QFontMetrics metrics(box.Font());
-        QCOMPARE(box.TextWidth("abcd"), metrics.horizontalAdvance("abcd"));
         QCOMPARE(box.TextWidth("ab\nabcdef\nabc"), metrics.horizontalAdvance("abcdef"));
-        QCOMPARE(box.TextHeight("x"), metrics.height());
         QVERIFY(box.TextHeight("x\ny") > box.TextHeight("x"));
         QFont big = box.Font();
         big.setPointSizeF(big.pointSizeF() * 3);
         box.SetFont(big);
         QVERIFY(box.TextWidth("abcd") > metrics.horizontalAdvance("abcd"));
-    }
-
-    void ToolTipComesFromTheHost() {
-        LinkBox box;
         box.setToolTip("host tip");
         box.SetToolTipText();
         QCOMPARE(box.tlCaption()->toolTip(), QString("host tip"));
         box.SetToolTipText(QString("own tip"));
         QCOMPARE(box.tlCaption()->toolTip(), QString("own tip"));
-    }
-
-    void SystemColorsFollowThePalette() {
-        LinkBox box;
+        // A system colour follows the palette; an RGB value is taken as it is.
         QPalette palette = box.palette();
         palette.setColor(QPalette::WindowText, QColor(1, 2, 3));
         box.setPalette(palette);

@@ -8,20 +8,8 @@
 namespace glyphora {
 namespace {
 
-using testing::AgeFile;
 using testing::ReadBytes;
 using testing::StatOf;
-using testing::TempFolder;
-using testing::WriteBytes;
-
-// The value of a key line of the entry, or "(missing)".
-std::string ValueOf(const std::string& text, const std::string& key) {
-    const std::string prefix = "\n" + key + "=";
-    const auto at = text.find(prefix);
-    if (at == std::string::npos) return "(missing)";
-    const auto start = at + prefix.size();
-    return text.substr(start, text.find('\n', start) - start);
-}
 
 TEST(DesktopEntryPath, FollowsXdgDataHomeElseTheHomeFolder) {
     PathEnvironment env;
@@ -35,69 +23,48 @@ TEST(DesktopEntryPath, FollowsXdgDataHomeElseTheHomeFolder) {
     EXPECT_EQ(DesktopEntryPath(env, "glyphora"), std::nullopt);
 }
 
-TEST(DesktopEntryText, NamesTheExecutableItsFolderAndTheLongVersion) {
-    const auto text = DesktopEntryText("/opt/glyphora/bin/glyphora", "0.01");
-    ASSERT_TRUE(text);
-    EXPECT_TRUE(text->starts_with("[Desktop Entry]\n"));
-    EXPECT_EQ(ValueOf(*text, "Type"), "Application");
-    EXPECT_EQ(ValueOf(*text, "Name"), "Glyphora");
-    EXPECT_EQ(ValueOf(*text, "Exec"), "/opt/glyphora/bin/glyphora");
-    EXPECT_EQ(ValueOf(*text, "Path"), "/opt/glyphora/bin");
-    EXPECT_EQ(ValueOf(*text, "X-Glyphora-Version"), "0.01");
-}
-
-TEST(DesktopEntryText, QuotesAndEscapesAPathWithReservedCharacters) {
+TEST(DesktopEntryText, QuotesAndEscapesThePathAndRefusesWhatAnEntryCannotHold) {
     struct Case {
-        const char* executable;
-        const char* exec;
-        const char* path;
+        const char *executable, *exec_path;
     } cases[] = {
+        {"/opt/g/bin/glyphora",
+         "Exec=/opt/g/bin/glyphora\nPath=/opt/g/bin\nX-Glyphora-Version=1.00\n"},
         // Inside the quotes \ " ` $ take a backslash; then every backslash of the value is
         // doubled as a string value requires, and a lone % would start a field code.
-        {"/home/a b/glyphora", R"("/home/a b/glyphora")", "/home/a b"},
-        {"/x/$HOME/g", R"("/x/\\$HOME/g")", "/x/$HOME"},
-        {"/x/a\"b/g", R"("/x/a\\"b/g")", "/x/a\"b"},
-        {"/x/back\\slash/g", R"("/x/back\\\\slash/g")", R"(/x/back\\slash)"},
-        {"/x/100%/g", "/x/100%%/g", "/x/100%"},
+        {"/home/a b/glyphora", "Exec=\"/home/a b/glyphora\"\nPath=/home/a b\n"},
+        {"/x/$HOME/g", R"(Exec="/x/\\$HOME/g")"
+                       "\nPath=/x/$HOME\n"},
+        {"/x/a\"b/g", R"(Exec="/x/a\\"b/g")"
+                      "\nPath=/x/a\"b\n"},
+        {"/x/back\\slash/g", R"(Exec="/x/back\\\\slash/g")"
+                             "\n"
+                             R"(Path=/x/back\\slash)"
+                             "\n"},
+        {"/x/100%/g", "Exec=/x/100%%/g\nPath=/x/100%\n"},
     };
     for (const auto& c : cases) {
         const auto text = DesktopEntryText(c.executable, "1.00");
-        ASSERT_TRUE(text) << c.executable;
-        EXPECT_EQ(ValueOf(*text, "Exec"), c.exec) << c.executable;
-        EXPECT_EQ(ValueOf(*text, "Path"), c.path) << c.executable;
+        ASSERT_TRUE(text && text->starts_with("[Desktop Entry]\n")) << c.executable;
+        EXPECT_NE(text->find(c.exec_path), std::string::npos) << *text;
     }
-}
-
-TEST(DesktopEntryText, RefusesPathsAnEntryCannotHold) {
     EXPECT_EQ(DesktopEntryText("glyphora", "1.00"), std::nullopt);
     EXPECT_EQ(DesktopEntryText("/x/line\nbreak/glyphora", "1.00"), std::nullopt);
     EXPECT_EQ(DesktopEntryText("/x/glyphora", "1.00\n[Other]"), std::nullopt);
 }
 
-TEST(DesktopEntryWrite, WritesOnlyWhenTheContentDiffers) {
-    TempFolder folder;
+TEST(DesktopEntryWrite, WritesOnlyWhenTheContentDiffersAndNeverOverAFolder) {
+    testing::TempFolder folder;
     const auto file = folder / "applications" / "glyphora.desktop";
     EXPECT_EQ(WriteDesktopEntry(file, "one\n"), DesktopEntryWrite::Written);
-    EXPECT_EQ(ReadBytes(file), "one\n");
-
-    AgeFile(file);
-    const auto aged = StatOf(file).st_mtim.tv_sec;
+    testing::AgeFile(file);
     EXPECT_EQ(WriteDesktopEntry(file, "one\n"), DesktopEntryWrite::Unchanged);
-    EXPECT_EQ(StatOf(file).st_mtim.tv_sec, aged);
-
+    EXPECT_EQ(StatOf(file).st_mtim.tv_sec, 1000000000);
     EXPECT_EQ(WriteDesktopEntry(file, "two\n"), DesktopEntryWrite::Written);
     EXPECT_EQ(ReadBytes(file), "two\n");
-}
-
-TEST(DesktopEntryWrite, AFolderInTheWayOrAnUnwritablePlaceFailsQuietly) {
-    TempFolder folder;
     std::filesystem::create_directories(folder / "glyphora.desktop");
     EXPECT_EQ(WriteDesktopEntry(folder / "glyphora.desktop", "x"), DesktopEntryWrite::Failed);
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "glyphora.desktop"));
-
-    WriteBytes(folder / "plain", "a file where a folder should be");
-    EXPECT_EQ(WriteDesktopEntry(folder / "plain" / "glyphora.desktop", "x"),
-              DesktopEntryWrite::Failed);
+    EXPECT_EQ(WriteDesktopEntry(file / "glyphora.desktop", "x"), DesktopEntryWrite::Failed);
+    EXPECT_EQ(ReadBytes(file), "two\n");
 }
 
 }  // namespace

@@ -27,38 +27,40 @@ protected:
         WriteBytes(file_, text);
         return ReadMainSettings(file_, limits_);
     }
+    // What shutdown writes for these settings into a fresh file.
+    std::string Written(const MainSettings& settings) {
+        const std::filesystem::path file = folder_ / "written.dat";
+        std::filesystem::remove(file);
+        WindowPlacement placement;
+        WriteMainSettings(file, settings, NormalWindow{}, placement);
+        return ReadBytes(file);
+    }
 
     TempFolder folder_;
     std::filesystem::path file_ = folder_ / "glyphora.dat";
     MainSettingsLimits limits_{12, 16, Fixed4(36)};
 };
 
+constexpr const char* kPlacement =
+    "[fwMain_State]\nState=0\nLeft=10\nTop=20\nWidth=400\nHeight=500\n";
+
 TEST_F(MainSettingsFile, AMissingFileGivesEveryDefault) {
     const MainSettings s = ReadMainSettings(file_, limits_);
-    EXPECT_EQ(s.font, std::nullopt);
-    EXPECT_EQ(s.subrange_start, 0);
-    EXPECT_FALSE(s.show_all);
-    EXPECT_FALSE(s.view_pattern);
-    EXPECT_EQ(s.copy_format, 0);
-    EXPECT_EQ(s.char_set, 7);
-    EXPECT_TRUE(s.hex_view);
-    EXPECT_TRUE(s.hex_goto);
-    EXPECT_TRUE(s.expanded);
-    EXPECT_FALSE(s.on_top);
-    EXPECT_FALSE(s.preview_charset);
-    EXPECT_EQ(s.picture.size, Fixed4(36));
-    EXPECT_EQ(s.picture.styles, (std::array<bool, 4>{}));
-    EXPECT_EQ(s.picture.fore_colour, 0);
-    EXPECT_EQ(s.picture.back_colour, 0xFFFFFF);
-    EXPECT_TRUE(s.search_history.empty());
     EXPECT_FALSE(std::filesystem::exists(file_));  // reading never creates the file
+    EXPECT_EQ(s.font, std::nullopt);
+    EXPECT_FALSE(s.preview_charset);
+    EXPECT_EQ(Written(s), std::string("[fwMain]\nlvRange=0\nchRange=0\nchView=0\nobFormat=0\n"
+                                      "cbCharSet=7\nbHexView=1\nbHexGoto=1\nchMode=1\nchOnTop=0\n"
+                                      "[fwMain_Picture]\nbbPicture0=0\nbbPicture1=16777215\n"
+                                      "cbPicture=36\nchPicture0=0\nchPicture1=0\nchPicture2=0\n"
+                                      "chPicture3=0\n") +
+                              kPlacement);
 }
 
 TEST_F(MainSettingsFile, ChecksAreOnAboveZeroButTheGoToNotationWheneverNotZero) {
     struct Case {
         const char* stored;
-        bool check;
-        bool hex_goto;
+        bool check, hex_goto;
     } cases[] = {{"1", true, true},   {"2", true, true},   {"0", false, false},
                  {"-1", false, true}, {"0.5", true, true}, {"abc", false, false}};
     for (const auto& c : cases) {
@@ -67,13 +69,9 @@ TEST_F(MainSettingsFile, ChecksAreOnAboveZeroButTheGoToNotationWheneverNotZero) 
             Read("[fwMain]\nchRange=" + v + "\nchView=" + v + "\nchMode=" + v + "\nchOnTop=" + v +
                  "\nbHexView=" + v + "\nbHexGoto=" + v + "\nchPreview=" + v +
                  "\n[fwMain_Picture]\nchPicture2=" + v + "\n");
-        EXPECT_EQ(s.show_all, c.check) << v;
-        EXPECT_EQ(s.view_pattern, c.check) << v;
-        EXPECT_EQ(s.expanded, c.check) << v;
-        EXPECT_EQ(s.on_top, c.check) << v;
-        EXPECT_EQ(s.hex_view, c.check) << v;
-        EXPECT_EQ(s.preview_charset, c.check) << v;
-        EXPECT_EQ(s.picture.styles[2], c.check) << v;
+        for (bool check : {s.show_all, s.view_pattern, s.expanded, s.on_top, s.hex_view,
+                           s.preview_charset, s.picture.styles[2]})
+            EXPECT_EQ(check, c.check) << v;
         EXPECT_EQ(s.hex_goto, c.hex_goto) << v;
     }
 }
@@ -82,18 +80,11 @@ TEST_F(MainSettingsFile, NumbersAreClampedToWhatTheControlsHold) {
     struct Case {
         const char* line;
         long subrange;
-        int format;
-        int char_set;
+        int format, char_set;
     } cases[] = {
-        {"lvRange=-5", 0, 0, 7},  // a negative subrange start reads as 0
-        {"lvRange=1024", 1024, 0, 7},
-        {"obFormat=11", 0, 11, 7},
-        {"obFormat=12", 0, 11, 7},  // past the last option
-        {"obFormat=-3", 0, 0, 7},
-        {"obFormat=2.5", 0, 2, 7},  // whole numbers round half to even
-        {"cbCharSet=15", 0, 0, 15},
-        {"cbCharSet=99", 0, 0, 15},
-        {"cbCharSet=-1", 0, 0, 0},
+        {"lvRange=-5", 0, 0, 7},    {"lvRange=1024", 1024, 0, 7}, {"obFormat=12", 0, 11, 7},
+        {"obFormat=-3", 0, 0, 7},   {"obFormat=2.5", 0, 2, 7},    {"cbCharSet=15", 0, 0, 15},
+        {"cbCharSet=99", 0, 0, 15}, {"cbCharSet=-1", 0, 0, 0},
     };
     for (const auto& c : cases) {
         const MainSettings s = Read(std::string("[fwMain]\n") + c.line + "\n");
@@ -101,82 +92,44 @@ TEST_F(MainSettingsFile, NumbersAreClampedToWhatTheControlsHold) {
         EXPECT_EQ(s.copy_format, c.format) << c.line;
         EXPECT_EQ(s.char_set, c.char_set) << c.line;
     }
-}
-
-TEST_F(MainSettingsFile, ColoursOutsideTheRgbRangeReadAsTheirDefaults) {
     MainSettings s = Read("[fwMain_Picture]\nbbPicture0=255\nbbPicture1=65280\n");
     EXPECT_EQ(s.picture.fore_colour, 255);
     EXPECT_EQ(s.picture.back_colour, 65280);
-    s = Read("[fwMain_Picture]\nbbPicture0=-1\nbbPicture1=16777216\n");
+    s = Read("[fwMain_Picture]\nbbPicture0=-1\nbbPicture1=16777216\n");  // outside RGB
     EXPECT_EQ(s.picture.fore_colour, 0);
     EXPECT_EQ(s.picture.back_colour, 0xFFFFFF);
 }
 
-TEST_F(MainSettingsFile, TextsAndListsComeBackAsStored) {
-    const MainSettings s = Read(
-        "[fwMain]\nlvFont=  DejaVu Sans  \n[fwMain_Picture]\ncbPicture=48\n"
-        "[cbSearch_Search]\n5=curl\n0=alpha beta\n");
-    EXPECT_EQ(s.font, "DejaVu Sans");
-    EXPECT_EQ(s.picture.size, Fixed4(48));
-    EXPECT_EQ(s.search_history, (std::vector<std::string>{"curl", "alpha beta"}));
-}
-
 TEST_F(MainSettingsFile, ShutdownWritesEveryKeyInOrderAndARestartReadsThemBack) {
-    MainSettings s;
-    s.font = "DejaVu Serif";
+    MainSettings s = Read(
+        "[fwMain]\nlvFont=  DejaVu Serif  \n[fwMain_Picture]\ncbPicture=24\n"
+        "[cbSearch_Search]\n5=curl\n0=&amp;\n");
+    EXPECT_EQ(s.font, "DejaVu Serif");
+    EXPECT_EQ(s.search_history, (std::vector<std::string>{"curl", "&amp;"}));
     s.subrange_start = 0x400;
-    s.show_all = true;
-    s.view_pattern = true;
+    s.show_all = s.view_pattern = s.on_top = s.preview_charset = true;
+    s.hex_view = s.hex_goto = s.expanded = false;
     s.copy_format = 6;
     s.char_set = 3;
-    s.hex_view = false;
-    s.hex_goto = false;
-    s.expanded = false;
-    s.on_top = true;
-    s.preview_charset = true;  // never written
-    s.picture.size = Fixed4(24);
     s.picture.styles = {true, false, true, false};
     s.picture.fore_colour = 255;
     s.picture.back_colour = 0xC0C0C0;
-    s.search_history = {"curl", "&amp;"};
-
-    NormalWindow window;
-    WindowPlacement placement;
-    WriteMainSettings(file_, s, window, placement);
-    EXPECT_EQ(ReadBytes(file_),
-              "[fwMain]\nlvFont=DejaVu Serif\nlvRange=1024\nchRange=1\nchView=1\nobFormat=6\n"
-              "cbCharSet=3\nbHexView=0\nbHexGoto=0\nchMode=0\nchOnTop=1\n"
-              "[fwMain_Picture]\nbbPicture0=255\nbbPicture1=12632256\ncbPicture=24\n"
-              "chPicture0=1\nchPicture1=0\nchPicture2=1\nchPicture3=0\n"
-              "[fwMain_State]\nState=0\nLeft=10\nTop=20\nWidth=400\nHeight=500\n"
-              "[cbSearch_Search]\n0=curl\n1=&amp;\n");
-
-    MainSettings back = ReadMainSettings(file_, limits_);
-    EXPECT_FALSE(back.preview_charset);
-    back.preview_charset = true;
-    EXPECT_EQ(back.font, s.font);
-    EXPECT_EQ(back.subrange_start, s.subrange_start);
-    EXPECT_EQ(back.show_all, s.show_all);
-    EXPECT_EQ(back.view_pattern, s.view_pattern);
-    EXPECT_EQ(back.copy_format, s.copy_format);
-    EXPECT_EQ(back.char_set, s.char_set);
-    EXPECT_EQ(back.hex_view, s.hex_view);
-    EXPECT_EQ(back.hex_goto, s.hex_goto);
-    EXPECT_EQ(back.expanded, s.expanded);
-    EXPECT_EQ(back.on_top, s.on_top);
-    EXPECT_EQ(back.picture.size, s.picture.size);
-    EXPECT_EQ(back.picture.styles, s.picture.styles);
-    EXPECT_EQ(back.picture.fore_colour, s.picture.fore_colour);
-    EXPECT_EQ(back.picture.back_colour, s.picture.back_colour);
-    EXPECT_EQ(back.search_history, s.search_history);
+    const std::string text = Written(s);
+    EXPECT_EQ(text, std::string("[fwMain]\nlvFont=DejaVu Serif\nlvRange=1024\nchRange=1\nchView=1\n"
+                                "obFormat=6\ncbCharSet=3\nbHexView=0\nbHexGoto=0\nchMode=0\n"
+                                "chOnTop=1\n[fwMain_Picture]\nbbPicture0=255\nbbPicture1=12632256\n"
+                                "cbPicture=24\nchPicture0=1\nchPicture1=0\nchPicture2=1\n"
+                                "chPicture3=0\n") +
+                        kPlacement + "[cbSearch_Search]\n0=curl\n1=&amp;\n");
+    const MainSettings back = Read(text);
+    EXPECT_FALSE(back.preview_charset);  // never written
+    EXPECT_EQ(Written(back), text);
 }
 
 TEST_F(MainSettingsFile, WithoutAChosenFontTheStoredNameStays) {
     WriteBytes(file_, "[fwMain]\nlvFont=Old Font\n");
-    MainSettings s;
-    NormalWindow window;
     WindowPlacement placement;
-    WriteMainSettings(file_, s, window, placement);
+    WriteMainSettings(file_, MainSettings{}, NormalWindow{}, placement);
     EXPECT_EQ(ReadMainSettings(file_, limits_).font, "Old Font");
 }
 

@@ -77,15 +77,15 @@ TEST(CodePageConverter, EveryRowConvertsWhatItHasAndBestFitsOrMarksWhatItLacks) 
             << kCodePageList[c.row].name;
         EXPECT_EQ(converter.ConvertToCodePage(std::u16string(1, c.lacks), code_page), c.lacks_bytes)
             << kCodePageList[c.row].name;
-        EXPECT_EQ(converter.ConvertToCodePage(u"A", code_page), "A");
         EXPECT_EQ(converter.ConvertToCodePage(u"\xD800", code_page), "?");
         EXPECT_EQ(converter.ConvertToCodePage(u"", code_page), "");
+        // Every row reads back what it wrote; Symbol reads its bytes as Latin-1 characters.
+        const std::u16string text = std::u16string(u"Az ") + c.has + u"9";
+        if (code_page != kSymbolCodePage)
+            EXPECT_EQ(converter.ConvertFromCodePage(converter.ConvertToCodePage(text, code_page),
+                                                    code_page),
+                      text);
     }
-}
-
-TEST(CodePageConverter, VietnameseDecomposesWhatItHasNoPrecomposedByteFor) {
-    CodePageConverter converter;
-    EXPECT_EQ(converter.ConvertToCodePage(u"\u1EA0", 1258), "A\xF2");  // A with dot below
 }
 
 TEST(CodePageConverter, SymbolKeepsTheLowByteOfItsTwoRanges) {
@@ -161,7 +161,7 @@ TEST(CodePageConverter, AnsiCodePageIsWindows1252WithItsFiveGapsFilled) {
     EXPECT_EQ(converter.ConvertToCodePage(u"\u0100\u4E00", kAnsiCodePage), "A?");
 }
 
-TEST(CodePageConverter, TransliterationIgnoresTheThreadLocale) {
+TEST(CodePageConverter, BestFitIgnoresTheThreadLocaleAndMarksWhatItCannotFit) {
     locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     ASSERT_NE(c_locale, nullptr);
     const locale_t previous = uselocale(c_locale);
@@ -170,11 +170,8 @@ TEST(CodePageConverter, TransliterationIgnoresTheThreadLocale) {
     uselocale(previous);
     freelocale(c_locale);
     EXPECT_EQ(fitted, "A");
-}
-
-TEST(CodePageConverter, MarksCharactersTransliteratedToNothing) {
-    CodePageConverter converter;
-    EXPECT_EQ(converter.ConvertToCodePage(u"\u0301", 1251), "?");  // combining acute
+    EXPECT_EQ(converter.ConvertToCodePage(u"\u0301", 1251), "?");      // fitted to nothing
+    EXPECT_EQ(converter.ConvertToCodePage(u"\u1EA0", 1258), "A\xF2");  // decomposed
 }
 
 TEST(CodePageConverter, UnknownCodePagesGiveNothing) {
@@ -182,6 +179,7 @@ TEST(CodePageConverter, UnknownCodePagesGiveNothing) {
     for (int code_page : {1, 437, 1259, 65002, -1}) {
         EXPECT_FALSE(CodePageConverter::IsKnownCodePage(code_page));
         EXPECT_EQ(converter.ConvertToCodePage(u"A\u00E9", code_page), "") << code_page;
+        EXPECT_EQ(converter.ConvertFromCodePage("abc", code_page), u"") << code_page;
     }
     for (const CodePageRow& row : kCodePageList)
         EXPECT_TRUE(CodePageConverter::IsKnownCodePage(row.code_page)) << row.name;
@@ -193,6 +191,46 @@ TEST(CodePageConverter, MovedFromConverterStillConverts) {
     CodePageConverter second = std::move(first);
     EXPECT_EQ(second.ConvertToCodePage(u"\u0416", 1251), "\xC6");
     EXPECT_EQ(first.ConvertToCodePage(u"\u0416", 1251), "\xC6");  // NOLINT(bugprone-use-after-move)
+}
+
+TEST(ConvertFromCodePage, ReadsBytesAsTheCodePageHasThem) {
+    const struct {
+        int code_page;
+        std::string bytes;
+        std::u16string text;
+    } cases[] = {
+        {1251, "\xE9", u"\u0439"},  // the byte typed under a Russian layout
+        {1252, "\xE9", u"\u00E9"},
+        {1252, "\x81\x9D", u"\u0081\u009D"},  // the ANSI code page's filled gaps
+        {kAnsiCodePage, "\x80", u"\u20AC"},
+        {kSymbolCodePage, "\xE9\x41", u"\u00E9A"},
+        {932, "\x82\xA0\x41", u"\u3042A"},  // a double-byte character joined
+        {932, "\x82", u"\uFFFD"},           // a lead byte cut off by the end
+        {932, "\xA0\x41", u"\uFFFDA"},      // no character at all, then a good one
+        {kUtf8CodePage, "\xC3\xA9", u"\u00E9"},
+        {kUtf8CodePage,
+         "\xFF"
+         "A",
+         u"\uFFFDA"},
+        {kUtf7CodePage, "+AOk-", u"\u00E9"},
+        {1258, "a", u"a"},           // held back for a mark, then flushed
+        {1258, "A\xF2", u"\u1EA0"},  // base letter and dot below compose
+    };
+    CodePageConverter converter;
+    for (const auto& c : cases)
+        EXPECT_EQ(converter.ConvertFromCodePage(c.bytes, c.code_page), c.text)
+            << c.code_page << " " << c.bytes;
+}
+
+TEST(ConvertFromCodePage, EveryByteOfTheSingleByteRowsGivesOneCharacter) {
+    CodePageConverter converter;
+    for (int code_page : {874, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, kSymbolCodePage}) {
+        for (int b = 0; b < 256; ++b) {
+            const std::string byte(1, static_cast<char>(b));
+            EXPECT_EQ(converter.ConvertFromCodePage(byte, code_page).size(), 1u)
+                << code_page << " byte " << b;
+        }
+    }
 }
 
 TEST(AnsiCodePage, EveryByteHasOneCharacterAndBack) {

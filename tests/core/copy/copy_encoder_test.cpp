@@ -12,102 +12,62 @@ namespace {
 
 std::string FakeName(char16_t c) { return "NAME " + Hex4(c); }
 
-struct Expected {
-    CopyFormat format;
-    char16_t c;
-    const char* result;  // bytes for the byte formats, UTF-8 of the text for the others
-};
-
 class CopyEncoderTest : public testing::Test {
 protected:
     CodePageConverter converter_;
     CopyContext context_{converter_, kDefaultCodePageRow, FakeName};
 };
 
+// Bytes for the byte formats, UTF-8 of the text for the others.
 std::string ResultString(const EncodedText& encoded) {
     return encoded.is_bytes ? encoded.bytes : Utf16ToUtf8(encoded.text);
 }
 
+// A lone surrogate keeps its own number where the format has one; UTF-8 writes U+FFFD's bytes
+// for it, UTF-7 its 16 bits, a code page "?". The code page is the default row, Cyrillic.
 TEST_F(CopyEncoderTest, EncodesEveryFormatPerCodePoint) {
     using F = CopyFormat;
-    const Expected cases[] = {
-        {F::Unicode, 0x41, ""},
-        {F::Rtf, 0x41, "{\\rtf1\\ansi\\f0\\u65?}"},
-        {F::PercentEscape, 0x41, "%41"},
-        {F::Utf8, 0x41, "A"},
-        {F::Utf7, 0x41, "A"},
-        {F::Ucn, 0x41, "\\u0041"},
-        {F::NcrHex, 0x41, "&#x0041;"},
-        {F::NcrDec, 0x41, "&#65;"},
-        {F::CodePage, 0x41, "A"},
-        {F::CharName, 0x41, "NAME 0041\r\n"},
-        {F::Picture, 0x41, ""},
-        {F::Sgml, 0x41, ""},
-
-        {F::Rtf, 0xE9, "{\\rtf1\\ansi\\f0\\u233?}"},
-        {F::PercentEscape, 0xE9, "%e9"},
-        {F::Utf8, 0xE9, "\xC3\xA9"},
-        {F::Utf7, 0xE9, "+AOk-"},
-        {F::Ucn, 0xE9, "\\u00e9"},
-        {F::NcrHex, 0xE9, "&#x00e9;"},
-        {F::NcrDec, 0xE9, "&#233;"},
-        {F::CodePage, 0xE9, "e"},  // Cyrillic has no é: best fit
-        {F::CharName, 0xE9, "NAME 00E9\r\n"},
-
-        {F::Rtf, 0x20AC, "{\\rtf1\\ansi\\f0\\u8364?}"},
-        {F::PercentEscape, 0x20AC, "%E2%82%AC"},
-        {F::Utf8, 0x20AC, "\xE2\x82\xAC"},
-        {F::Utf7, 0x20AC, "+IKw-"},
-        {F::Ucn, 0x20AC, "\\u20ac"},
-        {F::NcrHex, 0x20AC, "&#x20ac;"},
-        {F::NcrDec, 0x20AC, "&#8364;"},
-        {F::CodePage, 0x20AC, "\x88"},
-
-        {F::Rtf, 0xFFFD, "{\\rtf1\\ansi\\f0\\u65533?}"},
-        {F::PercentEscape, 0xFFFD, "%EF%BF%BD"},
-        {F::Utf8, 0xFFFD, "\xEF\xBF\xBD"},
-        {F::Utf7, 0xFFFD, "+//0-"},
-        {F::Ucn, 0xFFFD, "\\ufffd"},
-        {F::NcrHex, 0xFFFD, "&#xfffd;"},
-        {F::NcrDec, 0xFFFD, "&#65533;"},
-        {F::CodePage, 0xFFFD, "?"},
-
-        // A lone surrogate: its own number where the format has one, U+FFFD's bytes in UTF-8,
-        // its 16 bits in UTF-7, "?" in a code page.
-        {F::Rtf, 0xD800, "{\\rtf1\\ansi\\f0\\u55296?}"},
-        {F::PercentEscape, 0xD800, "%EF%BF%BD"},
-        {F::Utf8, 0xD800, "\xEF\xBF\xBD"},
-        {F::Utf7, 0xD800, "+2AA-"},
-        {F::Ucn, 0xD800, "\\ud800"},
-        {F::NcrHex, 0xDFFF, "&#xdfff;"},
-        {F::NcrDec, 0xDFFF, "&#57343;"},
-        {F::CodePage, 0xDC00, "?"},
-        {F::CharName, 0xD800, "NAME D800\r\n"},
-        {F::Picture, 0xD800, ""},
+    const struct {
+        CopyFormat format;
+        const char* results[5];  // of U+0041, U+00E9, U+20AC, U+FFFD, U+D800
+    } cases[] = {
+        {F::Unicode, {"", "", "", "", ""}},
+        {F::Rtf,
+         {"{\\rtf1\\ansi\\f0\\u65?}", "{\\rtf1\\ansi\\f0\\u233?}", "{\\rtf1\\ansi\\f0\\u8364?}",
+          "{\\rtf1\\ansi\\f0\\u65533?}", "{\\rtf1\\ansi\\f0\\u55296?}"}},
+        {F::PercentEscape, {"%41", "%e9", "%E2%82%AC", "%EF%BF%BD", "%EF%BF%BD"}},
+        {F::Utf8, {"A", "\xC3\xA9", "\xE2\x82\xAC", "\xEF\xBF\xBD", "\xEF\xBF\xBD"}},
+        {F::Utf7, {"A", "+AOk-", "+IKw-", "+//0-", "+2AA-"}},
+        {F::Ucn, {"\\u0041", "\\u00e9", "\\u20ac", "\\ufffd", "\\ud800"}},
+        {F::NcrHex, {"&#x0041;", "&#x00e9;", "&#x20ac;", "&#xfffd;", "&#xd800;"}},
+        {F::NcrDec, {"&#65;", "&#233;", "&#8364;", "&#65533;", "&#55296;"}},
+        {F::CodePage, {"A", "e", "\x88", "?", "?"}},  // Cyrillic has no é: best fit
+        {F::CharName,
+         {"NAME 0041\r\n", "NAME 00E9\r\n", "NAME 20AC\r\n", "NAME FFFD\r\n", "NAME D800\r\n"}},
+        {F::Picture, {"", "", "", "", ""}},
+        {F::Sgml, {"", "", "", "", ""}},
     };
+    const char16_t code_points[] = {0x41, 0xE9, 0x20AC, 0xFFFD, 0xD800};
     for (const auto& c : cases) {
-        const EncodedText encoded = EncodeCodePoint(c.format, c.c, context_);
-        EXPECT_EQ(encoded.is_bytes, CopyFormatGivesBytes(c.format));
-        EXPECT_EQ(ResultString(encoded), c.result)
-            << CopyFormatCaption(c.format) << " U+" << Hex4(c.c);
+        for (int i = 0; i < 5; ++i) {
+            const EncodedText encoded = EncodeCodePoint(c.format, code_points[i], context_);
+            EXPECT_EQ(encoded.is_bytes, CopyFormatGivesBytes(c.format));
+            EXPECT_EQ(ResultString(encoded), c.results[i])
+                << CopyFormatCaption(c.format) << " U+" << Hex4(code_points[i]);
+        }
     }
 }
 
 TEST_F(CopyEncoderTest, PercentEscapeUsesTheCodePointBelow256AndUtf8Above) {
-    const struct {
-        char16_t c;
-        const char* escaped;
-    } cases[] = {
-        {0x00, "%00"},     {0x0A, "%0a"},     {0x41, "%41"},        {0xFF, "%ff"},
-        {0x100, "%C4%80"}, {0x7FF, "%DF%BF"}, {0x800, "%E0%A0%80"}, {0xFFFF, "%EF%BF%BF"},
+    const std::pair<char16_t, const char*> cases[] = {
+        {0x00, "%00"},     {0x0A, "%0a"},        {0xFF, "%ff"},         {0x100, "%C4%80"},
+        {0x7FF, "%DF%BF"}, {0x800, "%E0%A0%80"}, {0xFFFF, "%EF%BF%BF"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(EncodeCodePoint(CopyFormat::PercentEscape, c.c, context_).bytes, c.escaped)
-            << Hex4(c.c);
+    for (const auto& [c, escaped] : cases)
+        EXPECT_EQ(EncodeCodePoint(CopyFormat::PercentEscape, c, context_).bytes, escaped);
 }
 
-TEST_F(CopyEncoderTest, EncodesTwoCharactersAsTheirPiecesJoined) {
-    const std::u16string text = u"A\u00E9";
+TEST_F(CopyEncoderTest, EncodesATextAsItsPiecesJoinedAndNothingAsNothing) {
     const struct {
         CopyFormat format;
         const char* result;
@@ -125,21 +85,13 @@ TEST_F(CopyEncoderTest, EncodesTwoCharactersAsTheirPiecesJoined) {
         {CopyFormat::Picture, ""},
         {CopyFormat::Sgml, ""},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ResultString(EncodeCopyText(c.format, text, context_)), c.result)
+    for (const auto& c : cases) {
+        EXPECT_EQ(ResultString(EncodeCopyText(c.format, u"A\u00E9", context_)), c.result)
             << CopyFormatCaption(c.format);
-}
-
-TEST_F(CopyEncoderTest, EmptyTextGivesEmptyResultInEveryFormatRtfWithoutFrame) {
-    for (int i = 0; i < kCopyFormatCount; ++i) {
-        const CopyFormat format = *CopyFormatFromIndex(i);
-        const EncodedText encoded = EncodeCopyText(format, u"", context_);
-        EXPECT_TRUE(encoded.empty()) << CopyFormatCaption(format);
-        EXPECT_TRUE(encoded.bytes.empty() && encoded.text.empty());
+        const EncodedText empty = EncodeCopyText(c.format, u"", context_);
+        EXPECT_TRUE(empty.empty() && empty.bytes.empty() && empty.text.empty());
     }
-}
-
-TEST_F(CopyEncoderTest, SurrogatePairStaysTwoSeparateUnits) {
+    // A surrogate pair stays two separate units.
     const std::u16string pair = u"\U0001F600";
     EXPECT_EQ(EncodeCopyText(CopyFormat::Utf8, pair, context_).bytes, "\xEF\xBF\xBD\xEF\xBF\xBD");
     EXPECT_EQ(EncodeCopyText(CopyFormat::Utf7, pair, context_).bytes, "+2D0-+3gA-");
@@ -156,14 +108,10 @@ TEST_F(CopyEncoderTest, CodePageFollowsTheContextRowAndClampsIt) {
     EXPECT_EQ(EncodeCodePoint(CopyFormat::CodePage, u'\u0E01', context).bytes, "\xA1");
 }
 
-TEST_F(CopyEncoderTest, CharNameWithoutLookupGivesBareLineEnds) {
+TEST_F(CopyEncoderTest, CharNameKeepsNonAsciiNamesAndWithoutLookupGivesBareLineEnds) {
     CopyContext context{converter_, kDefaultCodePageRow, nullptr};
     EXPECT_EQ(EncodeCopyText(CopyFormat::CharName, u"ab", context).text, u"\r\n\r\n");
-}
-
-TEST_F(CopyEncoderTest, CharNameKeepsNonAsciiNames) {
-    CopyContext context{converter_, kDefaultCodePageRow,
-                        [](char16_t) { return "\xC3\xA9t\xC3\xA9"; }};
+    context.char_name = [](char16_t) { return "\xC3\xA9t\xC3\xA9"; };
     EXPECT_EQ(EncodeCodePoint(CopyFormat::CharName, u'x', context).text, u"\u00E9t\u00E9\r\n");
 }
 
@@ -176,24 +124,17 @@ TEST_F(CopyEncoderTest, ByteResultsComeBackUnchangedThroughText) {
     }
 }
 
-TEST(CopyFormatTable, CaptionsAndIndexes) {
-    const char* captions[] = {"Unicode",    "RTF",        "% Escape",      "UTF-8",
-                              "UTF-7",      "UCN (\\u)",  "NCR (Hex)",     "NCR (Dec)",
-                              "Code Page:", "Char. Name", "Picture (BMP)", "SGML:"};
-    for (int i = 0; i < kCopyFormatCount; ++i) {
-        ASSERT_TRUE(CopyFormatFromIndex(i));
+TEST(CopyFormatTable, IndexesRoundTrip) {
+    for (int i = 0; i < kCopyFormatCount; ++i)
         EXPECT_EQ(CopyFormatIndex(*CopyFormatFromIndex(i)), i);
-        EXPECT_EQ(CopyFormatCaption(*CopyFormatFromIndex(i)), captions[i]);
-    }
     EXPECT_FALSE(CopyFormatFromIndex(-1));
     EXPECT_FALSE(CopyFormatFromIndex(12));
+    EXPECT_EQ(CopyFormatCaption(CopyFormat::CodePage), "Code Page:");
 }
 
 TEST(PadLeft, PadsFromTheTemplateAndNeverCuts) {
     const struct {
-        const char* text;
-        const char* templ;
-        const char* padded;
+        const char *text, *templ, *padded;
     } cases[] = {
         {"a", "00", "0a"},   {"e9", "00", "e9"}, {"", "00", "00"}, {"abc", "00", "abc"},
         {"1", "xyz", "xy1"}, {"", "", ""},       {"ab", "", "ab"},

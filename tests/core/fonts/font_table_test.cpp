@@ -44,6 +44,13 @@ protected:
     ListViewModel list_;
     FixedWidthMeasure measure_{7};
 
+    // Loads TrueType entries, one per face list, with made-up file names.
+    void Install(std::initializer_list<const char*> faces) {
+        source_.installed.emplace();
+        for (const char* face : faces)
+            source_.installed->push_back({kTrueTypeKind, face, std::string(face) + ".ttf"});
+        table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    }
     void Enumerate(const std::vector<EnumeratedFace>& reports) {
         for (const auto& report : reports)
             EXPECT_TRUE(table_.AddEnumeratedFont(report, list_, measure_));
@@ -76,43 +83,31 @@ TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOn
     EXPECT_TRUE(table_.Record(3)->coverage.empty());
 }
 
-TEST_F(FontTableTest, KindFilterSkipsOtherEntries) {
+TEST_F(FontTableTest, TheKindFilterSkipsOtherEntriesAndAnUnreadableListChangesNothing) {
     source_.installed = {{{kOtherFontKind, "Courier", "coure.fon"},
                           {kTrueTypeKind, "Arial", "arial.ttf"},
                           {2, "Modern", "modern.fon"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
-    ASSERT_EQ(table_.Records().size(), 2u);
-    EXPECT_EQ(table_.Record(1)->face_name, "Arial");
-
     table_.LoadRegistryFonts(source_, 0);
-    ASSERT_EQ(table_.Records().size(), 4u) << "no filter keeps every entry, the table is rebuilt";
-    EXPECT_EQ(table_.Record(1)->kind, kOtherFontKind);
-    EXPECT_EQ(table_.Record(3)->face_name, "Modern");
-}
-
-TEST_F(FontTableTest, UnreadableListLeavesTheTableAsItWas) {
+    ASSERT_EQ(table_.Records().size(), 4u) << "no filter keeps every entry";
     table_.LoadRegistryFonts(source_, kTrueTypeKind);
-    EXPECT_EQ(table_.Records().size(), 1u) << "a readable, empty list gives index 0 only";
-
-    source_.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    ASSERT_EQ(table_.Records().size(), 2u) << "the table is rebuilt";
+    EXPECT_EQ(table_.Record(1)->face_name, "Arial");
     source_.installed = std::nullopt;
     table_.LoadRegistryFonts(source_, kTrueTypeKind);
-    ASSERT_EQ(table_.Records().size(), 2u);
-    EXPECT_EQ(table_.Record(1)->face_name, "Arial");
+    EXPECT_EQ(table_.Records().size(), 2u);
 
     FontTable never_loaded;
     never_loaded.LoadRegistryFonts(source_, kTrueTypeKind);
     EXPECT_TRUE(never_loaded.Records().empty());
     EXPECT_TRUE(never_loaded.AddEnumeratedFont(Report("Arial", "Arial"), list_, measure_));
     EXPECT_TRUE(list_.items.empty());
+    source_.installed.emplace();
+    never_loaded.LoadRegistryFonts(source_, kTrueTypeKind);
+    EXPECT_EQ(never_loaded.Records().size(), 1u) << "a readable, empty list gives index 0 only";
 }
 
 TEST_F(FontTableTest, FamilyReportedForTenCharacterSetsIsListedOnceWithTheFirstCoverage) {
-    source_.installed = {{{kTrueTypeKind, "Arial Bold", "arialbd.ttf"},
-                          {kTrueTypeKind, "Arial", "arial.ttf"},
-                          {kTrueTypeKind, "Tahoma", "tahoma.ttf"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    Install({"Arial Bold", "Arial", "Tahoma"});
     for (std::uint32_t charset = 0; charset < 10; ++charset) {
         // Matched through the full name, and through the family name alone.
         Enumerate({Report("Arial", "Arial", {charset == 0 ? 0x7u : 0x200u, charset, 0, 0}),
@@ -126,12 +121,7 @@ TEST_F(FontTableTest, FamilyReportedForTenCharacterSetsIsListedOnceWithTheFirstC
 }
 
 TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
-    source_.installed = {{{kTrueTypeKind, "Gill", "gill1.ttf"},
-                          {kTrueTypeKind, "Gill Sans", "gill2.ttf"},
-                          {kTrueTypeKind, "Gill", "gill3.ttf"},
-                          {kTrueTypeKind, "Gill Sans", "gill4.ttf"},
-                          {kTrueTypeKind, "Lucida", "lucida.ttf"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    Install({"Gill", "Gill Sans", "Gill", "Gill Sans", "Lucida"});
     // The full name wins over the family name, and the first record of that name is taken.
     Enumerate({Report("Gill", "Gill Sans")});
     EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.2"}));
@@ -157,12 +147,7 @@ TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
 }
 
 TEST_F(FontTableTest, ListsFamiliesInCaseInsensitiveOrderWithTheirRecordKeys) {
-    source_.installed = {{{kTrueTypeKind, "verdana", "v.ttf"},
-                          {kTrueTypeKind, "Arial", "a.ttf"},
-                          {kTrueTypeKind, "Zapf", "z.ttf"},
-                          {kTrueTypeKind, "Verdana", "v2.ttf"},
-                          {kTrueTypeKind, "MS Gothic", "m.ttf"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    Install({"verdana", "Arial", "Zapf", "Verdana", "MS Gothic"});
     list_.items.push_back({"D.99", u"Courier", 0, 0, false});  // already listed and selected
     list_.selected = 0;
     Enumerate({Report("Zapf", "Zapf"), Report("verdana", "verdana"), Report("Arial", "Arial"),
@@ -174,8 +159,7 @@ TEST_F(FontTableTest, ListsFamiliesInCaseInsensitiveOrderWithTheirRecordKeys) {
 }
 
 TEST_F(FontTableTest, ColumnGrowsToTheWidestNamePlusTwelve) {
-    source_.installed = {{{kTrueTypeKind, "Arial & Lucida Sans Unicode & Tahoma", "x.ttc"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    Install({"Arial & Lucida Sans Unicode & Tahoma"});
     list_.column_width = 60;
     Enumerate({Report("Arial", "Arial")});
     EXPECT_EQ(list_.column_width, 60) << "5 * 7 + 12 = 47 is narrower: the column stays";

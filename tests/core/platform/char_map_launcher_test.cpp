@@ -27,70 +27,38 @@ void WriteProgram(const std::filesystem::path& file, std::string_view script, bo
 
 constexpr std::string_view kNoop = "#!/bin/sh\nexit 0\n";
 
-class FindCharMap : public ::testing::Test {
-protected:
-    std::string Path(std::initializer_list<std::string_view> folders) const {
-        std::string path;
-        for (std::string_view folder : folders) {
-            if (!path.empty()) path += ':';
-            path += folder.starts_with('/') || folder.empty() ? std::string(folder)
-                                                              : (folder_ / folder).string();
-        }
-        return path;
-    }
-
-    TempFolder folder_;
-};
-
-TEST_F(FindCharMap, GnomeCharacterMapComesFirstWhereverItStands) {
-    WriteProgram(folder_ / "a/kcharselect", kNoop, true);
-    WriteProgram(folder_ / "b/gucharmap", kNoop, true);
-    const auto found = FindCharMapProgram(Path({"a", "b"}));
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->kind, CharMapKind::Gucharmap);
-    EXPECT_EQ(found->path, folder_ / "b/gucharmap");
+TEST(FindCharMap, GnomeCharacterMapComesFirstThenKCharSelectThenTheFirstFolder) {
+    TempFolder folder;
+    const std::string path = (folder / "a").string() + ":" + (folder / "b").string();
+    WriteProgram(folder / "b/kcharselect", kNoop, true);
+    EXPECT_EQ(FindCharMapProgram(path)->kind, CharMapKind::Kcharselect);
+    EXPECT_EQ(FindCharMapProgram(path)->path, folder / "b/kcharselect");
+    WriteProgram(folder / "b/gucharmap", kNoop, true);
+    WriteProgram(folder / "a/kcharselect", kNoop, true);
+    EXPECT_EQ(FindCharMapProgram(path)->kind, CharMapKind::Gucharmap);
+    WriteProgram(folder / "a/gucharmap", kNoop, true);
+    EXPECT_EQ(FindCharMapProgram(path)->path, folder / "a/gucharmap");
 }
 
-TEST_F(FindCharMap, KCharSelectServesWhenThereIsNoGnomeCharacterMap) {
-    WriteProgram(folder_ / "b/kcharselect", kNoop, true);
-    const auto found = FindCharMapProgram(Path({"a", "b"}));
-    ASSERT_TRUE(found);
-    EXPECT_EQ(found->kind, CharMapKind::Kcharselect);
-    EXPECT_EQ(found->path, folder_ / "b/kcharselect");
-}
-
-TEST_F(FindCharMap, TheFirstFolderOnThePathWins) {
-    WriteProgram(folder_ / "a/gucharmap", kNoop, true);
-    WriteProgram(folder_ / "b/gucharmap", kNoop, true);
-    EXPECT_EQ(FindCharMapProgram(Path({"b", "a"}))->path, folder_ / "b/gucharmap");
-}
-
-TEST_F(FindCharMap, OnlyExecutableFilesCount) {
-    WriteProgram(folder_ / "a/gucharmap", kNoop, false);           // not executable
-    std::filesystem::create_directories(folder_ / "b/gucharmap");  // a folder
-    std::filesystem::create_directories(folder_ / "c");
-    std::filesystem::create_symlink(folder_ / "nowhere", folder_ / "c/gucharmap");  // dangling
-    EXPECT_FALSE(FindCharMapProgram(Path({"a", "b", "c"})));
-
-    WriteProgram(folder_ / "real/gucharmap", kNoop, true);
-    std::filesystem::create_directories(folder_ / "d");
-    std::filesystem::create_symlink(folder_ / "real/gucharmap", folder_ / "d/gucharmap");
-    EXPECT_EQ(FindCharMapProgram(Path({"a", "b", "c", "d"}))->path, folder_ / "d/gucharmap");
-}
-
-TEST_F(FindCharMap, EmptyAndRelativeEntriesAreNotSearched) {
-    WriteProgram(folder_ / "gucharmap", kNoop, true);
+TEST(FindCharMap, OnlyExecutableFilesInAbsoluteFoldersCount) {
+    TempFolder folder;
+    WriteProgram(folder / "a/gucharmap", kNoop, false);           // not executable
+    std::filesystem::create_directories(folder / "b/gucharmap");  // a folder
+    std::filesystem::create_directories(folder / "c");
+    std::filesystem::create_symlink(folder / "nowhere", folder / "c/gucharmap");  // dangling
+    WriteProgram(folder / "gucharmap", kNoop, true);
     const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(folder_.path());
-    EXPECT_FALSE(FindCharMapProgram(""));
-    EXPECT_FALSE(FindCharMapProgram(":"));
-    EXPECT_FALSE(FindCharMapProgram("."));
-    EXPECT_FALSE(FindCharMapProgram("::/nonexistent:"));
+    std::filesystem::current_path(folder.path());
+    for (const char* list : {"", ":", ".", "::/nonexistent:", "a:b:c"})
+        EXPECT_FALSE(FindCharMapProgram(list)) << list;
+    const std::string absolute = (folder / "a").string() + ":" + (folder / "b").string() + ":" +
+                                 (folder / "c").string() + "::" + folder.path().string();
     std::filesystem::current_path(previous);
-    std::string path = ":";
-    path += folder_.path().string();
-    path += ':';
-    EXPECT_TRUE(FindCharMapProgram(path));
+    EXPECT_EQ(FindCharMapProgram(absolute)->path, folder / "gucharmap");
+    // A link to a program counts.
+    std::filesystem::create_directories(folder / "d");
+    std::filesystem::create_symlink(folder / "gucharmap", folder / "d/gucharmap");
+    EXPECT_EQ(FindCharMapProgram((folder / "d").string())->path, folder / "d/gucharmap");
 }
 
 TEST(CharMapArguments, GnomeCharacterMapGetsTheFamilyAtTwentyPoints) {
@@ -104,18 +72,14 @@ class FakeStarter : public ProcessStarter {
 public:
     std::optional<ProcessId> Start(const std::filesystem::path& program,
                                    const std::vector<std::string>& arguments) override {
-        starts.push_back({program, arguments});
+        starts.push_back(program.string() + " " + (arguments.empty() ? "" : arguments[1]));
         if (fail) return std::nullopt;
         running.insert(next_pid);
         return next_pid++;
     }
     bool IsRunning(ProcessId process) override { return running.contains(process); }
 
-    struct Started {
-        std::filesystem::path program;
-        std::vector<std::string> arguments;
-    };
-    std::vector<Started> starts;
+    std::vector<std::string> starts;
     std::set<ProcessId> running;
     ProcessId next_pid = 100;
     bool fail = false;
@@ -138,176 +102,106 @@ public:
 const CharMapProgram kGucharmap{CharMapKind::Gucharmap, "/usr/bin/gucharmap"};
 const CharMapProgram kKcharselect{CharMapKind::Kcharselect, "/usr/bin/kcharselect"};
 
-TEST(CharMapLauncher, WithoutAProgramTheButtonIsDisabledAndDoesNothing) {
-    FakeStarter starter;
-    FakeWindows windows;
-    CharMapLauncher launcher(std::nullopt, starter, windows);
-    EXPECT_FALSE(launcher.Available());
-    launcher.Click("DejaVu Sans");
-    EXPECT_TRUE(starter.starts.empty());
-    EXPECT_FALSE(launcher.TimerEnabled());
-}
+class CharMapLauncherTest : public ::testing::Test {
+protected:
+    FakeStarter starter_;
+    FakeWindows windows_;
+};
 
-TEST(CharMapLauncher, AClickStartsTheProgramWithTheFontAndRaisesItsWindowOnceItExists) {
-    FakeStarter starter;
-    FakeWindows windows;
-    CharMapLauncher launcher(kGucharmap, starter, windows);
+TEST_F(CharMapLauncherTest, AClickStartsTheProgramWithTheFontAndRaisesItsWindowOnceItExists) {
+    CharMapLauncher launcher(kGucharmap, starter_, windows_);
     EXPECT_TRUE(launcher.Available());
     launcher.Click("DejaVu Serif");
-    ASSERT_EQ(starter.starts.size(), 1u);
-    EXPECT_EQ(starter.starts[0].program, "/usr/bin/gucharmap");
-    EXPECT_EQ(starter.starts[0].arguments, (std::vector<std::string>{"--font", "DejaVu Serif 20"}));
-    EXPECT_TRUE(launcher.TimerEnabled());
-
+    EXPECT_EQ(starter_.starts, std::vector<std::string>{"/usr/bin/gucharmap DejaVu Serif 20"});
     launcher.Tick();  // no window yet: keep polling
-    launcher.Tick();
     EXPECT_TRUE(launcher.TimerEnabled());
-    EXPECT_TRUE(windows.raised.empty());
-
-    windows.with_window.insert(100);
+    EXPECT_TRUE(windows_.raised.empty());
+    windows_.with_window.insert(100);
     launcher.Tick();
-    EXPECT_EQ(windows.raised, std::vector<ProcessId>{100});
+    EXPECT_EQ(windows_.raised, std::vector<ProcessId>{100});
     EXPECT_FALSE(launcher.TimerEnabled());
     launcher.Tick();
-    EXPECT_EQ(windows.raised.size(), 1u);
-    EXPECT_EQ(CharMapLauncher::kPollIntervalMs, 500);
-}
+    EXPECT_EQ(windows_.raised.size(), 1u);
 
-TEST(CharMapLauncher, PollingStopsWhenTheProgramEndsWithoutAWindow) {
-    FakeStarter starter;
-    FakeWindows windows;
-    CharMapLauncher launcher(kGucharmap, starter, windows);
-    launcher.Click("DejaVu Sans");
-    starter.running.clear();  // handed over to a copy that was already running, and ended
+    // Each click hands the font to GNOME Character Map again, even while one runs with a
+    // window, and the wait is for the new one.
+    launcher.Click("DejaVu Sans Mono");
+    EXPECT_EQ(starter_.starts.back(), "/usr/bin/gucharmap DejaVu Sans Mono 20");
     launcher.Tick();
-    EXPECT_FALSE(launcher.TimerEnabled());
-    EXPECT_TRUE(windows.raised.empty());
-}
-
-TEST(CharMapLauncher, WhereWindowsCannotBeRaisedThereIsNothingToPollFor) {
-    FakeStarter starter;
-    FakeWindows windows;
-    windows.can_raise = false;
-    CharMapLauncher launcher(kGucharmap, starter, windows);
-    launcher.Click("DejaVu Sans");
-    EXPECT_EQ(starter.starts.size(), 1u);
-    EXPECT_FALSE(launcher.TimerEnabled());
-}
-
-TEST(CharMapLauncher, AFailedStartIsSilentAndLeavesNoTimer) {
-    FakeStarter starter;
-    starter.fail = true;
-    FakeWindows windows;
-    CharMapLauncher launcher(kGucharmap, starter, windows);
-    launcher.Click("DejaVu Sans");
-    EXPECT_EQ(starter.starts.size(), 1u);
-    EXPECT_FALSE(launcher.TimerEnabled());
-}
-
-TEST(CharMapLauncher, EachClickHandsTheFontToGnomeCharacterMapAgain) {
-    FakeStarter starter;
-    FakeWindows windows;
-    CharMapLauncher launcher(kGucharmap, starter, windows);
-    launcher.Click("DejaVu Sans");
-    windows.with_window.insert(100);
-    launcher.Click("DejaVu Sans Mono");  // while the first one runs, even with a window
-    ASSERT_EQ(starter.starts.size(), 2u);
-    EXPECT_EQ(starter.starts[1].arguments,
-              (std::vector<std::string>{"--font", "DejaVu Sans Mono 20"}));
-    launcher.Tick();  // waits for the second one, not the first
-    EXPECT_TRUE(windows.raised.empty());
+    EXPECT_EQ(windows_.raised.size(), 1u);
     EXPECT_TRUE(launcher.TimerEnabled());
+    starter_.running.clear();  // handed over to a copy already running, and ended
+    launcher.Tick();
+    EXPECT_FALSE(launcher.TimerEnabled());
 }
 
-TEST(CharMapLauncher, KCharSelectIsRaisedRatherThanStartedTwice) {
-    FakeStarter starter;
-    FakeWindows windows;
-    CharMapLauncher launcher(kKcharselect, starter, windows);
-    launcher.Click("DejaVu Sans");
-    ASSERT_EQ(starter.starts.size(), 1u);
-    EXPECT_TRUE(starter.starts[0].arguments.empty());
+TEST_F(CharMapLauncherTest, NothingToPollForWithoutAProgramAStartOrRaisableWindows) {
+    CharMapLauncher without(std::nullopt, starter_, windows_);
+    EXPECT_FALSE(without.Available());
+    without.Click("DejaVu Sans");
+    EXPECT_TRUE(starter_.starts.empty());
+    starter_.fail = true;
+    CharMapLauncher failing(kGucharmap, starter_, windows_);
+    failing.Click("DejaVu Sans");
+    EXPECT_FALSE(failing.TimerEnabled());
+    starter_.fail = false;
+    windows_.can_raise = false;
+    CharMapLauncher blind(kGucharmap, starter_, windows_);
+    blind.Click("DejaVu Sans");
+    EXPECT_EQ(starter_.starts.size(), 2u);
+    EXPECT_FALSE(blind.TimerEnabled());
+}
 
+TEST_F(CharMapLauncherTest, KCharSelectIsRaisedRatherThanStartedTwice) {
+    CharMapLauncher launcher(kKcharselect, starter_, windows_);
+    launcher.Click("DejaVu Sans");
     launcher.Click("DejaVu Sans");  // started, window not there yet: a second start
-    EXPECT_EQ(starter.starts.size(), 2u);
-
-    windows.with_window.insert(101);
+    EXPECT_EQ(starter_.starts,
+              (std::vector<std::string>{"/usr/bin/kcharselect ", "/usr/bin/kcharselect "}));
+    windows_.with_window.insert(101);
     launcher.Click("DejaVu Sans");
-    EXPECT_EQ(starter.starts.size(), 2u);
-    EXPECT_EQ(windows.raised, std::vector<ProcessId>{101});
+    EXPECT_EQ(starter_.starts.size(), 2u);
+    EXPECT_EQ(windows_.raised, std::vector<ProcessId>{101});
     EXPECT_FALSE(launcher.TimerEnabled());
-
-    starter.running.erase(101);  // the user closed it
+    starter_.running.erase(101);  // the user closed it
     launcher.Click("DejaVu Sans");
-    EXPECT_EQ(starter.starts.size(), 3u);
+    EXPECT_EQ(starter_.starts.size(), 3u);
+}
+
+// Waits (up to ten seconds) until the process has ended.
+bool WaitForEnd(ProcessStarter& starter, ProcessId process) {
+    for (int i = 0; i < 1000 && starter.IsRunning(process); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return !starter.IsRunning(process);
 }
 
 // The real starter, with a stand-in for GNOME Character Map that writes down its arguments.
-class CharMapProcess : public ::testing::Test {
-protected:
-    void SetUp() override {
-        WriteProgram(folder_ / "bin/gucharmap",
-                     "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" +
-                         (folder_ / "args.txt").string() + "'\n",
-                     true);
-    }
-
-    // Waits (up to ten seconds) until the process has ended.
-    static bool WaitForEnd(ProcessStarter& starter, ProcessId process) {
-        for (int i = 0; i < 1000; ++i) {
-            if (!starter.IsRunning(process)) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    }
-
-    TempFolder folder_;
-};
-
-// Starts through the real starter and keeps the process ids, so the test can wait for them.
-class RecordingStarter : public ProcessStarter {
-public:
-    std::optional<ProcessId> Start(const std::filesystem::path& program,
-                                   const std::vector<std::string>& arguments) override {
-        auto process = real.Start(program, arguments);
-        if (process) started.push_back(*process);
-        return process;
-    }
-    bool IsRunning(ProcessId process) override { return real.IsRunning(process); }
-
-    PosixProcessStarter real;
-    std::vector<ProcessId> started;
-};
-
-TEST_F(CharMapProcess, TheProgramOnThePathGetsTheFontAsOneArgument) {
-    RecordingStarter starter;
+TEST(PosixProcessStarter, StartsTheProgramWithItsArgumentsAndReportsTheEnd) {
+    TempFolder folder;
+    WriteProgram(folder / "bin/gucharmap",
+                 "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" +
+                     (folder / "args.txt").string() + "'\n",
+                 true);
+    PosixProcessStarter starter;
     FakeWindows windows;
-    CharMapLauncher launcher(FindCharMapProgram("/nonexistent:" + (folder_ / "bin").string()),
+    CharMapLauncher launcher(FindCharMapProgram("/nonexistent:" + (folder / "bin").string()),
                              starter, windows);
-    ASSERT_TRUE(launcher.Available());
     launcher.Click("DejaVu Sans Mono");
-    ASSERT_EQ(starter.started.size(), 1u);
-    ASSERT_TRUE(WaitForEnd(starter, starter.started[0]));
-    EXPECT_EQ(ReadBytes(folder_ / "args.txt"), "--font\nDejaVu Sans Mono 20\n");
-    launcher.Tick();  // ended without a window: the wait is over
+    ASSERT_TRUE(launcher.TimerEnabled());
+    for (int i = 0; i < 1000 && launcher.TimerEnabled(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        launcher.Tick();  // ended without a window: the wait is over
+    }
     EXPECT_FALSE(launcher.TimerEnabled());
-}
-
-TEST_F(CharMapProcess, StartsAndReportsTheEnd) {
-    PosixProcessStarter starter;
-    const auto process = starter.Start(folder_ / "bin/gucharmap", {"--font", "DejaVu Sans 20"});
-    ASSERT_TRUE(process);
-    ASSERT_TRUE(WaitForEnd(starter, *process));
-    EXPECT_EQ(ReadBytes(folder_ / "args.txt"), "--font\nDejaVu Sans 20\n");
-    EXPECT_FALSE(starter.IsRunning(*process));
+    EXPECT_EQ(ReadBytes(folder / "args.txt"), "--font\nDejaVu Sans Mono 20\n");
     EXPECT_FALSE(starter.IsRunning(::getpid()));  // not a child of this starter
-}
-
-TEST_F(CharMapProcess, WhatCannotBeStartedGivesNoProcess) {
-    PosixProcessStarter starter;
-    WriteProgram(folder_ / "bin/plain", kNoop, false);
-    EXPECT_FALSE(starter.Start(folder_ / "bin/plain", {}));
-    EXPECT_FALSE(starter.Start(folder_ / "bin/missing", {}));
+    WriteProgram(folder / "bin/plain", kNoop, false);
+    EXPECT_FALSE(starter.Start(folder / "bin/plain", {}));
+    EXPECT_FALSE(starter.Start(folder / "bin/missing", {}));
     EXPECT_FALSE(starter.Start("", {}));
+    const auto process = starter.Start(folder / "bin/gucharmap", {});
+    ASSERT_TRUE(process);
+    EXPECT_TRUE(WaitForEnd(starter, *process));
 }
 
 }  // namespace

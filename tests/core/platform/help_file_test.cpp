@@ -12,64 +12,26 @@ using testing::WriteBytes;
 
 TEST(HelpFile, ReadsTopicsParagraphsAndListItems) {
     const HelpFile help = HelpFile::Parse(
-        "# comment\n"
-        "[101]\n"
-        "The character table\n"
-        "  shows one page.\n"
-        "\n"
-        "\n"
-        "Keys:\n"
-        "- Home: first cell.\n"
-        "- End: last cell.\n"
-        "\n"
-        "[102]\n"
-        "Scroll bar.\n");
+        "# comment\n[101]\nThe character table\n  shows one page.\n   # note to self\n\n\n"
+        "Keys:\n- Home: first cell.\n- End: last cell.\n\n[102]\nScroll bar.\n");
     EXPECT_EQ(help.Text(101),
               "The character table shows one page.\n\nKeys:\n- Home: first cell.\n- End: last "
               "cell.");
     EXPECT_EQ(help.Text(102), "Scroll bar.");
     EXPECT_EQ(help.Topics(), (std::vector<int>{101, 102}));
-}
-
-TEST(HelpFile, CrLfByteOrderMarkAndLfReadAlike) {
-    const HelpFile lf = HelpFile::Parse("[5]\nOne\ntwo\n\nthree\n");
     const HelpFile crlf = HelpFile::Parse("\xEF\xBB\xBF[5]\r\nOne\r\ntwo\r\n\r\nthree\r\n");
-    EXPECT_EQ(lf.Text(5), "One two\n\nthree");
-    EXPECT_EQ(crlf.Text(5), lf.Text(5));
+    EXPECT_EQ(crlf.Text(5), "One two\n\nthree");
 }
 
-TEST(HelpFile, CommentsAnywhereAreSkippedWithoutBreakingAParagraph) {
-    const HelpFile help = HelpFile::Parse("[7]\nfirst\n   # note to self\nsecond\n");
-    EXPECT_EQ(help.Text(7), "first second");
-}
-
-TEST(HelpFile, BadLinesAreSkippedAndTheRestIsRead) {
+TEST(HelpFile, BadLinesAreSkippedAndALaterTextOfATopicWins) {
     const HelpFile help = HelpFile::Parse(
-        "text before any topic\n"
-        "[abc]\nlost\n"
-        "[0]\nlost too\n"
-        "[-4]\nlost\n"
-        "[99999999999]\nlost\n"
-        "[ 12 ]\nkept\n"
-        "[12] is not a topic line\n"
-        "[]\nlost\n"
-        "[13]\nalso kept");
-    EXPECT_EQ(help.Topics(), (std::vector<int>{12, 13}));
+        "text before any topic\n[abc]\nlost\n[0]\nlost too\n[-4]\nlost\n[99999999999]\nlost\n"
+        "[ 12 ]\nkept\n[12] is not a topic line\n[]\nlost\n[13]\nold\n[13]\nalso kept\n[3]\n\n[8]");
+    EXPECT_EQ(help.Topics(), (std::vector<int>{3, 8, 12, 13}));
     EXPECT_EQ(help.Text(12), "kept [12] is not a topic line");
     EXPECT_EQ(help.Text(13), "also kept");
-}
-
-TEST(HelpFile, ALaterTextOfATopicWins) {
-    const HelpFile help = HelpFile::Parse("[3]\nold\n[4]\nfour\n[3]\nnew\n");
-    EXPECT_EQ(help.Text(3), "new");
-    EXPECT_EQ(help.Text(4), "four");
-}
-
-TEST(HelpFile, AnEmptyBlockGivesNoText) {
-    const HelpFile help = HelpFile::Parse("[3]\ntext\n[3]\n\n[8]");
-    EXPECT_TRUE(help.Has(3));
+    EXPECT_TRUE(help.Has(3) && help.Has(8));  // an empty block gives no text
     EXPECT_EQ(help.Text(3), "");
-    EXPECT_TRUE(help.Has(8));
     EXPECT_FALSE(help.Has(9));
     EXPECT_EQ(help.Text(9), "");
 }
@@ -80,11 +42,10 @@ TEST(HelpFile, BrokenBytesAndControlCharactersNeverReachTheScreen) {
                                     "c \xC3\xA9 \xFF\xC3\n",
                                     16));
     EXPECT_EQ(help.Text(1), "a b c \xC3\xA9 \xEF\xBF\xBD\xEF\xBF\xBD");
-    const HelpFile nul = HelpFile::Parse(std::string("[2]\nx\0y\n", 9));
-    EXPECT_EQ(nul.Text(2), "x y");
+    EXPECT_EQ(HelpFile::Parse(std::string("[2]\nx\0y\n", 9)).Text(2), "x y");
 }
 
-TEST(HelpFile, ReadsAFileAndRefusesWhatIsNotOne) {
+TEST(HelpFile, ReadsAFileAndRefusesWhatIsNotOneOrFarTooLarge) {
     TempFolder folder;
     WriteBytes(folder / "glyphora.help", "[141]\r\nTo copy.\r\n");
     const auto help = ReadHelpFile(folder / "glyphora.help");
@@ -92,12 +53,7 @@ TEST(HelpFile, ReadsAFileAndRefusesWhatIsNotOne) {
     EXPECT_EQ(help->Text(141), "To copy.");
     EXPECT_FALSE(ReadHelpFile(folder / "missing.help"));
     EXPECT_FALSE(ReadHelpFile(folder.path()));
-}
-
-TEST(HelpFile, RefusesAFileFarLargerThanAnyHelpFile) {
-    TempFolder folder;
-    const std::string big = "[1]\n" + std::string(kMaxHelpFileBytes, 'x');
-    WriteBytes(folder / "big.help", big);
+    WriteBytes(folder / "big.help", "[1]\n" + std::string(kMaxHelpFileBytes, 'x'));
     EXPECT_FALSE(ReadHelpFile(folder / "big.help"));
 }
 

@@ -18,26 +18,20 @@ HotKeyState AllFormats() {
 }
 
 TEST(HotKeys, AltDigitChoosesAnEnabledFormat) {
-    const HotKeyState state = AllFormats();
-    EXPECT_EQ(FormKeyDown('3', kAlt, state), (HotKey{HotKeyAction::ChooseFormat, 3}));  // UTF-8
-    EXPECT_EQ(FormKeyDown('0', kAlt, state), (HotKey{HotKeyAction::ChooseFormat, 0}));
-    EXPECT_EQ(FormKeyDown('9', kAlt | kCtrl | kShift, state),
-              (HotKey{HotKeyAction::ChooseFormat, 9}));
-}
-
-TEST(HotKeys, AltDigitOfADisabledFormatDoesNothing) {
     HotKeyState state = AllFormats();
     state.formats_enabled.reset(8);
-    EXPECT_EQ(FormKeyDown('8', kAlt, state), HotKey{});
-    EXPECT_EQ(FormKeyDown('7', kAlt, state), (HotKey{HotKeyAction::ChooseFormat, 7}));
-}
-
-TEST(HotKeys, DigitsWithoutAltOrFromTheKeypadAreNotShortcuts) {
-    const HotKeyState state = AllFormats();
-    EXPECT_EQ(FormKeyDown('3', 0, state), HotKey{});
-    EXPECT_EQ(FormKeyDown('3', kCtrl, state), HotKey{});
-    EXPECT_EQ(FormKeyDown(99, kAlt, state), HotKey{});  // keypad 3
-    EXPECT_EQ(FormKeyDown('A', kAlt, state), HotKey{});
+    const std::tuple<int, int, HotKey> cases[] = {
+        {'3', kAlt, {HotKeyAction::ChooseFormat, 3}},  // UTF-8
+        {'0', kAlt, {HotKeyAction::ChooseFormat, 0}},
+        {'9', kAlt | kCtrl | kShift, {HotKeyAction::ChooseFormat, 9}},
+        {'8', kAlt, {}},  // a disabled format
+        {'3', 0, {}},
+        {'3', kCtrl, {}},
+        {99, kAlt, {}},  // keypad 3
+        {'A', kAlt, {}},
+    };
+    for (const auto& [key, shift, hot_key] : cases)
+        EXPECT_EQ(FormKeyDown(key, shift, state), hot_key) << key << " " << shift;
 }
 
 TEST(HotKeys, F3FindsTheNextMatchOnlyWhileASearchIsUnderWay) {

@@ -40,10 +40,6 @@ TEST(MenuHelp, F1ShowsTheHighlightedItemsTopicOnce) {
     help.Highlighted(213);
     EXPECT_EQ(help.TakeTopic(), 213);
     EXPECT_EQ(help.TakeTopic(), 0);
-}
-
-TEST(MenuHelp, ClosingTheMenuOrAnItemWithoutTopicLeavesNothingToShow) {
-    MenuHelp help;
     help.Highlighted(213);
     help.Highlighted(0);  // the menu closed
     EXPECT_EQ(help.TakeTopic(), 0);

@@ -34,99 +34,62 @@ private:
     WindowFrameRules& rules_;
 };
 
-TEST(WindowFrame, EveryResizeInTheNormalStateSnapsBackToTheContent) {
-    WindowFrameRules rules;
-    FakeFrame window(rules);
-    rules.Resized(window);
-    rules.Resized(window);
-    EXPECT_EQ(window.log, (std::vector<std::string>{"fit", "fit"}));
-}
+class WindowFrame : public ::testing::Test {
+protected:
+    WindowFrameRules rules_;
+    FakeFrame window_{rules_};
+};
 
-TEST(WindowFrame, MinimisedOrMaximisedTheWindowIsNotFitted) {
-    WindowFrameRules rules;
-    FakeFrame window(rules);
+TEST_F(WindowFrame, OnlyResizesInTheNormalStateSnapBackToTheContent) {
+    rules_.Resized(window_);
     for (WindowState state : {WindowState::Minimized, WindowState::Maximized}) {
-        window.state = state;
-        window.log.clear();
-        rules.Resized(window);
-        EXPECT_TRUE(window.log.empty());
-        EXPECT_EQ(rules.PreviousState(), state);
+        window_.state = state;
+        rules_.Resized(window_);
+        EXPECT_EQ(rules_.PreviousState(), state);
     }
+    EXPECT_EQ(window_.log, (std::vector<std::string>{"fit"}));
 }
 
-TEST(WindowFrame, RestoringAfterMinimisingReturnsToTheRememberedPosition) {
-    WindowFrameRules rules;
-    FakeFrame window(rules);
-    rules.Resized(window);  // normal at 500,100
-    window.state = WindowState::Minimized;
-    rules.Resized(window);
-    window.position = {-32000, -32000};  // where some systems park a minimised window
-    rules.Moved(window);                 // not normal: the remembered position stays
-    window.state = WindowState::Normal;
-    window.log.clear();
-    rules.Resized(window);
-    EXPECT_EQ(window.log, (std::vector<std::string>{"move 500,100", "fit"}));
-    EXPECT_EQ(window.position, (FramePosition{500, 100}));
+TEST_F(WindowFrame, RestoringReturnsToTheRememberedPosition) {
+    rules_.Resized(window_);  // normal at 500,100
+    window_.state = WindowState::Minimized;
+    rules_.Resized(window_);
+    window_.position = {-32000, -32000};  // where some systems park a minimised window
+    rules_.Moved(window_);                // not normal: the remembered position stays
+    window_.state = WindowState::Normal;
+    window_.log.clear();
+    rules_.Resized(window_);
+    EXPECT_EQ(window_.log, (std::vector<std::string>{"move 500,100", "fit"}));
+    EXPECT_EQ(window_.position, (FramePosition{500, 100}));
+
+    // A window started maximised restores to its saved position.
+    window_.state = WindowState::Maximized;
+    window_.position = {0, 0};
+    rules_.RememberNormalPosition({250, 40});
+    rules_.Resized(window_);
+    window_.state = WindowState::Normal;
+    rules_.Resized(window_);
+    EXPECT_EQ(window_.position, (FramePosition{250, 40}));
+    // A quiet move is not answered by a fit.
+    window_.log.clear();
+    rules_.MoveQuietly(window_, {7, 8});
+    EXPECT_EQ(window_.log, (std::vector<std::string>{"move 7,8"}));
+    EXPECT_EQ(rules_.NormalPosition(), (FramePosition{7, 8}));
+    EXPECT_FALSE(rules_.Suspended());
 }
 
-TEST(WindowFrame, AWindowStartedMaximisedRestoresToItsSavedPosition) {
-    WindowFrameRules rules;
-    FakeFrame window(rules);
-    window.state = WindowState::Maximized;
-    window.position = {0, 0};
-    rules.RememberNormalPosition({250, 40});
-    rules.Resized(window);
-    window.state = WindowState::Normal;
-    rules.Resized(window);
-    EXPECT_EQ(window.position, (FramePosition{250, 40}));
-}
-
-TEST(WindowFrame, MovesInTheNormalStateUpdateTheRememberedPosition) {
-    WindowFrameRules rules;
-    FakeFrame window(rules);
-    window.position = {40, 60};
-    rules.Moved(window);
-    EXPECT_EQ(rules.NormalPosition(), (FramePosition{40, 60}));
-    window.state = WindowState::Maximized;
-    window.position = {0, 0};
-    rules.Moved(window);
-    EXPECT_EQ(rules.NormalPosition(), (FramePosition{40, 60}));
-}
-
-TEST(WindowFrame, ExpandingGrowsOnTheLeftAndCompactingGivesItBack) {
-    WindowFrameRules rules;
-    FakeFrame window(rules);
-    EXPECT_TRUE(rules.ModeChanged(window, true, 0));
-    EXPECT_EQ(window.log, (std::vector<std::string>{"arrange", "move 139,100", "fit"}));
-    window.log.clear();
-    EXPECT_TRUE(rules.ModeChanged(window, false, 0));
-    EXPECT_EQ(window.log, (std::vector<std::string>{"arrange", "move 500,100", "fit"}));
-    EXPECT_EQ(rules.NormalPosition(), (FramePosition{500, 100}));
-}
-
-TEST(WindowFrame, ExpandingNearTheScreenEdgeIsNotClamped) {
-    WindowFrameRules rules;
-    FakeFrame window(rules);
-    window.position = {100, 0};
-    rules.ModeChanged(window, true, 0);
-    EXPECT_EQ(window.position.left, 100 - WindowFrameRules::kModeShift);
-}
-
-TEST(WindowFrame, TheModeSwitchDoesNothingWhileTheWindowIsBusy) {
-    WindowFrameRules rules;
-    FakeFrame window(rules);
-    EXPECT_FALSE(rules.ModeChanged(window, true, 1));
-    EXPECT_TRUE(window.log.empty());
-    EXPECT_EQ(window.position, (FramePosition{500, 100}));
-}
-
-TEST(WindowFrame, AQuietMoveIsNotAnsweredByAFit) {
-    WindowFrameRules rules;
-    FakeFrame window(rules);
-    rules.MoveQuietly(window, {7, 8});
-    EXPECT_EQ(window.log, (std::vector<std::string>{"move 7,8"}));
-    EXPECT_EQ(rules.NormalPosition(), (FramePosition{7, 8}));
-    EXPECT_FALSE(rules.Suspended());
+TEST_F(WindowFrame, ExpandingGrowsOnTheLeftUnclampedAndCompactingGivesItBack) {
+    EXPECT_FALSE(rules_.ModeChanged(window_, true, 1));  // nothing while the window is busy
+    EXPECT_TRUE(window_.log.empty());
+    EXPECT_TRUE(rules_.ModeChanged(window_, true, 0));
+    EXPECT_EQ(window_.log, (std::vector<std::string>{"arrange", "move 139,100", "fit"}));
+    window_.log.clear();
+    EXPECT_TRUE(rules_.ModeChanged(window_, false, 0));
+    EXPECT_EQ(window_.log, (std::vector<std::string>{"arrange", "move 500,100", "fit"}));
+    EXPECT_EQ(rules_.NormalPosition(), (FramePosition{500, 100}));
+    window_.position = {100, 0};  // near the screen edge
+    rules_.ModeChanged(window_, true, 0);
+    EXPECT_EQ(window_.position.left, 100 - WindowFrameRules::kModeShift);
 }
 
 }  // namespace

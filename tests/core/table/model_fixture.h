@@ -102,8 +102,8 @@ protected:
             {u"Nothing", std::string(128, '0'), GlyphRanges{}},
             {u"Cyrillic Only", CoverageWith({9}), GlyphRanges{}},
         };
-        model_ = std::make_unique<MainWindowModel>(MainWindowModel::Services{
-            &SharedNames(), &classifier_, &measure_, &metrics_, &fonts_});
+        model_ = std::make_unique<MainWindowModel>(
+            MainWindowModel::Services{&SharedNames(), &classifier_, &measure_, &metrics_, &fonts_});
         model_->LoadFonts();
         model_->SelectFont(0);
     }
@@ -112,7 +112,9 @@ protected:
     long Cp(int cell) const { return model_->Cells()[cell].code_point; }
     long Current() const { return model_->CurrentCodePoint(); }
     void ShowAll(bool on) { model_->SetShowAll(on); }
-    void ChooseFont(const std::u16string& name) { model_->SelectFont(model_->FontItemByName(name)); }
+    void ChooseFont(const std::u16string& name) {
+        model_->SelectFont(model_->FontItemByName(name));
+    }
     std::size_t ItemOf(long first) const {
         return *model_->Subranges().list.FindKey(MakeKey(first));
     }

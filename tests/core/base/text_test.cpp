@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/list_model.h"
+#include "base/valid_utf8.h"
 
 namespace glyphora {
 namespace {
@@ -12,9 +13,15 @@ TEST(HexField, AcceptsOnlyHexDigits) {
         const char* text;
         std::optional<long> value;
     } cases[] = {
-        {"", 0},          {"0041", 0x41},     {"ffff", 0xFFFF}, {"FfFf", 0xFFFF},
-        {"10000", 0x10000}, {"12G4", std::nullopt}, {" 41", std::nullopt},
-        {"-1", std::nullopt}, {"FFFFFFFFFFFFFFFFFFFF", std::nullopt},
+        {"", 0},
+        {"0041", 0x41},
+        {"ffff", 0xFFFF},
+        {"FfFf", 0xFFFF},
+        {"10000", 0x10000},
+        {"12G4", std::nullopt},
+        {" 41", std::nullopt},
+        {"-1", std::nullopt},
+        {"FFFFFFFFFFFFFFFFFFFF", std::nullopt},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseHexField(c.text), c.value) << c.text;
 }
@@ -35,7 +42,9 @@ TEST(Utf, RoundTripsEveryBmpCodeUnitIncludingLoneSurrogates) {
 TEST(Utf, InvalidUtf8BecomesReplacementCharacters) {
     EXPECT_EQ(Utf8ToUtf16("a\xC3"), u"a\uFFFD");
     EXPECT_EQ(Utf8ToUtf16("\xC0\x80"), u"\uFFFD\uFFFD");  // overlong NUL
-    EXPECT_EQ(Utf8ToUtf16("\xFF" "b"), u"\uFFFDb");
+    EXPECT_EQ(Utf8ToUtf16("\xFF"
+                          "b"),
+              u"\uFFFDb");
 }
 
 TEST(KeyNumber, ReadsTheNumberAfterThePrefix) {
@@ -44,6 +53,26 @@ TEST(KeyNumber, ReadsTheNumberAfterThePrefix) {
     EXPECT_EQ(KeyNumber("D."), std::nullopt);
     EXPECT_EQ(KeyNumber("880"), std::nullopt);
     EXPECT_EQ(MakeKey(65520), "D.65520");
+}
+
+TEST(AppendValidUtf8, KeepsWellFormedTextAndReplacesEachBadByte) {
+    struct Case {
+        std::string_view in, out;
+    } cases[] = {
+        {"\xC3\xA9t\xF0\x9F\x98\x80", "\xC3\xA9t\xF0\x9F\x98\x80"},
+        {"a\xC3", "a\xEF\xBF\xBD"},                                // cut short
+        {"\x80x", "\xEF\xBF\xBDx"},                                // stray continuation
+        {"\xC0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD"},                  // overlong NUL
+        {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // surrogate
+        {"\xF4\x90\x80\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},  // > U+10FFFF
+        {std::string_view("a\0b", 3), std::string_view("a\0b", 3)},
+    };
+    for (const auto& c : cases) {
+        std::string out = "<";
+        AppendValidUtf8(out, c.in);
+        EXPECT_EQ(out, "<" + std::string(c.out));
+        EXPECT_EQ(IsValidUtf8(c.in), c.in == c.out);
+    }
 }
 
 }  // namespace
