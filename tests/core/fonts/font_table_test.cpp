@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "../app/temp_folder.h"
 #include "base/text.h"
 #include "fonts/coverage_string.h"
 #include "fonts/fixed_font_source.h"
+#include "fonts/font_choice.h"
 
 namespace glyphora {
 namespace {
@@ -65,12 +67,7 @@ TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOn
     EXPECT_EQ(table_.Record(0), nullptr);
     EXPECT_EQ(table_.Record(5), nullptr);
     const char* faces[] = {"Cambria", "Cambria Math", "Cambria Bold", "Arial"};
-    for (long i = 1; i <= 4; ++i) {
-        ASSERT_NE(table_.Record(i), nullptr);
-        EXPECT_EQ(table_.Record(i)->face_name, faces[i - 1]);
-        EXPECT_EQ(table_.Record(i)->kind, kTrueTypeKind);
-        EXPECT_TRUE(table_.Record(i)->coverage.empty());
-    }
+    for (long i = 1; i <= 4; ++i) EXPECT_EQ(table_.Record(i)->face_name, faces[i - 1]);
     EXPECT_EQ(table_.Record(3)->file_name, "cambria.ttc") << "trimmed";
     EXPECT_EQ(table_.Record(4)->file_name, "arial.ttf");
 
@@ -104,20 +101,6 @@ TEST_F(FontTableTest, TheKindFilterSkipsOtherEntriesAndAnUnreadableListChangesNo
     source_.installed.emplace();
     never_loaded.LoadRegistryFonts(source_, kTrueTypeKind);
     EXPECT_EQ(never_loaded.Records().size(), 1u) << "a readable, empty list gives index 0 only";
-}
-
-TEST_F(FontTableTest, FamilyReportedForTenCharacterSetsIsListedOnceWithTheFirstCoverage) {
-    Install({"Arial Bold", "Arial", "Tahoma"});
-    for (std::uint32_t charset = 0; charset < 10; ++charset) {
-        // Matched through the full name, and through the family name alone.
-        Enumerate({Report("Arial", "Arial", {charset == 0 ? 0x7u : 0x200u, charset, 0, 0}),
-                   Report("Tahoma", "Tahoma Regular", {charset + 1, 0, 0, 0})});
-    }
-    EXPECT_EQ(Texts(list_), (std::vector<std::string>{"Arial", "Tahoma"}));
-    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.2", "D.3"}));
-    EXPECT_EQ(table_.Record(2)->coverage, CoverageString({0x7u, 0, 0, 0}));
-    EXPECT_EQ(table_.Record(3)->coverage, CoverageString({1, 0, 0, 0}));
-    EXPECT_TRUE(table_.Record(1)->coverage.empty());
 }
 
 TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
@@ -158,22 +141,18 @@ TEST_F(FontTableTest, ListsFamiliesInCaseInsensitiveOrderWithTheirRecordKeys) {
     EXPECT_EQ(list_.selected, 1u) << "the selection stays on its item";
 }
 
-TEST_F(FontTableTest, ColumnGrowsToTheWidestNamePlusTwelve) {
-    Install({"Arial & Lucida Sans Unicode & Tahoma"});
-    list_.column_width = 60;
-    Enumerate({Report("Arial", "Arial")});
-    EXPECT_EQ(list_.column_width, 60) << "5 * 7 + 12 = 47 is narrower: the column stays";
-    Enumerate({Report("Lucida Sans Unicode", "Lucida Sans Unicode"), Report("Tahoma", "Tahoma")});
-    EXPECT_EQ(list_.column_width, 19 * 7 + 12);
-}
-
-TEST(BuildFontList, RunsBothPassesOnACleanList) {
+// Both passes on a clean list, then the choice of an item: its record, coverage, file and ranges.
+TEST(BuildFontList, RunsBothPassesAndChoosesAnItemsFile) {
+    testing::TempFolder folder;
+    testing::WriteBytes(folder / "arial.ttf", "font");
     FixedFontSource source;
+    source.fonts_folder = folder.path().string();
     source.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"},
                          {kOtherFontKind, "Courier", "coure.fon"},
-                         {kTrueTypeKind, "Symbol", "symbol.ttf"}}};
+                         {kTrueTypeKind, "Symbol", "/elsewhere/symbol.ttf"}}};
     source.reports = {Report("Symbol", "Symbol", {0, 0, 0, 0x80000000u}),
                       Report("Courier", "Courier", kLatin, 1), Report("Arial", "Arial")};
+    source.glyph_ranges["Arial"].range_count = 0;
     FontTable table;
     ListViewModel list;
     list.items.push_back({"D.1", u"stale", 0, 0, false});
@@ -182,7 +161,17 @@ TEST(BuildFontList, RunsBothPassesOnACleanList) {
     EXPECT_EQ(Texts(list), (std::vector<std::string>{"Arial", "Symbol"}));
     EXPECT_EQ(Keys(list), (std::vector<std::string>{"D.1", "D.2"}));
     EXPECT_EQ(list.column_width, 196);
-    EXPECT_EQ(table.Record(2)->coverage.back(), '1');
+    const auto arial = ChooseFontItem(table, list.items[0], source);
+    ASSERT_TRUE(arial);
+    EXPECT_EQ(arial->record.coverage, CoverageString(kLatin));
+    EXPECT_EQ(arial->properties_target, (folder / "arial.ttf").string());
+    EXPECT_EQ(arial->glyph_ranges.range_count, 0);
+    const auto symbol = ChooseFontItem(table, list.items[1], source);
+    EXPECT_EQ(symbol->file_path, "/elsewhere/symbol.ttf");
+    EXPECT_TRUE(symbol->properties_target.empty()) << "no such file";
+    EXPECT_EQ(symbol->glyph_ranges.range_count, -1) << "no ranges known: every glyph";
+    for (const char* key : {"", "D.", "D.0", "D.4", "D.-1", "X", "D.99999999999"})
+        EXPECT_FALSE(ChooseFontItem(table, ListItem{key, u"Arial", 0, 0, false}, source)) << key;
 }
 
 }  // namespace

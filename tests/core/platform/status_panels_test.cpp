@@ -10,46 +10,16 @@
 namespace glyphora {
 namespace {
 
+// Edges belong to the panel on their left; beside every panel, none unless clamped.
 TEST(StatusPanelAt, FindsThePanelUnderThePosition) {
     const std::vector<int> widths = {100, 200, 50};
-    const struct {
-        int x;
-        int panel;
-    } cases[] = {
-        {2, 1},   {50, 1},  {102, 1},  // edges belong to the panel on their left
-        {103, 2}, {302, 2}, {303, 3}, {352, 3}, {353, 0}, {1, 0}, {-40, 0},
+    const std::tuple<int, bool, int> cases[] = {
+        {2, false, 1},   {102, false, 1}, {103, false, 2},   {302, false, 2}, {303, false, 3},
+        {352, false, 3}, {353, false, 0}, {1, false, 0},     {-40, false, 0}, {1, true, 1},
+        {-500, true, 1}, {353, true, 3},  {100000, true, 3}, {150, true, 2},
     };
-    for (const auto& c : cases) EXPECT_EQ(StatusPanelAt(widths, 2, c.x, false), c.panel) << c.x;
-}
-
-TEST(StatusPanelAt, ClampTakesTheNearestEndPanelAndABarWithoutPanelsHasNone) {
-    const std::vector<int> widths = {100, 200, 50};
-    for (auto [x, panel] : {std::pair{1, 1}, {-500, 1}, {353, 3}, {100000, 3}, {150, 2}})
-        EXPECT_EQ(StatusPanelAt(widths, 2, x, true), panel) << x;
+    for (auto [x, clamp, panel] : cases) EXPECT_EQ(StatusPanelAt(widths, 2, x, clamp), panel) << x;
     for (int x : {0, -5, 5}) EXPECT_EQ(StatusPanelAt({}, 0, x, true), 0);
-}
-
-TEST(StatusPanels, TheCodePanelSwitchesAndTheIndicatorsToggle) {
-    const auto bar0 = StatusBarPanels(0);
-    ASSERT_EQ(bar0.size(), 3u);
-    EXPECT_EQ(bar0[0].key, "Hex");
-    EXPECT_EQ(DoubleClickAction(bar0[0]), PanelDoubleClick::SwitchCodeDisplay);
-    EXPECT_EQ(DoubleClickAction(bar0[1]), PanelDoubleClick::None);
-
-    std::vector<std::string_view> keys;
-    std::vector<std::optional<LockKey>> locks;
-    for (const StatusPanel& panel : StatusBarPanels(1)) {
-        keys.push_back(panel.key);
-        locks.push_back(LockKeyOf(panel.style));
-        EXPECT_EQ(DoubleClickAction(panel) == PanelDoubleClick::ToggleLockKey,
-                  locks.back().has_value());
-    }
-    EXPECT_EQ(keys, (std::vector<std::string_view>{"Message", "Mode", "OnTop", "CAPS", "SCRL",
-                                                   "NUM", "INS", "KANA"}));
-    EXPECT_EQ(locks, (std::vector<std::optional<LockKey>>{
-                         std::nullopt, std::nullopt, std::nullopt, LockKey::Caps, LockKey::Scroll,
-                         LockKey::Num, LockKey::Insert, LockKey::Kana}));
-    EXPECT_TRUE(StatusBarPanels(2).empty());
 }
 
 // A keyboard that reports and switches Caps and Num Lock only.

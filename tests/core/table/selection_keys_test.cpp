@@ -8,16 +8,19 @@ namespace {
 
 using Selection = ModelTest;
 
-TEST_F(Selection, CodePanelSwitchesBetweenHexAndDecimal) {
+TEST_F(Selection, CodePanelSwitchesBetweenHexAndDecimalAndEnterAppendsTheCharacter) {
     ShowAll(true);
     M().GoToCodePoint(0x41);
-    EXPECT_EQ(M().HexPanel(), u"U+0041");
     M().CodePanelDoubleClick();
     EXPECT_EQ(M().HexPanel(), u"Alt+65");
     M().CodePanelDoubleClick();
     EXPECT_EQ(M().HexPanel(), u"U+0041");
     EXPECT_EQ(M().NamePanel(), u"Latin Capital Letter A");
     EXPECT_EQ(M().TypePanel(), "Uppercase, Hex. digit; Left to right");
+    M().CellDoubleClick();
+    M().TableKeyDown(keys::kEnter, 0);
+    EXPECT_EQ(M().Copy().ToCopyText(), u"AA");
+    EXPECT_TRUE(M().Copy().ResetEnabled());
 }
 
 TEST_F(Selection, TheEntityBoxListsTheCharactersEntityNames) {
@@ -84,74 +87,43 @@ TEST_F(Selection, SelectingAnotherSubrangeMakesItCurrentAndRefreshesFontIcons) {
     EXPECT_FALSE(fonts[*M().FontItemByName(u"Latin Only")].check);
 }
 
-TEST_F(Selection, DoubleClickAndEnterAppendTheCharacter) {
-    ShowAll(true);
-    M().GoToCodePoint(0xE9);
-    M().CellDoubleClick();
-    M().TableKeyDown(keys::kEnter, 0);
-    EXPECT_EQ(M().Copy().ToCopyText(), u"\u00E9\u00E9");
-    EXPECT_TRUE(M().Copy().ResetEnabled());
-}
-
 using Keys = ModelTest;
 
-TEST_F(Keys, LeftAndRightWrapAtThePageEdges) {
+// Left and Right wrap at the page edges, Up and Down scroll under a fixed selection, Home and
+// End go along the row, with Ctrl to the ends of the list, where nothing moves further.
+TEST_F(Keys, MoveTheSelectionAndThePage) {
+    const struct {
+        long page;
+        int cell, key, shift;
+        long first;
+        int cell_after;
+    } cases[] = {
+        {0x40, 0, keys::kLeft, 0, 0x30, 15},
+        {0x100, 255, keys::kRight, keys::kCtrl, 0x110, 240},  // Ctrl+Right acts as Right
+        {0x100, 3, keys::kUp, 0, 0xF0, 3},
+        {0x100, 250, keys::kDown, 0, 0x110, 250},
+        {0x100, 37, keys::kHome, 0, 0x100, 32},
+        {0x100, 37, keys::kEnd, 0, 0x100, 47},
+        {0x100, 37, keys::kEnd, keys::kCtrl, 0xFF00, 255},
+        {0x100, 37, keys::kHome, keys::kCtrl, 0, 0},
+        {0xFF00, 255, keys::kRight, 0, 0xFF00, 255},
+        {0xFF00, 255, keys::kDown, 0, 0xFF00, 255},
+        {0xFF00, 255, keys::kPageDown, 0, 0xFF00, 255},
+        {0, 0, keys::kLeft, 0, 0, 0},
+        {0, 0, keys::kUp, 0, 0, 0},
+        {0, 0, keys::kPageUp, 0, 0, 0},
+    };
     ShowAll(true);
-    M().FillPage(0x40);
-    M().SelectCell(0);
-    M().TableKeyDown(keys::kLeft, 0);
-    EXPECT_EQ(Cp(0), 0x30);
-    EXPECT_EQ(M().CurrentCell(), 15);
-    EXPECT_EQ(Current(), 0x3F);
-
-    M().TableKeyDown(keys::kEnd, keys::kCtrl);
-    EXPECT_EQ(Current(), 0xFFFF);
-    for (int key : {keys::kRight, keys::kDown, keys::kPageDown}) {
-        M().TableKeyDown(key, 0);
-        EXPECT_EQ(Current(), 0xFFFF);
-        EXPECT_EQ(Cp(0), 0xFF00);
+    for (const auto& c : cases) {
+        M().FillPage(c.page);
+        M().SelectCell(c.cell);
+        M().TableKeyDown(c.key, c.shift);
+        EXPECT_EQ(Cp(0), c.first) << c.key << " from " << std::hex << c.page;
+        EXPECT_EQ(M().CurrentCell(), c.cell_after) << c.key << " from " << std::hex << c.page;
     }
-    M().FillPage(0x100);
-    M().SelectCell(255);
-    M().TableKeyDown(keys::kRight, keys::kCtrl);  // Ctrl+Right acts as Right
-    EXPECT_EQ(Cp(0), 0x110);
-    EXPECT_EQ(M().CurrentCell(), 240);
-}
-
-TEST_F(Keys, UpAndDownScrollUnderAFixedSelection) {
-    ShowAll(true);
-    M().FillPage(0x100);
-    M().SelectCell(3);
-    M().TableKeyDown(keys::kUp, 0);
-    EXPECT_EQ(Cp(0), 0xF0);
-    EXPECT_EQ(M().CurrentCell(), 3);
-    EXPECT_EQ(Current(), 0xF3);
-    M().SelectCell(250);
-    M().TableKeyDown(keys::kDown, 0);
-    EXPECT_EQ(Cp(0), 0x100);
-    EXPECT_EQ(M().CurrentCell(), 250);
-}
-
-TEST_F(Keys, HomeEndAndTheEndsOfTheList) {
-    ShowAll(true);
-    M().FillPage(0x100);
-    M().SelectCell(37);
-    M().TableKeyDown(keys::kHome, 0);
-    EXPECT_EQ(M().CurrentCell(), 32);
-    M().TableKeyDown(keys::kEnd, 0);
-    EXPECT_EQ(M().CurrentCell(), 47);
-
+    EXPECT_EQ(M().ScrollBar().value, 0);
     M().TableKeyDown(keys::kEnd, keys::kCtrl);
-    EXPECT_EQ(Cp(0), 0xFF00);
-    EXPECT_EQ(Current(), 0xFFFF);
     EXPECT_EQ(M().ScrollBar().value, M().ScrollBar().max);
-    M().TableKeyDown(keys::kHome, keys::kCtrl);
-    EXPECT_EQ(Cp(0), 0);
-    EXPECT_EQ(Current(), 0);
-    for (int key : {keys::kLeft, keys::kUp, keys::kPageUp}) {
-        M().TableKeyDown(key, 0);
-        EXPECT_EQ(Current(), 0);
-    }
 }
 
 TEST_F(Keys, PageDownWalksTheWholePlane) {
@@ -159,10 +131,9 @@ TEST_F(Keys, PageDownWalksTheWholePlane) {
     M().TableKeyDown(keys::kHome, keys::kCtrl);
     long previous = -1;
     int pages = 0;
-    while (Cp(0) != previous && pages < 1000) {
+    for (; Cp(0) != previous && pages < 1000; ++pages) {
         previous = Cp(0);
         M().TableKeyDown(keys::kPageDown, 0);
-        ++pages;
     }
     EXPECT_EQ(Cp(255), 0xFFFF);
     EXPECT_GT(pages, 200);
