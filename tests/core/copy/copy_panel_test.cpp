@@ -67,7 +67,6 @@ TEST_F(CopyPanelTest, EveryFormatEnablesItsControls) {
     const char* const controls[] = {"------T--", "SYF---TP-", "------TP-", "------TP-",
                                     "------TP-", "------TP-", "------TP-", "------TP-",
                                     "----C-TPH", "------TP-", "SYFB--T--", "-----E---"};
-    EXPECT_FALSE(P().ResetEnabled());
     M().GoToCodePoint(0xE9);  // has an entity and a glyph: every format is available
     for (int format = 0; format < 12; ++format) {
         ASSERT_TRUE(P().FormatEnabled(format));
@@ -283,8 +282,9 @@ TEST_F(CopyPanelTest, EntityBoxRowChoiceDecidesLabelAndCopy) {
 TEST(CopyPanelAlone, WorksWithoutNamesOrClipboardAndIgnoresChangesWhileBusy) {
     int busy = 0;
     CopyPanel panel({}, busy);
+    EXPECT_FALSE(panel.ResetEnabled());
     panel.CharacterSelected(u'A', true);
-    EXPECT_FALSE(panel.FormatEnabled(kSgml));
+    EXPECT_TRUE(panel.ResetEnabled() && !panel.FormatEnabled(kSgml));
     panel.SelectCopyFormat(kCharName, u'A');
     panel.ToCopyEdited(u"AB", 2);
     EXPECT_EQ(panel.Preview().list, (Texts{u"", u""}));
