@@ -14,6 +14,7 @@ import json
 import os
 import random
 import re
+import resource
 import subprocess
 import sys
 import time
@@ -112,11 +113,17 @@ def apply(lines, site):
     return changed
 
 
-def run(command, timeout=None, env=None):
+def limit_memory():
+    # A mutant that loops allocating must not take the machine's memory with it.
+    resource.setrlimit(resource.RLIMIT_AS, (4 << 30, 4 << 30))
+
+
+def run(command, timeout=None, env=None, limited=False):
     started = time.monotonic()
     try:
         done = subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                              timeout=timeout, env=env)
+                              timeout=timeout, env=env,
+                              preexec_fn=limit_memory if limited else None)
         return done.returncode, time.monotonic() - started
     except subprocess.TimeoutExpired:
         return "timeout", time.monotonic() - started
@@ -144,10 +151,10 @@ def main():
     if not args.list:
         if run(build)[0] != 0:
             sys.exit("mutants: the unchanged tree does not build")
-        status, seconds = run(test, env=env)
+        status, seconds = run(test, env=env, limited=True)
         if status != 0:
             sys.exit("mutants: the tests fail on the unchanged tree")
-        timeout = max(60.0, 10 * seconds)
+        timeout = max(30.0, 5 * seconds)
 
     results = {}
     for path in args.files:
@@ -173,7 +180,7 @@ def main():
                 if run(build)[0] != 0:
                     print(f"  does not compile  {where}", flush=True)
                     continue
-                status, _ = run(test, timeout=timeout, env=env)
+                status, _ = run(test, timeout=timeout, env=env, limited=True)
             finally:
                 with open(path, "w", encoding="utf-8") as f:
                     f.write(original)

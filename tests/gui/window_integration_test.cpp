@@ -159,6 +159,8 @@ private slots:
         QTRY_VERIFY(cell_menu->isVisible());
         Find<QAction>(cell_menu, "mCellWhatsThis")->trigger();
         QCOMPARE(last(), 101);
+        Find<QAction>(cell_menu, "mCellMark")->trigger();  // and marks the cell
+        QVERIFY(window_->Model().CellMarks(0x41));
     }
 
     void EveryControlHasAWhatsThisTextFromTheUsersFileElseTheBuiltInOne() {

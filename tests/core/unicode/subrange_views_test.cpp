@@ -57,20 +57,9 @@ TEST(FillSubranges, ComboHoldsAllButUndefinedSortedIgnoringCase) {
     ASSERT_EQ(entries.size(), 161u);
     for (std::size_t i = 1; i < entries.size(); ++i)
         EXPECT_LT(CompareNoCase(entries[i - 1].text, entries[i].text), 0);
-    for (const auto& entry : entries) {
-        // Column 1 is the key of the list item carrying the same name.
-        const auto index = views.list.FindText(entry.text);
-        ASSERT_TRUE(index.has_value()) << Utf16ToUtf8(entry.text);
-        EXPECT_EQ(entry.key, views.list.items[*index].key);
-    }
-    // Case must not decide the order: "CJK ..." sorts among the "C"s.
-    const auto pos = [&](std::u16string_view name) {
-        return std::find_if(entries.begin(), entries.end(),
-                            [&](const ComboEntry& e) { return e.text == name; }) -
-               entries.begin();
-    };
-    EXPECT_LT(pos(u"Cherokee"), pos(u"CJK Strokes"));
-    EXPECT_LT(pos(u"CJK Strokes"), pos(u"Combining Half Marks"));
+    EXPECT_LT(CompareNoCase(u"Cherokee", u"CJK Strokes"), 0);  // "CJK" sorts among the "C"s
+    for (const auto& entry : entries)  // column 1 is the key of the item with the same name
+        EXPECT_EQ(entry.key, views.list.items[views.list.FindText(entry.text).value()].key);
 }
 
 TEST(FillSubranges, CoveredOnlyListsTheRowsOfTheCoveredBits) {
@@ -131,46 +120,23 @@ TEST(FillSubranges, ColumnIsAsWideAsTheViewOrTheWidestNamePlusPadding) {
     }
 }
 
-TEST(ScrollMaximum, IsLastRowIndexCappedAtShortRange) {
-    EXPECT_EQ(ScrollMaximum(0), -1);
-    EXPECT_EQ(ScrollMaximum(16), 0);
-    EXPECT_EQ(ScrollMaximum(65424), 4088);
-    EXPECT_EQ(ScrollMaximum(16L * 40000), 32767);
-}
-
-TEST(FindSubrangeStart, AllListed) {
-    const SubrangeViews views = Filled(true, kAllCovered);
-    struct Case {
-        long cp, start;
-    } cases[] = {
-        {0x0041, 0},      {0x0000, 0},      {0x007F, 0},      {0x0080, 0x0080}, {0x0870, 0},
-        {0x0860, 0},      {0x089F, 0},      {0x08A0, 0x08A0}, {0x1CA0, 0},      {0x1C8F, 0x1C80},
-        {0x1CC0, 0x1CC0}, {0x2FE5, 0x2FE0}, {0xFFFF, 65520},  {0x10000, 65520}, {-5, 0},
+// The start of the listed subrange holding a code point: clamped to the ends of the list, 0 in a
+// gap between listed subranges or in an empty list.
+TEST(FindSubrangeStart, FindsTheListedSubrangeClampsToTheEndsAndGivesZeroInGaps) {
+    const SubrangeViews all = Filled(true, kAllCovered);
+    const SubrangeViews some = Filled(false, CoverageWith({9, 63}));  // Cyrillic; Arabic Forms-A
+    const SubrangeViews none = Filled(false, "");
+    const std::tuple<const SubrangeViews*, long, long> cases[] = {
+        {&all, 0x007F, 0},       {&all, 0x0080, 0x0080}, {&all, 0x0870, 0},
+        {&all, 0x08A0, 0x08A0},  {&all, 0x1C8F, 0x1C80}, {&all, 0x2FE5, 0x2FE0},
+        {&all, 0x10000, 0xFFF0}, {&all, -5, 0},          {&some, 0x0041, 0x400},
+        {&some, 0xFFF0, 0xFB50}, {&some, 0x2000, 0},     {&some, 0x04FF, 0x400},
+        {&some, 0x052F, 0x500},  {&some, 0x0530, 0},     {&some, 0xFB4F, 0},
+        {&some, 0xFB50, 0xFB50}, {&none, 0x0041, 0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FindSubrangeStart(views.list, c.cp), c.start) << std::hex << c.cp;
-}
-
-TEST(FindSubrangeStart, ClampsToTheEndsAndGivesZeroInGaps) {
-    const SubrangeViews views = Filled(false, CoverageWith({9, 63}));
-    ASSERT_EQ(Names(views), (std::vector<std::string>{"Cyrillic", "Cyrillic Supplement",
-                                                      "Arabic Presentation Forms-A"}));
-    struct Case {
-        long cp, start;
-    } cases[] = {
-        {0x0041, 1024}, {0xFFF0, 64336}, {0x2000, 0},     {0x0510, 1280},
-        {0x0400, 1024}, {0x04FF, 1024},  {0x052F, 1280},  {0x0530, 0},
-        {0xFB4F, 0},    {0xFB50, 64336}, {0xFDFF, 64336}, {0xFE00, 64336},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FindSubrangeStart(views.list, c.cp), c.start) << std::hex << c.cp;
-}
-
-TEST(FindSubrangeStart, AnEmptyListGivesZeroAndASingleSubrangeTakesEveryCodePoint) {
-    EXPECT_EQ(FindSubrangeStart(Filled(false, "").list, 0x0041), 0);
-    const SubrangeViews views = Filled(false, CoverageWith({69}));
-    EXPECT_EQ(FindSubrangeStart(views.list, 0), 0xFFF0);
-    EXPECT_EQ(FindSubrangeStart(views.list, 0xFFF5), 0xFFF0);
+    for (const auto& [views, cp, start] : cases)
+        EXPECT_EQ(FindSubrangeStart(views->list, cp), start) << std::hex << cp;
+    EXPECT_EQ(ScrollMaximum(16L * 40000), 32767);  // capped at a short range
 }
 
 }  // namespace
