@@ -108,7 +108,7 @@ TEST_F(MainSettingsFile, NumbersAreClampedToWhatTheControlsHold) {
     }
     MainSettings s = Read("[fwMain_Picture]\nbbPicture0=255\nbbPicture1=16777216\n");
     EXPECT_EQ(s.picture.fore_colour, 255);
-    EXPECT_EQ(s.picture.back_colour, 0xFFFFFF);  // outside RGB: the default
+    EXPECT_EQ(s.picture.back_colour, 0xFFFFFF);                         // outside RGB: the default
     s = Read("[fwMain_Picture]\nbbPicture0=16777215\nbbPicture1=0\n");  // the ends of RGB
     EXPECT_EQ(s.picture.fore_colour, 0xFFFFFF);
     EXPECT_EQ(s.picture.back_colour, 0);
