@@ -65,20 +65,6 @@ private slots:
         services_.update_recorder = &recorder_;
     }
 
-    void ShowsVersionsAndLinks() {
-        AboutWindow about(services_);
-        QCOMPARE(about.tlVersion()->text(),
-                 "glyphora: " + QString::fromStdString(ShortVersionText(kProgramVersion)) + "\n" +
-                     QString::fromStdString(NameLibraryVersionLine()));
-        const SupportAddresses addresses = SplitComments(kVersionInformation.comments);
-        const QString site = QString::fromStdString(addresses.site);
-        QCOMPARE(about.tlSite()->Path(), site + "/Products/Glyphora/");
-        QCOMPARE(about.tlMail()->Path(),
-                 QString::fromStdString(addresses.mail) + "?subject=Glyphora");
-        QCOMPARE(about.ucUpdate()->RemotePath(), site + "/Products/Glyphora/Glyphora.js");
-        QCOMPARE(about.ucUpdate()->LocalVersion(), LongVersion());
-    }
-
     void UpdateCheckAnswers_data() {
         QTest::addColumn<QByteArray>("status");
         QTest::addColumn<QByteArray>("body");
@@ -196,17 +182,11 @@ private slots:
             QCOMPARE(about.tlCell(k)->property("Tag").toString(),
                      QString::fromStdString(board.Tag(k)));
         }
-    }
-
-    void EmbeddedClickIsHarmlessWithoutAudio() {
-        AboutServices services = services_;
-        services.click_sound = nullptr;
-        AboutWindow about(services);
-        about.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QTest::mouseClick(about.tlCell(0), Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseClick(about.tlCell(0), Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(about.tlCell(0)->property("Tag").toString(), QString("1.1"));
+        services_.click_sound = nullptr;  // without audio a click only moves the tile
+        AboutWindow quiet(services_);
+        quiet.show();
+        QTest::mouseClick(quiet.tlCell(0), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(quiet.tlCell(0)->property("Tag").toString(), QString("2.1"));
     }
 
     void ShowAboutBoxIsModalOverItsOwnerAndOnTopLikeIt() {

@@ -65,21 +65,6 @@ private slots:
         QCOMPARE(changes.last().at(0).toString(), QString("Path"));
     }
 
-    void AutoSizeWrapsTheText() {
-        LinkBox box;
-        box.resize(300, 40);
-        box.SetCaption("wide enough");
-        QCOMPARE(box.tlCaption()->size(), QSize(300, 40));  // without auto-size: filled
-        box.SetAutoSize(true);
-        const int short_width = box.width();
-        box.SetCaption("a much longer text than before");
-        QVERIFY(box.width() > short_width);
-        box.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&box));
-        box.resize(500, 100);  // a host's resize snaps back to the text
-        QCOMPARE(box.size(), box.tlCaption()->sizeHint());
-    }
-
     void HotTrackingUnderlinesWhileThePointerIsOverOrTheFocusIn() {
         QWidget host;
         host.resize(300, 100);

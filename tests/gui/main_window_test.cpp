@@ -195,15 +195,6 @@ private slots:
         QCOMPARE(window_->pos(), QPoint(140, 70));
     }
 
-    void StoredChoicesThatNoLongerExistFallBackToTheFirst() {
-        WindowFixture::WriteFile(home_->Paths().settings_file,
-                                 "[fwMain]\nlvFont=A Font Nobody Has\nlvRange=-5\nchRange=1\n");
-        QVERIFY(Start());
-        QCOMPARE(window_->Model().FontList().selected, std::optional<std::size_t>(0));
-        QCOMPARE(Find<QListView>(W(), "lvFont")->currentIndex().row(), 0);
-        QCOMPARE(window_->Model().CurrentSubrangeStart(), 0L);
-    }
-
     void ARefusedVersionWritesNothing() {
         window_ = std::make_unique<MainWindow>(home_->Setup("5.15.2"));
         QVERIFY(!window_->Load());
@@ -244,18 +235,6 @@ private slots:
         QCOMPARE(caption, QString("About..."));
         QVERIFY(modal);
         QVERIFY(!QApplication::activeModalWidget());
-    }
-
-    void ACombiningMarkEnablesTheViewPattern() {
-        QVERIFY(Start());
-        QVERIFY(ChooseFont(W(), "DejaVu Sans"));
-        Select(*window_, 0x301);
-        auto* view = Find<QCheckBox>(W(), "chView");
-        QVERIFY(view->isEnabled());
-        QTest::mouseClick(view, Qt::LeftButton);
-        QVERIFY(window_->Model().ViewPatternVisible());
-        Select(*window_, 0x391);  // Greek Capital Letter Alpha: neither a mark nor overhanging
-        QVERIFY(!view->isEnabled());
     }
 
     void OnlyTheChosenFontsGlyphsAreDrawn() {

@@ -109,22 +109,6 @@ TEST(LetterBoard, StaysConsistentAfterRandomClicks) {
     EXPECT_EQ(letters, expected);
 }
 
-TEST(LetterBoard, HintTileIsNeverBlankAndAShortTextIsFilledWithBlanks) {
-    LetterBoard board;
-    std::mt19937 random(7);
-    for (int i = 0; i < 200; ++i) {
-        const int tile = board.PickHintTile(random);
-        ASSERT_TRUE(tile >= 0 && !board.IsBlank(tile));
-    }
-    EXPECT_EQ(LetterBoard(u"      ", 3).PickHintTile(random), -1);
-    LetterBoard short_board(u"ABCDE", 3);
-    EXPECT_EQ(short_board.TileCount(), 6);
-    EXPECT_TRUE(short_board.IsBlank(5));
-    EXPECT_EQ(short_board.TileDirection(4), LetterBoard::kRight);
-    EXPECT_EQ(short_board.TileAt({4, 1}), -1);
-    EXPECT_EQ(short_board.TileAt({0, 1}), -1);
-}
-
 TEST(VersionNumber, ParsesOneToFourNumericPartsOfUpToFiveDigits) {
     const std::pair<const char*, std::array<std::uint32_t, 4>> cases[] = {
         {"5.02.0025", {5, 2, 25, 0}},
@@ -136,13 +120,6 @@ TEST(VersionNumber, ParsesOneToFourNumericPartsOfUpToFiveDigits) {
     for (const char* bad :
          {"65536.0", "000001", "1.2.3.4.5", "", "1.", ".1", "1..2", "1.2b", " 1.2", "-1.2"})
         EXPECT_FALSE(ParseVersionNumber(bad)) << bad;
-}
-
-TEST(VersionNumber, ComparesPartsAsNumbers) {
-    const auto v = [](const char* text) { return *ParseVersionNumber(text); };
-    EXPECT_GT(v("0.10"), v("0.9"));
-    EXPECT_EQ(v("5.02.0025"), v("5.2.25"));
-    EXPECT_GT(v("1.0.0.1"), v("1"));
 }
 
 TEST(RemoteVersionFile, ReadsTheFirstValidVersionAssignment) {
@@ -196,14 +173,6 @@ TEST(EvaluateRemoteVersionFile, DecidesByNumericComparison) {
         EXPECT_EQ(outcome.result, c.result) << c.file;
         EXPECT_EQ(outcome.version, c.version) << c.file;
     }
-}
-
-TEST(UpdateResultText, GivesTheThreeMessages) {
-    EXPECT_EQ(UpdateResultText({UpdateResult::NotAccessible, {}}),
-              "Remote resource is not accessible now. Please try later.");
-    EXPECT_EQ(UpdateResultText({UpdateResult::NewerAvailable, "2.03"}),
-              "Version 2.03\nis now available\nto download.");
-    EXPECT_EQ(UpdateResultText({UpdateResult::Cancelled, {}}), "");
 }
 
 TEST(UpdateCheckRecord, WritesTheLastCheckIntoTheSettingsFile) {

@@ -148,16 +148,6 @@ TEST_F(SettingsStore, WhatIsNoUsableFileIsNeitherReadNorReplaced) {
     EXPECT_EQ(ReadBytes(folder_ / "plain"), "x");
 }
 
-TEST_F(SettingsStore, OddBytesLongLinesAndMissingLineEndsAreHandled) {
-    const std::string long_line(1 << 20, 'x');
-    WriteBytes(file_, "\0\0[s]\0\n"s + long_line + "\n\xC0\xAF\xFF=\xFE\n[s]\nk=1");
-    EXPECT_EQ(ReadSettingNumber(file_, "s", "k", 9), Fixed4(1));
-    EXPECT_EQ(WriteSettingNumber(file_, "s", "k", 2), SettingWrite::Written);
-    EXPECT_EQ(WriteSettingText(file_, "s", "\xC0\xAF\xFF", "\xFE\xFF"), SettingWrite::Written);
-    EXPECT_EQ(ReadBytes(file_), "\0\0[s]\0\n"s + long_line +
-                                    "\n\xC0\xAF\xFF=\xFE\n[s]\nk=2\n\xC0\xAF\xFF=\xFE\xFF\n");
-}
-
 TEST_F(SettingsStore, ListsAreReadWhateverTheKeysUpToTheSectionBuffer) {
     WriteBytes(file_, "[cbSearch_Search]\nzz=abc\n; note\n\nfirst=def\nnot an entry\n[o]\n0=no\n");
     EXPECT_EQ(ReadSettingList(file_, "CBSEARCH_SEARCH"), (Strings{"abc", "def"}));

@@ -9,30 +9,6 @@
 namespace glyphora {
 namespace {
 
-TEST(InsertAt, FollowsOneBasedPositionsAndCounts) {
-    const struct {
-        long position;
-        long count;
-        const char* result;
-    } cases[] = {
-        {1, 0, "Xabcdef"}, {6, 0, "abcdeXf"}, {3, 2, "abXef"},  {3, -1, "abX"},    {3, 100, "abX"},
-        {6, 1, "abcdeX"},  {7, 0, "abcdef"},  {0, 0, "abcdef"}, {-4, 0, "abcdef"}, {1, 6, "X"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(InsertAt("abcdef", c.position, c.count, "X"), c.result)
-            << c.position << "," << c.count;
-    EXPECT_EQ(InsertAt("", 1, 0, "X"), "");
-}
-
-TEST(ColorTable, SplitsTheColourValueAndWritesEntryOne) {
-    EXPECT_EQ(ColorToRgb(0x0000FF), (RgbColor{255, 0, 0}));
-    EXPECT_EQ(ColorToRgb(0x123456), (RgbColor{0x56, 0x34, 0x12}));
-    EXPECT_EQ(ColorToRgb(0), (RgbColor{0, 0, 0}));
-    EXPECT_EQ(ColorToRgb(0x80000008), (RgbColor{8, 0, 0}));  // only the low 24 bits count
-    EXPECT_EQ(ColorTableText({255, 0, 0}), "{\\colortbl;\\red255\\green0\\blue0;}\\cf1");
-    EXPECT_EQ(ColorTableText({1, 22, 203}), "{\\colortbl;\\red1\\green22\\blue203;}\\cf1");
-}
-
 TEST(RtfPlainText, ReadsTheCharactersOfADocument) {
     const struct {
         const char* rtf;

@@ -219,16 +219,6 @@ TEST(GlyphRangesFromBitmap, GivesAscendingRunsAcrossWordBoundaries) {
     }
 }
 
-TEST(GlyphRangesFromBitmap, SplitsARunLongerThanARangeCanCount) {
-    Bitmap bitmap;
-    bitmap.fill(0xFFFFFFFFu);
-    const GlyphRanges ranges = GlyphRangesFromBitmap(bitmap);
-    ASSERT_EQ(ranges.range_count, 2);
-    EXPECT_EQ(ranges.ranges[0], (GlyphRange{0, 0xFFFF}));
-    EXPECT_EQ(ranges.ranges[1], (GlyphRange{0xFFFF, 1}));
-    EXPECT_TRUE(HasGlyph(ranges, 0xFFFF));
-}
-
 TEST(GlyphRangesFromBitmap, MoreThan5001RangesMeanEveryCodePointHasAGlyph) {
     // Every other code point: one range each.
     auto alternating = [](long count) {

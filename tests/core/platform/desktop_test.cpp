@@ -131,23 +131,6 @@ TEST_F(CharMapLauncherTest, AClickStartsTheProgramWithTheFontAndRaisesItsWindowO
     EXPECT_FALSE(launcher.TimerEnabled());
 }
 
-TEST_F(CharMapLauncherTest, NothingToPollForWithoutAProgramAStartOrRaisableWindows) {
-    CharMapLauncher without(std::nullopt, starter_, windows_);
-    EXPECT_FALSE(without.Available());
-    without.Click("DejaVu Sans");
-    EXPECT_TRUE(starter_.starts.empty());
-    starter_.fail = true;
-    CharMapLauncher failing(kGucharmap, starter_, windows_);
-    failing.Click("DejaVu Sans");
-    EXPECT_FALSE(failing.TimerEnabled());
-    starter_.fail = false;
-    windows_.can_raise = false;
-    CharMapLauncher blind(kGucharmap, starter_, windows_);
-    blind.Click("DejaVu Sans");
-    EXPECT_EQ(starter_.starts.size(), 2u);
-    EXPECT_FALSE(blind.TimerEnabled());
-}
-
 TEST_F(CharMapLauncherTest, KCharSelectIsRaisedRatherThanStartedTwice) {
     CharMapLauncher launcher(kKcharselect, starter_, windows_);
     launcher.Click("DejaVu Sans");
@@ -213,16 +196,6 @@ protected:
     FakeFrame window_{rules_};
 };
 
-TEST_F(WindowFrame, OnlyResizesInTheNormalStateSnapBackToTheContent) {
-    rules_.Resized(window_);
-    for (WindowState state : {WindowState::Minimized, WindowState::Maximized}) {
-        window_.state = state;
-        rules_.Resized(window_);
-        EXPECT_EQ(rules_.PreviousState(), state);
-    }
-    EXPECT_EQ(window_.log, (std::vector<std::string>{"fit"}));
-}
-
 TEST_F(WindowFrame, RestoringReturnsToTheRememberedPosition) {
     rules_.Resized(window_);  // normal at 500,100
     window_.state = WindowState::Minimized;
@@ -281,10 +254,6 @@ TEST(FitDropDownWidth, WidensToTheWidestItemOnly) {
         DropDownMeasure measure{c.widths, 17, 0};
         EXPECT_EQ(FitDropDownWidth(measure, c.box), c.expected) << c.widths.size();
     }
-}
-
-TEST(FitDropDownWidth, AnImageComboAddsItsIndentAndImage) {
-    EXPECT_EQ(FitDropDownWidth({{100}, 17, 20}, 0), 130);
 }
 
 }  // namespace

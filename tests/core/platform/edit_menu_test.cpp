@@ -78,21 +78,5 @@ TEST(EditMenu, GoToPastesOnlyTextThatStartsWithAHexadecimalDigitAndKeepsItsOwnUn
     EXPECT_TRUE(EditMenuFor(box, u"").undo.enabled);
 }
 
-TEST(EditMenu, PreparingLeavesWhatTheBoxDoesNotDecide) {
-    EditMenuState menu;
-    menu.copy.enabled = false;
-    menu.paste.enabled = false;
-    PrepareEditMenu(menu, false, Box(EditMenuBox::tbCopy, u"abc", 0, 3), u"x");
-    EXPECT_EQ(Shown(menu), "...c....");  // not editable: Copy keeps its state
-    PrepareEditMenu(menu, true, Box(EditMenuBox::tbCopy, u"abc", 0, 3), u"x");
-    EXPECT_EQ(Shown(menu), "u|TCPD|A");
-    // The symbol box leaves Undo as it was.
-    menu.undo.enabled = false;
-    EditBoxState box = Box(EditMenuBox::tbSearch, u"x");
-    box.undo_text = u"y";
-    PrepareEditMenu(menu, true, box, u"");
-    EXPECT_FALSE(menu.undo.enabled);
-}
-
 }  // namespace
 }  // namespace glyphora

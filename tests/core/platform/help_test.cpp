@@ -220,17 +220,5 @@ TEST(TypeMenuButton, OpensOnClickOrAltDownButNotOnTheClickThatClosedIt) {
     EXPECT_EQ(button.MouseDown(false, 5001), Response::OpenTypeMenu);
 }
 
-TEST(MenuHelp, F1ShowsTheHighlightedItemsTopicOnce) {
-    MenuHelp help;
-    help.Highlighted(213);
-    EXPECT_EQ(help.TakeTopic(), 213);
-    EXPECT_EQ(help.TakeTopic(), 0);
-    help.Highlighted(213);
-    help.Highlighted(0);  // the menu closed
-    EXPECT_EQ(help.TakeTopic(), 0);
-    help.Highlighted(-3);
-    EXPECT_EQ(help.PendingTopic(), 0);
-}
-
 }  // namespace
 }  // namespace glyphora

@@ -152,17 +152,6 @@ TEST_F(Paging, PaintStatesAndMarks) {
     EXPECT_TRUE(M().CellMarks(4));
 }
 
-TEST_F(Paging, RepaintsOnlyWhatChanged) {
-    ShowAll(true);
-    M().FillPage(0);
-    M().TakeDirtyCells();
-    M().SelectCell(1);
-    const auto dirty = M().TakeDirtyCells();
-    EXPECT_EQ(dirty.count(), 2u);
-    EXPECT_TRUE(dirty.test(0));
-    EXPECT_TRUE(dirty.test(1));
-}
-
 TEST_F(Paging, EmptyCoverageLeavesAUsableEmptyTable) {
     ChooseFont(u"Nothing");
     EXPECT_EQ(M().Subranges().list.items.size(), 0u);

@@ -126,19 +126,6 @@ TEST_F(Keys, MoveTheSelectionAndThePage) {
     EXPECT_EQ(M().ScrollBar().value, M().ScrollBar().max);
 }
 
-TEST_F(Keys, PageDownWalksTheWholePlane) {
-    ShowAll(true);
-    M().TableKeyDown(keys::kHome, keys::kCtrl);
-    long previous = -1;
-    int pages = 0;
-    for (; Cp(0) != previous && pages < 1000; ++pages) {
-        previous = Cp(0);
-        M().TableKeyDown(keys::kPageDown, 0);
-    }
-    EXPECT_EQ(Cp(255), 0xFFFF);
-    EXPECT_GT(pages, 200);
-}
-
 using Choice = ModelTest;
 
 TEST_F(Choice, GoToCodePointCoveredUncoveredAndPastTheEnd) {

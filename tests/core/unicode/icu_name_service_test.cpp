@@ -41,24 +41,6 @@ TEST(IcuNameService, NamesInWordCapitals) {
     EXPECT_EQ(IcuName(0x0041, 0), "");
 }
 
-TEST(CapitaliseUnicodeName, KeepsCjkAndHexSuffixes) {
-    struct Case {
-        std::string in;
-        std::string out;
-    } cases[] = {
-        {"CJK COMPATIBILITY IDEOGRAPH-F900", "CJK Compatibility Ideograph-F900"},
-        {"HANGUL JAMO EXTENDED-A", "Hangul Jamo Extended-A"},
-        {"TANGUT IDEOGRAPH-17000", "Tangut Ideograph-17000"},
-        {"FACE-FACE", "Face-FACE"},  // a hex-looking word only stays after a hyphen
-        {"", ""},
-    };
-    for (auto& c : cases) {
-        std::string text = c.in;
-        CapitaliseUnicodeName(text);
-        EXPECT_EQ(text, c.out);
-    }
-}
-
 // The generated name file and ICU follow one capitalisation rule, so where both name a code
 // point they must agree; a difference means the two rules have drifted apart.
 TEST(IcuNameService, AgreesWithTheBuiltInNameData) {

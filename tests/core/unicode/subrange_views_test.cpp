@@ -38,29 +38,6 @@ TEST(SubrangeTable, RowsAscendInWholeTableRowsWithTheTwoKnownGaps) {
     EXPECT_EQ(gaps, (std::vector<std::pair<long, long>>{{0x0860, 0x089F}, {0x1C90, 0x1CBF}}));
 }
 
-TEST(SubrangeTable, SpotChecksRowsAndSharedBits) {
-    const struct {
-        std::size_t number;  // 1-based row number
-        int bit;
-        long first, last;
-        std::string_view name;
-    } cases[] = {
-        {8, 7, 0x0370, 0x03FF, "Greek and Coptic"}, {20, -1, 0x08A0, 0x08FF, "Arabic Extended-A"},
-        {104, -1, 0x2FE0, 0x2FEF, "<undefined>"},   {146, 56, 0xAC00, 0xD7AF, "Hangul Syllables"},
-        {162, 69, 0xFFF0, 0xFFFF, "Specials"},
-    };
-    for (const auto& c : cases) {
-        const Subrange& row = SubrangeTable().at(c.number - 1);
-        EXPECT_EQ(std::tie(row.bit, row.first, row.last, row.name),
-                  std::tie(c.bit, c.first, c.last, c.name));
-    }
-    std::map<int, std::vector<std::string_view>> by_bit;
-    for (const Subrange& row : SubrangeTable()) by_bit[row.bit].push_back(row.name);
-    EXPECT_EQ(by_bit[84],
-              (std::vector<std::string_view>{"Tagalog", "Hanunoo", "Buhid", "Tagbanwa"}));
-    EXPECT_EQ(by_bit[59].size(), 6u);
-}
-
 TEST(Coverage, NeedsANonZeroDigitAtBitPlusOne) {
     struct Case {
         std::string_view coverage;
@@ -153,18 +130,6 @@ TEST(FillSubranges, CoveredOnlyListsTheRowsOfTheCoveredBits) {
     EXPECT_TRUE(none.list.items.empty() && none.combo.entries.empty());
     EXPECT_EQ(none.listed_count, 0);
     EXPECT_EQ(none.scroll_max, -1);
-}
-
-TEST(FillSubranges, RebuildReplacesEverythingAndDropsTheSelection) {
-    SubrangeViews views = Filled(true, kAllCovered);
-    views.list.selected = 5;
-    views.combo.selected = 3;
-    FillSubranges(views, false, CoverageWith({7}), FixedWidthMeasure{7});
-    EXPECT_EQ(Names(views), std::vector<std::string>{"Greek and Coptic"});
-    EXPECT_EQ(views.combo.entries.size(), 1u);
-    EXPECT_FALSE(views.list.selected.has_value() || views.combo.selected.has_value());
-    EXPECT_EQ(views.listed_count, 144);
-    EXPECT_EQ(views.scroll_max, 8);
 }
 
 TEST(FillSubranges, ColumnIsAsWideAsTheViewOrTheWidestNamePlusPadding) {
