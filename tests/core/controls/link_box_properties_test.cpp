@@ -55,26 +55,5 @@ TEST(LinkBoxProperties, SaveWritesAllTenKeysInOrderAndReadsBackEvenEmptyTexts) {
     EXPECT_EQ(Text(ReadLinkBoxProperties(PropertyBag{}, Current())), Text(Current()));
 }
 
-// Keys in any case; values the control cannot hold give the default or the current value.
-TEST(LinkBoxProperties, KeysReadInAnyCaseAndUnreadableValuesGiveTheDefaults) {
-    PropertyBag bag;
-    for (const auto& [key, value] : {std::pair{"alignment", "7"},
-                                     {"autosize", "-1"},
-                                     {"backcolor", "2147483663"},
-                                     {"captionispath", "0"},
-                                     {"forecolor", "0x00FF"},
-                                     {"hottracking", "2"},
-                                     {"Path", "m:"}})
-        bag.WriteProperty(key, value);
-    EXPECT_EQ(Text(ReadLinkBoxProperties(bag, Current())),
-              "Alignment=0;AutoSize=True;BackColor=2147483663;Caption=current caption;"
-              "CaptionIsPath=False;Enabled=True;Font=;ForeColor=394500;HotTracking=True;Path=m:;");
-    bag.WriteProperty("BackColor", "-5");
-    bag.WriteProperty("ForeColor", "255");
-    bag.WriteProperty("AutoSize", "maybe");
-    EXPECT_EQ(Text(ReadLinkBoxProperties(bag, Current())).substr(0, 43),
-              "Alignment=0;AutoSize=False;BackColor=197121");
-}
-
 }  // namespace
 }  // namespace glyphora

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <random>
 #include <vector>
 
 #include "../app/temp_folder.h"
@@ -185,19 +184,6 @@ void Cover(Bitmap& bitmap, long first, long last) {
     for (long cp = first; cp <= last; ++cp) bitmap[cp / 32] |= 1u << (cp % 32);
 }
 
-// The lookup exactly as the character table describes it: a scan that stops at the first range
-// beyond the code point.
-bool ScanHasGlyph(const GlyphRanges& glyph_ranges, long cp) {
-    if (glyph_ranges.range_count < 0) return true;
-    for (int i = 0; i < glyph_ranges.range_count && i < GlyphRanges::kMaxRanges; ++i) {
-        const long low = glyph_ranges.ranges[static_cast<std::size_t>(i)].first;
-        if (cp < low) return false;
-        const long high = low + glyph_ranges.ranges[static_cast<std::size_t>(i)].count - 1;
-        if (low <= cp && cp <= high) return true;
-    }
-    return false;
-}
-
 TEST(GlyphRangesFromBitmap, GivesAscendingRunsAcrossWordBoundaries) {
     struct Case {
         const char* what;
@@ -216,49 +202,6 @@ TEST(GlyphRangesFromBitmap, GivesAscendingRunsAcrossWordBoundaries) {
         const GlyphRanges ranges = GlyphRangesFromBitmap(bitmap);
         EXPECT_EQ(ranges.range_count, static_cast<int>(c.expected.size())) << c.what;
         EXPECT_EQ(ranges.ranges, c.expected) << c.what;
-    }
-}
-
-TEST(GlyphRangesFromBitmap, MoreThan5001RangesMeanEveryCodePointHasAGlyph) {
-    // Every other code point: one range each.
-    auto alternating = [](long count) {
-        Bitmap bitmap{};
-        for (long i = 0; i < count; ++i) Cover(bitmap, 2 * i, 2 * i);
-        return bitmap;
-    };
-    const GlyphRanges at_limit = GlyphRangesFromBitmap(alternating(5001));
-    EXPECT_EQ(at_limit.range_count, 5001);
-    EXPECT_FALSE(HasGlyph(at_limit, 1));
-    EXPECT_TRUE(HasGlyph(at_limit, 10000));
-    EXPECT_FALSE(HasGlyph(at_limit, 10002));
-
-    const GlyphRanges over = GlyphRangesFromBitmap(alternating(5002));
-    EXPECT_EQ(over.range_count, -1);
-    EXPECT_TRUE(over.ranges.empty() && HasGlyph(over, 1));
-}
-
-TEST(HasGlyph, AgreesWithTheScanAndTheBitmap) {
-    std::mt19937 random(42);
-    for (int round = 0; round < 9; ++round) {
-        Bitmap bitmap{};
-        // Sparse, dense and clustered coverage; the middle one has too many ranges.
-        const unsigned density = round % 3 == 0 ? 2 : round % 3 == 1 ? 60 : 97;
-        for (long cp = 0; cp <= 0xFFFF; ++cp)
-            if (random() % 100 < density) Cover(bitmap, cp, cp);
-        const GlyphRanges ranges = GlyphRangesFromBitmap(bitmap);
-        for (long cp = 0; cp <= 0xFFFF; ++cp) {
-            const bool covered = ((bitmap[cp / 32] >> (cp % 32)) & 1u) != 0;
-            ASSERT_EQ(HasGlyph(ranges, cp), ranges.range_count < 0 || covered)
-                << round << " " << cp;
-        }
-        // The scan is slow: compare it at every range edge and a spread of other points.
-        std::vector<long> probes = {-2, -1, 0x10000, 0x10001};
-        for (long cp = 0; cp <= 0xFFFF; cp += 13) probes.push_back(cp);
-        for (const GlyphRange& range : ranges.ranges)
-            for (long edge : {long{range.first}, long{range.first} + range.count})
-                for (long cp = edge - 1; cp <= edge; ++cp) probes.push_back(cp);
-        for (long cp : probes)
-            ASSERT_EQ(HasGlyph(ranges, cp), ScanHasGlyph(ranges, cp)) << round << " " << cp;
     }
 }
 

@@ -136,23 +136,6 @@ TEST(SfntReader, RejectsWhatIsNoSoundFont) {
         << "a long length is only checked by reading";
 }
 
-TEST(SfntReader, EveryTruncationOfAFontIsRejected) {
-    // The OS/2 table of the face read comes last in both files, so the field's last byte is the
-    // 58th byte of the file's last 96.
-    const std::pair<Bytes, std::uint32_t> fonts[] = {{Sfnt(kFaceTables), 0},
-                                                     {Collection({kFaceTables, kFaceTables}), 1}};
-    for (const auto& [font, face] : fonts) {
-        for (std::size_t size = 0; size < font.size(); ++size) {
-            const Bytes part(font.begin(), font.begin() + static_cast<std::ptrdiff_t>(size));
-            const auto subset = ReadUnicodeSubset(part, face);
-            EXPECT_EQ(subset.has_value(), size >= font.size() - 96 + 58) << size;
-            if (subset) {
-                EXPECT_EQ(*subset, kSubset) << size;
-            }
-        }
-    }
-}
-
 TEST(SfntReader, ReadsFilesAndRejectsWhatIsNoFontFileWithoutBlocking) {
     testing::TempFolder folder;
     const auto write = [&](const char* name, const Bytes& data) {

@@ -196,34 +196,6 @@ protected:
     FakeFrame window_{rules_};
 };
 
-TEST_F(WindowFrame, RestoringReturnsToTheRememberedPosition) {
-    rules_.Resized(window_);  // normal at 500,100
-    window_.state = WindowState::Minimized;
-    rules_.Resized(window_);
-    window_.position = {-32000, -32000};  // where some systems park a minimised window
-    rules_.Moved(window_);                // not normal: the remembered position stays
-    window_.state = WindowState::Normal;
-    window_.log.clear();
-    rules_.Resized(window_);
-    EXPECT_EQ(window_.log, (std::vector<std::string>{"move 500,100", "fit"}));
-    EXPECT_EQ(window_.position, (FramePosition{500, 100}));
-
-    // A window started maximised restores to its saved position.
-    window_.state = WindowState::Maximized;
-    window_.position = {0, 0};
-    rules_.RememberNormalPosition({250, 40});
-    rules_.Resized(window_);
-    window_.state = WindowState::Normal;
-    rules_.Resized(window_);
-    EXPECT_EQ(window_.position, (FramePosition{250, 40}));
-    // A quiet move is not answered by a fit.
-    window_.log.clear();
-    rules_.MoveQuietly(window_, {7, 8});
-    EXPECT_EQ(window_.log, (std::vector<std::string>{"move 7,8"}));
-    EXPECT_EQ(rules_.NormalPosition(), (FramePosition{7, 8}));
-    EXPECT_FALSE(rules_.Suspended());
-}
-
 TEST_F(WindowFrame, ExpandingGrowsOnTheLeftUnclampedAndCompactingGivesItBack) {
     EXPECT_FALSE(rules_.ModeChanged(window_, true, 1));  // nothing while the window is busy
     EXPECT_TRUE(window_.log.empty());

@@ -37,19 +37,6 @@ TEST(HelpFile, ReadsTopicsParagraphsAndListItems) {
     EXPECT_EQ(crlf.Text(5), "One two\n\nthree");
 }
 
-TEST(HelpFile, BadLinesAreSkippedAndALaterTextOfATopicWins) {
-    const HelpFile help = HelpFile::Parse(
-        "text before any topic\n[abc]\nlost\n[0]\nlost too\n[-4]\nlost\n[99999999999]\nlost\n"
-        "[ 12 ]\nkept\n[12] is not a topic line\n[]\nlost\n[13]\nold\n[13]\nalso kept\n[3]\n\n[8]");
-    EXPECT_EQ(help.Topics(), (std::vector<int>{3, 8, 12, 13}));
-    EXPECT_EQ(help.Text(12), "kept [12] is not a topic line");
-    EXPECT_EQ(help.Text(13), "also kept");
-    EXPECT_TRUE(help.Has(3) && help.Has(8));  // an empty block gives no text
-    EXPECT_EQ(help.Text(3), "");
-    EXPECT_FALSE(help.Has(9));
-    EXPECT_EQ(help.Text(9), "");
-}
-
 TEST(HelpFile, BrokenBytesAndControlCharactersNeverReachTheScreen) {
     const HelpFile help =
         HelpFile::Parse(std::string("[1]\na\tb\x01"
@@ -175,6 +162,10 @@ TEST(LockPanels, DoubleClickSwitchesOnlyAKeyTheDesktopLetsUsSwitch) {
     for (std::string_view key : {"Hex", "Name", "Type", "Message", "Mode", "OnTop"})
         EXPECT_FALSE(DoubleClickLockPanel(keys, Panel(key)));
     EXPECT_TRUE(keys.toggled_.empty());
+    EXPECT_EQ(DoubleClickAction(Panel("Hex")), PanelDoubleClick::SwitchCodeDisplay);
+    EXPECT_EQ(DoubleClickAction(Panel("Name")), PanelDoubleClick::None);
+    EXPECT_EQ(DoubleClickAction(Panel("SCRL")), PanelDoubleClick::ToggleLockKey);
+    EXPECT_TRUE(StatusBarPanels(2).empty());
 }
 
 // Alt+digit chooses an enabled format (not from the keypad); F3 finds the next match only while

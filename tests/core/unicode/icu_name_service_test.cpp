@@ -41,23 +41,6 @@ TEST(IcuNameService, NamesInWordCapitals) {
     EXPECT_EQ(IcuName(0x0041, 0), "");
 }
 
-// The generated name file and ICU follow one capitalisation rule, so where both name a code
-// point they must agree; a difference means the two rules have drifted apart.
-TEST(IcuNameService, AgreesWithTheBuiltInNameData) {
-    std::string_view text = builtin::NameData();
-    std::string_view line;
-    int compared = 0;
-    while (TakeLine(text, line)) {
-        const auto entry = ParseNameLine(line);
-        if (!entry) continue;
-        const std::string icu = IcuName(static_cast<char16_t>(entry->code_point));
-        if (icu.empty() || icu == "Undefined") continue;  // newer than this ICU
-        EXPECT_EQ(icu, entry->name) << line;
-        ++compared;
-    }
-    EXPECT_GT(compared, 2000);
-}
-
 TEST(IcuNameService, LoadsTheWholeTable) {
     NameTable table;
     table.LoadCharData(IcuNameService{}, builtin::NameData(), builtin::EntityData());
