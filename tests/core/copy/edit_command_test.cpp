@@ -17,29 +17,18 @@ TEST(EditCommandForKey, MapsTheEditingKeys) {
     } cases[] = {
         {'A', kCtrl, kEditSelectAll},
         {'A', kCtrl | kShift | kAlt, kEditSelectAll},
-        {'A', 0, kEditNone},
-        {'A', kShift, kEditNone},
         {'Z', kCtrl, kEditUndo},
         {kBackspace, kAlt, kEditUndo},
-        {kBackspace, kAlt | kShift, kEditUndo},
         {kBackspace, 0, kEditNone},
-        {kBackspace, kCtrl, kEditNone},
         {'X', kCtrl, kEditCut},
         {kDelete, kShift, kEditCut},
-        {kDelete, kShift | kCtrl, kEditCut},
-        {kDelete, kShift | kAlt, kEditCut},
         {kInsert, kCtrl, kEditCopy},
         {kInsert, kCtrl | kShift, kEditCopy},  // Ctrl wins: copy is tested before paste
-        {'C', kCtrl, kEditCopy},
         {kInsert, kShift, kEditPaste},
-        {'V', kCtrl, kEditPaste},
         {kDelete, 0, kEditDelete},
         {kDelete, kCtrl, kEditNone},
-        {kDelete, kAlt, kEditNone},
         {kDelete, kCtrl | kAlt, kEditNone},
-        {kInsert, 0, kEditNone},
         {'Z', kAlt, kEditNone},
-        {'Y', kCtrl, kEditNone},
         {'c', kCtrl, kEditNone},  // key codes of letters are upper case
     };
     for (const auto& c : cases)
