@@ -51,6 +51,7 @@ TEST_F(PicturePanelTest, ASizeWithinTheMaximumSizesTheViewWithoutALabel) {
     }
     EXPECT_EQ(PicturePanel::SizeOfText(u"99999999999999999999"), 99999);
     EXPECT_EQ(PicturePanel::SizeOfText(u"007"), 7);
+    EXPECT_EQ(PicturePanel::SizeOfText(u"1x2"), 12);
     max_size_ = 0;  // without a maximum the view and the label stay as they were
     Type(u"1");
     EXPECT_EQ(panel_.ViewFont().point_size, 96);
@@ -118,7 +119,8 @@ TEST_F(PicturePanelTest, NothingIsAppliedWhileTheWindowIsBusy) {
 
 TEST(PicturePanel, ThePatternIsTheInkHeightTakenAsPoints) {
     const std::tuple<int, int, int> cases[] = {
-        {12, 96, 16}, {7, 96, 9}, {9, 96, 12}, {3, 120, 5}, {27, 96, 36}, {0, 96, 0}, {5, 0, 0},
+        {12, 96, 16}, {7, 96, 9}, {3, 12, 1},          {72, 72, 72}, {27, 96, 36},
+        {0, 96, 0},   {5, 0, 0},  {30000, 96, 0x7FFF},  // half rounds up; the pattern is capped
     };
     for (auto [ink, dpi, side] : cases) EXPECT_EQ(PicturePanel::PatternSide(ink, dpi), side);
 }

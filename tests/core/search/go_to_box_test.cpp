@@ -78,6 +78,10 @@ TEST_F(GoTo, SwitchingConvertsTheBoxAndStartUpSetsTheNotationBySwitching) {
     S().RestoreGoToNotation(true);
     EXPECT_TRUE(S().GoToHex());
     EXPECT_EQ(GoToText(), u"0");  // a zero value stays as it is
+    S().SwitchGoToNotation();
+    ClearGoTo();
+    S().SwitchGoToNotation();  // an empty decimal box stays empty in hexadecimal
+    EXPECT_EQ(GoToText(), u"");
 }
 
 TEST_F(GoTo, LeavingTheBoxKeepsItOnlyWhenItShowsTheCurrentCodePoint) {

@@ -216,6 +216,7 @@ TEST_F(Search, TypingASymbolJumpsToItAndLeavingTheBoxKeepsItOnlyWhileItIsCurrent
     EXPECT_EQ(S().SymbolSelectionLength(), 1u);  // the typed character replaces the old one
     S().SymbolTextChanged(u"xyz");               // one character at most
     EXPECT_EQ(SymbolText(), u"x");
+    EXPECT_EQ(S().SymbolSelectionLength(), 0u);
     EXPECT_EQ(Current(), u'x');
     S().SymbolFocusLost();
     EXPECT_EQ(SymbolText(), u"x");

@@ -137,6 +137,8 @@ TEST_F(Paging, PaintStatesAndMarks) {
     EXPECT_EQ(M().Cells()[3].state, PaintState::Selected);
     M().ToggleMark(3);
     M().ToggleMark(4);
+    M().ToggleMark(256);  // no such cell
+    M().ToggleMark(-1);
     EXPECT_TRUE(M().CellMarks(3));
     M().TableFocusLost();
     EXPECT_EQ(M().Cells()[3].state, PaintState::SelectedInactive);
@@ -152,11 +154,19 @@ TEST_F(Paging, PaintStatesAndMarks) {
     EXPECT_TRUE(M().CellMarks(4));
 }
 
+TEST_F(Paging, AShortListLeavesTheRowsBelowItEmpty) {
+    ChooseFont(u"Tagalog Only");
+    EXPECT_EQ(M().RowLabels()[7], "177");
+    EXPECT_TRUE(M().RowLabels()[8].empty());
+    for (int i = 128; i < 256; ++i)
+        EXPECT_TRUE(M().Cells()[i].caption.empty() && M().Cells()[i].pattern == 0) << i;
+}
+
 TEST_F(Paging, EmptyCoverageLeavesAUsableEmptyTable) {
     ChooseFont(u"Nothing");
     EXPECT_EQ(M().Subranges().list.items.size(), 0u);
     EXPECT_EQ(M().ScrollBar().max, -1);
-    for (const Cell& cell : M().Cells()) EXPECT_TRUE(cell.caption.empty());
+    for (const Cell& cell : M().Cells()) EXPECT_TRUE(cell.caption.empty() && cell.pattern == 0);
     for (int key : {keys::kLeft, keys::kRight, keys::kUp, keys::kDown, keys::kPageUp,
                     keys::kPageDown, keys::kHome, keys::kEnd, keys::kEnter})
         M().TableKeyDown(key, 0);

@@ -52,6 +52,15 @@ TEST_F(Selection, ViewPatternForMarksAndOverhangs) {
     M().GoToCodePoint('f');  // both sides overhang: the right-hand rule wins
     EXPECT_EQ(M().ViewCaption(), u"f ");
 
+    M().GoToCodePoint(0x301);
+    M().RaiseUpdateBusy();  // a click while the window updates changes the check mark only
+    M().ViewPatternClick(false);
+    EXPECT_TRUE(M().ViewPatternVisible());
+    M().LowerUpdateBusy();
+    metrics_.widths[u'g'] = {0, 8, 0};  // touching both edges is no overhang
+    M().GoToCodePoint('g');
+    EXPECT_FALSE(M().ViewPatternEnabled());
+    EXPECT_EQ(M().ViewCaption(), u"g");
     M().GoToCodePoint('a');
     EXPECT_FALSE(M().ViewPatternEnabled());
     EXPECT_FALSE(M().ViewPatternVisible());
@@ -102,6 +111,8 @@ TEST_F(Keys, MoveTheSelectionAndThePage) {
         {0x100, 255, keys::kRight, keys::kCtrl, 0x110, 240},  // Ctrl+Right acts as Right
         {0x100, 3, keys::kUp, 0, 0xF0, 3},
         {0x100, 250, keys::kDown, 0, 0x110, 250},
+        {0x100, 240, keys::kDown, 0, 0x110, 240},
+        {0x100, 16, keys::kUp, 0, 0x100, 0},
         {0x100, 37, keys::kHome, 0, 0x100, 32},
         {0x100, 37, keys::kEnd, 0, 0x100, 47},
         {0x100, 37, keys::kEnd, keys::kCtrl, 0xFF00, 255},

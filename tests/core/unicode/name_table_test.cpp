@@ -55,6 +55,7 @@ TEST(NameTable, AlgorithmicRangesAreNamedWithoutAskingTheService) {
         {0xFA2D, "CJK Compatibility Ideograph"},
         {0xFA2E, "Service Name FA2E"},
         {0x33FF, "Undefined"},
+        {0x0000, "Undefined"},
         // Fixed names replace only "<Control>".
         {0x0080, "Padding Character"},
         {0x0081, "High Octet Preset"},
@@ -97,7 +98,7 @@ TEST(NameTable, BadNameDataIsSkippedOrStoredSafely) {
         "10000,Above The Plane\r\nFFFFFFFFFFFFFFFFFFFF,Huge Code\r\n"
         "0303,   ,  ,\r\n" +
         std::string("0305,Nul\0Inside\r\n", 17) + "0306,Bad \xFF Byte\r\n" + "0307," + huge +
-        "\r\nFFFF,Last\r\nABC\r\n";
+        "\r\n0308," + std::string(200, 'm') + "\r\nFFFF,Last\r\nABC\r\n";
     const NameTable table = Load(FakeNameService({}, "Undefined"), text);
     EXPECT_EQ(table.CharName(0x0300), "LF Line");
     EXPECT_EQ(table.CharName(0x0301), "CR Line");
@@ -106,6 +107,7 @@ TEST(NameTable, BadNameDataIsSkippedOrStoredSafely) {
     EXPECT_EQ(table.CharName(0x0305), std::string_view("Nul\0Inside", 10));
     EXPECT_EQ(table.CharName(0x0306), "Bad \xEF\xBF\xBD Byte");
     EXPECT_EQ(table.CharName(0x0307), huge);
+    EXPECT_EQ(table.CharName(0x0308), std::string(200, 'm'));  // a two-byte length
     EXPECT_EQ(table.CharName(0xFFFF), "Last");
     EXPECT_EQ(table.CharName(0x0ABC), "ABC");  // a line without a comma is code and name
     EXPECT_EQ(table.CharName(0x10000), "");
