@@ -195,6 +195,15 @@ private slots:
         QCOMPARE(window_->pos(), QPoint(140, 70));
     }
 
+    void AStoredFontNoLongerInstalledGivesWayToTheFirst() {
+        WindowFixture::WriteFile(home_->Paths().settings_file,
+                                 "[fwMain]\nlvFont=A Font Nobody Has\nlvRange=-5\nchRange=1\n");
+        QVERIFY(Start());
+        QCOMPARE(window_->Model().FontList().selected, std::optional<std::size_t>(0));
+        QCOMPARE(Find<QListView>(W(), "lvFont")->currentIndex().row(), 0);
+        QCOMPARE(window_->Model().CurrentSubrangeStart(), 0L);
+    }
+
     void ARefusedVersionWritesNothing() {
         window_ = std::make_unique<MainWindow>(home_->Setup("5.15.2"));
         QVERIFY(!window_->Load());
