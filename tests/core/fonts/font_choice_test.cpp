@@ -6,7 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
+#include "base/text.h"
 #include "fonts/fixed_font_source.h"
+#include "fonts/installed_font_catalog.h"
 
 namespace glyphora {
 namespace {
@@ -36,14 +38,18 @@ protected:
         source_.fonts_folder = folder_.string() + "/";
         source_.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"},
                               {kTrueTypeKind, "Gone", "gone.ttf"},
-                              {kTrueTypeKind, "Nameless", ""}}};
+                              {kTrueTypeKind, "Nameless", ""},
+                              {kTrueTypeKind, "C059 Roman", "c059.otf"}}};
         source_.reports = {{"Arial", "Arial", kTrueTypeKind, {0x200, 0, 0, 0}},
                            {"Gone", "Gone", kTrueTypeKind, {}},
-                           {"Nameless", "Nameless", kTrueTypeKind, {}}};
+                           {"Nameless", "Nameless", kTrueTypeKind, {}},
+                           {"C059", "C059 Roman", kTrueTypeKind, {}}};
         GlyphRanges ranges;
         ranges.range_count = 1;
         ranges.ranges = {{0x20, 0x5F}};
         source_.glyph_ranges["Arial"] = ranges;
+        ranges.ranges = {{0x20, 0x160}};
+        source_.glyph_ranges["C059"] = ranges;
         BuildFontList(source_, FixedWidthMeasure{}, table_, list_);
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
@@ -78,8 +84,21 @@ TEST_F(FontChoiceTest, MissingFileLeavesThePropertiesTargetEmpty) {
     }
 }
 
+// The table of the window and of "page" asks the catalogue; "glyphs" asks ChooseFontItem. Both
+// must give the family's ranges, also when the record is named by a full name of its own.
+TEST_F(FontChoiceTest, TheCatalogGivesTheSameRangesAsTheChoice) {
+    InstalledFontCatalog catalog(source_);
+    const ListViewModel list = catalog.BuildFontList(FixedWidthMeasure{}, 100);
+    for (const char16_t* family : {u"Arial", u"C059"}) {
+        const ListItem& item = list.items[*list.FindText(family)];
+        const GlyphRanges ranges = catalog.Ranges(item.key);
+        EXPECT_EQ(ranges, ChooseFontItem(table_, Item(family), source_)->glyph_ranges);
+        EXPECT_EQ(ranges.range_count, 1) << Utf16ToUtf8(family);
+    }
+}
+
 TEST_F(FontChoiceTest, KeysWithoutARecordChooseNothing) {
-    for (const char* key : {"", "D.", "D.0", "D.4", "D.-1", "X", "D.99999999999"})
+    for (const char* key : {"", "D.", "D.0", "D.5", "D.-1", "X", "D.99999999999"})
         EXPECT_FALSE(ChooseFontItem(table_, ListItem{key, u"Arial", 0, 0, false}, source_)) << key;
 }
 
