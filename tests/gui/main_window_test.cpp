@@ -525,6 +525,11 @@ void MainWindowTest::OnlyTheChosenFontsGlyphsAreDrawn() {
     QCOMPARE(Panel(window.get(), "pbStatus0", "Hex"), QString("U+0041"));
     QVERIFY(window->Table()->CellShowsGlyph(1));
     QVERIFY(!window->Table()->CellShowsGlyph(0x40));  // U+0080, a control character
+    // U+0020 is the font's own blank glyph, not the empty-cell pattern.
+    window->Model().GoToCodePoint(0x20);
+    QTest::mouseClick(window->Table(), Qt::LeftButton, {}, CellCentre(window->Table(), 0));
+    QCOMPARE(Panel(window.get(), "pbStatus0", "Hex"), QString("U+0020"));
+    QVERIFY(window->Table()->CellShowsGlyph(0));
 }
 
 void MainWindowTest::AMoveRepaintsOnlyTheCellsAndHeadersThatChanged() {

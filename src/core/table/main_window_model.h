@@ -29,7 +29,9 @@ enum class PaintState : std::uint8_t { Normal = 0, Selected = 1, SelectedInactiv
 struct Cell {
     long code_point = 0;        // 0 for a cell the page does not fill
     std::u16string caption;     // the character, " " (known but not shown), or empty
-    int pattern = -1;           // empty-cell pattern copy 0 or 1 (inactive), -1 none
+    // Empty-cell pattern copy 0 or 1 (inactive), -1 none: the one sign of a shown character,
+    // since U+0020 shows the same caption as a code point without a glyph.
+    int pattern = -1;
     PaintState state = PaintState::Normal;
     bool marked = false;        // Cell > Mark: red text in every state
 };

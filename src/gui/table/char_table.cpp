@@ -142,7 +142,7 @@ void CharTable::LoadFont() {
 void CharTable::LayOutGlyph(int i) {
     CellGlyph glyph;
     const std::u16string& caption = model_.Cells()[i].caption;
-    if (raw_font_.isValid() && caption.size() == 1 && caption[0] != u' ') {
+    if (raw_font_.isValid() && caption.size() == 1 && model_.Cells()[i].pattern < 0) {
         const QChar ch(caption[0]);
         quint32 index = 0;
         int count = 1;

@@ -45,6 +45,14 @@ TEST_F(Paging, CellCaptionsFollowNamesAndGlyphs) {
     EXPECT_EQ(alpha.code_point, 0x391);
     EXPECT_EQ(alpha.caption, u" ");
     EXPECT_EQ(alpha.pattern, 0);
+    // U+0020 is a character of the font like any other; U+0009 has no glyph.
+    M().FillPage(0);
+    EXPECT_EQ(M().Cells()[0x20].caption, u" ");
+    EXPECT_EQ(M().Cells()[0x20].pattern, -1);
+    EXPECT_EQ(M().Cells()[0x09].pattern, 0);
+    M().SelectCell(0x09);
+    M().TableFocusLost();
+    EXPECT_EQ(M().Cells()[0x09].pattern, 1) << "the selected-inactive copy";
 
     // Without range data every named code point shows its character.
     ChooseFont(u"Every");
