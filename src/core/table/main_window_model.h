@@ -171,7 +171,9 @@ public:
     bool ScrollRowUp();
     bool ScrollRowDown();
     void PageDown();
-    void PageUp();
+    // The page before the current one (Page Up and a track click above the thumb); false when
+    // the table shows no page.
+    bool PageUp();
     void SetCurrentSubrange(std::size_t item);
     void SyncScrollBar(long cp);
     void AdjustScrollEnds();

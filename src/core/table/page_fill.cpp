@@ -239,13 +239,15 @@ void MainWindowModel::PageDown() {
     }
 }
 
-void MainWindowModel::PageUp() {
-    if (ItemCount() == 0 || row_labels_[0].empty()) return;
-    std::optional<std::size_t> item = subranges_.list.selected;
-    if (!item || *item >= ItemCount())
-        item = ItemByStart(FindSubrangeStart(subranges_.list, cells_[0].code_point));
-    if (!item) return;
-    PageBack(*item, cells_[0].code_point - 1, kCells, true);
+bool MainWindowModel::PageUp() {
+    if (ItemCount() == 0 || row_labels_[0].empty()) return false;
+    // The walk starts in the subrange of the page's first code point: the selected list item
+    // follows the selected cell, which may lie in a later subrange of the same page.
+    const long first = cells_[0].code_point;
+    const auto item = ItemByStart(FindSubrangeStart(subranges_.list, first));
+    if (!item) return false;
+    PageBack(*item, first - 1, kCells, true);
+    return true;
 }
 
 void MainWindowModel::SetCurrentSubrange(std::size_t item) {

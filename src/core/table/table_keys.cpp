@@ -71,15 +71,9 @@ void MainWindowModel::TableKeyDown(int key, int shift) {
                 sync();
             }
             break;
-        case keys::kPageUp: {
-            if (row_labels_[0].empty()) break;
-            const long first = cells_[0].code_point;
-            if (const auto item = ItemByStart(FindSubrangeStart(subranges_.list, first))) {
-                PageBack(*item, first - 1, kCells, true);
-                sync();
-            }
+        case keys::kPageUp:
+            if (PageUp()) sync();
             break;
-        }
         case keys::kPageDown:
             PageDown();
             sync();

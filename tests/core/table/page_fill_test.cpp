@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "base/text.h"
 #include "model_fixture.h"
 
@@ -80,6 +82,26 @@ TEST_F(Paging, PageUpNearTheTopStopsAtTheFirstListedCodePoint) {
     M().TableKeyDown(keys::kPageUp, 0);
     EXPECT_EQ(Cp(0), 0x400);
     EXPECT_EQ(M().CurrentCell(), 4);
+}
+
+// The page U+0370..U+046F holds the end of Greek and the start of Cyrillic; with a Cyrillic cell
+// selected, both ways back show the 256 listed code points before U+0370.
+TEST_F(Paging, PageUpAndATrackClickAboveTheThumbShowThePageBefore) {
+    const std::function<void(MainWindowModel&)> ways[] = {
+        [](MainWindowModel& m) { m.TableKeyDown(keys::kPageUp, 0); },
+        [](MainWindowModel& m) {
+            m.ScrollBarChange(m.ScrollBar().value - ScrollBarState::kLargeChange);
+        },
+    };
+    for (const auto& page_up : ways) {
+        ShowAll(true);
+        M().GoToCodePoint(0x370);
+        M().SelectCell(0xA0);
+        ASSERT_EQ(M().CurrentSubrangeStart(), 0x400);
+        page_up(M());
+        EXPECT_EQ(Cp(0), 0x270);
+        EXPECT_EQ(Cp(255), 0x36F);
+    }
 }
 
 TEST_F(Paging, ThumbDraggedToTheEndShowsTheLastPage) {
