@@ -11,12 +11,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
-#include <QTimer>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -75,6 +76,8 @@ private slots:
     void ClosingSavesAndARestartRestores();
     void RestoringAfterMinimisingReturnsToThePosition();
     void ClosedWhileMaximisedTheLastNormalPositionIsSaved();
+    void ASavedPositionOffTheScreensIsCentred_data();
+    void ASavedPositionOffTheScreensIsCentred();
     void ANegativeStoredSubrangeRestoresAsZero();
     void AFontNoLongerInstalledSelectsTheFirstFont();
     void ARefusedVersionWritesNothing();
@@ -379,6 +382,40 @@ void MainWindowTest::RestoringAfterMinimisingReturnsToThePosition() {
     QApplication::processEvents();
     QCOMPARE(window->pos(), QPoint(300, 200));
     QCOMPARE(window->size(), window->layout()->sizeHint());
+}
+
+void MainWindowTest::ASavedPositionOffTheScreensIsCentred_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QPoint>("shown");  // (-1, -1): centred on the primary screen
+    QTest::newRow("on the screen") << "100"
+                                   << "50" << QPoint(100, 50);
+    QTest::newRow("left of and above it") << "-5000"
+                                          << "-300" << QPoint(-1, -1);
+    QTest::newRow("beyond 16 bits") << "99999999"
+                                    << "10" << QPoint(-1, -1);
+    QTest::newRow("beyond 32 bits: the default") << "5000000000"
+                                                 << "40" << QPoint(0, 40);
+    QTest::newRow("no number: the default") << "abc"
+                                            << "40" << QPoint(0, 40);
+}
+
+void MainWindowTest::ASavedPositionOffTheScreensIsCentred() {
+    QFETCH(QString, left);
+    QFETCH(QString, top);
+    QFETCH(QPoint, shown);
+    WindowFixture home;
+    WindowFixture::WriteFile(
+        home.Paths().settings_file,
+        "[fwMain_State]\nLeft=" + left.toStdString() + "\nTop=" + top.toStdString() + "\n");
+    auto window = home.Start();
+    QVERIFY(window);
+    if (shown == QPoint(-1, -1)) {
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        shown = screen.topLeft() + QPoint(std::max(0, (screen.width() - window->width()) / 2),
+                                          std::max(0, (screen.height() - window->height()) / 2));
+    }
+    QCOMPARE(window->pos(), shown);
 }
 
 void MainWindowTest::ClosedWhileMaximisedTheLastNormalPositionIsSaved() {

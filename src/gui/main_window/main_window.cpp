@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -26,9 +27,10 @@
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
-#include "about/update_check_record.h"
 #include "about/about_window.h"
+#include "about/update_check_record.h"
 #include "app/data_files.h"
 #include "app/desktop_entry.h"
 #include "app/version_check.h"
@@ -37,10 +39,11 @@
 #include "main_window/char_view.h"
 #include "main_window/context_help.h"
 #include "main_window/copy_frame.h"
+#include "main_window/list_adapter.h"
 #include "main_window/picture_frame.h"
 #include "main_window/search_frame.h"
-#include "main_window/list_adapter.h"
 #include "main_window/status_bar.h"
+#include "platform/on_screen_position.h"
 #include "table/char_table.h"
 #include "table/char_table_accessible.h"
 #include "unicode/icu_name_service.h"
@@ -51,6 +54,19 @@ namespace {
 
 // Stored positions are in twips; on this desktop a pixel counts as 15 of them.
 constexpr int kTwipsPerPixel = kDefaultTwipsPerPixel;
+
+// The saved frame position when a window of this size can be taken hold of there on one of the
+// current screens; otherwise the middle of the primary screen.
+FramePosition OnCurrentScreens(FramePosition saved, QSize size) {
+    std::vector<ScreenArea> screens;
+    std::size_t primary = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen == QGuiApplication::primaryScreen()) primary = screens.size();
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    return OnScreenPosition(saved, size.width(), size.height(), screens, primary);
+}
 
 WindowState StateOf(Qt::WindowStates states) {
     if (states & Qt::WindowMinimized) return WindowState::Minimized;
@@ -296,7 +312,17 @@ bool MainWindow::Load() {
 
     // Window placement: the saved state, and the saved position when it was normal.
     RestoreWindowPlacement(*placement_window_, placement_, paths.settings_file, kPlacementSection);
-    const FramePosition saved{placement_.left / kTwipsPerPixel, placement_.top / kTwipsPerPixel};
+
+    // The mode, without the mode switch's move.
+    model_.RaiseUpdateBusy();
+    chMode->setChecked(settings.expanded);
+    model_.LowerUpdateBusy();
+    Arrange();
+
+    // Placed once the layout has given the window its size, which decides whether it can be
+    // taken hold of at the saved position.
+    const FramePosition saved = OnCurrentScreens(
+        {placement_.left / kTwipsPerPixel, placement_.top / kTwipsPerPixel}, size());
     if (placement_.state == static_cast<std::int32_t>(WindowState::Normal)) {
         frame_rules_.MoveQuietly(*frame_, saved);
     } else {
@@ -308,12 +334,6 @@ bool MainWindow::Load() {
         setWindowState(states);
         frame_rules_.RememberNormalPosition(saved);
     }
-
-    // The mode, without the mode switch's move.
-    model_.RaiseUpdateBusy();
-    chMode->setChecked(settings.expanded);
-    model_.LowerUpdateBusy();
-    Arrange();
     TraceStep("settings read, arranged");
 
     if (setup_.preload) {

@@ -137,11 +137,32 @@ TEST_F(Placement, AnUnusableTwipsPerPixelCountsAsFifteen) {
     EXPECT_EQ(placement_.top, 1500);
 }
 
-TEST_F(Placement, HugeStoredValuesSaturate) {
-    WriteBytes(file_, "[fwMain_State]\nLeft=99999999999999999\nTop=-99999999999999999\n");
-    RestoreWindowPlacement(window_, placement_, file_);
-    EXPECT_EQ(placement_.left, std::numeric_limits<std::int32_t>::max());
-    EXPECT_EQ(placement_.top, std::numeric_limits<std::int32_t>::min());
+TEST_F(Placement, ValuesBeyond32BitsOrNotNumbersAreTheDefault) {
+    struct Case {
+        const char* stored;
+        std::int32_t left;  // twips
+    } cases[] = {
+        {"2147483648", 0},
+        {"-2147483649", 0},
+        {"99999999999999999", 0},
+        {"abc", 0},
+        {"-", 0},
+        {"199999999", std::numeric_limits<std::int32_t>::max()},  // in range; twips saturate
+        {"-7.5", -112},
+        {"12px", 180},
+    };
+    window_.state = WindowState::Maximized;
+    window_.geometry = {0, 0, 1500, 750};
+    for (const Case& c : cases) {
+        WriteBytes(file_, std::string("[fwMain_State]\nState=x\nLeft=") + c.stored +
+                              "\nWidth=" + c.stored + "\n");
+        RestoreWindowPlacement(window_, placement_, file_);
+        EXPECT_EQ(placement_.left, c.left) << c.stored;
+        if (c.left == 0) {
+            EXPECT_EQ(placement_.width, 1500) << c.stored;
+        }
+        EXPECT_EQ(placement_.state, 2) << "not a number: the current state";
+    }
 }
 
 TEST_F(Placement, SavingTheSamePlacementTwiceLeavesTheFileAlone) {
