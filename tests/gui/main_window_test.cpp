@@ -66,6 +66,7 @@ class MainWindowTest : public QObject {
 private slots:
     void FirstStartWritesTheDataFilesAndTheDesktopEntryAndShowsDefaults();
     void ASecondStartKeepsEditedDataFiles();
+    void AReadOnlyProgramFolderKeepsTheUsersSettingsAndData();
     void ChoosingFontsAndSubrangesFollowsTheModel();
     void ClicksKeysAndTheWheelMoveTheTable();
     void DoubleClickAppendsTheCharacter();
@@ -140,6 +141,31 @@ void MainWindowTest::ASecondStartKeepsEditedDataFiles() {
     QCOMPARE(Find<QComboBox>(window.get(), "cbEntity")->currentText(), QString("&letterA;"));
     // The name file was missing and is written; the edited entity file stayed as it was.
     QVERIFY(std::filesystem::exists(home.Paths().name_data_file));
+}
+
+void MainWindowTest::AReadOnlyProgramFolderKeepsTheUsersSettingsAndData() {
+    WindowFixture home;
+    const std::string settings = "[fwMain]\nchRange=1\nlvRange=1024\nchPreview=1\n";
+    WindowFixture::WriteFile(home.ProgramFolder() / "glyphora.dat", settings);
+    WindowFixture::WriteFile(home.ProgramFolder() / "glyphora.ent", "0041,,letterA\r\n");
+    home.MakeProgramFolderReadOnly();
+    {
+        auto window = home.Start();
+        QVERIFY(window);
+        QVERIFY(Find<QCheckBox>(window.get(), "chRange")->isChecked());
+        QCOMPARE(window->Model().CurrentSubrangeStart(), 0x400L);
+        window->Model().GoToCodePoint(0x41);
+        QTest::mouseClick(window->Table(), Qt::LeftButton, {}, CellCentre(window->Table(), 1));
+        QCOMPARE(Find<QComboBox>(window.get(), "cbEntity")->currentText(), QString("&letterA;"));
+        WindowFixture::Close(window);
+    }
+    QCOMPARE(WindowFixture::ReadFile(home.ProgramFolder() / "glyphora.dat"), settings);
+    QVERIFY(!std::filesystem::exists(std::filesystem::path(home.Environment().xdg_data_home) /
+                                     "glyphora/glyphora.ent"));
+    // Written where it can be, with what shutdown does not write (chPreview) carried over.
+    const std::string written = WindowFixture::ReadFile(home.Paths().settings_file);
+    QVERIFY(written.find("chRange=1") != std::string::npos);
+    QVERIFY(written.find("chPreview=1") != std::string::npos);
 }
 
 void MainWindowTest::ChoosingFontsAndSubrangesFollowsTheModel() {

@@ -307,6 +307,7 @@ bool MainWindow::Load() {
     // The largest preset: the view first shows the character as large as it fits. (The size
     // box's own font size, a text size, would shrink it to a dot.)
     limits.default_picture_size = Fixed4(kPictureSizes.back());
+    AdoptPortableSettings(setup_.paths);
     const MainSettings settings = ReadMainSettings(paths.settings_file, limits);
     copy_frame_->RestoreCodePageRow(settings.char_set);
 

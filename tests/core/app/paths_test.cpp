@@ -87,5 +87,61 @@ TEST(ResolvePaths, AReadOnlyProgramFolderIsNotPortable) {
     EXPECT_FALSE(ResolvePaths(env).portable);
 }
 
+// After a portable start the folder was made read-only (chmod 555; root could still write it, so
+// the test says so through the environment).
+TEST(ResolvePaths, AReadOnlyProgramFolderKeepsTheUsersFilesBesideIt) {
+    struct Case {
+        bool settings_beside, settings_in_config, data_beside;
+        bool settings_carried_over;  // the config copy is made from the one beside
+    } cases[] = {
+        {true, false, true, true},
+        {true, true, true, false},  // a copy in the config folder is preferred
+        {false, false, false, false},
+        {false, true, true, false},
+    };
+    for (const Case& c : cases) {
+        testing::TempFolder folder;
+        std::filesystem::create_directories(folder / "bin");
+        std::filesystem::create_directories(folder / "config/glyphora");
+        PathEnvironment env =
+            InstalledEnvironment((folder / "config").string(), (folder / "data").string());
+        env.executable = folder / "bin/glyphora";
+        env.folder_writable = [](const std::filesystem::path&) { return false; };
+        if (c.settings_beside) testing::WriteBytes(folder / "bin/glyphora.dat", "[fwMain]\nA=1\n");
+        if (c.settings_in_config)
+            testing::WriteBytes(folder / "config/glyphora/glyphora.dat", "[fwMain]\nB=2\n");
+        for (const char* data : {"glyphora.csv", "glyphora.ent", "glyphora.help"})
+            if (c.data_beside) testing::WriteBytes(folder / "bin" / data, "edited");
+
+        AppPaths paths = ResolvePaths(env);
+        EXPECT_FALSE(paths.portable);
+        const std::filesystem::path data =
+            c.data_beside ? folder / "bin" : folder / "data/glyphora";
+        EXPECT_EQ(paths.name_data_file, data / "glyphora.csv");
+        EXPECT_EQ(paths.entity_data_file, data / "glyphora.ent");
+        EXPECT_EQ(paths.help_file, data / "glyphora.help");
+        const std::filesystem::path config = folder / "config/glyphora/glyphora.dat";
+        EXPECT_EQ(paths.settings_file, config);
+        const std::string before = testing::ReadBytes(config);
+        AdoptPortableSettings(paths);
+        EXPECT_EQ(paths.settings_file, config);
+        EXPECT_TRUE(paths.portable_settings_file.empty());
+        EXPECT_EQ(testing::ReadBytes(config), c.settings_carried_over ? "[fwMain]\nA=1\n" : before);
+    }
+}
+
+TEST(ResolvePaths, SettingsThatCannotBeCarriedOverAreReadBesideTheProgram) {
+    testing::TempFolder folder;
+    std::filesystem::create_directories(folder / "bin");
+    testing::WriteBytes(folder / "bin/glyphora.dat", "[fwMain]\nA=1\n");
+    testing::WriteBytes(folder / "config", "a file where the config folder should be");
+    PathEnvironment env = InstalledEnvironment((folder / "config").string(), "/d");
+    env.executable = folder / "bin/glyphora";
+    env.folder_writable = [](const std::filesystem::path&) { return false; };
+    AppPaths paths = ResolvePaths(env);
+    AdoptPortableSettings(paths);
+    EXPECT_EQ(paths.settings_file, folder / "bin/glyphora.dat");
+}
+
 }  // namespace
 }  // namespace glyphora
