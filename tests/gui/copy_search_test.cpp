@@ -22,6 +22,7 @@
 #include "copy/ansi_code_page.h"
 #include "main_window/char_view.h"
 #include "main_window/qt_clipboard.h"
+#include "main_window/status_bar.h"
 #include "table/char_table.h"
 #include "window_fixture.h"
 
@@ -249,6 +250,27 @@ void CopySearchTest::ThePictureIsAsWideAsTheCharactersSlots() {
     Copy();
     const QImage large = qvariant_cast<QImage>(Clipboard()->imageData());
     QVERIFY(large.height() > 4 * image.height());
+
+    // An absurd size becomes the largest a picture holds, which still draws the characters.
+    size->lineEdit()->selectAll();
+    QTest::keyClicks(size, "99999999");
+    QCOMPARE(size->currentText(), QString::number(kMaxPictureSize));
+    Copy();
+    const QImage largest = qvariant_cast<QImage>(Clipboard()->imageData());
+    QVERIFY(largest.height() > 40 * image.height() && largest.width() > 40 * image.width());
+    font.setPointSize(kMaxPictureSize);
+    ink = false;
+    for (int x = 0; x < largest.width() && !ink; x += 4)
+        ink = largest.pixelColor(x, QFontMetrics(font).ascent() - 8) == QColor(Qt::black);
+    QVERIFY(ink);
+    // A text whose picture no clipboard could take copies nothing, and the window says why.
+    TypeToCopy(QString(40, QLatin1Char('W')));
+    QGuiApplication::clipboard()->setText("before");
+    Copy();
+    QVERIFY(!Clipboard()->hasImage());
+    QCOMPARE(Clipboard()->text(), QString("before"));
+    QCOMPARE(Find<StatusBar>(W(), "pbStatus1")->Text("Message"),
+             QString("Picture too large to copy."));
 }
 
 void CopySearchTest::TheSgmlFormatGreysAndRefillsTheToCopyBox() {

@@ -32,7 +32,9 @@ std::string RowLabel(long row) {
 MainWindowModel::MainWindowModel(Services services)
     : services_(services),
       search_(*this, services.names),
-      copy_({services.names, services.clipboard}, update_busy_),
+      copy_({services.names, services.clipboard,
+             [this](std::u16string text) { message_panel_ = std::move(text); }},
+            update_busy_),
       picture_(search_.Filter(), copy_, update_busy_, picture_max_size_) {
     for (auto& cell : cells_) cell.pattern = 0;
 }

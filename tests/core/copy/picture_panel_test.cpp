@@ -52,6 +52,24 @@ TEST_F(PicturePanelTest, ASizeWithinTheMaximumSizesTheViewWithoutALabel) {
     }
 }
 
+TEST_F(PicturePanelTest, TheBoxHoldsNoSizeAboveTheLargestPicture) {
+    for (const std::u16string text : {u"2001", u"99999999", u"00099999999999999999"}) {
+        Type(text);
+        EXPECT_EQ(panel_.SizeBox().text, u"2000");
+        EXPECT_EQ(panel_.SizeBox().caret, 4u);
+        EXPECT_EQ(panel_.CopyFont().point_size, kMaxPictureSize);
+    }
+    Type(u"2000");
+    EXPECT_EQ(panel_.SizeBox().text, u"2000");
+    // A stored size arrives while the update-busy count is raised; it is brought down when the
+    // settings are applied.
+    ++busy_;
+    panel_.SizeTextChanged(u"99999999", 8);
+    --busy_;
+    panel_.StyleClicked(kPictureBold, true);
+    EXPECT_EQ(panel_.SizeBox().text, u"2000");
+}
+
 TEST_F(PicturePanelTest, TypingOneThenTwoShowsTheMaximumFirstAndTwelveAfter) {
     Type(u"1");
     EXPECT_EQ(panel_.SizeLabel(), u"(96)");
