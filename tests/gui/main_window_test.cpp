@@ -11,13 +11,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QTimer>
 #include <QPaintEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QTimer>
 #include <QWheelEvent>
 #include <QWindow>
 

@@ -29,8 +29,8 @@
 #include <ctime>
 #include <vector>
 
-#include "about/about_window.h"
 #include "about/update_check_record.h"
+#include "about/about_window.h"
 #include "app/data_files.h"
 #include "app/desktop_entry.h"
 #include "app/version_check.h"
@@ -39,9 +39,9 @@
 #include "main_window/char_view.h"
 #include "main_window/context_help.h"
 #include "main_window/copy_frame.h"
-#include "main_window/list_adapter.h"
 #include "main_window/picture_frame.h"
 #include "main_window/search_frame.h"
+#include "main_window/list_adapter.h"
 #include "main_window/status_bar.h"
 #include "platform/on_screen_position.h"
 #include "table/char_table.h"
