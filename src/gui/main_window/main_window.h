@@ -14,13 +14,13 @@
 #include "app/paths.h"
 #include "app/startup_preload.h"
 #include "app/window_placement.h"
+#include "copy/copy_format.h"
 #include "main_window/preloaded_font_catalog.h"
 #include "main_window/qt_clipboard.h"
 #include "main_window/qt_glyph_metrics.h"
 #include "main_window/qt_text_measure.h"
-#include "platform/x11_lock_keys.h"
 #include "platform/window_frame.h"
-#include "copy/copy_format.h"
+#include "platform/x11_lock_keys.h"
 #include "table/main_window_model.h"
 #include "unicode/icu_char_classifier.h"
 #include "unicode/name_table.h"
@@ -49,6 +49,7 @@ class ContextHelp;
 class ContextMenus;
 class HotKeyFilter;
 class CopyFrame;
+class FittedComboBox;
 class PictureFrame;
 class SearchFrame;
 class ListAdapter;
@@ -186,7 +187,7 @@ private:
     QGroupBox* fbFormat = nullptr;
     std::array<QRadioButton*, kCopyFormatCount> obFormat{};
     QComboBox* cbCharSet = nullptr;
-    QComboBox* cbEntity = nullptr;
+    FittedComboBox* cbEntity = nullptr;
     QLabel* tlEntity = nullptr;
     QGroupBox* fbPicture = nullptr;
     QLabel* tlPicture = nullptr;
@@ -198,7 +199,7 @@ private:
     QLineEdit* tbCopy = nullptr;
     QPushButton* bbCopy = nullptr;
     QLabel* tlPreview = nullptr;
-    QComboBox* cbPreview = nullptr;
+    FittedComboBox* cbPreview = nullptr;
     QCheckBox* chPreview = nullptr;
     QPushButton* bbReset = nullptr;
     QPushButton* bbAbout = nullptr;
