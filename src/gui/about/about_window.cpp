@@ -44,7 +44,7 @@ PropertyBag DesignBag(const char* caption, const QFont& font) {
     bag.WriteProperty("captionispath", "True");
     bag.WriteProperty("enabled", "True");
     bag.WriteProperty("font", font.toString().toStdString());
-    bag.WriteProperty("forecolor", std::to_string(RgbValue(0, 0, 255)));
+    bag.WriteProperty("forecolor", std::to_string(kSystemHotLight));
     bag.WriteProperty("hottracking", "True");
     bag.WriteProperty("path", "");
     return bag;

@@ -23,6 +23,8 @@ QColor ColorFromValue(ColorValue value, const QPalette& palette, QPalette::Color
             return palette.color(QPalette::WindowText);
         case kSystemGrayText:
             return palette.color(QPalette::Disabled, QPalette::Text);
+        case kSystemHotLight:
+            return palette.color(QPalette::Link);
         default:
             return palette.color(fallback);
     }
