@@ -196,6 +196,13 @@ private slots:
         QVERIFY(about.bbUpdate()->isEnabled());
         QCOMPARE(about.bbUpdate()->text(), QString("Check for Update"));
         QCOMPARE(about.cursor().shape(), Qt::ArrowCursor);
+
+        // While the next try runs, the old answer is gone.
+        LocalHttpServer slow(LocalHttpServer::Mode::Hold);
+        about.ucUpdate()->SetRemotePath(slow.Url());
+        QTest::mouseClick(about.bbUpdate(), Qt::LeftButton);
+        QVERIFY(about.ucUpdate()->IsChecking());
+        QCOMPARE(about.tlUpdate()->text(), QString());
     }
 
     void CancelEndsASlowCheckWithoutAResult() {

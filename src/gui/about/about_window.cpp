@@ -302,6 +302,8 @@ void AboutWindow::OnUpdateClicked() {
     if (bb_update_->text() != kCancelCaption) {
         setCursor(Qt::WaitCursor);
         bb_update_->setText(kCancelCaption);
+        // The answer of an earlier try would read as this check's.
+        tl_update_->clear();
         uc_update_->Check();
     } else {
         uc_update_->Cancel();
