@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QListView>
@@ -55,6 +56,8 @@ class WindowLookTest : public QObject {
 private slots:
     void OnlyTheFocusedControlShowsTheFocusedSelection();
     void NamesLongerThanTheirListScrollAndTellThemselves();
+    void TheTabKeyFollowsTheLayout();
+    void TheSubrangesDropDownShowsAScreenfulOfNames();
 };
 
 void WindowLookTest::OnlyTheFocusedControlShowsTheFocusedSelection() {
@@ -109,6 +112,50 @@ void WindowLookTest::NamesLongerThanTheirListScrollAndTellThemselves() {
     QCOMPARE(tip("Cyrillic"), QString());
     const QString name = "Combining Diacritical Marks for Symbols";
     QCOMPARE(tip(name), name);
+}
+
+// The focus chain, from the font list, of the controls named: the order Tab visits them in when
+// they are shown and enabled.
+QStringList TabOrder(QWidget* window, const QStringList& names) {
+    QStringList order;
+    QWidget* first = Find(window, "lvFont");
+    for (QWidget* w = first->nextInFocusChain(); order.size() < names.size() && w != first;
+         w = w->nextInFocusChain()) {
+        if (names.contains(w->objectName()) && !order.contains(w->objectName()))
+            order << w->objectName();
+    }
+    return order;
+}
+
+void WindowLookTest::TheTabKeyFollowsTheLayout() {
+    WindowFixture home;
+    auto window = home.Start();
+    QVERIFY(window);
+    // Left column, table, then the lower panel's frames and buttons, the copy rows, status bar.
+    const QStringList expanded{"bbFont",    "lvRange",   "obSearch2", "tbGoTo",     "bbSearch",
+                               "cbRange",   "pbTable",   "chView",    "obFormat0",  "obFormat11",
+                               "cbCharSet", "cbEntity",  "cbPicture", "bbPicture1", "bbAbout",
+                               "bbCharMap", "bbHelp",    "bbClose",   "tbCopy",     "bbCopy",
+                               "bbReset",   "cbPreview", "chPreview", "chMode",     "chOnTop"};
+    QCOMPARE(TabOrder(window.get(), expanded), expanded);
+    Find<QCheckBox>(window.get(), "chMode")->click();
+    const QStringList compact{"cbRange", "pbTable", "chMode", "tbCopy", "bbCopy", "bbClose"};
+    QCOMPARE(TabOrder(window.get(), compact), compact);
+}
+
+void WindowLookTest::TheSubrangesDropDownShowsAScreenfulOfNames() {
+    WindowFixture home;
+    auto window = home.Start();
+    QVERIFY(window);
+    Find<QCheckBox>(window.get(), "chRange")->click();  // all 162 subranges
+    auto* combo = Find<QComboBox>(window.get(), "cbRange");
+    combo->showPopup();
+    QAbstractItemView* list = combo->view();
+    QTRY_VERIFY(list->isVisible());
+    const int row = list->sizeHintForRow(0);
+    const int rows = list->viewport()->height() / row;
+    QVERIFY2(rows >= 16 && rows <= 24, qPrintable(QString::number(rows)));
+    combo->hidePopup();
 }
 
 }  // namespace

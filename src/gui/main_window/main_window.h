@@ -113,6 +113,7 @@ private:
     void Arrange();
     void ArrangeCompact();
     void ArrangeExpanded();
+    void SetTabOrder();
 
     // Model to widgets.
     void Sync();

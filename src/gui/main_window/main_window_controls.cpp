@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "copy/code_page_list.h"
 #include "main_window/char_view.h"
@@ -159,7 +160,10 @@ void MainWindow::BuildControls() {
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(kInnerGap);
     cbRange = Named(new FittedComboBox(pbGrid), "cbRange");
-    cbRange->setMaxVisibleItems(24);
+    // A list of twenty names that scrolls, not one as tall as the screen: the styles that place
+    // the list like a menu over the box ignore the number of visible items.
+    cbRange->setMaxVisibleItems(20);
+    cbRange->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     cbRange->setToolTip("Subrange");
     pbTable = new CharTable(model_, names_, pbGrid);
     sbTable = Named(new QScrollBar(Qt::Vertical, pbGrid), "sbTable");
@@ -353,6 +357,29 @@ void MainWindow::Arrange() {
     else
         ArrangeCompact();
     layout()->activate();
+    SetTabOrder();
+}
+
+void MainWindow::SetTabOrder() {
+    // The Tab key goes through the controls as they are read: panel by panel, left to right and
+    // top to bottom. Hidden and disabled controls are passed over by Qt itself.
+    std::vector<QWidget*> order{lvFont, bbFont, bbRange, lvRange, chRange};
+    order.insert(order.end(), obSearch.begin(), obSearch.end());
+    order.insert(order.end(), {tbGoTo, tbSearch, cbSearch, bbSearch, cbRange, pbTable, chView});
+    order.insert(order.end(), obFormat.begin(), obFormat.end());
+    order.insert(order.end(), {cbCharSet, cbEntity, cbPicture});
+    order.insert(order.end(), chPicture.begin(), chPicture.end());
+    order.insert(order.end(), bbPicture.begin(), bbPicture.end());
+    order.insert(order.end(), {bbAbout, bbCharMap, bbHelp});
+    if (Expanded()) {
+        order.insert(order.end(),
+                     {bbClose, tbCopy, bbCopy, bbReset, cbPreview, chPreview, pbType, chMode});
+    } else {
+        // The mode box stands above the copy row, Quit at its end.
+        order.insert(order.end(), {chMode, tbCopy, bbCopy, bbClose});
+    }
+    order.push_back(chOnTop);
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::ArrangeCompact() {
