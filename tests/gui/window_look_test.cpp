@@ -5,11 +5,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QHelpEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
 #include <QToolTip>
+#include <utility>
 
 #include "main_window/name_list_view.h"
 #include "table/char_table.h"
@@ -56,6 +58,7 @@ class WindowLookTest : public QObject {
 private slots:
     void OnlyTheFocusedControlShowsTheFocusedSelection();
     void NamesLongerThanTheirListScrollAndTellThemselves();
+    void WideGlyphsStayWholeInTheirCellsAndTheView();
     void TheTabKeyFollowsTheLayout();
     void TheSubrangesDropDownShowsAScreenfulOfNames();
 };
@@ -112,6 +115,44 @@ void WindowLookTest::NamesLongerThanTheirListScrollAndTellThemselves() {
     QCOMPARE(tip("Cyrillic"), QString());
     const QString name = "Combining Diacritical Marks for Symbols";
     QCOMPARE(tip(name), name);
+}
+
+// The first and last columns of rect that hold ink (pixels darker than mid-grey on the light
+// ground of the off-screen style); {-1, -1} without any.
+std::pair<int, int> InkColumns(const QImage& image, const QRect& rect) {
+    std::pair<int, int> columns{-1, -1};
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            if (qGray(image.pixel(x, y)) >= 128) continue;
+            if (columns.first < 0) columns.first = x;
+            columns.second = x;
+            break;
+        }
+    }
+    return columns;
+}
+
+void WindowLookTest::WideGlyphsStayWholeInTheirCellsAndTheView() {
+    WindowFixture home;
+    auto window = home.Start();
+    QVERIFY(window);
+    ClickItem(Find<QListView>(window.get(), "lvFont"), "DejaVu Sans");
+    CharTable* table = window->Table();
+    // U+2031 Per Ten Thousand Sign is wider than a cell at the table's size, and than the view
+    // at the size that fits the font's line into it.
+    window->Model().GoToCodePoint(0x2031);
+    const int cell = window->Model().CurrentCell();
+    QTest::mouseClick(table, Qt::LeftButton, {}, table->CellRect(cell).center());
+    auto* view = Find<QFrame>(window.get(), "pbView");
+    const QRect inner = view->contentsRect();
+    const auto [left, right] = InkColumns(view->grab().toImage(), inner);
+    QVERIFY(left > inner.left() + 1 && right < inner.right() - 1);
+
+    // In its cell, away from the selection's frame.
+    QTest::mouseClick(table, Qt::LeftButton, {}, table->CellRect(cell - 1).center());
+    const QRect rect = table->CellRect(cell);
+    const auto [first, last] = InkColumns(table->grab().toImage(), rect);
+    QVERIFY(first > rect.left() && last < rect.right());
 }
 
 // The focus chain, from the font list, of the controls named: the order Tab visits them in when
