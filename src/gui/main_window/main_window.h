@@ -92,6 +92,9 @@ public:
     const MainWindowModel& Model() const { return model_; }
     CharTable* Table() const { return pbTable; }
     bool Expanded() const;
+    // The window's size in the normal state: wrapping its content, or as much of it as the
+    // screen holds, with scroll bars for the rest.
+    QSize FittedSize();
 
 protected:
     bool event(QEvent* event) override;
@@ -216,6 +219,7 @@ private:
     QMenu* mType = nullptr;
     std::array<QAction*, 3> mTypeList{};
 
+    QWidget* content_ = nullptr;          // pbMain and pbDown, in the scroll area
     QVBoxLayout* down_layout_ = nullptr;  // pbDown's layout, rebuilt by Arrange
     ListAdapter* font_items_ = nullptr;
     ListAdapter* range_items_ = nullptr;
@@ -228,6 +232,7 @@ private:
     bool abort_ = false;             // refused at start-up: nothing is saved
     bool first_activation_ = false;  // set by a successful load
     bool unloaded_ = false;
+    bool screen_watched_ = false;
 
     // The copy, search and picture controls on the model's panels, and the Edit menu.
     CopyFrame* copy_frame_ = nullptr;

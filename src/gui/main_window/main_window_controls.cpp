@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -50,6 +52,25 @@ T* Named(T* widget, const QString& name) {
     return widget;
 }
 
+// The scroll area that holds the panels: as large as they are, without a frame of its own.
+class ContentScrollArea : public QScrollArea {
+public:
+    explicit ContentScrollArea(QWidget* parent) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(false);
+    }
+    QSize sizeHint() const override {
+        return widget() ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The window's layout keeps the size it last asked for until told it changed.
+        if (watched == widget() && event->type() == QEvent::Resize) updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
+
 // Empties a layout without touching the widgets it placed.
 void ClearLayout(QLayout* layout) {
     while (QLayoutItem* item = layout->takeAt(0)) {
@@ -65,11 +86,19 @@ void MainWindow::BuildControls() {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
-    // The window always wraps its content: it cannot be resized by hand.
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    // The panels above the status bars, always at their own size; on a screen too small for
+    // them the window shows what fits and scrolls to the rest (the window's size is set by the
+    // resize rules, FitToContent).
+    auto* scroll = Named(new ContentScrollArea(this), "pbScroll");
+    auto* content = Named(new QWidget(scroll), "pbContent");
+    content_ = content;
+    auto* panels = new QVBoxLayout(content);
+    panels->setContentsMargins(0, 0, 0, 0);
+    panels->setSpacing(0);
+    panels->setSizeConstraint(QLayout::SetFixedSize);
 
     // ---- pbMain: the font and subrange lists, the search frame and the table block ----------
-    pbMain = Named(new QWidget(this), "pbMain");
+    pbMain = Named(new QWidget(content), "pbMain");
     auto* main_row = new QHBoxLayout(pbMain);
     main_row->setContentsMargins(kMargin, kMargin, kMargin, kGap / 2);
     main_row->setSpacing(kGap);
@@ -178,10 +207,10 @@ void MainWindow::BuildControls() {
     // When the lower panel is the wider one, the room it adds stays right of the table, which
     // keeps its place whatever the mode.
     main_row->addStretch(1);
-    root->addWidget(pbMain);
+    panels->addWidget(pbMain);
 
     // ---- pbDown: character view, copy format, picture, copy and preview boxes, buttons ------
-    pbDown = Named(new QWidget(this), "pbDown");
+    pbDown = Named(new QWidget(content), "pbDown");
     down_layout_ = new QVBoxLayout(pbDown);
     down_layout_->setContentsMargins(kMargin, kGap / 2, kMargin, kMargin);
     down_layout_->setSpacing(kInnerGap);
@@ -270,7 +299,9 @@ void MainWindow::BuildControls() {
     bbClose = Named(new QPushButton("&Quit", pbDown), "bbClose");
     chMode = Named(new QCheckBox("E&xpanded Mode", pbDown), "chMode");
     chOnTop = Named(new QCheckBox("Always on T&op", pbDown), "chOnTop");
-    root->addWidget(pbDown);
+    panels->addWidget(pbDown);
+    scroll->setWidget(content);
+    root->addWidget(scroll);
 
     // Controls of parts of the window that are not wired yet stay visible but disabled, so that
     // the layout is the finished one: the buttons that open other windows.
@@ -356,7 +387,9 @@ void MainWindow::Arrange() {
         ArrangeExpanded();
     else
         ArrangeCompact();
-    layout()->activate();
+    // The panels take their new size now, inside out, and the window's layout learns it.
+    for (QWidget* panel : {pbDown, pbMain, content_, static_cast<QWidget*>(this)})
+        panel->layout()->activate();
     SetTabOrder();
 }
 
