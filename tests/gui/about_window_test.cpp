@@ -5,8 +5,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QNetworkProxy>
+#include <QPalette>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 #include <random>
@@ -19,6 +21,7 @@
 #include "app/version_info.h"
 #include "controls/link_box.h"
 #include "local_http_server.h"
+#include "platform/system_colors.h"
 
 namespace glyphora {
 namespace {
@@ -84,7 +87,7 @@ private slots:
         QCOMPARE(about.tlSite()->Path(), site + "/Products/Glyphora/");
         QCOMPARE(about.tlMail()->Caption(), mail);
         QCOMPARE(about.tlMail()->Path(), mail + "?subject=Glyphora");
-        QCOMPARE(about.tlSite()->ForeColor(), RgbValue(0, 0, 255));
+        QCOMPARE(about.tlSite()->ForeColor(), kSystemHotLight);
         QVERIFY(about.tlSite()->AutoSize());
         QVERIFY(about.tlSite()->HotTracking());
 
@@ -96,6 +99,31 @@ private slots:
         QVERIFY(about.bbUpdate()->width() >= about.bbUpdate()->sizeHint().width());
         QCOMPARE(about.bbClose()->text(), QString("&Close"));
         QCOMPARE(about.tlUpdate()->text(), QString());
+    }
+
+    // The links take the theme's link colour, made readable where the theme pairs it badly.
+    void LinksReadWellInLightAndDarkThemes_data() {
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<bool>("own_colour");  // the theme's link colour reads well as it is
+        QTest::newRow("light") << QApplication::style()->standardPalette() << true;
+        QPalette dark(QColor(0xE0, 0xE0, 0xE0), QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::Link, QColor(0, 0, 255));  // kept from a light theme
+        QTest::newRow("dark, blue links") << dark << false;
+        dark.setColor(QPalette::Link, QColor(0x8A, 0xB4, 0xF8));
+        QTest::newRow("dark, light links") << dark << true;
+    }
+    void LinksReadWellInLightAndDarkThemes() {
+        QFETCH(QPalette, palette);
+        QFETCH(bool, own_colour);
+        AboutWindow about(services_);
+        about.setPalette(palette);
+        for (LinkBox* link : {about.tlSite(), about.tlMail()}) {
+            const QPalette shown = link->tlCaption()->palette();
+            const QColor text = shown.color(QPalette::WindowText);
+            QVERIFY(ContrastRatio(text, shown.color(QPalette::Window)) >= 4.5);
+            QCOMPARE(shown.color(QPalette::Window), palette.color(QPalette::Window));
+            QCOMPARE(text == palette.color(QPalette::Link), own_colour);
+        }
     }
 
     void NothingIsFetchedWithoutAClick() {
@@ -168,6 +196,13 @@ private slots:
         QVERIFY(about.bbUpdate()->isEnabled());
         QCOMPARE(about.bbUpdate()->text(), QString("Check for Update"));
         QCOMPARE(about.cursor().shape(), Qt::ArrowCursor);
+
+        // While the next try runs, the old answer is gone.
+        LocalHttpServer slow(LocalHttpServer::Mode::Hold);
+        about.ucUpdate()->SetRemotePath(slow.Url());
+        QTest::mouseClick(about.bbUpdate(), Qt::LeftButton);
+        QVERIFY(about.ucUpdate()->IsChecking());
+        QCOMPARE(about.tlUpdate()->text(), QString());
     }
 
     void CancelEndsASlowCheckWithoutAResult() {

@@ -17,6 +17,9 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 
 #include "copy/ansi_code_page.h"
@@ -48,6 +51,21 @@ QRadioButton* Format(QWidget* window, int i) {
 QByteArray Bytes(const std::string& s) { return QByteArray(s.data(), qsizetype(s.size())); }
 
 const QMimeData* Clipboard() { return QGuiApplication::clipboard()->mimeData(); }
+
+// Whether the combo box draws its drop button: the button's place holds more than the box's
+// ground (the arrow, the button's face).
+bool DropButtonDrawn(QComboBox* box) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    const QRect arrow =
+        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, box);
+    const QImage image = box->grab(arrow.adjusted(3, 3, -3, -3)).toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+    return colours.size() > 1;
+}
 
 // What a reader of the ANSI bytes gets, or the text for the formats that copy text.
 QByteArray AnsiBytes() {
@@ -284,6 +302,11 @@ void CopySearchTest::TheSgmlFormatGreysAndRefillsTheToCopyBox() {
     QCOMPARE(ToCopy()->text(), QString::fromUtf8("\u00E9"));
     QVERIFY(entity->isEnabled());
     QVERIFY(Find<QPushButton>(W(), "bbCopy")->isEnabled());
+    QVERIFY(!DropButtonDrawn(entity));  // one name
+    Select(0xA0);
+    QCOMPARE(entity->count(), 2);
+    QVERIFY(DropButtonDrawn(entity));
+    Select(0xE9);
     Format(W(), kUnicode)->click();
     QVERIFY(ToCopy()->isEnabled());
     QCOMPARE(ToCopy()->text(), QString::fromUtf8("\u00E9"));
@@ -315,15 +338,18 @@ void CopySearchTest::ThePreviewFollowsTheFormatAndTheCharacterSet() {
     QVERIFY(!charset->isEnabled());
     QVERIFY(charset->isChecked());
     QCOMPARE(preview->currentText(), QString::fromUtf8("\u00D0\u00B9"));  // D0 B9
+    QVERIFY(!DropButtonDrawn(preview));  // one line: nothing to drop down
 
     Format(W(), kCharName)->click();
     QCOMPARE(preview->count(), 1);
     QCOMPARE(preview->currentText(), QString("Cyrillic Small Letter Short I"));
+    QVERIFY(!DropButtonDrawn(preview));
     ToCopy()->setFocus();
     ToCopy()->end(false);
     ToCopy()->insert("A");
     QCOMPARE(preview->count(), 2);
     QCOMPARE(preview->itemText(1), QString("Latin Capital Letter A"));
+    QVERIFY(DropButtonDrawn(preview));
 
     // Keys do not change the preview.
     preview->setFocus();

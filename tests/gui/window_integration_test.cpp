@@ -1,5 +1,7 @@
 // The main window's desktop integration on the off-screen platform: hot keys, What's This, the
 // controls' pop-up menus, the Type button and the character map button.
+#include <signal.h>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
@@ -15,6 +17,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QWhatsThis>
+#include <cerrno>
+#include <optional>
 
 #include "main_window/char_map_button.h"
 #include "main_window/context_help.h"
@@ -549,7 +553,13 @@ void WindowIntegrationTest::TheCharacterMapStartsWithTheChosenFont() {
     QVERIFY(!family.isEmpty());
     QCOMPARE(QString::fromUtf8(file.readAll()), QString("--font\n%1 20\n").arg(family));
     // Windows of other programs cannot be raised here, so nothing is polled for.
-    QVERIFY(!Find<CharMapButton>(window.get(), "CharMapButton")->TimerActive());
+    auto* launcher = Find<CharMapButton>(window.get(), "CharMapButton");
+    QVERIFY(!launcher->TimerActive());
+    // Once it has ended it is reaped at once: a zombie would still answer kill(pid, 0).
+    const std::optional<ProcessId> started = launcher->Launcher().Started();
+    QVERIFY(started);
+    QTRY_VERIFY(kill(*started, 0) == -1 && errno == ESRCH);
+    QCOMPARE(launcher->Watched(), std::size_t{0});
 }
 
 void WindowIntegrationTest::TheCharacterMapButtonIsDisabledWithoutAProgram() {

@@ -268,6 +268,7 @@ private:
     bool keep_search_text_ = false;
     bool quiet_select_ = false;
     bool focus_from_select_ = false;
+    bool table_focused_ = false;  // between the table's focus-gained and focus-lost handlers
     long requested_code_point_ = 0;
     bool hex_view_ = true;
     bool show_all_ = false;

@@ -44,7 +44,7 @@ PropertyBag DesignBag(const char* caption, const QFont& font) {
     bag.WriteProperty("captionispath", "True");
     bag.WriteProperty("enabled", "True");
     bag.WriteProperty("font", font.toString().toStdString());
-    bag.WriteProperty("forecolor", std::to_string(RgbValue(0, 0, 255)));
+    bag.WriteProperty("forecolor", std::to_string(kSystemHotLight));
     bag.WriteProperty("hottracking", "True");
     bag.WriteProperty("path", "");
     return bag;
@@ -302,6 +302,8 @@ void AboutWindow::OnUpdateClicked() {
     if (bb_update_->text() != kCancelCaption) {
         setCursor(Qt::WaitCursor);
         bb_update_->setText(kCancelCaption);
+        // The answer of an earlier try would read as this check's.
+        tl_update_->clear();
         uc_update_->Check();
     } else {
         uc_update_->Cancel();

@@ -209,5 +209,19 @@ TEST_F(PictureThroughModelTest, ChoosingAFontAppliesTheMaximumSize) {
     EXPECT_EQ(picture.SizeLabel(), u"");
 }
 
+// The largest view size leaves the font's widest glyph whole, however wide the font's glyphs
+// and however tall its line with the leading.
+TEST_F(PictureThroughModelTest, TheWidestGlyphFitsTheViewAtTheMaximumSize) {
+    const ViewTextMetrics fonts[] = {{1240, 240, 2220}, {1160, 160, 1870}, {1000, 125, 1400}};
+    for (const ViewTextMetrics& font : fonts) {
+        metrics_.per_mille_em = font;
+        ChooseFont(u"Latin Only");
+        const int max = M().PictureMaxSize();
+        EXPECT_LE(metrics_.Metrics(max).max_char_width, 100) << font.max_char_width;
+        EXPECT_GT(metrics_.Metrics(max + 1).max_char_width, 100) << font.max_char_width;
+        ChooseFont(u"Every");
+    }
+}
+
 }  // namespace
 }  // namespace glyphora::testing

@@ -34,6 +34,25 @@ private:
     WindowFrameRules& rules_;
 };
 
+TEST(WindowFrame, ContentLargerThanTheScreenGetsTheScreenAndScrollBars) {
+    struct Case {
+        FrameSize content, room, expected;
+    };
+    const Case cases[] = {
+        {{796, 731}, {1600, 1200}, {796, 731}},  // fits: the content's own size
+        {{796, 731}, {800, 600}, {800, 600}},    // too tall: with its bar too wide as well
+        {{700, 731}, {800, 600}, {715, 600}},    // too tall, and room for the bar
+        {{900, 500}, {800, 600}, {800, 515}},    // too wide: a horizontal bar below
+        {{900, 590}, {800, 600}, {800, 600}},    // too wide, and then too tall for the bar
+        {{796, 731}, {0, 0}, {796, 731}},        // no screen known
+    };
+    for (const Case& c : cases) {
+        const FrameSize size = FitContentToRoom(c.content, c.room, 15);
+        EXPECT_EQ(size, c.expected) << c.content.width << "x" << c.content.height << " in "
+                                    << c.room.width << "x" << c.room.height;
+    }
+}
+
 TEST(WindowFrame, EveryResizeInTheNormalStateSnapsBackToTheContent) {
     WindowFrameRules rules;
     FakeFrame window(rules);

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,11 +74,20 @@ public:
         const auto it = widths.find(unit);
         return it == widths.end() ? AbcWidths{1, 10, 1} : it->second;
     }
+    // Set: the view font's height, internal leading and widest glyph in thousandths of its em.
+    std::optional<ViewTextMetrics> per_mille_em;
+
     ViewTextMetrics Metrics(int point_size) override {
         const int size = point_size > 0 ? point_size : 48;
+        if (per_mille_em) {
+            const int em = size * 4 / 3;  // at 96 pixels per inch
+            return {em * per_mille_em->height / 1000, em * per_mille_em->internal_leading / 1000,
+                    em * per_mille_em->max_char_width / 1000};
+        }
         return {size * 4 / 3, size / 6, size};
     }
     int ViewInnerHeight() override { return 100; }
+    int ViewInnerWidth() override { return 100; }
     int LogPixelsY() override { return 96; }
 };
 
@@ -102,8 +112,8 @@ protected:
             {u"Nothing", std::string(128, '0'), GlyphRanges{}},
             {u"Cyrillic Only", CoverageWith({9}), GlyphRanges{}},
         };
-        model_ = std::make_unique<MainWindowModel>(MainWindowModel::Services{
-            &SharedNames(), &classifier_, &measure_, &metrics_, &fonts_});
+        model_ = std::make_unique<MainWindowModel>(
+            MainWindowModel::Services{&SharedNames(), &classifier_, &measure_, &metrics_, &fonts_});
         model_->LoadFonts();
         model_->SelectFont(0);
     }
@@ -112,7 +122,9 @@ protected:
     long Cp(int cell) const { return model_->Cells()[cell].code_point; }
     long Current() const { return model_->CurrentCodePoint(); }
     void ShowAll(bool on) { model_->SetShowAll(on); }
-    void ChooseFont(const std::u16string& name) { model_->SelectFont(model_->FontItemByName(name)); }
+    void ChooseFont(const std::u16string& name) {
+        model_->SelectFont(model_->FontItemByName(name));
+    }
     std::size_t ItemOf(long first) const {
         return *model_->Subranges().list.FindKey(MakeKey(first));
     }

@@ -1,3 +1,4 @@
+#include <functional>
 #include <random>
 
 #include "model_fixture.h"
@@ -80,6 +81,30 @@ TEST_F(Selection, MessageStaysForQuietRefreshesOnly) {
     EXPECT_TRUE(M().FocusFromSelect());
     M().TableFocusGained();
     EXPECT_FALSE(M().FocusFromSelect());
+}
+
+// A refresh the program makes (another font, a scroll) paints the selection as the focus is.
+TEST_F(Selection, QuietRefreshesPaintTheSelectionAsTheTablesFocusIs) {
+    ShowAll(true);
+    const std::function<void()> refreshes[] = {
+        [&] { ChooseFont(u"Latin Only"); },
+        [&] { ChooseFont(u"Every"); },
+        [&] { M().ScrollBarChange(M().ScrollBar().value + 1); },
+    };
+    for (const bool focused : {false, true}) {
+        focused ? M().TableFocusGained() : M().TableFocusLost();
+        for (const auto& refresh : refreshes) {
+            refresh();
+            EXPECT_EQ(M().Cells()[M().CurrentCell()].state,
+                      focused ? PaintState::Selected : PaintState::SelectedInactive);
+        }
+    }
+    // A click selects and asks for the focus; the cell looks focused once the focus is there.
+    M().TableFocusLost();
+    M().SelectCell(9);
+    EXPECT_EQ(M().TakeFocusRequest(), FocusTarget::Table);
+    M().TableFocusGained();
+    EXPECT_EQ(M().Cells()[9].state, PaintState::Selected);
 }
 
 TEST_F(Selection, SelectingAnotherSubrangeMakesItCurrentAndRefreshesFontIcons) {
@@ -254,15 +279,25 @@ TEST_F(Choice, RandomActionsKeepTheTableSound) {
     for (int step = 0; step < 4000; ++step) {
         const int action = static_cast<int>(rng() % 10);
         switch (action) {
-            case 0: ChooseFont(families[rng() % families.size()]); break;
-            case 1: ShowAll(rng() % 2); break;
-            case 2: M().GoToCodePoint(static_cast<long>(rng() % 0x10000)); break;
+            case 0:
+                ChooseFont(families[rng() % families.size()]);
+                break;
+            case 1:
+                ShowAll(rng() % 2);
+                break;
+            case 2:
+                M().GoToCodePoint(static_cast<long>(rng() % 0x10000));
+                break;
             case 3:
                 if (!M().Subranges().list.items.empty())
                     M().ChooseSubrange(rng() % M().Subranges().list.items.size());
                 break;
-            case 4: M().SelectCell(static_cast<int>(rng() % 256)); break;
-            case 5: M().ScrollBarChange(M().ScrollBar().value + static_cast<int>(rng() % 35) - 17); break;
+            case 4:
+                M().SelectCell(static_cast<int>(rng() % 256));
+                break;
+            case 5:
+                M().ScrollBarChange(M().ScrollBar().value + static_cast<int>(rng() % 35) - 17);
+                break;
             case 6:
                 M().ScrollBarScroll();
                 M().ScrollBarChange(static_cast<int>(rng() % (M().ScrollBar().max + 2)));
