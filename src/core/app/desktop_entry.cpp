@@ -80,7 +80,7 @@ std::optional<std::string> DesktopEntryText(const std::filesystem::path& executa
         "Name=Glyphora\n"
         "GenericName=Character Map\n"
         "Comment=Find the characters of a font and copy them\n"
-        "Icon=accessories-character-map\n"
+        "Icon=glyphora\n"
         "Categories=Qt;Utility;\n"
         "Keywords=unicode;character;glyph;symbol;font;\n"
         "Terminal=false\n";
