@@ -76,7 +76,7 @@ std::optional<std::string> DesktopEntryText(const std::filesystem::path& executa
     std::string text =
         "[Desktop Entry]\n"
         "Type=Application\n"
-        "Version=1.5\n"
+        "Version=1.4\n"
         "Name=Glyphora\n"
         "GenericName=Character Map\n"
         "Comment=Find the characters of a font and copy them\n"
