@@ -21,7 +21,7 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 build=$(realpath "${1:-build}")
 [ -f "$build/CPackConfig.cmake" ] || fail "no build in $build: run ./scripts/build first"
-for tool in cpack lintian strace Xvfb xdotool xwininfo desktop-file-validate python3; do
+for tool in cpack lintian strace Xvfb xdotool xwininfo xprop desktop-file-validate python3; do
     command -v "$tool" >/dev/null || fail "$tool is missing: run ./scripts/setup"
 done
 
@@ -35,7 +35,11 @@ fi
 
 work=$(mktemp -d)
 xvfb_pid="" tracer="" installed=""
-apt() { DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=300 "$@"; }
+# No fsync for each file: a test install, not a system that must survive a power cut.
+apt() {
+    DEBIAN_FRONTEND=noninteractive apt-get -y -q -o DPkg::Lock::Timeout=300 \
+        -o Dpkg::Options::=--force-unsafe-io "$@"
+}
 cleanup() {
     if [ -n "$tracer" ]; then
         for pid in $(pgrep -P "$tracer") "$tracer"; do kill "$pid" 2>/dev/null || true; done
@@ -93,6 +97,8 @@ for _ in $(seq 300); do
 done
 [ -n "$window" ] || fail "no window within 30 s"
 xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "the window is not shown"
+[[ $(xprop -id "$window" -len 8 _NET_WM_ICON) == "_NET_WM_ICON(CARDINAL) = "* ]] ||
+    fail "the window has no icon"
 say "window open: $(xdotool getwindowname "$window")"
 
 # Quit as a user does (Alt+Q), so that the settings are written on the way out.
@@ -147,6 +153,7 @@ complaints=$(desktop-file-validate "$entry" 2>&1) || true
 [ -z "$complaints" ] || fail "the entry written at start-up: $complaints"
 [ "$(grep '^Icon=' "$entry")" = "$(grep '^Icon=' /usr/share/applications/glyphora.desktop)" ] ||
     fail "the entry written at start-up names another icon than the installed one"
+grep -qx 'Exec=/usr/bin/glyphora' "$entry" || fail "the entry written at start-up: $(grep Exec "$entry")"
 
 apt remove glyphora >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove"; }
 installed=""

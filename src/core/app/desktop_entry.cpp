@@ -86,6 +86,9 @@ std::optional<std::string> DesktopEntryText(const std::filesystem::path& executa
         "Terminal=false\n";
     // The Exec key is a string value too: the quoting comes first, then the value escapes.
     text += "Exec=" + EscapeValue(ExecArgument(exe)) + "\n";
+    // Once the executable is gone (the package removed, the build folder deleted), desktops hide
+    // the entry instead of showing a menu item that starts nothing.
+    text += "TryExec=" + EscapeValue(exe) + "\n";
     text += "Path=" + EscapeValue(executable.parent_path().string()) + "\n";
     text += "X-Glyphora-Version=" + EscapeValue(long_version) + "\n";
     return text;
