@@ -42,6 +42,7 @@ TEST(DesktopEntryText, NamesTheExecutableItsFolderAndTheLongVersion) {
     EXPECT_EQ(ValueOf(*text, "Type"), "Application");
     EXPECT_EQ(ValueOf(*text, "Name"), "Glyphora");
     EXPECT_EQ(ValueOf(*text, "Exec"), "/opt/glyphora/bin/glyphora");
+    EXPECT_EQ(ValueOf(*text, "TryExec"), "/opt/glyphora/bin/glyphora");
     EXPECT_EQ(ValueOf(*text, "Path"), "/opt/glyphora/bin");
     EXPECT_EQ(ValueOf(*text, "X-Glyphora-Version"), "0.01");
 }
