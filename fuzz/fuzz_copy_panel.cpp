@@ -21,7 +21,7 @@ public:
         for (char c : document)
             if (static_cast<unsigned char>(c) >= 0x80) std::abort();
     }
-    void PutPicture(std::u16string_view) override {}
+    bool PutPicture(std::u16string_view) override { return true; }
     bool byte_format = false;
 };
 
@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NullClipboard clipboard;
     clipboard.byte_format = glyphora::CopyFormatGivesBytes(*glyphora::CopyFormatFromIndex(format));
     const int busy = 0;
-    glyphora::CopyPanel panel({nullptr, &clipboard}, busy);
+    glyphora::CopyPanel panel({nullptr, &clipboard, {}}, busy);
     panel.CharacterSelected(text.empty() ? u'A' : text[0], true);
     panel.ChooseCodePageRow(data[1] % 16);
     panel.SetPreviewCharsetChecked(data[3] & 1);

@@ -31,7 +31,10 @@ public:
         content = bytes ? *bytes : Utf16ToUtf8(text);
     }
     void PutRtf(std::string_view document) override { content = std::string(document); }
-    void PutPicture(std::u16string_view code_units) override { content = Utf16ToUtf8(code_units); }
+    bool PutPicture(std::u16string_view code_units) override {
+        content = Utf16ToUtf8(code_units);
+        return true;
+    }
 
 private:
     bool bytes_;
@@ -82,7 +85,7 @@ int RunEncode(const CliArgs& args, std::ostream& out) {
         names.emplace(LoadCliNameTable(args));
     CapturingClipboard clipboard(CopyFormatGivesBytes(format));
     const int update_busy = 0;
-    CopyPanel panel({names ? &*names : nullptr, &clipboard}, update_busy);
+    CopyPanel panel({names ? &*names : nullptr, &clipboard, {}}, update_busy);
     if (format == CopyFormat::Rtf)
         panel.SetRtfFontFamily(args.Option("--font").value_or(FirstListedFamily()));
     panel.ChooseCodePageRow(row);

@@ -111,7 +111,7 @@ std::string PageText(const MainWindowModel& model) {
         for (int c = 0; c < 16; ++c) {
             const int i = row * 16 + c;
             const Cell& cell = cells[i];
-            const char mark = cell.caption.empty() ? '.' : cell.caption == u" " ? '#' : ' ';
+            const char mark = cell.caption.empty() ? '.' : cell.pattern >= 0 ? '#' : ' ';
             const bool selected = i == model.CurrentCell();
             out << (selected ? '[' : ' ') << Hex4(cell.code_point) << mark << (selected ? ']' : ' ');
         }

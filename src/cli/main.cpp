@@ -3,6 +3,7 @@
 #include <iostream>
 #include <vector>
 
+#include "app/version_info.h"
 #include "cli_common.h"
 
 using namespace glyphora::cli;
@@ -32,6 +33,7 @@ const std::vector<Command>& Commands() {
 
 void PrintUsage(std::ostream& out) {
     out << "usage: glyphora-cli COMMAND [ARGS]\n"
+           "       glyphora-cli --help | --version\n"
            "codes: U+20AC, 0x20AC or 20AC; --data-dir DIR reads glyphora.csv/.ent from DIR\n";
     for (const auto& command : Commands()) out << "  " << command.usage << "\n";
 }
@@ -72,6 +74,11 @@ int main(int argc, char** argv) {
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintUsage(std::cout);
+        return 0;
+    }
+    if (name == "--version" || name == "-v") {
+        std::cout << "glyphora-cli " << glyphora::ReleaseVersionText(glyphora::kProgramVersion)
+                  << "\n";
         return 0;
     }
     for (const auto& command : Commands()) {

@@ -8,9 +8,13 @@
 #include "app/startup_preload.h"
 #include "app/version_check.h"
 #include "main_window/main_window.h"
+#include "program/command_line.h"
+#include "program/program_icon.h"
 
 int main(int argc, char* argv[]) {
     const auto started = std::chrono::steady_clock::now();
+    // Before anything that needs a display or touches a file.
+    if (const auto status = glyphora::HandleCommandLine(argc, argv)) return *status;
     glyphora::MainWindowSetup setup;
     setup.environment = glyphora::CurrentPathEnvironment();
     setup.paths = glyphora::ResolvePaths(setup.environment, "glyphora");
@@ -26,6 +30,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Glyphora");
     QApplication::setDesktopFileName("glyphora");
+    QApplication::setWindowIcon(glyphora::ProgramIcon());
 
     // A developer's aid: how long start-up takes up to the first painted table.
     if (qEnvironmentVariable("GLYPHORA_TRACE_STARTUP") == QLatin1String("1"))

@@ -4,7 +4,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QNetworkProxy>
+#include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QtTest>
 #include <random>
@@ -17,6 +19,7 @@
 #include "app/version_info.h"
 #include "controls/link_box.h"
 #include "local_http_server.h"
+#include "platform/system_colors.h"
 
 namespace glyphora {
 namespace {
@@ -65,6 +68,32 @@ private slots:
         services_.update_recorder = &recorder_;
     }
 
+    // The links take the theme's link colour, made readable where the theme pairs it badly.
+    void LinksReadWellInLightAndDarkThemes_data() {
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<bool>("own_colour");  // the theme's link colour reads well as it is
+        QTest::newRow("light") << QApplication::style()->standardPalette() << true;
+        QPalette dark(QColor(0xE0, 0xE0, 0xE0), QColor(0x35, 0x35, 0x35));
+        dark.setColor(QPalette::Link, QColor(0, 0, 255));  // kept from a light theme
+        QTest::newRow("dark, blue links") << dark << false;
+        dark.setColor(QPalette::Link, QColor(0x8A, 0xB4, 0xF8));
+        QTest::newRow("dark, light links") << dark << true;
+    }
+    void LinksReadWellInLightAndDarkThemes() {
+        QFETCH(QPalette, palette);
+        QFETCH(bool, own_colour);
+        AboutWindow about(services_);
+        QCOMPARE(about.tlSite()->ForeColor(), kSystemHotLight);
+        about.setPalette(palette);
+        for (LinkBox* link : {about.tlSite(), about.tlMail()}) {
+            const QPalette shown = link->tlCaption()->palette();
+            const QColor text = shown.color(QPalette::WindowText);
+            QVERIFY(ContrastRatio(text, shown.color(QPalette::Window)) >= 4.5);
+            QCOMPARE(shown.color(QPalette::Window), palette.color(QPalette::Window));
+            QCOMPARE(text == palette.color(QPalette::Link), own_colour);
+        }
+    }
+
     void UpdateCheckAnswers_data() {
         QTest::addColumn<QByteArray>("status");
         QTest::addColumn<QByteArray>("body");
@@ -105,12 +134,20 @@ private slots:
         QCOMPARE(about.bbUpdate()->text(), QString("Check for Update"));
         QCOMPARE(about.bbUpdate()->isEnabled(), enabled_after);
         QCOMPARE(about.cursor().shape(), Qt::ArrowCursor);
-        if (status.isEmpty()) return;
-        QCOMPARE(server.Requests(), 1);
-        QVERIFY(server.LastRequest().startsWith("GET /Products/Glyphora/Glyphora.js HTTP/1.1"));
-        QCOMPARE(recorder_.records.size(), 1u);
-        QCOMPARE(static_cast<int>(recorder_.records[0].outcome.result), recorded);
-        QCOMPARE(recorder_.paths[0], services_.settings_file);
+        if (!status.isEmpty()) {
+            QCOMPARE(server.Requests(), 1);
+            QVERIFY(server.LastRequest().startsWith("GET /Products/Glyphora/Glyphora.js HTTP/1.1"));
+            QCOMPARE(recorder_.records.size(), 1u);
+            QCOMPARE(static_cast<int>(recorder_.records[0].outcome.result), recorded);
+            QCOMPARE(recorder_.paths[0], services_.settings_file);
+        }
+        if (!enabled_after) return;
+        // While the next try runs, the old answer is gone.
+        LocalHttpServer slow(LocalHttpServer::Mode::Hold);
+        about.ucUpdate()->SetRemotePath(slow.Url());
+        QTest::mouseClick(about.bbUpdate(), Qt::LeftButton);
+        QVERIFY(about.ucUpdate()->IsChecking());
+        QCOMPARE(about.tlUpdate()->text(), QString());
     }
 
     void CancelOrCloseEndsASlowCheckWithoutAResult() {

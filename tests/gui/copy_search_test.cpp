@@ -14,12 +14,16 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <optional>
 
 #include "copy/ansi_code_page.h"
 #include "main_window/char_view.h"
 #include "main_window/qt_clipboard.h"
+#include "main_window/status_bar.h"
 #include "window_fixture.h"
 
 namespace glyphora {
@@ -27,14 +31,29 @@ namespace {
 
 using namespace testing;
 
-constexpr int kUnicode = 0, kRtf = 1, kUtf8 = 3, kNcrDec = 7, kCodePage = 8, kPicture = 10,
-              kSgml = 11;
+constexpr int kUnicode = 0, kRtf = 1, kUtf8 = 3, kNcrDec = 7, kCodePage = 8, kCharName = 9,
+              kPicture = 10, kSgml = 11;
 
 QRadioButton* Format(QWidget* window, int i) {
     return Find<QRadioButton>(window, QString("obFormat%1").arg(i));
 }
 
 const QMimeData* Clipboard() { return QGuiApplication::clipboard()->mimeData(); }
+
+// Whether the combo box draws its drop button: the button's place holds more than the box's
+// ground (the arrow, the button's face).
+bool DropButtonDrawn(QComboBox* box) {
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = box->isEditable();
+    const QRect arrow =
+        box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, box);
+    const QImage image = box->grab(arrow.adjusted(3, 3, -3, -3)).toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+    return colours.size() > 1;
+}
 
 QByteArray AnsiBytes() {
     return Clipboard()->data(QString::fromLatin1(QtClipboard::kAnsiMimeType));
@@ -131,6 +150,25 @@ private slots:
         TypeInto(size, "200");
         Copy();
         QVERIFY(qvariant_cast<QImage>(Clipboard()->imageData()).height() > 4 * image.height());
+        // An absurd size becomes the largest a picture holds, which still draws the characters.
+        TypeInto(size, "99999999");
+        QCOMPARE(size->currentText(), QString::number(kMaxPictureSize));
+        Copy();
+        const QImage largest = qvariant_cast<QImage>(Clipboard()->imageData());
+        QVERIFY(largest.height() > 40 * image.height() && largest.width() > 40 * image.width());
+        font.setPointSize(kMaxPictureSize);
+        ink = false;
+        for (int x = 0; x < largest.width() && !ink; x += 4)
+            ink = largest.pixelColor(x, QFontMetrics(font).ascent() - 8) == QColor(Qt::black);
+        QVERIFY(ink);
+        // A text whose picture no clipboard could take copies nothing, and the window says why.
+        TypeToCopy(QString(40, QLatin1Char('W')));
+        QGuiApplication::clipboard()->setText("before");
+        Copy();
+        QVERIFY(!Clipboard()->hasImage());
+        QCOMPARE(Clipboard()->text(), QString("before"));
+        QCOMPARE(Find<StatusBar>(W(), "pbStatus1")->Text("Message"),
+                 QString("Picture too large to copy."));
     }
 
     void TheControlsFollowTheFormat() {
@@ -148,11 +186,23 @@ private slots:
         Format(W(), kUtf8)->click();
         QVERIFY(!charset->isEnabled());
         QCOMPARE(preview->currentText(), QString::fromUtf8("\u00D0\u00B9"));
+        // The drop buttons show for two entries or more only.
+        QVERIFY(!DropButtonDrawn(preview));
+        Format(W(), kCharName)->click();
+        QCOMPARE(preview->count(), 1);
+        QVERIFY(!DropButtonDrawn(preview));
+        TypeToCopy(QString::fromUtf8("\u0439A"));
+        QCOMPARE(preview->count(), 2);
+        QVERIFY(DropButtonDrawn(preview));
 
         Select(*window_, 0xE9);
         Format(W(), kSgml)->click();
         QVERIFY(!ToCopy()->isEnabled() && entity->isEnabled());
         QCOMPARE(ToCopy()->text(), QString::fromUtf8("\u00E9"));
+        QVERIFY(!DropButtonDrawn(entity));  // one name
+        Select(*window_, 0xA0);
+        QCOMPARE(entity->count(), 2);
+        QVERIFY(DropButtonDrawn(entity));
         Select(*window_, 0x41);  // no entity names: no "SGML:" format
         QVERIFY(!Format(W(), kSgml)->isEnabled() && ToCopy()->isEnabled());
         QCOMPARE(entity->count(), 0);

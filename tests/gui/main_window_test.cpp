@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QWheelEvent>
@@ -67,6 +68,27 @@ private slots:
         QCOMPARE(Find<QComboBox>(W(), "cbEntity")->currentText(), QString("&letterA;"));
         // The settings file is written only at shutdown.
         QVERIFY(!std::filesystem::exists(home_->Paths().settings_file));
+    }
+
+    // After a portable start the program's folder became read-only: the settings and data files
+    // beside the program are still read, and written where they can be.
+    void AReadOnlyProgramFolderKeepsTheUsersSettingsAndData() {
+        const std::string settings = "[fwMain]\nchRange=1\nlvRange=1024\nchPreview=1\n";
+        WindowFixture::WriteFile(home_->ProgramFolder() / "glyphora.dat", settings);
+        WindowFixture::WriteFile(home_->ProgramFolder() / "glyphora.ent", "0041,,letterA\r\n");
+        home_->MakeProgramFolderReadOnly();
+        QVERIFY(Start());
+        QCOMPARE(window_->Model().CurrentSubrangeStart(), 0x400L);
+        Select(*window_, 0x41);
+        QCOMPARE(Find<QComboBox>(W(), "cbEntity")->currentText(), QString("&letterA;"));
+        WindowFixture::Close(window_);
+        QCOMPARE(WindowFixture::ReadFile(home_->ProgramFolder() / "glyphora.dat"), settings);
+        QVERIFY(!std::filesystem::exists(std::filesystem::path(home_->Environment().xdg_data_home) /
+                                         "glyphora/glyphora.ent"));
+        // Written where it can be, with what shutdown does not write (chPreview) carried over.
+        const std::string written = WindowFixture::ReadFile(home_->Paths().settings_file);
+        QVERIFY(written.find("chRange=1") != std::string::npos);
+        QVERIFY(written.find("chPreview=1") != std::string::npos);
     }
 
     void MouseKeysWheelAndScrollBarMoveTheTable() {
@@ -195,6 +217,27 @@ private slots:
         QCOMPARE(window_->pos(), QPoint(140, 70));
     }
 
+    // The rules are OnScreenPosition's (core); here a position off the screens reaches them.
+    void ASavedPositionOffTheScreensIsCentred_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QPoint>("shown");  // (-1, -1): centred on the primary screen
+        QTest::newRow("on the screen") << "Left=100\nTop=50" << QPoint(100, 50);
+        QTest::newRow("left of and above it") << "Left=-5000\nTop=-300" << QPoint(-1, -1);
+    }
+    void ASavedPositionOffTheScreensIsCentred() {
+        QFETCH(QString, stored);
+        QFETCH(QPoint, shown);
+        WindowFixture::WriteFile(home_->Paths().settings_file,
+                                 "[fwMain_State]\n" + stored.toStdString() + "\n");
+        QVERIFY(Start());
+        if (shown == QPoint(-1, -1)) {
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            shown = screen.topLeft() + QPoint(std::max(0, (screen.width() - window_->width()) / 2),
+                                              std::max(0, (screen.height() - window_->height()) / 2));
+        }
+        QCOMPARE(window_->pos(), shown);
+    }
+
     void AStoredFontNoLongerInstalledGivesWayToTheFirst() {
         WindowFixture::WriteFile(home_->Paths().settings_file,
                                  "[fwMain]\nlvFont=A Font Nobody Has\nlvRange=-5\nchRange=1\n");
@@ -255,6 +298,8 @@ private slots:
         Select(*window_, 0x41);  // the page of U+0040 .. U+013F
         QVERIFY(window_->Table()->CellShowsGlyph(1));
         QVERIFY(!window_->Table()->CellShowsGlyph(0x40));  // U+0080, a control character
+        Select(*window_, 0x20);  // the font's own blank glyph, not the empty-cell pattern
+        QVERIFY(window_->Table()->CellShowsGlyph(window_->Model().CurrentCell()));
     }
 
     void AMoveRepaintsOnlyTheCellsAndHeadersThatChanged() {

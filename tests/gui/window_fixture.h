@@ -62,6 +62,14 @@ public:
         window.reset();
     }
 
+    // The program's folder, as after a portable start: the files now in it stay, and it can no
+    // longer be written (said through the environment: the test may run as root).
+    std::filesystem::path ProgramFolder() const { return env_.executable.parent_path(); }
+    void MakeProgramFolderReadOnly() {
+        env_.folder_writable = [](const std::filesystem::path&) { return false; };
+        paths_ = ResolvePaths(env_, "glyphora");
+    }
+
     const AppPaths& Paths() const { return paths_; }
     const PathEnvironment& Environment() const { return env_; }
     std::filesystem::path DesktopEntry() const {

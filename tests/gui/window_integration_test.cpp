@@ -1,6 +1,8 @@
 // The main window's desktop integration on the off-screen platform: hot keys, What's This, the
 // controls' pop-up menus, the Type button and the character map button. The rules are the
 // core's (platform tests); here: that the window's events reach them and their answers act.
+#include <signal.h>
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
@@ -13,6 +15,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QWhatsThis>
+#include <cerrno>
 #include <optional>
 
 #include "main_window/char_map_button.h"
@@ -282,7 +285,13 @@ private slots:
         const QString family = QString::fromStdU16String(window_->Model().FontFamily());
         QCOMPARE(QString::fromUtf8(file.readAll()), QString("--font\n%1 20\n").arg(family));
         // Windows of other programs cannot be raised here, so nothing is polled for.
-        QVERIFY(!Find<CharMapButton>(W(), "CharMapButton")->TimerActive());
+        auto* launcher = Find<CharMapButton>(W(), "CharMapButton");
+        QVERIFY(!launcher->TimerActive());
+        // Once it has ended it is reaped at once: a zombie would still answer kill(pid, 0).
+        const std::optional<ProcessId> started = launcher->Launcher().Started();
+        QVERIFY(started);
+        QTRY_VERIFY(kill(*started, 0) == -1 && errno == ESRCH);
+        QCOMPARE(launcher->Watched(), std::size_t{0});
     }
 
 private:

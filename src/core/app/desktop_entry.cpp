@@ -76,16 +76,19 @@ std::optional<std::string> DesktopEntryText(const std::filesystem::path& executa
     std::string text =
         "[Desktop Entry]\n"
         "Type=Application\n"
-        "Version=1.5\n"
+        "Version=1.4\n"
         "Name=Glyphora\n"
         "GenericName=Character Map\n"
         "Comment=Find the characters of a font and copy them\n"
-        "Icon=accessories-character-map\n"
+        "Icon=glyphora\n"
         "Categories=Qt;Utility;\n"
         "Keywords=unicode;character;glyph;symbol;font;\n"
         "Terminal=false\n";
     // The Exec key is a string value too: the quoting comes first, then the value escapes.
     text += "Exec=" + EscapeValue(ExecArgument(exe)) + "\n";
+    // Once the executable is gone (the package removed, the build folder deleted), desktops hide
+    // the entry instead of showing a menu item that starts nothing.
+    text += "TryExec=" + EscapeValue(exe) + "\n";
     text += "Path=" + EscapeValue(executable.parent_path().string()) + "\n";
     text += "X-Glyphora-Version=" + EscapeValue(long_version) + "\n";
     return text;

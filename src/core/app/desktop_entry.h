@@ -17,9 +17,10 @@ namespace glyphora {
 std::optional<std::filesystem::path> DesktopEntryPath(const PathEnvironment& env,
                                                       std::string_view base_name);
 
-// The entry's text: Exec = the executable (quoted when its path needs it), Path = its folder,
-// X-Glyphora-Version = the long version text. nullopt when the executable's path cannot be
-// written in an entry (a relative path, or a line break or other control character in it).
+// The entry's text: Exec = the executable (quoted when its path needs it), TryExec = its path,
+// Path = its folder, X-Glyphora-Version = the long version text. nullopt when the executable's
+// path cannot be written in an entry (a relative path, or a line break or other control
+// character in it).
 std::optional<std::string> DesktopEntryText(const std::filesystem::path& executable,
                                             std::string_view long_version);
 

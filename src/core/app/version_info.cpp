@@ -25,6 +25,11 @@ std::string ShortVersionText(const ProgramVersion& version) {
     return text;
 }
 
+std::string ReleaseVersionText(const ProgramVersion& version) {
+    return std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+           std::to_string(version.revision);
+}
+
 SupportAddresses SplitComments(std::string_view comments) {
     constexpr std::string_view kSeparator = ", ";
     const std::size_t at = comments.find(kSeparator);

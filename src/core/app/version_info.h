@@ -21,6 +21,9 @@ std::string LongVersionText(const ProgramVersion& version);
 // "5.2.25": minor plain, or "00" when it is 0; ".revision" plain only when it is 1 or more.
 std::string ShortVersionText(const ProgramVersion& version);
 
+// "5.2.25": the three numbers plain, as the package version and --version write them.
+std::string ReleaseVersionText(const ProgramVersion& version);
+
 // The program's own version information. The addresses are deployment values: change them here
 // and nowhere else.
 struct VersionInformation {

@@ -23,6 +23,26 @@ std::int32_t ToTwips(Fixed4 pixels, int twips_per_pixel) {
     return Fixed4::FromScaled(scaled).ToInt32();
 }
 
+bool StartsWithNumber(std::string_view text) {
+    std::size_t at = 0;
+    if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+    if (at < text.size() && text[at] == '.') ++at;
+    return at < text.size() && text[at] >= '0' && text[at] <= '9';
+}
+
+// A stored placement value, or the default for a text that is no number or a number beyond the
+// 32 bits of the record: the window system would take such a position modulo its own width.
+Fixed4 ReadPlacementNumber(const std::filesystem::path& file, const std::string& section,
+                           std::string_view key, Fixed4 default_number) {
+    const std::string text = ReadSettingText(file, section, key);
+    if (!StartsWithNumber(text)) return default_number;
+    const Fixed4 number = Fixed4::ParseLeading(text);
+    if (number < Fixed4(std::numeric_limits<std::int32_t>::min()) ||
+        number > Fixed4(std::numeric_limits<std::int32_t>::max()))
+        return default_number;
+    return number;
+}
+
 }  // namespace
 
 void RestoreWindowPlacement(PlacementWindow& window, WindowPlacement& placement,
@@ -32,14 +52,14 @@ void RestoreWindowPlacement(PlacementWindow& window, WindowPlacement& placement,
     const int ty = TwipsPerPixel(window.TwipsPerPixelY());
     const WindowGeometry current = window.Geometry();
 
-    placement.left = ToTwips(ReadSettingNumber(file, name, "Left", 0), tx);
-    placement.top = ToTwips(ReadSettingNumber(file, name, "Top", 0), ty);
-    placement.width = ToTwips(ReadSettingNumber(file, name, "Width", current.width / tx), tx);
-    placement.height = ToTwips(ReadSettingNumber(file, name, "Height", current.height / ty), ty);
+    placement.left = ToTwips(ReadPlacementNumber(file, name, "Left", 0), tx);
+    placement.top = ToTwips(ReadPlacementNumber(file, name, "Top", 0), ty);
+    placement.width = ToTwips(ReadPlacementNumber(file, name, "Width", current.width / tx), tx);
+    placement.height = ToTwips(ReadPlacementNumber(file, name, "Height", current.height / ty), ty);
 
     const auto current_state = static_cast<std::int32_t>(window.State());
     const std::int64_t stored =
-        ReadSettingNumber(file, name, "State", current_state).RoundToInteger();
+        ReadPlacementNumber(file, name, "State", current_state).RoundToInteger();
     const bool known = stored >= 0 && stored <= 2;
     placement.state = known ? static_cast<std::int32_t>(stored) : current_state;
     window.SetState(static_cast<WindowState>(placement.state));

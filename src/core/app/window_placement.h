@@ -46,8 +46,10 @@ public:
 inline constexpr int kDefaultTwipsPerPixel = 15;
 
 // Reads the placement (stored in pixels) into the record in twips and sets the window's state to
-// the stored one; the window is neither moved nor sized. A stored state other than 0, 1 or 2
-// leaves the window's current state. An empty section means the window's name + "_State".
+// the stored one; the window is neither moved nor sized. A stored value that is no number or lies
+// beyond the 32-bit range counts as missing (Left and Top 0, the rest the window's own). A
+// stored state other than 0, 1 or 2 leaves the window's current state. An empty section means
+// the window's name + "_State".
 void RestoreWindowPlacement(PlacementWindow& window, WindowPlacement& placement,
                             const std::filesystem::path& file, std::string_view section = {});
 

@@ -25,5 +25,8 @@ inline constexpr ColorValue kSystemHighlightText = 0x8000000Eu;
 inline constexpr ColorValue kSystemButtonFace = 0x8000000Fu;
 inline constexpr ColorValue kSystemGrayText = 0x80000011u;
 inline constexpr ColorValue kSystemButtonText = 0x80000012u;
+// The desktop's colour of links (hot-tracked items), which the link label turns into its visited
+// colour once it has been opened.
+inline constexpr ColorValue kSystemHotLight = 0x8000001Au;
 
 }  // namespace glyphora

@@ -27,8 +27,9 @@ public:
     virtual void PutRtf(std::string_view document) = 0;
 
     // The copy picture: the code units drawn side by side from x = 0 in the copy font and colours
-    // (one unit for the single-character copy), put on the clipboard as an image.
-    virtual void PutPicture(std::u16string_view code_units) = 0;
+    // (one unit for the single-character copy), put on the clipboard as an image. False when the
+    // picture would be larger than a picture may be: nothing was put.
+    virtual bool PutPicture(std::u16string_view code_units) = 0;
 };
 
 }  // namespace glyphora

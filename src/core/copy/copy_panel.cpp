@@ -176,6 +176,11 @@ EncodedText CopyPanel::Encode(CopyFormat format, std::u16string_view text) {
     return EncodeCopyText(format, text, Context());
 }
 
+void CopyPanel::PutPicture(std::u16string_view code_units) {
+    if (!services_.clipboard->PutPicture(code_units) && services_.show_message)
+        services_.show_message(std::u16string(kPictureTooLargeText));
+}
+
 void CopyPanel::CopyToClipboard() {
     if (!copy_enabled_ || !services_.clipboard) return;
     const CopyFormat format = Format();
@@ -188,7 +193,7 @@ void CopyPanel::CopyToClipboard() {
             PutRtfOnClipboard(Encode(format, to_copy_.text).text);
             return;
         case CopyFormat::Picture:
-            services_.clipboard->PutPicture(to_copy_.text);
+            PutPicture(to_copy_.text);
             return;
         case CopyFormat::Sgml:
             PutTextOnClipboard(EntityText());
@@ -207,7 +212,7 @@ void CopyPanel::CopyCurrentCharacter(char16_t c) {
             services_.clipboard->PutUnicodeText(std::u16string_view(&c, 1));
             return;
         case CopyFormat::Picture:
-            services_.clipboard->PutPicture(std::u16string_view(&c, 1));
+            PutPicture(std::u16string_view(&c, 1));
             return;
         case CopyFormat::Sgml:
             PutTextOnClipboard(EntityText());

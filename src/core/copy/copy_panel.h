@@ -3,8 +3,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/undoable_text.h"
@@ -51,6 +53,9 @@ struct ClipboardPreview {
 // stand for a single character there (a lead byte of a double-byte code page), stays.
 char16_t ConvertTypedEightBitChar(char16_t c, int keyboard_code_page, CodePageConverter& converter);
 
+// The "Message" panel's text when the picture of the text to copy would be too large to make.
+inline constexpr std::u16string_view kPictureTooLargeText = u"Picture too large to copy.";
+
 // The copy frame of the main window without its widgets: the copy format options, the To-copy
 // box with its undo buffer, the code page and entity boxes, the clipboard preview and the
 // enabled states of the picture settings; and the clipboard writes of the Copy button and of the
@@ -64,6 +69,8 @@ public:
     struct Services {
         const NameTable* names = nullptr;  // may be null: empty names, no entity names
         Clipboard* clipboard = nullptr;    // may be null: copies go nowhere
+        // Writes the "Message" panel (a copy that could not be made says why); may be empty.
+        std::function<void(std::u16string)> show_message;
     };
 
     // update_busy is the window's update-busy count, read by the change handlers.
@@ -173,6 +180,8 @@ public:
     void ApplyPreviewCharset();
 
 private:
+    // The copy picture of the units, or the "Message" panel's word on why there is none.
+    void PutPicture(std::u16string_view code_units);
     CopyContext Context();
     EncodedText Encode(CopyFormat format, std::u16string_view text);
     CopyFormat Format() const { return static_cast<CopyFormat>(format_); }

@@ -101,7 +101,14 @@ void PicturePanel::ApplyPictureSettings() {
         return;
     if (size_.text != saved_text_) undo_text_ = saved_text_;
 
-    const int size = SizeOfText(size_.text);
+    int size = SizeOfText(size_.text);
+    if (size > kMaxPictureSize) {
+        // Typed or stored: the box says the size the picture will have.
+        const std::string digits = std::to_string(kMaxPictureSize);
+        size_.text.assign(digits.begin(), digits.end());
+        size_.caret = size_.text.size();
+        size = kMaxPictureSize;
+    }
     if (size >= 2 && size <= picture_max_size_) {
         view_font_.point_size = size;
         label_.clear();

@@ -17,6 +17,11 @@ class CopyPanel;
 inline constexpr std::array<int, 16> kPictureSizes = {8,  9,  10, 11, 12, 14, 16, 18,
                                                       20, 22, 24, 26, 28, 36, 48, 72};
 inline constexpr std::u16string_view kPictureSizeAllowedChars = u"0123456789";
+// The largest size the size box holds. One character's picture at this size (a letter some
+// 2,700 x 3,100 pixels at 96 dpi) stays well inside the clipboard picture's limit, and font
+// engines measure it without overflow, which they do not far beyond it (their 16.16 metrics end
+// at 32,768 pixels): a larger size would copy some stand-in box rather than the character.
+inline constexpr int kMaxPictureSize = 2000;
 
 // Indexes of the style boxes chPicture(0..3).
 inline constexpr int kPictureBold = 0;
@@ -84,9 +89,9 @@ public:
     void SetForeColour(std::uint32_t colour);
     void SetBackColour(std::uint32_t colour);
 
-    // Filters the size box, then sets the view font, the label and the copy font from the box and
-    // the style boxes. Run by the events above and by the font choice; ignored while the
-    // update-busy count is above 0.
+    // Filters the size box and brings a size above kMaxPictureSize down to it, then sets the view
+    // font, the label and the copy font from the box and the style boxes. Run by the events above
+    // and by the font choice; ignored while the update-busy count is above 0.
     void ApplyPictureSettings();
 
     // The number the size box stands for: its digits, 0 when empty; a longer number than any

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/text.h"
 #include "fonts/font_choice.h"
 
 namespace glyphora {
@@ -11,6 +12,8 @@ ListViewModel InstalledFontCatalog::BuildFontList(const TextMeasure& measure, in
     ListViewModel list;
     list.view_width = view_width;
     glyphora::BuildFontList(source_, measure, table_, list);
+    families_.clear();
+    for (const ListItem& item : list.items) families_[item.key] = Utf16ToUtf8(item.text);
     return list;
 }
 
@@ -27,10 +30,9 @@ std::optional<FontDescription> InstalledFontCatalog::Describe(const std::string&
 }
 
 GlyphRanges InstalledFontCatalog::Ranges(const std::string& key) {
-    const auto index = KeyNumber(key);
-    const FontRecord* record = index ? table_.Record(*index) : nullptr;
-    if (!record) return {};
-    return source_.FamilyGlyphRanges(record->face_name);
+    const auto family = families_.find(key);
+    if (family == families_.end()) return {};
+    return source_.FamilyGlyphRanges(family->second);
 }
 
 }  // namespace glyphora

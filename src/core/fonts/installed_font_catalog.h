@@ -1,5 +1,8 @@
 #pragma once
 
+#include <map>
+#include <string>
+
 #include "fonts/font_source.h"
 #include "fonts/font_table.h"
 #include "table/window_services.h"
@@ -21,6 +24,9 @@ public:
 private:
     const FontSource& source_;
     FontTable table_;
+    // The family each item of the built list shows, by key: glyph ranges belong to the family,
+    // while a record is named by the face's full name ("C059 Roman", "Noto Sans Regular").
+    std::map<std::string, std::string> families_;
 };
 
 }  // namespace glyphora

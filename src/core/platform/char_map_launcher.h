@@ -57,6 +57,8 @@ public:
     // Tick of the timer: the window calls it every kPollIntervalMs while TimerEnabled().
     void Tick();
     bool TimerEnabled() const { return timer_enabled_; }
+    // The program the last successful click started, if any.
+    const std::optional<ProcessId>& Started() const { return started_; }
 
 private:
     bool RaiseRunning();

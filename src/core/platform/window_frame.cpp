@@ -1,6 +1,19 @@
 #include "platform/window_frame.h"
 
+#include <algorithm>
+
 namespace glyphora {
+
+FrameSize FitContentToRoom(FrameSize content, FrameSize room, int bar) {
+    if (room.width <= 0 || room.height <= 0) return content;
+    // A scroll bar in one direction takes room from the other, which may then need one too.
+    bool vertical = content.height > room.height;
+    bool horizontal = content.width + (vertical ? bar : 0) > room.width;
+    vertical = vertical || content.height + (horizontal ? bar : 0) > room.height;
+    horizontal = horizontal || content.width + (vertical ? bar : 0) > room.width;
+    return {std::min(content.width + (vertical ? bar : 0), room.width),
+            std::min(content.height + (horizontal ? bar : 0), room.height)};
+}
 
 void WindowFrameRules::Resized(FrameWindow& window) {
     if (suspend_ > 0) return;

@@ -11,6 +11,19 @@ struct FramePosition {
     bool operator==(const FramePosition&) const = default;
 };
 
+// A size in screen pixels.
+struct FrameSize {
+    int width = 0;
+    int height = 0;
+    bool operator==(const FrameSize&) const = default;
+};
+
+// The size of a window whose content is this large, on a screen with this much room for it:
+// the content whole where it fits; where it does not, as much of it as the room holds, plus the
+// scroll bars (bar pixels thick) through which the rest is reached. A room without size (no
+// screen known) holds anything.
+FrameSize FitContentToRoom(FrameSize content, FrameSize room, int bar);
+
 // What the frame rules need of the main window.
 class FrameWindow {
 public:
@@ -21,7 +34,8 @@ public:
     // Shows and hides the controls for the current mode and lays them out.
     virtual void Arrange() = 0;
     // Sizes the frame to wrap the content of the current mode (the main panel's width; the lower
-    // panel and the visible status bars below it). Never called while minimised.
+    // panel and the visible status bars below it), or as much of it as the screen holds
+    // (FitContentToRoom). Never called while minimised.
     virtual void FitToContent() = 0;
 };
 

@@ -13,7 +13,10 @@ void MainWindowModel::SelectCell(int i) {
 
     PaintCell(current_cell_, PaintState::Normal);
     current_cell_ = i;
-    PaintCell(i, PaintState::Selected);
+    // Drawn as the focus is now: a selection that asks for the focus is drawn selected once the
+    // focus arrives (TableFocusGained), and one whose handler sends the focus elsewhere (a font
+    // choice ends in the font list) never shows the focused colours.
+    PaintCell(i, table_focused_ ? PaintState::Selected : PaintState::SelectedInactive);
 
     const long cp = cells_[current_cell_].code_point;
     const long s = FindSubrangeStart(subranges_.list, cp);
@@ -43,8 +46,8 @@ void MainWindowModel::RefreshCharacterView(long cp) {
         if (services_.metrics) widths = services_.metrics->CharAbcWidths(static_cast<char16_t>(cp));
         if (services_.classifier) {
             const int panel = type_panel_width_;
-            text_flags = DescribeCharType(cp, *services_.classifier, *services_.measure, panel,
-                                          type_);
+            text_flags =
+                DescribeCharType(cp, *services_.classifier, *services_.measure, panel, type_);
         }
     }
     if (text_flags & 7u) {  // nonspacing, diacritic or vowel mark

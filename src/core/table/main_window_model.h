@@ -29,7 +29,9 @@ enum class PaintState : std::uint8_t { Normal = 0, Selected = 1, SelectedInactiv
 struct Cell {
     long code_point = 0;        // 0 for a cell the page does not fill
     std::u16string caption;     // the character, " " (known but not shown), or empty
-    int pattern = -1;           // empty-cell pattern copy 0 or 1 (inactive), -1 none
+    // Empty-cell pattern copy 0 or 1 (inactive), -1 none: the one sign of a shown character,
+    // since U+0020 shows the same caption as a code point without a glyph.
+    int pattern = -1;
     PaintState state = PaintState::Normal;
     bool marked = false;        // Cell > Mark: red text in every state
 };
@@ -169,7 +171,9 @@ public:
     bool ScrollRowUp();
     bool ScrollRowDown();
     void PageDown();
-    void PageUp();
+    // The page before the current one (Page Up and a track click above the thumb); false when
+    // the table shows no page.
+    bool PageUp();
     void SetCurrentSubrange(std::size_t item);
     void SyncScrollBar(long cp);
     void AdjustScrollEnds();
@@ -264,6 +268,7 @@ private:
     bool keep_search_text_ = false;
     bool quiet_select_ = false;
     bool focus_from_select_ = false;
+    bool table_focused_ = false;  // between the table's focus-gained and focus-lost handlers
     long requested_code_point_ = 0;
     bool hex_view_ = true;
     bool show_all_ = false;

@@ -18,6 +18,9 @@ long long RoundHalfEven(long long a, long long b) {
     return q;
 }
 
+// The copy of the empty-cell pattern a cell in this paint state shows.
+int EmptyPatternFor(PaintState state) { return state == PaintState::SelectedInactive ? 1 : 0; }
+
 std::string RowLabel(long row) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "%03lX", row & 0xFFF);
@@ -29,7 +32,9 @@ std::string RowLabel(long row) {
 MainWindowModel::MainWindowModel(Services services)
     : services_(services),
       search_(*this, services.names),
-      copy_({services.names, services.clipboard}, update_busy_),
+      copy_({services.names, services.clipboard,
+             [this](std::u16string text) { message_panel_ = std::move(text); }},
+            update_busy_),
       picture_(search_.Filter(), copy_, update_busy_, picture_max_size_) {
     for (auto& cell : cells_) cell.pattern = 0;
 }
@@ -130,25 +135,28 @@ void MainWindowModel::FillPage(long cp) {
                 const long x = f + j * 16 + c;
                 Cell& cell = cells_[i];
                 cell.code_point = x;
+                // The caption alone cannot tell U+0020, a character like any other, from the
+                // space an undefined or glyphless code point shows over the pattern.
+                bool shown = false;
                 if (services_.names && services_.names->CharName(x) == "Undefined") {
                     cell.caption.assign(1, u' ');
                 } else if (HasGlyph(x)) {
-                    if (First(k) <= x && x <= 0xFFFF)
+                    if (First(k) <= x && x <= 0xFFFF) {
                         cell.caption.assign(1, static_cast<char16_t>(x));
+                        shown = true;
+                    }
                 } else {
                     cell.caption.assign(1, u' ');
                 }
-                if (cell.caption.empty())
-                    cell.pattern = cell.state == PaintState::SelectedInactive ? 1 : 0;
-                else
-                    cell.pattern = cell.caption == u" " ? 0 : -1;
+                cell.pattern = shown ? -1 : EmptyPatternFor(cell.state);
             }
             if (row >= kRows - 1) break;
         }
         if (row >= 0 && row < kRows - 1) separators_[row] = true;
     }
     // Rows the page leaves unfilled show the pattern too.
-    for (int i = (row + 1) * 16; i < kCells; ++i) cells_[i].pattern = 0;
+    for (int i = (row + 1) * 16; i < kCells; ++i)
+        cells_[i].pattern = EmptyPatternFor(cells_[i].state);
 
     SelectCell(current_cell_);
     if (cells_[current_cell_].code_point != old && !keep_search_text_) ClearSearchBoxes();
@@ -233,13 +241,15 @@ void MainWindowModel::PageDown() {
     }
 }
 
-void MainWindowModel::PageUp() {
-    if (ItemCount() == 0 || row_labels_[0].empty()) return;
-    std::optional<std::size_t> item = subranges_.list.selected;
-    if (!item || *item >= ItemCount())
-        item = ItemByStart(FindSubrangeStart(subranges_.list, cells_[0].code_point));
-    if (!item) return;
-    PageBack(*item, cells_[0].code_point - 1, kCells, true);
+bool MainWindowModel::PageUp() {
+    if (ItemCount() == 0 || row_labels_[0].empty()) return false;
+    // The walk starts in the subrange of the page's first code point: the selected list item
+    // follows the selected cell, which may lie in a later subrange of the same page.
+    const long first = cells_[0].code_point;
+    const auto item = ItemByStart(FindSubrangeStart(subranges_.list, first));
+    if (!item) return false;
+    PageBack(*item, first - 1, kCells, true);
+    return true;
 }
 
 void MainWindowModel::SetCurrentSubrange(std::size_t item) {
@@ -364,7 +374,7 @@ void MainWindowModel::PaintCell(int i, PaintState state) {
     if (i < 0 || i >= kCells) return;
     Cell& cell = cells_[i];
     cell.state = state;
-    if (cell.caption.empty()) cell.pattern = state == PaintState::SelectedInactive ? 1 : 0;
+    if (cell.pattern >= 0) cell.pattern = EmptyPatternFor(state);
     MarkDirty(i);
 }
 

@@ -172,9 +172,17 @@ void MainWindowModel::SelectFont(std::optional<std::size_t> item) {
         const ViewTextMetrics current = metrics.Metrics(0);
         int size = MulDiv(metrics.ViewInnerHeight(), 72, metrics.LogPixelsY());
         size = MulDiv(size, current.height, current.height + current.internal_leading);
-        const ViewTextMetrics sized = metrics.Metrics(size);
-        if (sized.max_char_width > sized.height + sized.internal_leading)
-            size = MulDiv(size, sized.height + sized.internal_leading, sized.max_char_width);
+        // The widest glyph must fit the view's width as well. (Measured against the line height
+        // with its leading, which is taller than the square view, the widest glyphs of a wide
+        // font overflowed on both sides.)
+        const int width = metrics.ViewInnerWidth();
+        if (const int widest = metrics.Metrics(size).max_char_width; widest > width) {
+            const int tallest = size;
+            size = size * width / widest;
+            // The estimate in whole points and pixels, corrected to the largest size that fits.
+            while (size > 1 && metrics.Metrics(size).max_char_width > width) --size;
+            while (size < tallest && metrics.Metrics(size + 1).max_char_width <= width) ++size;
+        }
         picture_max_size_ = std::max(size, 1);
     }
     picture_.ApplyPictureSettings();
@@ -191,7 +199,8 @@ void MainWindowModel::SelectFont(std::optional<std::size_t> item) {
         ShowAllChanged();
     }
     const auto current = ItemByStart(current_subrange_start_);
-    if (keep >= 0 && page_filled && current && First(*current) <= first && first <= Last(*current)) {
+    if (keep >= 0 && page_filled && current && First(*current) <= first &&
+        first <= Last(*current)) {
         {
             FlagScope quiet(quiet_select_);
             FillPage(first);

@@ -71,15 +71,9 @@ void MainWindowModel::TableKeyDown(int key, int shift) {
                 sync();
             }
             break;
-        case keys::kPageUp: {
-            if (row_labels_[0].empty()) break;
-            const long first = cells_[0].code_point;
-            if (const auto item = ItemByStart(FindSubrangeStart(subranges_.list, first))) {
-                PageBack(*item, first - 1, kCells, true);
-                sync();
-            }
+        case keys::kPageUp:
+            if (PageUp()) sync();
             break;
-        }
         case keys::kPageDown:
             PageDown();
             sync();
@@ -92,9 +86,13 @@ void MainWindowModel::TableKeyDown(int key, int shift) {
     }
 }
 
-void MainWindowModel::TableFocusLost() { PaintCell(current_cell_, PaintState::SelectedInactive); }
+void MainWindowModel::TableFocusLost() {
+    table_focused_ = false;
+    PaintCell(current_cell_, PaintState::SelectedInactive);
+}
 
 void MainWindowModel::TableFocusGained() {
+    table_focused_ = true;
     if (!focus_from_select_) {
         // The user moved the focus here: refresh without clearing the message or refocusing.
         const bool previous = quiet_select_;
@@ -103,6 +101,7 @@ void MainWindowModel::TableFocusGained() {
         quiet_select_ = previous;
     }
     focus_from_select_ = false;
+    PaintCell(current_cell_, PaintState::Selected);
 }
 
 }  // namespace glyphora

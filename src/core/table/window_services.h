@@ -35,6 +35,7 @@ public:
     // Metrics of the view font at point_size (0: at its current size).
     virtual ViewTextMetrics Metrics(int point_size) = 0;
     virtual int ViewInnerHeight() = 0;  // pixels
+    virtual int ViewInnerWidth() = 0;   // pixels
     virtual int LogPixelsY() = 0;       // pixels per inch vertically
 };
 

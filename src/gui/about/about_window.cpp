@@ -21,6 +21,7 @@
 #include "app/version_info.h"
 #include "controls/link_box.h"
 #include "platform/window_layout.h"
+#include "program/program_icon.h"
 
 namespace glyphora {
 namespace {
@@ -29,6 +30,7 @@ const QString kCheckCaption = QStringLiteral("Check for Update");
 const QString kCancelCaption = QStringLiteral("Cancel Check");
 constexpr int kMargin = 10;
 constexpr int kGap = 6;
+constexpr int kIconSide = 48;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -44,7 +46,7 @@ PropertyBag DesignBag(const char* caption, const QFont& font) {
     bag.WriteProperty("captionispath", "True");
     bag.WriteProperty("enabled", "True");
     bag.WriteProperty("font", font.toString().toStdString());
-    bag.WriteProperty("forecolor", std::to_string(RgbValue(0, 0, 255)));
+    bag.WriteProperty("forecolor", std::to_string(kSystemHotLight));
     bag.WriteProperty("hottracking", "True");
     bag.WriteProperty("path", "");
     return bag;
@@ -91,6 +93,9 @@ AboutWindow::AboutWindow(const AboutServices& services, QWidget* owner)
     pb_table_->setObjectName("pbTable");
     ib_table_->setObjectName("ibTable");
     to_table_->setObjectName("toTable");
+    ib_icon_ = new QLabel(this);
+    ib_icon_->setObjectName("ibIcon");
+    ib_icon_->setPixmap(ProgramIcon().pixmap(QSize(kIconSide, kIconSide), devicePixelRatioF()));
 
     BuildPuzzle();
     BuildLabels(services);
@@ -200,8 +205,10 @@ void AboutWindow::Arrange() {
     const int update_button_width = std::max(kUpdateButtonWidth, bb_update_->sizeHint().width());
     const int close_width = std::max(bb_close_->sizeHint().width(), kUpdateButtonWidth);
 
-    int width = std::max({pb_table_->width(), about_size.width(), version_size.width(),
-                          tl_site_->width(), tl_mail_->width()});
+    // The icon stands at the right of the version lines and the links.
+    const int beside_icon =
+        std::max({version_size.width(), tl_site_->width(), tl_mail_->width()}) + kGap + kIconSide;
+    int width = std::max({pb_table_->width(), about_size.width(), beside_icon});
     // The longest result should fit on two lines beside the button.
     const QString longest =
         QString::fromStdString(UpdateResultText({UpdateResult::NotAccessible, {}}));
@@ -225,6 +232,7 @@ void AboutWindow::Arrange() {
     tl_about_->setGeometry(kMargin, y, about_size.width(), about_size.height());
     y += about_size.height() + kGap;
     tl_version_->setGeometry(kMargin, y, version_size.width(), version_size.height());
+    ib_icon_->setGeometry(kMargin + width - kIconSide, y, kIconSide, kIconSide);
     y += version_size.height() + kGap;
     tl_site_->move(kMargin, y);
     y += tl_site_->height() + 2;
@@ -302,6 +310,8 @@ void AboutWindow::OnUpdateClicked() {
     if (bb_update_->text() != kCancelCaption) {
         setCursor(Qt::WaitCursor);
         bb_update_->setText(kCancelCaption);
+        // The answer of an earlier try would read as this check's.
+        tl_update_->clear();
         uc_update_->Check();
     } else {
         uc_update_->Cancel();

@@ -63,6 +63,7 @@ public:
     QLabel* ibTable() const { return ib_table_; }
     const QPixmap& ibMouseIcon(int direction) const { return ib_mouse_icon_[direction - 1]; }
     QTimer* toTable() const { return to_table_; }
+    QLabel* ibIcon() const { return ib_icon_; }  // the program's icon
     const LetterBoard& Board() const { return board_; }
 
     void setVisible(bool visible) override;
@@ -101,6 +102,7 @@ private:
     std::vector<LetterTile*> tl_cell_;
     QLabel* ib_table_;
     QTimer* to_table_;
+    QLabel* ib_icon_ = nullptr;
 };
 
 // Opens the About box modally over the owner (the main window's bbAbout) and returns when it is

@@ -217,8 +217,15 @@ void LinkBox::ApplyColors() {
     // Built from the control's own palette, so a theme change reaches every other role too.
     const QPalette& host = palette();
     QPalette colors = host;
-    colors.setColor(QPalette::Window, ColorFromValue(back_color_, host, QPalette::Window));
-    const QColor fore = ColorFromValue(fore_color_, host, QPalette::WindowText);
+    const QColor back = ColorFromValue(back_color_, host, QPalette::Window);
+    colors.setColor(QPalette::Window, back);
+    QColor fore = ColorFromValue(fore_color_, host, QPalette::WindowText);
+    if (fore_color_ == kSystemHotLight) {
+        // The theme's link colours, made readable where a theme pairs them badly with the ground
+        // (many dark themes keep the light themes' pure blue).
+        fore = ReadableOn(host.color(visited_ ? QPalette::LinkVisited : QPalette::Link), back,
+                          kReadableContrast);
+    }
     colors.setColor(QPalette::Active, QPalette::WindowText, fore);
     colors.setColor(QPalette::Inactive, QPalette::WindowText, fore);
     tl_caption_->setPalette(colors);
@@ -242,7 +249,10 @@ void LinkBox::OnCaptionClick() {
         return;
     }
     // A failed open is not reported: the desktop shows its own message where it has one.
-    QDesktopServices::openUrl(LinkTargetUrl(target));
+    if (QDesktopServices::openUrl(LinkTargetUrl(target)) && !visited_) {
+        visited_ = true;
+        ApplyColors();
+    }
 }
 
 void LinkBox::OnHotTrackingTick() {

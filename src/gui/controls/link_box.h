@@ -57,6 +57,9 @@ class LinkBox : public QWidget {
 
 public:
     static constexpr int kHotTrackingInterval = 100;  // milliseconds
+    // The least contrast of the theme's link colours on the ground (the Web Content Accessibility
+    // Guidelines' level AA for text).
+    static constexpr double kReadableContrast = 4.5;
 
     // A new instance: no caption or path, CaptionIsPath and HotTracking on, the desktop's label
     // colours, the control's font.
@@ -148,6 +151,7 @@ private:
     ColorValue fore_color_ = kSystemButtonText;
     bool loading_ = false;
     bool pressed_ = false;  // a press (not the second press of a double click) awaits release
+    bool visited_ = false;  // opened once: drawn in the visited colour
 };
 
 // The address a link target opens: a text with a scheme ("https:", "mailto:") as it is, anything

@@ -3,12 +3,14 @@
 #include <QObject>
 #include <QString>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string_view>
 
 #include "platform/char_map_launcher.h"
 
 class QAbstractButton;
+class QSocketNotifier;
 class QTimer;
 
 namespace glyphora {
@@ -17,7 +19,8 @@ namespace glyphora {
 // desktop's own character map (GNOME Character Map, else KCharSelect, as found on PATH at
 // start-up). The button is enabled only when one of them was found; a click starts it with the
 // font, or raises the one already running where the desktop allows it. Nothing is ever reported
-// to the user.
+// to the user. A program it started is reaped as soon as it ends, so that it does not linger as a
+// zombie until this program quits.
 class CharMapButton : public QObject {
     Q_OBJECT
 
@@ -30,18 +33,32 @@ public:
 
     const CharMapLauncher& Launcher() const { return *launcher_; }
     bool TimerActive() const;
+    // Started programs not yet seen to end.
+    std::size_t Watched() const { return exits_.size() + polled_.size(); }
 
     void Click();
 
 private:
     void Tick();
     void FollowTimer();
+    void WatchExit(ProcessId process);
+    void Reap(ProcessId process);
+    void PollExits();
 
     std::function<QString()> family_;
     std::unique_ptr<ProcessStarter> starter_;
     std::unique_ptr<ProgramWindows> windows_;
     std::unique_ptr<CharMapLauncher> launcher_;
     QTimer* toMSCharMap = nullptr;
+    // Each watched program's exit: a process descriptor that becomes readable when it ends, or,
+    // on a system without them, a poll every second.
+    struct ExitWatch {
+        int descriptor;
+        QSocketNotifier* notifier;
+    };
+    std::map<ProcessId, ExitWatch> exits_;
+    std::vector<ProcessId> polled_;
+    QTimer* exit_poll_ = nullptr;
 };
 
 }  // namespace glyphora

@@ -14,6 +14,7 @@
 
 #include "copy/edit_command.h"
 #include "copy/read_only_box_keys.h"
+#include "main_window/fitted_combo_box.h"
 #include "main_window/key_codes.h"
 #include "table/main_window_model.h"
 
@@ -194,6 +195,7 @@ void CopyFrame::SyncEntities() {
     for (const auto& row : panel.EntityRows()) rows.push_back(Text(row));
     ShowItems(c_.cbEntity, rows, panel.EntityRow(), Text(panel.EntityText()));
     c_.cbEntity->setEnabled(panel.EntityEnabled());
+    c_.cbEntity->SetDropButtonShown(panel.EntityDropButton());
     c_.tlEntity->setText(Text(panel.EntityLabel()));
 }
 
@@ -204,6 +206,7 @@ void CopyFrame::SyncPreview() {
     for (const auto& entry : preview.list) entries.push_back(Text(entry));
     ShowItems(c_.cbPreview, entries, 0, Text(preview.text));
     c_.cbPreview->setEnabled(preview.enabled);
+    c_.cbPreview->SetDropButtonShown(preview.drop_button);
     c_.chPreview->setEnabled(panel.PreviewCharsetEnabled());
     if (c_.chPreview->isChecked() != panel.PreviewCharsetChecked())
         c_.chPreview->setChecked(panel.PreviewCharsetChecked());

@@ -15,6 +15,7 @@ class QRadioButton;
 
 namespace glyphora {
 
+class FittedComboBox;
 class MainWindowModel;
 
 // The copy controls of the main window on the model's CopyPanel: the format options, the To-copy
@@ -29,11 +30,11 @@ public:
         std::array<QRadioButton*, kCopyFormatCount> obFormat{};
         QLineEdit* tbCopy = nullptr;
         QComboBox* cbCharSet = nullptr;
-        QComboBox* cbEntity = nullptr;
+        FittedComboBox* cbEntity = nullptr;
         QLabel* tlEntity = nullptr;
         QPushButton* bbCopy = nullptr;
         QPushButton* bbReset = nullptr;
-        QComboBox* cbPreview = nullptr;
+        FittedComboBox* cbPreview = nullptr;
         QCheckBox* chPreview = nullptr;
     };
 

@@ -43,7 +43,8 @@ int CopyPicture::UnitWidth(char16_t unit) const {
 QImage CopyPicture::Draw(std::u16string_view units) const {
     qint64 width = 0;
     for (char16_t unit : units) width += UnitWidth(unit);
-    if (width <= 0 || cell_height_ <= 0 || width * cell_height_ > kMaxPixels) return {};
+    width = std::max<qint64>(width, 1);
+    if (cell_height_ <= 0 || width * cell_height_ > kMaxPixels) return {};
     QImage picture(static_cast<int>(width), cell_height_, QImage::Format_RGB32);
     picture.fill(back_);
     int x = 0;

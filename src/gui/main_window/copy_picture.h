@@ -25,8 +25,9 @@ public:
     // The height of every unit (pixels).
     int CellHeight() const { return cell_height_; }
 
-    // The picture of the units (the first one at x = 0); a null image when it would be empty or
-    // larger than kMaxPixels.
+    // The picture of the units (the first one at x = 0), at least one pixel wide (characters
+    // without advance or ink give a blank one); a null image when it would be larger than
+    // kMaxPixels or the font cannot be drawn at its size.
     QImage Draw(std::u16string_view units) const;
 
     // Draws one unit with its slot's left edge at x and returns the next x.

@@ -19,16 +19,19 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
-#include "about/update_check_record.h"
 #include "about/about_window.h"
+#include "about/update_check_record.h"
 #include "app/data_files.h"
 #include "app/desktop_entry.h"
 #include "app/version_check.h"
@@ -37,10 +40,11 @@
 #include "main_window/char_view.h"
 #include "main_window/context_help.h"
 #include "main_window/copy_frame.h"
+#include "main_window/list_adapter.h"
 #include "main_window/picture_frame.h"
 #include "main_window/search_frame.h"
-#include "main_window/list_adapter.h"
 #include "main_window/status_bar.h"
+#include "platform/on_screen_position.h"
 #include "table/char_table.h"
 #include "table/char_table_accessible.h"
 #include "unicode/icu_name_service.h"
@@ -51,6 +55,19 @@ namespace {
 
 // Stored positions are in twips; on this desktop a pixel counts as 15 of them.
 constexpr int kTwipsPerPixel = kDefaultTwipsPerPixel;
+
+// The saved frame position when a window of this size can be taken hold of there on one of the
+// current screens; otherwise the middle of the primary screen.
+FramePosition OnCurrentScreens(FramePosition saved, QSize size) {
+    std::vector<ScreenArea> screens;
+    std::size_t primary = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen == QGuiApplication::primaryScreen()) primary = screens.size();
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    return OnScreenPosition(saved, size.width(), size.height(), screens, primary);
+}
 
 WindowState StateOf(Qt::WindowStates states) {
     if (states & Qt::WindowMinimized) return WindowState::Minimized;
@@ -71,11 +88,7 @@ public:
     FramePosition Position() const override { return {window_.x(), window_.y()}; }
     void MoveTo(FramePosition position) override { window_.move(position.left, position.top); }
     void Arrange() override { window_.Arrange(); }
-    void FitToContent() override {
-        // The top layout fixes the window to its content; this applies a change at once.
-        window_.layout()->activate();
-        window_.resize(window_.layout()->sizeHint());
-    }
+    void FitToContent() override { window_.setFixedSize(window_.FittedSize()); }
 
 private:
     MainWindow& window_;
@@ -236,11 +249,11 @@ void MainWindow::ConnectControls() {
 
     // The copy, search and picture controls (their boxes' Edit menu is the context menus').
     const auto sync = [this] { Sync(); };
-    copy_frame_ = new CopyFrame({obFormat, tbCopy, cbCharSet, cbEntity, tlEntity, bbCopy, bbReset,
-                                 cbPreview, chPreview},
-                                model_, sync, this);
-    search_frame_ = new SearchFrame({obSearch, tbGoTo, tbSearch, cbSearch, bbSearch}, model_, sync,
-                                    this);
+    copy_frame_ = new CopyFrame(
+        {obFormat, tbCopy, cbCharSet, cbEntity, tlEntity, bbCopy, bbReset, cbPreview, chPreview},
+        model_, sync, this);
+    search_frame_ =
+        new SearchFrame({obSearch, tbGoTo, tbSearch, cbSearch, bbSearch}, model_, sync, this);
     picture_frame_ = new PictureFrame(
         {cbPicture, tlPicture, tlPicture2, chPicture, bbPicture, pbView}, model_, sync, this);
 
@@ -291,12 +304,23 @@ bool MainWindow::Load() {
     // The largest preset: the view first shows the character as large as it fits. (The size
     // box's own font size, a text size, would shrink it to a dot.)
     limits.default_picture_size = Fixed4(kPictureSizes.back());
+    AdoptPortableSettings(setup_.paths);
     const MainSettings settings = ReadMainSettings(paths.settings_file, limits);
     copy_frame_->RestoreCodePageRow(settings.char_set);
 
     // Window placement: the saved state, and the saved position when it was normal.
     RestoreWindowPlacement(*placement_window_, placement_, paths.settings_file, kPlacementSection);
-    const FramePosition saved{placement_.left / kTwipsPerPixel, placement_.top / kTwipsPerPixel};
+
+    // The mode, without the mode switch's move.
+    model_.RaiseUpdateBusy();
+    chMode->setChecked(settings.expanded);
+    model_.LowerUpdateBusy();
+    Arrange();
+
+    // Placed once the layout has given the window its size, which decides whether it can be
+    // taken hold of at the saved position.
+    const FramePosition saved = OnCurrentScreens(
+        {placement_.left / kTwipsPerPixel, placement_.top / kTwipsPerPixel}, size());
     if (placement_.state == static_cast<std::int32_t>(WindowState::Normal)) {
         frame_rules_.MoveQuietly(*frame_, saved);
     } else {
@@ -308,12 +332,6 @@ bool MainWindow::Load() {
         setWindowState(states);
         frame_rules_.RememberNormalPosition(saved);
     }
-
-    // The mode, without the mode switch's move.
-    model_.RaiseUpdateBusy();
-    chMode->setChecked(settings.expanded);
-    model_.LowerUpdateBusy();
-    Arrange();
     TraceStep("settings read, arranged");
 
     if (setup_.preload) {
@@ -408,7 +426,34 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 // ---- Window events --------------------------------------------------------------------------
 
+QSize MainWindow::FittedSize() {
+    content_->layout()->activate();
+    layout()->activate();
+    const QSize content = layout()->sizeHint();
+    const QScreen* shown_on = screen();
+    if (shown_on == nullptr) return content;
+    // The room for the window's inside: the screen's free area less the window's frame.
+    const QSize room = shown_on->availableGeometry().size() - (frameGeometry().size() - size());
+    const FrameSize fitted =
+        FitContentToRoom({content.width(), content.height()}, {room.width(), room.height()},
+                         style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this));
+    return {fitted.width, fitted.height};
+}
+
 bool MainWindow::event(QEvent* event) {
+    // The panels changed their size: the window follows, within the screen.
+    if (event->type() == QEvent::LayoutRequest) {
+        const bool result = QWidget::event(event);
+        if (!abort_ && isVisible()) frame_rules_.Resized(*frame_);
+        return result;
+    }
+    if (event->type() == QEvent::Show && !screen_watched_ && windowHandle()) {
+        // Moved to another screen, the window fits that one.
+        screen_watched_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+            if (!abort_) frame_rules_.Resized(*frame_);
+        });
+    }
     if (event->type() == QEvent::WindowActivate && first_activation_) {
         const bool result = QWidget::event(event);
         FirstActivation();
@@ -664,14 +709,29 @@ void MainWindow::ApplyFocusRequest() {
         if (widget->isVisible() && widget->isEnabled()) widget->setFocus(Qt::OtherFocusReason);
     };
     switch (model_.TakeFocusRequest()) {
-        case FocusTarget::Table: focus(pbTable); break;
-        case FocusTarget::RangeList: focus(lvRange); break;
-        case FocusTarget::FontList: focus(lvFont); break;
-        case FocusTarget::GoToBox: focus(tbGoTo); break;
-        case FocusTarget::SymbolBox: focus(tbSearch); break;
-        case FocusTarget::SearchBox: focus(cbSearch); break;
-        case FocusTarget::SearchButton: focus(bbSearch); break;
-        case FocusTarget::None: break;
+        case FocusTarget::Table:
+            focus(pbTable);
+            break;
+        case FocusTarget::RangeList:
+            focus(lvRange);
+            break;
+        case FocusTarget::FontList:
+            focus(lvFont);
+            break;
+        case FocusTarget::GoToBox:
+            focus(tbGoTo);
+            break;
+        case FocusTarget::SymbolBox:
+            focus(tbSearch);
+            break;
+        case FocusTarget::SearchBox:
+            focus(cbSearch);
+            break;
+        case FocusTarget::SearchButton:
+            focus(bbSearch);
+            break;
+        case FocusTarget::None:
+            break;
     }
 }
 

@@ -14,13 +14,13 @@
 #include "app/paths.h"
 #include "app/startup_preload.h"
 #include "app/window_placement.h"
+#include "copy/copy_format.h"
 #include "main_window/preloaded_font_catalog.h"
 #include "main_window/qt_clipboard.h"
 #include "main_window/qt_glyph_metrics.h"
 #include "main_window/qt_text_measure.h"
-#include "platform/x11_lock_keys.h"
 #include "platform/window_frame.h"
-#include "copy/copy_format.h"
+#include "platform/x11_lock_keys.h"
 #include "table/main_window_model.h"
 #include "unicode/icu_char_classifier.h"
 #include "unicode/name_table.h"
@@ -49,6 +49,7 @@ class ContextHelp;
 class ContextMenus;
 class HotKeyFilter;
 class CopyFrame;
+class FittedComboBox;
 class PictureFrame;
 class SearchFrame;
 class ListAdapter;
@@ -91,6 +92,9 @@ public:
     const MainWindowModel& Model() const { return model_; }
     CharTable* Table() const { return pbTable; }
     bool Expanded() const;
+    // The window's size in the normal state: wrapping its content, or as much of it as the
+    // screen holds, with scroll bars for the rest.
+    QSize FittedSize();
 
 protected:
     bool event(QEvent* event) override;
@@ -112,6 +116,7 @@ private:
     void Arrange();
     void ArrangeCompact();
     void ArrangeExpanded();
+    void SetTabOrder();
 
     // Model to widgets.
     void Sync();
@@ -186,7 +191,7 @@ private:
     QGroupBox* fbFormat = nullptr;
     std::array<QRadioButton*, kCopyFormatCount> obFormat{};
     QComboBox* cbCharSet = nullptr;
-    QComboBox* cbEntity = nullptr;
+    FittedComboBox* cbEntity = nullptr;
     QLabel* tlEntity = nullptr;
     QGroupBox* fbPicture = nullptr;
     QLabel* tlPicture = nullptr;
@@ -198,7 +203,7 @@ private:
     QLineEdit* tbCopy = nullptr;
     QPushButton* bbCopy = nullptr;
     QLabel* tlPreview = nullptr;
-    QComboBox* cbPreview = nullptr;
+    FittedComboBox* cbPreview = nullptr;
     QCheckBox* chPreview = nullptr;
     QPushButton* bbReset = nullptr;
     QPushButton* bbAbout = nullptr;
@@ -214,6 +219,7 @@ private:
     QMenu* mType = nullptr;
     std::array<QAction*, 3> mTypeList{};
 
+    QWidget* content_ = nullptr;          // pbMain and pbDown, in the scroll area
     QVBoxLayout* down_layout_ = nullptr;  // pbDown's layout, rebuilt by Arrange
     ListAdapter* font_items_ = nullptr;
     ListAdapter* range_items_ = nullptr;
@@ -226,6 +232,7 @@ private:
     bool abort_ = false;             // refused at start-up: nothing is saved
     bool first_activation_ = false;  // set by a successful load
     bool unloaded_ = false;
+    bool screen_watched_ = false;
 
     // The copy, search and picture controls on the model's panels, and the Edit menu.
     CopyFrame* copy_frame_ = nullptr;

@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,16 +11,19 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <vector>
 
 #include "copy/code_page_list.h"
 #include "main_window/char_view.h"
 #include "main_window/fitted_combo_box.h"
 #include "main_window/list_adapter.h"
 #include "main_window/main_window.h"
+#include "main_window/name_list_view.h"
 #include "main_window/status_bar.h"
 #include "table/cell_patterns.h"
 #include "table/char_table.h"
@@ -39,27 +43,33 @@ constexpr int kRangeListWidth = kLeftColumn - kFontListWidth - kInnerGap;
 constexpr int kTypePanelWidth = 230;
 
 constexpr const char* kFormatCaptions[kCopyFormatCount] = {
-    "Unicode", "RTF",        "% Escape", "UTF-8",         "UTF-7", "UCN (\\u)",
+    "Unicode",   "RTF",       "% Escape",   "UTF-8",      "UTF-7",         "UCN (\\u)",
     "NCR (Hex)", "NCR (Dec)", "Code Page:", "Char. Name", "Picture (BMP)", "SGML:"};
-
-QListView* MakeList(const char* name, QAbstractItemModel* model, QWidget* parent) {
-    auto* list = new QListView(parent);
-    list->setObjectName(name);
-    list->setModel(model);
-    list->setUniformItemSizes(true);
-    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setTextElideMode(Qt::ElideRight);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list->setIconSize(QSize(16, 16));
-    return list;
-}
 
 template <typename T>
 T* Named(T* widget, const QString& name) {
     widget->setObjectName(name);
     return widget;
 }
+
+// The scroll area that holds the panels: as large as they are, without a frame of its own.
+class ContentScrollArea : public QScrollArea {
+public:
+    explicit ContentScrollArea(QWidget* parent) : QScrollArea(parent) {
+        setFrameShape(QFrame::NoFrame);
+        setWidgetResizable(false);
+    }
+    QSize sizeHint() const override {
+        return widget() ? widget()->sizeHint() : QScrollArea::sizeHint();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        // The window's layout keeps the size it last asked for until told it changed.
+        if (watched == widget() && event->type() == QEvent::Resize) updateGeometry();
+        return QScrollArea::eventFilter(watched, event);
+    }
+};
 
 // Empties a layout without touching the widgets it placed.
 void ClearLayout(QLayout* layout) {
@@ -76,11 +86,19 @@ void MainWindow::BuildControls() {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
-    // The window always wraps its content: it cannot be resized by hand.
-    root->setSizeConstraint(QLayout::SetFixedSize);
+    // The panels above the status bars, always at their own size; on a screen too small for
+    // them the window shows what fits and scrolls to the rest (the window's size is set by the
+    // resize rules, FitToContent).
+    auto* scroll = Named(new ContentScrollArea(this), "pbScroll");
+    auto* content = Named(new QWidget(scroll), "pbContent");
+    content_ = content;
+    auto* panels = new QVBoxLayout(content);
+    panels->setContentsMargins(0, 0, 0, 0);
+    panels->setSpacing(0);
+    panels->setSizeConstraint(QLayout::SetFixedSize);
 
     // ---- pbMain: the font and subrange lists, the search frame and the table block ----------
-    pbMain = Named(new QWidget(this), "pbMain");
+    pbMain = Named(new QWidget(content), "pbMain");
     auto* main_row = new QHBoxLayout(pbMain);
     main_row->setContentsMargins(kMargin, kMargin, kMargin, kGap / 2);
     main_row->setSpacing(kGap);
@@ -104,7 +122,7 @@ void MainWindow::BuildControls() {
     font_column->setContentsMargins(0, 0, 0, 0);
     font_column->setSpacing(4);
     tlFont = Named(new QLabel(" Font:", pbFont), "tlFont");
-    lvFont = MakeList("lvFont", font_items_, pbFont);
+    lvFont = new NameListView("lvFont", font_items_, pbFont);
     tlFont->setBuddy(lvFont);
     bbFont = Named(new QPushButton("&Properties", pbFont), "bbFont");
     bbFont->setToolTip("Open the font file with the desktop's font viewer");
@@ -127,7 +145,7 @@ void MainWindow::BuildControls() {
     bbRange->setFixedSize(18, 16);
     range_head->addWidget(tlRange, 1);
     range_head->addWidget(bbRange);
-    lvRange = MakeList("lvRange", range_items_, pbRange);
+    lvRange = new NameListView("lvRange", range_items_, pbRange);
     tlRange->setBuddy(lvRange);
     chRange = Named(new QCheckBox("Show A&ll", pbRange), "chRange");
     range_column->addLayout(range_head);
@@ -171,7 +189,10 @@ void MainWindow::BuildControls() {
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(kInnerGap);
     cbRange = Named(new FittedComboBox(pbGrid), "cbRange");
-    cbRange->setMaxVisibleItems(24);
+    // A list of twenty names that scrolls, not one as tall as the screen: the styles that place
+    // the list like a menu over the box ignore the number of visible items.
+    cbRange->setMaxVisibleItems(20);
+    cbRange->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     cbRange->setToolTip("Subrange");
     pbTable = new CharTable(model_, names_, pbGrid);
     sbTable = Named(new QScrollBar(Qt::Vertical, pbGrid), "sbTable");
@@ -186,10 +207,10 @@ void MainWindow::BuildControls() {
     // When the lower panel is the wider one, the room it adds stays right of the table, which
     // keeps its place whatever the mode.
     main_row->addStretch(1);
-    root->addWidget(pbMain);
+    panels->addWidget(pbMain);
 
     // ---- pbDown: character view, copy format, picture, copy and preview boxes, buttons ------
-    pbDown = Named(new QWidget(this), "pbDown");
+    pbDown = Named(new QWidget(content), "pbDown");
     down_layout_ = new QVBoxLayout(pbDown);
     down_layout_->setContentsMargins(kMargin, kGap / 2, kMargin, kMargin);
     down_layout_->setSpacing(kInnerGap);
@@ -203,11 +224,11 @@ void MainWindow::BuildControls() {
     format_grid->setContentsMargins(8, 4, 8, 8);
     format_grid->setVerticalSpacing(2);
     for (int i = 0; i < kCopyFormatCount; ++i)
-        obFormat[i] = Named(new QRadioButton(kFormatCaptions[i], fbFormat),
-                            QString("obFormat%1").arg(i));
+        obFormat[i] =
+            Named(new QRadioButton(kFormatCaptions[i], fbFormat), QString("obFormat%1").arg(i));
     // Three columns; the two formats with a list of their own get room for it.
     const int places[kCopyFormatCount][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1},
-                                         {2, 1}, {3, 1}, {4, 0}, {0, 2}, {1, 2}, {2, 2}};
+                                             {2, 1}, {3, 1}, {4, 0}, {0, 2}, {1, 2}, {2, 2}};
     for (int i = 0; i < kCopyFormatCount; ++i)
         format_grid->addWidget(obFormat[i], places[i][0], places[i][1]);
     cbCharSet = Named(new FittedComboBox(fbFormat), "cbCharSet");
@@ -278,7 +299,9 @@ void MainWindow::BuildControls() {
     bbClose = Named(new QPushButton("&Quit", pbDown), "bbClose");
     chMode = Named(new QCheckBox("E&xpanded Mode", pbDown), "chMode");
     chOnTop = Named(new QCheckBox("Always on T&op", pbDown), "chOnTop");
-    root->addWidget(pbDown);
+    panels->addWidget(pbDown);
+    scroll->setWidget(content);
+    root->addWidget(scroll);
 
     // Controls of parts of the window that are not wired yet stay visible but disabled, so that
     // the layout is the finished one: the buttons that open other windows.
@@ -353,10 +376,10 @@ bool MainWindow::Expanded() const { return chMode->isChecked(); }
 
 void MainWindow::Arrange() {
     const bool expanded = Expanded();
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             pbFont, pbRange, fbSearch, chOnTop, tlPreview, cbPreview, chPreview, fbFormat,
-             fbPicture, pbView, chView, bbReset, bbAbout, bbCharMap, bbHelp, pbStatus[0],
-             pbStatus[1]})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{pbFont, pbRange, fbSearch, chOnTop, tlPreview, cbPreview,
+                                         chPreview, fbFormat, fbPicture, pbView, chView, bbReset,
+                                         bbAbout, bbCharMap, bbHelp, pbStatus[0], pbStatus[1]})
         w->setVisible(expanded);
     pbMain->findChild<QWidget*>("pbLeft")->setVisible(expanded);
     ClearLayout(down_layout_);
@@ -364,7 +387,32 @@ void MainWindow::Arrange() {
         ArrangeExpanded();
     else
         ArrangeCompact();
-    layout()->activate();
+    // The panels take their new size now, inside out, and the window's layout learns it.
+    for (QWidget* panel : {pbDown, pbMain, content_, static_cast<QWidget*>(this)})
+        panel->layout()->activate();
+    SetTabOrder();
+}
+
+void MainWindow::SetTabOrder() {
+    // The Tab key goes through the controls as they are read: panel by panel, left to right and
+    // top to bottom. Hidden and disabled controls are passed over by Qt itself.
+    std::vector<QWidget*> order{lvFont, bbFont, bbRange, lvRange, chRange};
+    order.insert(order.end(), obSearch.begin(), obSearch.end());
+    order.insert(order.end(), {tbGoTo, tbSearch, cbSearch, bbSearch, cbRange, pbTable, chView});
+    order.insert(order.end(), obFormat.begin(), obFormat.end());
+    order.insert(order.end(), {cbCharSet, cbEntity, cbPicture});
+    order.insert(order.end(), chPicture.begin(), chPicture.end());
+    order.insert(order.end(), bbPicture.begin(), bbPicture.end());
+    order.insert(order.end(), {bbAbout, bbCharMap, bbHelp});
+    if (Expanded()) {
+        order.insert(order.end(),
+                     {bbClose, tbCopy, bbCopy, bbReset, cbPreview, chPreview, pbType, chMode});
+    } else {
+        // The mode box stands above the copy row, Quit at its end.
+        order.insert(order.end(), {chMode, tbCopy, bbCopy, bbClose});
+    }
+    order.push_back(chOnTop);
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::ArrangeCompact() {

@@ -49,13 +49,14 @@ void QtClipboard::PutRtf(std::string_view document) {
     Put(data);
 }
 
-void QtClipboard::PutPicture(std::u16string_view code_units) {
-    if (!draw_picture_) return;
+bool QtClipboard::PutPicture(std::u16string_view code_units) {
+    if (!draw_picture_) return true;  // no pictures here at all: nothing too large either
     const QImage image = draw_picture_(code_units);
-    if (image.isNull()) return;
+    if (image.isNull()) return false;
     auto* data = new QMimeData;
     data->setImageData(image);
     Put(data);
+    return true;
 }
 
 }  // namespace glyphora

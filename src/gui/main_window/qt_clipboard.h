@@ -24,7 +24,7 @@ namespace glyphora {
 // - The copy picture: an image (Qt offers it as image/png, image/bmp and the other image types).
 class QtClipboard final : public Clipboard {
 public:
-    // Draws the copy picture of some code units; a null image (too large, say) copies nothing.
+    // Draws the copy picture of some code units; a null image (too large to make) copies nothing.
     using PictureSource = std::function<QImage(std::u16string_view code_units)>;
 
     static constexpr const char* kAnsiMimeType = "text/plain;charset=windows-1252";
@@ -34,7 +34,7 @@ public:
     void PutUnicodeText(std::u16string_view text) override;
     void PutAnsiText(std::u16string_view text) override;
     void PutRtf(std::string_view document) override;
-    void PutPicture(std::u16string_view code_units) override;
+    bool PutPicture(std::u16string_view code_units) override;
 
 private:
     void Put(QMimeData* data);

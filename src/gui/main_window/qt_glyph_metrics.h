@@ -21,6 +21,7 @@ public:
     AbcWidths CharAbcWidths(char16_t code_unit) override;
     ViewTextMetrics Metrics(int point_size) override;
     int ViewInnerHeight() override { return view_.contentsRect().height(); }
+    int ViewInnerWidth() override { return view_.contentsRect().width(); }
     int LogPixelsY() override { return view_.logicalDpiY(); }
 
 private:

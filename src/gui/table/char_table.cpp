@@ -11,9 +11,11 @@
 #include <QStyleOptionHeader>
 #include <QVarLengthArray>
 #include <QWheelEvent>
+#include <algorithm>
 #include <cmath>
 
 #include "base/text.h"
+#include "platform/system_colors.h"
 #include "table/cell_patterns.h"
 #include "unicode/name_table.h"
 
@@ -24,12 +26,6 @@ namespace {
 constexpr int kCells = MainWindowModel::kCells;
 constexpr int kRows = MainWindowModel::kRows;
 constexpr QRgb kMarkColour = qRgb(255, 0, 0);
-
-QColor Mix(const QColor& a, const QColor& b, qreal share_of_b) {
-    return QColor::fromRgbF(a.redF() + (b.redF() - a.redF()) * share_of_b,
-                            a.greenF() + (b.greenF() - a.greenF()) * share_of_b,
-                            a.blueF() + (b.blueF() - a.blueF()) * share_of_b);
-}
 
 // The key codes of the table's key handler for the keys it knows; 0 for any other key.
 int TableKeyCode(int qt_key, bool ctrl) {
@@ -142,7 +138,7 @@ void CharTable::LoadFont() {
 void CharTable::LayOutGlyph(int i) {
     CellGlyph glyph;
     const std::u16string& caption = model_.Cells()[i].caption;
-    if (raw_font_.isValid() && caption.size() == 1 && caption[0] != u' ') {
+    if (raw_font_.isValid() && caption.size() == 1 && model_.Cells()[i].pattern < 0) {
         const QChar ch(caption[0]);
         quint32 index = 0;
         int count = 1;
@@ -158,11 +154,34 @@ void CharTable::LayOutGlyph(int i) {
                                                 : kCellSide / 2.0 - box.center().x();
             glyph.index = index;
             glyph.origin = QPointF(std::round(left), std::round((kCellSide - height) / 2 + ascent));
-            const QRectF ink = box.translated(glyph.origin);
-            glyph.clip = !QRectF(0, 0, kCellSide, kCellSide).contains(ink);
+            FitGlyph(box, glyph);
         }
     }
     glyphs_[i] = glyph;
+}
+
+void CharTable::FitGlyph(const QRectF& box, CellGlyph& glyph) {
+    const QRectF cell(0, 0, kCellSide, kCellSide);
+    QRectF ink = box.translated(glyph.origin);
+    if (cell.contains(ink)) return;
+    // A glyph wider or taller than the cell is drawn smaller, centred, so that it stays whole;
+    // one that only stands off the cell's middle (a low mark, a wide overhang) is moved in.
+    const qreal room = kCellSide - 2 * kGlyphMargin;
+    if (ink.width() > room || ink.height() > room) {
+        glyph.scale = std::min(room / ink.width(), room / ink.height());
+        glyph.origin = cell.center() - box.center() * glyph.scale;
+        ink =
+            QRectF(box.topLeft() * glyph.scale, box.size() * glyph.scale).translated(glyph.origin);
+    }
+    const auto shift = [](qreal low, qreal high, qreal end) {
+        if (low < 0) return -low;
+        if (high > end) return end - high;
+        return qreal(0);
+    };
+    glyph.origin += QPointF(shift(ink.left(), ink.right(), kCellSide),
+                            shift(ink.top(), ink.bottom(), kCellSide));
+    // Antialiasing may still reach a little past the measured ink.
+    glyph.clip = true;
 }
 
 void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells) {
@@ -313,7 +332,9 @@ void CharTable::paintEvent(QPaintEvent* event) {
             painter.save();
             if (glyph.clip) painter.setClipRect(rect);
             painter.setPen(colour);
-            painter.drawGlyphRun(at, run);
+            painter.translate(at);
+            painter.scale(glyph.scale, glyph.scale);
+            painter.drawGlyphRun(QPointF(0, 0), run);
             painter.restore();
         } else if (cell.pattern >= 0 || !cell.caption.empty()) {
             // Also a character the font's own file turns out not to hold: never its .notdef box.

@@ -75,13 +75,15 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Where a cell's glyph stands: its index in the raw font and its pen position relative to
-    // the cell's top-left corner; clip when the glyph reaches beyond the cell.
+    // Where a cell's glyph stands: its index in the raw font, its pen position relative to the
+    // cell's top-left corner and its scale; clip when it was moved or scaled to fit the cell.
     struct CellGlyph {
         quint32 index = 0;
         QPointF origin;
+        qreal scale = 1;
         bool clip = false;
     };
+    static constexpr qreal kGlyphMargin = 2;  // pixels kept free round a scaled glyph
 
     QPoint CellOrigin() const { return {kRowHeaderWidth + 1, kColumnHeaderHeight + 1}; }
     QRect RowHeaderRect(int row) const;
@@ -89,6 +91,8 @@ private:
     QRect SeparatorRect(int row) const;
     void LoadFont();
     void LayOutGlyph(int i);
+    // Scales and moves a glyph whose ink (box, relative to its pen position) leaves the cell.
+    static void FitGlyph(const QRectF& box, CellGlyph& glyph);
     void UpdateColours();
     void PaintHeader(QPainter& painter, const QRect& rect, const QString& text, Qt::Orientation,
                      bool current) const;

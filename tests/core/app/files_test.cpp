@@ -57,6 +57,55 @@ TEST(ResolvePaths, FilesStandBesideAWritableProgramFolderElseInTheXdgFolders) {
     EXPECT_FALSE(ResolvePaths(Environment("/c", "/d", folder / "bin/glyphora")).portable);
 }
 
+// After a portable start the folder was made read-only (chmod 555; root could still write it, so
+// the test says so through the environment): the user's files beside the program are kept.
+TEST(ResolvePaths, AReadOnlyProgramFolderKeepsTheUsersFilesBesideIt) {
+    const struct {
+        bool settings_beside, settings_in_config, data_beside;
+        bool settings_carried_over;  // the config copy is made from the one beside
+    } cases[] = {
+        {true, false, true, true},
+        {true, true, true, false},  // a copy in the config folder is preferred
+        {false, false, false, false},
+        {false, true, true, false},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        std::filesystem::create_directories(folder / "bin");
+        std::filesystem::create_directories(folder / "config/glyphora");
+        PathEnvironment env =
+            Environment((folder / "config").string(), (folder / "data").string(), folder / "bin/glyphora");
+        env.folder_writable = [](const std::filesystem::path&) { return false; };
+        if (c.settings_beside) WriteBytes(folder / "bin/glyphora.dat", "[fwMain]\nA=1\n");
+        if (c.settings_in_config) WriteBytes(folder / "config/glyphora/glyphora.dat", "[fwMain]\nB=2\n");
+        for (const char* data : {"glyphora.csv", "glyphora.ent", "glyphora.help"})
+            if (c.data_beside) WriteBytes(folder / "bin" / data, "edited");
+
+        AppPaths paths = ResolvePaths(env);
+        EXPECT_FALSE(paths.portable);
+        const std::filesystem::path data = c.data_beside ? folder / "bin" : folder / "data/glyphora";
+        EXPECT_EQ(paths.name_data_file, data / "glyphora.csv");
+        EXPECT_EQ(paths.entity_data_file, data / "glyphora.ent");
+        EXPECT_EQ(paths.help_file, data / "glyphora.help");
+        const std::filesystem::path config = folder / "config/glyphora/glyphora.dat";
+        const std::string before = ReadBytes(config);
+        AdoptPortableSettings(paths);
+        EXPECT_EQ(paths.settings_file, config);
+        EXPECT_TRUE(paths.portable_settings_file.empty());
+        EXPECT_EQ(ReadBytes(config), c.settings_carried_over ? "[fwMain]\nA=1\n" : before);
+    }
+    // Settings that cannot be carried over are read beside the program.
+    TempFolder folder;
+    std::filesystem::create_directories(folder / "bin");
+    WriteBytes(folder / "bin/glyphora.dat", "[fwMain]\nA=1\n");
+    WriteBytes(folder / "config", "a file where the config folder should be");
+    PathEnvironment env = Environment((folder / "config").string(), "/d", folder / "bin/glyphora");
+    env.folder_writable = [](const std::filesystem::path&) { return false; };
+    AppPaths paths = ResolvePaths(env);
+    AdoptPortableSettings(paths);
+    EXPECT_EQ(paths.settings_file, folder / "bin/glyphora.dat");
+}
+
 TEST(DesktopEntry, QuotesAndEscapesThePathAndIsWrittenOnlyWhenItDiffers) {
     PathEnvironment env = Environment("", "/data");
     EXPECT_EQ(DesktopEntryPath(env, "glyphora"), "/data/applications/glyphora.desktop");
@@ -68,15 +117,19 @@ TEST(DesktopEntry, QuotesAndEscapesThePathAndIsWrittenOnlyWhenItDiffers) {
     // Inside the quotes \ " ` $ take a backslash; then every backslash of the value is doubled
     // as a string value requires, and a lone % would start a field code.
     const std::pair<const char*, const char*> cases[] = {
-        {"/opt/g/glyphora", "Exec=/opt/g/glyphora\nPath=/opt/g\nX-Glyphora-Version=1.00\n"},
-        {"/home/a b/glyphora", "Exec=\"/home/a b/glyphora\"\nPath=/home/a b\n"},
+        {"/opt/g/glyphora",
+         "Exec=/opt/g/glyphora\nTryExec=/opt/g/glyphora\nPath=/opt/g\nX-Glyphora-Version=1.00\n"},
+        {"/home/a b/glyphora",
+         "Exec=\"/home/a b/glyphora\"\nTryExec=/home/a b/glyphora\nPath=/home/a b\n"},
         {"/x/$HOME/g", R"(Exec="/x/\\$HOME/g")"
-                       "\nPath=/x/$HOME\n"},
+                       "\nTryExec=/x/$HOME/g\nPath=/x/$HOME\n"},
         {"/x/back\\slash/g", R"(Exec="/x/back\\\\slash/g")"
+                             "\n"
+                             R"(TryExec=/x/back\\slash/g)"
                              "\n"
                              R"(Path=/x/back\\slash)"
                              "\n"},
-        {"/x/100%/g", "Exec=/x/100%%/g\nPath=/x/100%\n"},
+        {"/x/100%/g", "Exec=/x/100%%/g\nTryExec=/x/100%/g\nPath=/x/100%\n"},
     };
     for (const auto& [executable, lines] : cases) {
         const auto text = DesktopEntryText(executable, "1.00");

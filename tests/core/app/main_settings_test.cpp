@@ -161,11 +161,30 @@ TEST_F(MainSettingsFile, ThePlacementIsSavedInWholePixelsAndRestoredInTwips) {
 }
 
 TEST_F(MainSettingsFile, RestoringRoundsHalfToEvenSaturatesAndDefaultsToTheWindow) {
-    WriteBytes(file_,
-               "[fwMain_State]\nLeft=100.5\nTop=100.3\nWidth=abc\nHeight=99999999999999999\n");
+    WriteBytes(file_, "[fwMain_State]\nLeft=100.5\nTop=100.3\n");
     RestoreWindowPlacement(window_, placement_, file_);
-    EXPECT_EQ(Fields(placement_),
-              (std::vector<std::int32_t>{0, 1508, 1504, 0, std::numeric_limits<int>::max()}));
+    EXPECT_EQ(Fields(placement_), (std::vector<std::int32_t>{0, 1508, 1504, 6000, 7500}));
+    // A value beyond the 32 bits of the record or no number is the default (the window would
+    // take such a position modulo its own width); twips of a value in range saturate.
+    const std::pair<const char*, std::int32_t> values[] = {
+        {"2147483648", 0},
+        {"-2147483649", 0},
+        {"99999999999999999", 0},
+        {"abc", 0},
+        {"-", 0},
+        {"199999999", std::numeric_limits<std::int32_t>::max()},
+        {"-7.5", -112},
+        {"12px", 180},
+    };
+    window_.state = WindowState::Maximized;
+    for (const auto& [stored, left] : values) {
+        WriteBytes(file_, std::string("[fwMain_State]\nState=x\nLeft=") + stored + "\nWidth=" +
+                              stored + "\n");
+        RestoreWindowPlacement(window_, placement_, file_);
+        EXPECT_EQ(placement_.left, left) << stored;
+        if (left == 0) EXPECT_EQ(placement_.width, 6000) << stored;
+        EXPECT_EQ(placement_.state, 2) << "not a number: the current state";
+    }
     std::filesystem::remove(file_);
     window_.ty = 12;
     window_.state = WindowState::Minimized;

@@ -121,6 +121,23 @@ TEST_F(CopyPanelTest, EveryFormatCopiesOneCharacterByButtonAndByKey) {
     }
 }
 
+TEST_F(CopyPanelTest, APictureTooLargeToMakeCopiesNothingAndSaysSo) {
+    M().GoToCodePoint(0x41);
+    M().CellDoubleClick();
+    M().SelectCopyFormat(kPicture);
+    clipboard_.picture_fits = false;
+    for (int way = 0; way < 2; ++way) {
+        M().SelectCell(M().CurrentCell());  // a selection empties the panel
+        ASSERT_EQ(M().MessagePanel(), u"");
+        if (way == 0)
+            P().CopyToClipboard();
+        else
+            M().TableKeyDown(kKeyC, kCtrlBit);
+        EXPECT_EQ(M().MessagePanel(), u"Picture too large to copy.") << way;
+    }
+    EXPECT_TRUE(clipboard_.writes.empty());
+}
+
 TEST_F(CopyPanelTest, TheButtonCopiesTheWholeTextAndTheKeysOnlyTheCurrentCharacter) {
     EXPECT_FALSE(P().CopyEnabled());
     P().CopyToClipboard();  // nothing to copy

@@ -59,6 +59,25 @@ TEST_F(PicturePanelTest, ASizeWithinTheMaximumSizesTheViewWithoutALabel) {
     EXPECT_EQ(panel_.CopyFont().point_size, 1);
 }
 
+// One character's picture at more than 2000 points would overflow the font engine's metrics.
+TEST_F(PicturePanelTest, TheBoxHoldsNoSizeAboveTheLargestPicture) {
+    for (const std::u16string text : {u"2001", u"99999999", u"00099999999999999999"}) {
+        Type(text);
+        EXPECT_EQ(panel_.SizeBox().text, u"2000");
+        EXPECT_EQ(panel_.SizeBox().caret, 4u);
+        EXPECT_EQ(panel_.CopyFont().point_size, kMaxPictureSize);
+    }
+    Type(u"2000");
+    EXPECT_EQ(panel_.SizeBox().text, u"2000");
+    // A stored size arrives while the update-busy count is raised; it is brought down when the
+    // settings are applied.
+    ++busy_;
+    panel_.SizeTextChanged(u"99999999", 8);
+    --busy_;
+    panel_.StyleClicked(kPictureBold, true);
+    EXPECT_EQ(panel_.SizeBox().text, u"2000");
+}
+
 TEST_F(PicturePanelTest, LettersAreRemovedAndListEntriesChosen) {
     panel_.SizeTextChanged(u"1x2y", 3);  // the caret after the 2
     EXPECT_EQ(panel_.SizeBox().text, u"12");
@@ -141,6 +160,20 @@ TEST_F(PictureThroughModelTest, ChoosingAFontAppliesTheMaximumSize) {
     ChooseFont(u"Latin Only");
     EXPECT_EQ(picture.ViewFont().point_size, 12);
     EXPECT_EQ(picture.SizeLabel(), u"");
+}
+
+// The largest view size leaves the font's widest glyph whole, however wide the font's glyphs
+// and however tall its line with the leading.
+TEST_F(PictureThroughModelTest, TheWidestGlyphFitsTheViewAtTheMaximumSize) {
+    const ViewTextMetrics fonts[] = {{1240, 240, 2220}, {1160, 160, 1870}, {1000, 125, 1400}};
+    for (const ViewTextMetrics& font : fonts) {
+        metrics_.per_mille_em = font;
+        ChooseFont(u"Latin Only");
+        const int max = M().PictureMaxSize();
+        EXPECT_LE(metrics_.Metrics(max).max_char_width, 100) << font.max_char_width;
+        EXPECT_GT(metrics_.Metrics(max + 1).max_char_width, 100) << font.max_char_width;
+        ChooseFont(u"Every");
+    }
 }
 
 }  // namespace

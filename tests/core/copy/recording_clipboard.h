@@ -32,9 +32,12 @@ public:
     void PutRtf(std::string_view document) override {
         writes.push_back({Kind::Rtf, std::string(document)});
     }
-    void PutPicture(std::u16string_view code_units) override {
+    bool PutPicture(std::u16string_view code_units) override {
+        if (!picture_fits) return false;
         writes.push_back({Kind::Picture, Utf16ToUtf8(code_units)});
+        return true;
     }
+    bool picture_fits = true;  // false: every picture is too large
 
     Write Last() const {
         return writes.empty() ? Write{Kind::Unicode, "<nothing>"} : writes.back();

@@ -11,6 +11,7 @@
 #include "fonts/fixed_font_source.h"
 #include "fonts/font_choice.h"
 #include "fonts/glyph_ranges.h"
+#include "fonts/installed_font_catalog.h"
 
 namespace glyphora {
 namespace {
@@ -178,6 +179,28 @@ TEST(BuildFontList, RunsBothPassesAndChoosesAnItemsFile) {
     EXPECT_EQ(symbol->glyph_ranges.range_count, -1) << "no ranges known: every glyph";
     for (const char* key : {"", "D.", "D.0", "D.4", "D.-1", "X", "D.99999999999"})
         EXPECT_FALSE(ChooseFontItem(table, ListItem{key, u"Arial", 0, 0, false}, source)) << key;
+}
+
+// The table of the window and of "page" asks the catalogue; "glyphs" asks ChooseFontItem. Both
+// must give the family's ranges, also when the record is named by a full name of its own.
+TEST(InstalledFontCatalog, GivesTheFamilysRangesAsTheChoiceDoes) {
+    FixedFontSource source;
+    source.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"},
+                         {kTrueTypeKind, "C059 Roman", "c059.otf"}}};
+    source.reports = {Report("Arial", "Arial"), Report("C059", "C059 Roman")};
+    source.glyph_ranges["Arial"] = {1, {{0x20, 0x5F}}};
+    source.glyph_ranges["C059"] = {1, {{0x20, 0x160}}};
+    InstalledFontCatalog catalog(source);
+    const ListViewModel list = catalog.BuildFontList(FixedWidthMeasure{}, 100);
+    FontTable table;
+    ListViewModel chosen;
+    BuildFontList(source, FixedWidthMeasure{}, table, chosen);
+    for (const char16_t* family : {u"Arial", u"C059"}) {
+        const ListItem& item = list.items[*list.FindText(family)];
+        EXPECT_EQ(catalog.Ranges(item.key), source.glyph_ranges[Utf16ToUtf8(family)]);
+        EXPECT_EQ(catalog.Ranges(item.key), ChooseFontItem(table, item, source)->glyph_ranges);
+    }
+    EXPECT_EQ(catalog.Ranges("D.9").range_count, -1);
 }
 
 void Cover(Bitmap& bitmap, long first, long last) {

@@ -210,6 +210,24 @@ TEST_F(WindowFrame, ExpandingGrowsOnTheLeftUnclampedAndCompactingGivesItBack) {
     EXPECT_EQ(window_.position.left, 100 - WindowFrameRules::kModeShift);
 }
 
+TEST(FitContentToRoom, ContentLargerThanTheScreenGetsTheScreenAndScrollBars) {
+    const struct {
+        FrameSize content, room, expected;
+    } cases[] = {
+        {{796, 731}, {1600, 1200}, {796, 731}},  // fits: the content's own size
+        {{796, 731}, {800, 600}, {800, 600}},    // too tall: with its bar too wide as well
+        {{700, 731}, {800, 600}, {715, 600}},    // too tall, and room for the bar
+        {{900, 500}, {800, 600}, {800, 515}},    // too wide: a horizontal bar below
+        {{900, 590}, {800, 600}, {800, 600}},    // too wide, and then too tall for the bar
+        {{796, 731}, {0, 0}, {796, 731}},        // no screen known
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FitContentToRoom(c.content, c.room, 15), c.expected)
+            << c.content.width << "x" << c.content.height << " in " << c.room.width << "x"
+            << c.room.height;
+    }
+}
+
 TEST(FitDropDownWidth, WidensToTheWidestItemOnly) {
     struct Case {
         std::vector<int> widths;

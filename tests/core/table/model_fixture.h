@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -73,11 +74,20 @@ public:
         const auto it = widths.find(unit);
         return it == widths.end() ? AbcWidths{1, 10, 1} : it->second;
     }
+    // Set: the view font's height, internal leading and widest glyph in thousandths of its em.
+    std::optional<ViewTextMetrics> per_mille_em;
+
     ViewTextMetrics Metrics(int point_size) override {
         const int size = point_size > 0 ? point_size : 48;
+        if (per_mille_em) {
+            const int em = size * 4 / 3;  // at 96 pixels per inch
+            return {em * per_mille_em->height / 1000, em * per_mille_em->internal_leading / 1000,
+                    em * per_mille_em->max_char_width / 1000};
+        }
         return {size * 4 / 3, size / 6, size};
     }
     int ViewInnerHeight() override { return 100; }
+    int ViewInnerWidth() override { return 100; }
     int LogPixelsY() override { return 96; }
 };
 

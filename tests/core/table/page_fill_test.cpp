@@ -1,3 +1,5 @@
+#include <functional>
+
 #include "base/text.h"
 #include "model_fixture.h"
 
@@ -45,6 +47,14 @@ TEST_F(Paging, CellCaptionsFollowNamesAndGlyphs) {
     EXPECT_EQ(alpha.code_point, 0x391);
     EXPECT_EQ(alpha.caption, u" ");
     EXPECT_EQ(alpha.pattern, 0);
+    // U+0020 is a character of the font like any other; U+0009 has no glyph.
+    M().FillPage(0);
+    EXPECT_EQ(M().Cells()[0x20].caption, u" ");
+    EXPECT_EQ(M().Cells()[0x20].pattern, -1);
+    EXPECT_EQ(M().Cells()[0x09].pattern, 0);
+    M().SelectCell(0x09);
+    M().TableFocusLost();
+    EXPECT_EQ(M().Cells()[0x09].pattern, 1) << "the selected-inactive copy";
 
     // Without range data every named code point shows its character.
     ChooseFont(u"Every");
@@ -72,6 +82,26 @@ TEST_F(Paging, PageUpNearTheTopStopsAtTheFirstListedCodePoint) {
     M().TableKeyDown(keys::kPageUp, 0);
     EXPECT_EQ(Cp(0), 0x400);
     EXPECT_EQ(M().CurrentCell(), 4);
+}
+
+// The page U+0370..U+046F holds the end of Greek and the start of Cyrillic; with a Cyrillic cell
+// selected, both ways back show the 256 listed code points before U+0370.
+TEST_F(Paging, PageUpAndATrackClickAboveTheThumbShowThePageBefore) {
+    const std::function<void(MainWindowModel&)> ways[] = {
+        [](MainWindowModel& m) { m.TableKeyDown(keys::kPageUp, 0); },
+        [](MainWindowModel& m) {
+            m.ScrollBarChange(m.ScrollBar().value - ScrollBarState::kLargeChange);
+        },
+    };
+    for (const auto& page_up : ways) {
+        ShowAll(true);
+        M().GoToCodePoint(0x370);
+        M().SelectCell(0xA0);
+        ASSERT_EQ(M().CurrentSubrangeStart(), 0x400);
+        page_up(M());
+        EXPECT_EQ(Cp(0), 0x270);
+        EXPECT_EQ(Cp(255), 0x36F);
+    }
 }
 
 TEST_F(Paging, ThumbDragsLandInsideTheRightSubrangeUpToTheLastPage) {
@@ -133,6 +163,7 @@ TEST_F(Paging, ScrollBarFollowsTheCodePoint) {
 TEST_F(Paging, PaintStatesAndMarks) {
     ShowAll(true);
     M().FillPage(0);
+    M().TableFocusGained();
     M().SelectCell(3);
     EXPECT_EQ(M().Cells()[3].state, PaintState::Selected);
     M().ToggleMark(3);
@@ -146,7 +177,7 @@ TEST_F(Paging, PaintStatesAndMarks) {
     M().SelectCell(4);
     EXPECT_EQ(M().Cells()[3].state, PaintState::Normal);
     EXPECT_TRUE(M().Cells()[3].marked);
-    EXPECT_EQ(M().Cells()[4].state, PaintState::Selected);
+    EXPECT_EQ(M().Cells()[4].state, PaintState::SelectedInactive);  // until the focus comes
     M().ToggleMark(3);
     EXPECT_FALSE(M().CellMarks(3));
     // Marks belong to cells, not characters.

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <functional>
 #include <random>
 
 #include "model_fixture.h"
@@ -82,6 +83,30 @@ TEST_F(Selection, MessageStaysForQuietRefreshesOnly) {
     EXPECT_TRUE(M().FocusFromSelect());
     M().TableFocusGained();
     EXPECT_FALSE(M().FocusFromSelect());
+}
+
+// A refresh the program makes (another font, a scroll) paints the selection as the focus is.
+TEST_F(Selection, QuietRefreshesPaintTheSelectionAsTheTablesFocusIs) {
+    ShowAll(true);
+    const std::function<void()> refreshes[] = {
+        [&] { ChooseFont(u"Latin Only"); },
+        [&] { ChooseFont(u"Every"); },
+        [&] { M().ScrollBarChange(M().ScrollBar().value + 1); },
+    };
+    for (const bool focused : {false, true}) {
+        focused ? M().TableFocusGained() : M().TableFocusLost();
+        for (const auto& refresh : refreshes) {
+            refresh();
+            EXPECT_EQ(M().Cells()[M().CurrentCell()].state,
+                      focused ? PaintState::Selected : PaintState::SelectedInactive);
+        }
+    }
+    // A click selects and asks for the focus; the cell looks focused once the focus is there.
+    M().TableFocusLost();
+    M().SelectCell(9);
+    EXPECT_EQ(M().TakeFocusRequest(), FocusTarget::Table);
+    M().TableFocusGained();
+    EXPECT_EQ(M().Cells()[9].state, PaintState::Selected);
 }
 
 TEST_F(Selection, SelectingAnotherSubrangeMakesItCurrentAndRefreshesFontIcons) {
