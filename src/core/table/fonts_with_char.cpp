@@ -19,6 +19,10 @@ bool FontsWithChar::Refresh() {
     return true;
 }
 
+const std::u16string& FontsWithChar::FamilyName(std::size_t row) const {
+    return model_.FontList().items[families_.at(row)].text;
+}
+
 std::optional<std::size_t> FontsWithChar::ChosenRow() const {
     const auto& chosen = model_.FontList().selected;
     if (!chosen) return std::nullopt;

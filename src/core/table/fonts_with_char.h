@@ -28,6 +28,8 @@ public:
     std::optional<long> CodePoint() const { return code_point_; }
     // Font list items (indices into the model's font list) with a glyph for it, in list order.
     const std::vector<std::size_t>& Families() const { return families_; }
+    // The family shown in row `row` of Families().
+    const std::u16string& FamilyName(std::size_t row) const;
     // The position in Families() of the chosen font, if it is there.
     std::optional<std::size_t> ChosenRow() const;
     // "12 of 19 fonts": the families listed here of all listed families.
