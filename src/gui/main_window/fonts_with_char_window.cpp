@@ -35,6 +35,7 @@ public:
         style->drawPrimitive(QStyle::PE_PanelItemViewItem, &row, painter, widget);
 
         painter->save();
+        painter->setClipRect(option.rect);  // a tall script must not draw over its neighbours
         const bool selected = option.state & QStyle::State_Selected;
         painter->setPen(
             option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
@@ -47,18 +48,19 @@ public:
         painter->setFont(row.font);
         const QRect text(box.right() + kPadding, option.rect.top(),
                          option.rect.right() - box.right() - kPadding, option.rect.height());
-        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft,
-                          index.data(Qt::DisplayRole).toString());
+        const QString name = QFontMetrics(row.font).elidedText(
+            index.data(Qt::DisplayRole).toString(), Qt::ElideRight, text.width());
+        painter->drawText(text, Qt::AlignVCenter | Qt::AlignLeft, name);
         painter->restore();
     }
 
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QStyleOptionViewItem row = option;
-        initStyleOption(&row, index);
-        const QFontMetrics sample(SampleFont(row.font));
-        const QFontMetrics text(row.font);
-        return {kPadding * 3 + ColumnWidth(option) + text.horizontalAdvance(row.text),
-                std::max(sample.height(), text.height()) + kPadding};
+    // One size for every row, from the list's own font: the list lays out hundreds of families
+    // without loading their fonts, and loads only those of the rows it paints.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        const QFont list_font = ListFont(option);
+        const QFontMetrics sample(SampleFont(list_font));
+        return {ColumnWidth(option) + QFontMetrics(list_font).averageCharWidth() * 24,
+                sample.height() + kPadding};
     }
 
 private:
@@ -67,10 +69,12 @@ private:
         font.setStyleStrategy(QFont::NoFontMerging);
         return font;
     }
-    // One width for the characters' column, from the list's own font, so the names line up.
+    static QFont ListFont(const QStyleOptionViewItem& option) {
+        return option.widget ? option.widget->font() : QApplication::font();
+    }
+    // One width for the characters' column, so the names line up.
     static int ColumnWidth(const QStyleOptionViewItem& option) {
-        const QFont list_font = option.widget ? option.widget->font() : QApplication::font();
-        return QFontMetrics(SampleFont(list_font)).height() * 5 / 4;
+        return QFontMetrics(SampleFont(ListFont(option))).height() * 5 / 4;
     }
 };
 
@@ -88,6 +92,8 @@ FontsWithCharWindow::FontsWithCharWindow(MainWindowModel& model, FontCatalog& ca
     lvFonts = new QListWidget(this);
     lvFonts->setObjectName("lvFonts");
     lvFonts->setItemDelegate(new FamilyRowDelegate(lvFonts));
+    lvFonts->setUniformItemSizes(true);
+    lvFonts->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tlFontsChar->setBuddy(lvFonts);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tlFontsChar);
