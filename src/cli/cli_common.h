@@ -59,5 +59,7 @@ int RunGlyphs(const CliArgs& args, std::ostream& out);
 int RunPage(const CliArgs& args, std::ostream& out);
 int RunEncode(const CliArgs& args, std::ostream& out);
 int RunFind(const CliArgs& args, std::ostream& out);
+int RunInspect(const CliArgs& args, std::ostream& out);
+int RunDecode(const CliArgs& args, std::ostream& out);
 
 }  // namespace glyphora::cli

@@ -1,15 +1,19 @@
 // fonts, glyphs: the font list and a family's glyph ranges, from the installed fonts.
+#include <numeric>
 #include <optional>
+#include <vector>
 
 #include "base/list_model.h"
 #include "base/text.h"
 #include "base/text_measure.h"
 #include "cli_common.h"
 #include "cli_fonts.h"
+#include "fonts/family_glyph_index.h"
 #include "fonts/font_choice.h"
 #include "fonts/font_table.h"
 #include "fonts/fontconfig_font_source.h"
 #include "fonts/glyph_ranges.h"
+#include "fonts/installed_font_catalog.h"
 
 namespace glyphora::cli {
 namespace {
@@ -49,17 +53,36 @@ std::string CoverageOfFamily(const std::string& family) {
     return fonts.Choose(fonts.Family(family)).record.coverage;
 }
 
+GlyphRanges TableGlyphRangesOfFamily(const std::string& family) {
+    const FontconfigFontSource source;
+    InstalledFontCatalog catalog(source);
+    const ListViewModel list = catalog.BuildFontList(FixedWidthMeasure{}, 0);
+    const std::u16string wanted = Utf8ToUtf16(family);
+    auto item = list.FindText(wanted);
+    for (std::size_t i = 0; !item && i < list.items.size(); ++i)
+        if (CompareNoCase(list.items[i].text, wanted) == 0) item = i;
+    if (!item) throw UsageError{"unknown font family: '" + family + "'"};
+    return catalog.Ranges(list.items[*item].key);
+}
+
 int RunFonts(const CliArgs& args, std::ostream& out) {
     RequireOperands(args, 0, "fonts [--covering CODE]");
     std::optional<long> covering;
     if (const auto code = args.Option("--covering")) covering = RequireCode(*code);
 
-    const InstalledFontList fonts;
-    for (const ListItem& item : fonts.list.items) {
-        const FontChoice choice = fonts.Choose(item);
-        if (covering && !HasGlyph(choice.glyph_ranges, *covering)) continue;
-        out << item.key << '\t' << choice.family << '\t' << choice.file_path << '\t'
-            << choice.record.coverage << '\n';
+    // The window's own catalogue and query, so both answer alike.
+    const FontconfigFontSource source;
+    InstalledFontCatalog catalog(source);
+    const ListViewModel list = catalog.BuildFontList(FixedWidthMeasure{}, 0);
+    std::vector<std::size_t> items(list.items.size());
+    std::iota(items.begin(), items.end(), std::size_t{0});
+    if (covering) items = FamilyGlyphIndex(list, catalog).FamiliesCovering(*covering);
+    for (const std::size_t i : items) {
+        const ListItem& item = list.items[i];
+        const auto description = catalog.Describe(item.key);
+        if (!description) throw UsageError{"font list item without a record: " + item.key};
+        out << item.key << '\t' << Utf16ToUtf8(item.text) << '\t' << description->file_path << '\t'
+            << description->coverage << '\n';
     }
     return 0;
 }

@@ -1,9 +1,12 @@
 #include <string>
+#include <vector>
 
 #include "base/text.h"
 #include "base/text_measure.h"
 #include "cli_common.h"
+#include "cli_data.h"
 #include "cli_fonts.h"
+#include "fonts/subrange_glyph_counts.h"
 #include "unicode/subrange_views.h"
 
 namespace glyphora::cli {
@@ -23,14 +26,20 @@ std::string RequireCoverage(const std::string& bits) {
 
 }  // namespace
 
-// subranges [--all] [--coverage BITS | --font FAMILY]: the Subranges list as the main window
-// would fill it, one line per listed subrange: key, first, last, bit, "Check" icon, name.
+// subranges [--all] [--coverage BITS | --font FAMILY [--counts]]: the Subranges list as the main
+// window would fill it, one line per listed subrange: key, first, last, bit, "Check" icon, name;
+// with --counts also how many of the subrange's assigned characters the font has glyphs for, and
+// how many it has.
 int RunSubranges(const CliArgs& args, std::ostream& out) {
     if (!args.operands.empty())
         throw UsageError{"subranges takes no operands: '" + args.operands.front() + "'"};
     const auto font = args.Option("--font");
     if (font && args.Option("--coverage"))
         throw UsageError{"--font and --coverage exclude each other"};
+    if (args.Has("--counts") && !font) throw UsageError{"--counts needs --font FAMILY"};
+    std::vector<GlyphCount> counts;
+    if (args.Has("--counts"))
+        counts = SubrangeGlyphCounts(LoadCliNameTable(args)).Count(TableGlyphRangesOfFamily(*font));
     const std::string coverage =
         font ? CoverageOfFamily(*font)
              : RequireCoverage(
@@ -41,7 +50,10 @@ int RunSubranges(const CliArgs& args, std::ostream& out) {
     for (const ListItem& item : views.list.items) {
         const long first = KeyNumber(item.key).value_or(0);
         out << item.key << '\t' << Hex4(first) << '\t' << Hex4(item.tag) << '\t' << item.sub_item
-            << '\t' << (item.check ? 1 : 0) << '\t' << Utf16ToUtf8(item.text) << '\n';
+            << '\t' << (item.check ? 1 : 0) << '\t' << Utf16ToUtf8(item.text);
+        if (const auto row = SubrangeGlyphCounts::RowStartingAt(first); row && !counts.empty())
+            out << '\t' << counts[*row].have << '\t' << counts[*row].assigned;
+        out << '\n';
     }
     return 0;
 }

@@ -16,8 +16,8 @@ const std::vector<Command>& Commands() {
         {"type", RunType, {}, {}, "type CODE...           character types"},
         {"entities", RunEntities, {"--data-dir"}, {}, "entities CODE...       entity names of code points"},
         {"entity", RunEntity, {"--data-dir"}, {}, "entity NAME            code point of an entity name"},
-        {"subranges", RunSubranges, {"--coverage", "--font"}, {"--all"},
-         "subranges [--all] [--coverage BITS | --font FAMILY]   the Subranges list"},
+        {"subranges", RunSubranges, {"--coverage", "--font", "--data-dir"}, {"--all", "--counts"},
+         "subranges [--all] [--coverage BITS | --font FAMILY [--counts]]   the Subranges list"},
         {"fonts", RunFonts, {"--covering"}, {}, "fonts [--covering CODE]   installed font families"},
         {"glyphs", RunGlyphs, {}, {}, "glyphs FAMILY          glyph ranges of a family"},
         {"find", RunFind, {"--show-all", "--font", "--next", "--data-dir"}, {},
@@ -27,6 +27,10 @@ const std::vector<Command>& Commands() {
         {"encode", RunEncode, {"--format", "--code-page", "--font", "--data-dir"}, {"--current"},
          "encode --format N [--code-page ROW] [--font FAMILY] [--current] TEXT   what Copy puts "
          "on the clipboard"},
+        {"inspect", RunInspect, {"--data-dir"}, {},
+         "inspect TEXT           code, character, name and type of each character (any plane)"},
+        {"decode", RunDecode, {"--data-dir"}, {},
+         "decode TEXT            U+20AC, \\u20ac, &#x20AC;, &#8364;, %E2%82%AC, &euro; back to text"},
     };
     return commands;
 }

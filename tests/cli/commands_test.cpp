@@ -69,6 +69,36 @@ TEST(TypeAndSubrangesCli, PrintTheTypeTextsAndTheListedRows) {
     EXPECT_EQ(sans.find("Hangul Syllables"), std::string::npos);
 }
 
+// inspect and decode take any plane; a control would break the line: its character is left out.
+TEST(InspectDecodeCli, InspectNamesEachCharacterAndDecodeTurnsNotationsBackIntoText) {
+    ExpectRuns({
+        {"inspect 'A\xF0\x9F\x98\x80\t'", 0,
+         "U+0041\tA\tLatin Capital Letter A\tUppercase, Hex. digit; Left to right\n"
+         "U+1F600\t\xF0\x9F\x98\x80\tGrinning Face\tPunctuation; Symbol\n"
+         "U+0009\t\t<Control>\tSpace char., Control char., Blank char.; Segment separator\n"},
+        {"decode 'caf\\u00e9 &#x2192; &euro; %E2%82%AC U+1F600 &#8364 %zz'", 0,
+         "caf\xC3\xA9 \xE2\x86\x92 \xE2\x82\xAC \xE2\x82\xAC \xF0\x9F\x98\x80 &#8364 %zz\n"},
+        {"inspect", 2, ""},
+        {"decode", 2, ""},
+    });
+    for (const char* command : {"inspect ", "decode "})
+        ExpectRuns({{"'a\xFF'", 2, ""}, {"'\xED\xA0\x80'", 2, ""}, {"'\xE2\x82'", 2, ""}}, command);
+}
+
+TEST(TypeAndSubrangesCli, CountsAddTheFontsGlyphsAndTheAssignedCharacters) {
+    const CliRun run = RunCli("subranges --font 'DejaVu Sans' --counts");
+    ASSERT_EQ(run.status, 0);
+    const auto lines = Split(run.out);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), "D.0\t0000\t007F\t0\t1\tBasic Latin\t95\t128");
+    for (const auto& line : lines) {
+        const auto fields = Split(line, '\t');
+        ASSERT_EQ(fields.size(), 8u) << line;
+        EXPECT_LE(std::stol(fields[6]), std::stol(fields[7])) << line;
+    }
+    EXPECT_EQ(RunCli("subranges --counts").status, 2);
+}
+
 TEST(FontsCli, ListsFamiliesWithKeyPathAndCoverageAndTheirGlyphRanges) {
     bool sans = false;
     for (const std::string& line : Split(RunCli("fonts").out)) {

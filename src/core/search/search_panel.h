@@ -26,9 +26,10 @@ inline constexpr std::u16string_view kNextCaption = u"N&ext (F3)";
 inline constexpr std::u16string_view kGoToHexCaption = u"&Go to (Hex):";
 inline constexpr std::u16string_view kGoToDecCaption = u"&Go to (Dec):";
 
-// Characters each box takes (letters in either case).
+// Characters each box takes (letters in either case). The search box also takes "+", "\", "#"
+// and "%", so that a code pasted as U+20AC, \u20ac, &#x20AC; or %E2%82%AC survives.
 inline constexpr std::u16string_view kSearchAllowedChars =
-    u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ&; ";
+    u"0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ&; +\\#%";
 inline constexpr std::u16string_view kHexAllowedChars = u"0123456789ABCDEF";
 inline constexpr std::u16string_view kDecAllowedChars = u"0123456789";
 
@@ -94,7 +95,8 @@ public:
 
     // ---- Operations --------------------------------------------------------------------------
     // bbSearch's click (also Enter in cbSearch and F3): the name or entity search for the text of
-    // cbSearch. Returns the code point it went to, nullopt when it found none or did nothing.
+    // cbSearch, or, when the text is one code in a notation of ParseCodeNotation, the go-to to
+    // that code. Returns the code point it went to, nullopt when it found none or did nothing.
     std::optional<long> Search();
     // F3 repeats the search while a name search is under way.
     bool CanSearchNext() const { return search_position_ >= 1; }
@@ -153,6 +155,7 @@ private:
     std::optional<Range> SearchRange() const;
     std::optional<long> EntitySearch(std::u16string_view text, std::optional<Range> range);
     std::optional<long> NameSearch(std::u16string_view text, std::optional<Range> range);
+    std::optional<long> CodeSearch(char32_t code, const std::u16string& text);
     void AddToHistory(const std::u16string& text);
 
     // Writes by the model into a box: the box's change handling follows when the text changed.

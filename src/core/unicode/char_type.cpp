@@ -57,9 +57,14 @@ void AddTypeText(TypeList& list, TypeEntry entry, std::uint32_t flags, std::uint
 
 std::uint16_t DescribeCharType(long cp, const CharClassifier& classifier,
                                const TextMeasure& measure, int panel_width, TypeList& list) {
-    list = TypeList{};
     CharTypeWords words;
     if (cp >= 0 && cp <= 0xFFFF) words = classifier.Classify(static_cast<char16_t>(cp));
+    return DescribeCharTypeWords(words, measure, panel_width, list);
+}
+
+std::uint16_t DescribeCharTypeWords(const CharTypeWords& words, const TextMeasure& measure,
+                                    int panel_width, TypeList& list) {
+    list = TypeList{};
 
     for (const auto& row : kClassTexts)
         AddTypeText(list, TypeEntry::Class, words.char_class, row.mask, row.text);

@@ -33,5 +33,9 @@ void AddTypeText(TypeList& list, TypeEntry entry, std::uint32_t flags, std::uint
 // outside U+0000..U+FFFF is classified as nothing.
 std::uint16_t DescribeCharType(long cp, const CharClassifier& classifier,
                                const TextMeasure& measure, int panel_width, TypeList& list);
+// The same from answer words already looked up (characters beyond the plane, which the command
+// line describes).
+std::uint16_t DescribeCharTypeWords(const CharTypeWords& words, const TextMeasure& measure,
+                                    int panel_width, TypeList& list);
 
 }  // namespace glyphora

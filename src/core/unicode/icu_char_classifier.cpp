@@ -138,9 +138,12 @@ std::uint16_t TextProcessingFlags(UChar32 c) {
 
 }  // namespace
 
-CharTypeWords IcuCharClassifier::Classify(char16_t unit) const {
-    const UChar32 c = unit;
+CharTypeWords IcuCharClassifier::Classify(char16_t unit) const { return ClassifyCodePoint(unit); }
+
+CharTypeWords ClassifyCodePoint(char32_t code_point) {
     CharTypeWords words;
+    if (code_point > 0x10FFFF) return words;
+    const auto c = static_cast<UChar32>(code_point);
     if (U16_IS_SURROGATE(c)) {
         words.char_class = kClassDefined;
         words.text_processing = U16_IS_LEAD(c) ? kTextHighSurrogate : kTextLowSurrogate;

@@ -11,4 +11,8 @@ public:
     CharTypeWords Classify(char16_t unit) const override;
 };
 
+// The same answer words for a code point of any plane (surrogate code points answer as the code
+// units above); nothing above U+10FFFF.
+CharTypeWords ClassifyCodePoint(char32_t code_point);
+
 }  // namespace glyphora

@@ -49,8 +49,9 @@ void CapitaliseUnicodeName(std::span<char> name) {
     }
 }
 
-std::size_t IcuNameService::GetUName(char16_t code_unit, std::span<char> buffer) const {
-    const UChar32 cp = code_unit;
+namespace {
+
+std::size_t NameOf(UChar32 cp, std::span<char> buffer) {
     switch (u_charType(cp)) {
         case U_CONTROL_CHAR:
             return CopyName("<Control>", buffer);
@@ -59,7 +60,7 @@ std::size_t IcuNameService::GetUName(char16_t code_unit, std::span<char> buffer)
         default:
             break;
     }
-    // BMP names are well under 100 bytes; the local buffer only guards a too-small caller buffer.
+    // Names are well under 100 bytes; the local buffer only guards a too-small caller buffer.
     char name[NameService::kBufferSize];
     UErrorCode status = U_ZERO_ERROR;
     const int32_t length = u_charName(cp, U_UNICODE_CHAR_NAME, name, sizeof name, &status);
@@ -68,6 +69,18 @@ std::size_t IcuNameService::GetUName(char16_t code_unit, std::span<char> buffer)
         CopyName(std::string_view(name, static_cast<std::size_t>(length)), buffer);
     CapitaliseUnicodeName(buffer.first(n));
     return n;
+}
+
+}  // namespace
+
+std::size_t IcuNameService::GetUName(char16_t code_unit, std::span<char> buffer) const {
+    return NameOf(code_unit, buffer);
+}
+
+std::string IcuCharName(char32_t code_point) {
+    if (code_point > 0x10FFFF) return {};
+    char buffer[NameService::kBufferSize];
+    return std::string(buffer, NameOf(static_cast<UChar32>(code_point), buffer));
 }
 
 }  // namespace glyphora

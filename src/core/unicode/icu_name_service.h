@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <span>
+#include <string>
 
 #include "unicode/name_service.h"
 
@@ -16,6 +17,10 @@ class IcuNameService final : public NameService {
 public:
     std::size_t GetUName(char16_t code_unit, std::span<char> buffer) const override;
 };
+
+// The same name for a code point of any plane; the window keeps to the plane, the command line
+// does not. Empty text above U+10FFFF.
+std::string IcuCharName(char32_t code_point);
 
 // Capitalises an upper-case Unicode name in place by the rule above (the same rule as
 // tools/unicode_names.py, so ICU's names and the generated files read alike).

@@ -45,6 +45,9 @@ QVariant ListAdapter::data(const QModelIndex& index, int role) const {
             return texts_[index.row()];
         case Qt::DecorationRole:
             return checks_[static_cast<std::size_t>(index.row())] ? check_ : blank_;
+        case Qt::ToolTipRole:
+            if (!tips_) return {};
+            return tips_(keys_[static_cast<std::size_t>(index.row())], texts_[index.row()]);
         default:
             return {};
     }

@@ -3,6 +3,7 @@
 #include <QAbstractListModel>
 #include <QIcon>
 #include <QStringList>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ public:
     // Takes the list's items: a reset when they changed, a repaint of the icons that changed.
     void Sync(const ListViewModel& list);
     void SetCheckIcon(const QIcon& icon) { check_ = icon; }
+    // Each row's tool tip, asked by the row's key and text when it is shown.
+    using ToolTips = std::function<QString(const std::string& key, const QString& text)>;
+    void SetToolTips(ToolTips tips) { tips_ = std::move(tips); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -32,6 +36,7 @@ private:
     std::vector<bool> checks_;
     QIcon check_;
     QIcon blank_;
+    ToolTips tips_;
 };
 
 }  // namespace glyphora

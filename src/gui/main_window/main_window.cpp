@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -41,10 +42,12 @@
 #include "main_window/context_help.h"
 #include "main_window/copy_frame.h"
 #include "main_window/list_adapter.h"
+#include "main_window/fonts_with_char_window.h"
 #include "main_window/picture_frame.h"
 #include "main_window/search_frame.h"
 #include "main_window/status_bar.h"
 #include "platform/on_screen_position.h"
+#include "main_window/subrange_glyph_tips.h"
 #include "table/char_table.h"
 #include "table/char_table_accessible.h"
 #include "unicode/icu_name_service.h"
@@ -272,6 +275,14 @@ void MainWindow::ConnectControls() {
     connect(pbType, &QToolButton::clicked, this, &MainWindow::ShowTypeMenu);
     connect(mCellMark, &QAction::triggered, this,
             after([this](bool) { model_.ToggleMark(mCellMark->data().toInt()); }));
+    connect(mCellFonts, &QAction::triggered, this,
+            [this] { ShowFontsWithChar(mCellFonts->data().toInt()); });
+    auto* fonts_key = new QShortcut(mCellFonts->shortcut(), this);
+    connect(fonts_key, &QShortcut::activated, this, [this] { ShowFontsWithChar(-1); });
+    range_tips_ = std::make_unique<SubrangeGlyphTips>(model_, names_);
+    range_items_->SetToolTips([this](const std::string& key, const QString& text) {
+        return range_tips_->ToolTip(key, text);
+    });
     qApp->installEventFilter(this);
 }
 
@@ -320,7 +331,7 @@ bool MainWindow::Load() {
     // Placed once the layout has given the window its size, which decides whether it can be
     // taken hold of at the saved position.
     const FramePosition saved = OnCurrentScreens(
-        {placement_.left / kTwipsPerPixel, placement_.top / kTwipsPerPixel}, size());
+        {placement_.left / kTwipsPerPixel, placement_.top / kTwipsPerPixel}, FittedSize());
     if (placement_.state == static_cast<std::int32_t>(WindowState::Normal)) {
         frame_rules_.MoveQuietly(*frame_, saved);
     } else {
@@ -546,7 +557,19 @@ void MainWindow::RefreshLockPanels() {
 void MainWindow::ShowCellMenu(int cell, const QPoint& at) {
     mCellMark->setData(cell);
     mCellMark->setChecked(model_.CellMarks(cell));
+    mCellFonts->setData(cell);
     mCell->popup(at);
+}
+
+void MainWindow::ShowFontsWithChar(int cell) {
+    if (cell >= 0 && cell < MainWindowModel::kCells && cell != model_.CurrentCell() &&
+        !model_.RowLabels()[static_cast<std::size_t>(cell / 16)].empty()) {
+        model_.SelectCell(cell);
+        Sync();
+    }
+    if (!fwFonts)
+        fwFonts = new FontsWithCharWindow(model_, catalog_, names_, [this] { Sync(); }, this);
+    fwFonts->Open();
 }
 
 void MainWindow::ShowTypeMenu() {
@@ -611,6 +634,7 @@ void MainWindow::Sync() {
 
 void MainWindow::SyncOnce() {
     pbTable->Refresh(model_.TakeDirtyCells());
+    if (fwFonts) fwFonts->Sync();
     {
         const QSignalBlocker block(sbTable);
         const ScrollBarState& bar = model_.ScrollBar();
@@ -691,6 +715,7 @@ void MainWindow::SyncCharacter() {
         copy_font.setFamily(Text(shown_family_));
         tbCopy->setFont(copy_font);
         pbView->FontChanged();
+        range_tips_->FontChanged();
     }
     pbView->Show(Text(model_.ViewCaption()), pbTable->CellShowsGlyph(model_.CurrentCell()),
                  model_.ViewPatternChoice(), model_.ViewPatternVisible());

@@ -50,6 +50,8 @@ class ContextMenus;
 class HotKeyFilter;
 class CopyFrame;
 class FittedComboBox;
+class FontsWithCharWindow;
+class SubrangeGlyphTips;
 class PictureFrame;
 class SearchFrame;
 class ListAdapter;
@@ -137,6 +139,8 @@ private:
     void SetTopmost(bool on);
     void StatusPanelDoubleClicked(const QString& key);
     void ShowCellMenu(int cell, const QPoint& at);
+    // "Fonts with This Character…" for the menu's cell (selected first), or the current one.
+    void ShowFontsWithChar(int cell);
     void ShowTypeMenu();
     void RefreshLockPanels();
     void ScrollBarMoved(int value);
@@ -216,6 +220,7 @@ private:
     QToolButton* pbType = nullptr;
     QMenu* mCell = nullptr;
     QAction* mCellMark = nullptr;
+    QAction* mCellFonts = nullptr;
     QMenu* mType = nullptr;
     std::array<QAction*, 3> mTypeList{};
 
@@ -227,6 +232,8 @@ private:
     HotKeyFilter* hot_keys_ = nullptr;
     ContextMenus* context_menus_ = nullptr;
     CharMapButton* char_map_ = nullptr;
+    FontsWithCharWindow* fwFonts = nullptr;  // made when first opened
+    std::unique_ptr<SubrangeGlyphTips> range_tips_;
 
     // Window fields kept across handlers.
     bool abort_ = false;             // refused at start-up: nothing is saved

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -355,6 +356,10 @@ void MainWindow::BuildControls() {
     mCellMark = mCell->addAction("&Mark");
     mCellMark->setObjectName("mCellMark");
     mCellMark->setCheckable(true);
+    mCellFonts = mCell->addAction("&Fonts with This Character\u2026");
+    mCellFonts->setObjectName("mCellFonts");
+    // Shown in the menu; the window's own shortcut (ConnectControls) works without it.
+    mCellFonts->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
     mType = Named(new QMenu("&Type", this), "mType");
     for (int i = 0; i < 3; ++i) {
         mTypeList[i] = mType->addAction(QString());

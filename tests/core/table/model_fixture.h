@@ -111,7 +111,6 @@ protected:
             {u"Latin Only", CoverageWith({0, 1, 2, 3}), RangesOf({{0x20, 0x7E}, {0xA0, 0x17F}})},
             {u"Nothing", std::string(128, '0'), GlyphRanges{}},
             {u"Cyrillic Only", CoverageWith({9}), GlyphRanges{}},
-            {u"Tagalog Only", CoverageWith({84}), GlyphRanges{}},  // four subranges, eight rows
         };
         model_ = std::make_unique<MainWindowModel>(
             MainWindowModel::Services{&SharedNames(), &classifier_, &measure_, &metrics_, &fonts_});

@@ -186,6 +186,8 @@ TEST_F(Paging, PaintStatesAndMarks) {
 }
 
 TEST_F(Paging, AShortListLeavesTheRowsBelowItEmpty) {
+    fonts_.fonts.push_back({u"Tagalog Only", CoverageWith({84}), GlyphRanges{}});  // eight rows
+    M().LoadFonts();
     ChooseFont(u"Tagalog Only");
     EXPECT_EQ(M().RowLabels()[7], "177");
     EXPECT_TRUE(M().RowLabels()[8].empty());

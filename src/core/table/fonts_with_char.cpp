@@ -1,0 +1,57 @@
+#include "table/fonts_with_char.h"
+
+#include "base/text.h"
+#include "table/main_window_model.h"
+
+namespace glyphora {
+
+FontsWithChar::FontsWithChar(MainWindowModel& model, FontCatalog& catalog)
+    : model_(model), catalog_(catalog) {}
+
+bool FontsWithChar::Refresh() {
+    if (!index_) index_.emplace(model_.FontList(), catalog_);
+    std::optional<long> cp;
+    if (!model_.RowLabels()[static_cast<std::size_t>(model_.CurrentCell() / 16)].empty())
+        cp = model_.CurrentCodePoint();
+    if (cp == code_point_) return false;
+    code_point_ = cp;
+    families_ = cp ? index_->FamiliesCovering(*cp) : std::vector<std::size_t>{};
+    return true;
+}
+
+const std::u16string& FontsWithChar::FamilyName(std::size_t row) const {
+    return model_.FontList().items[families_.at(row)].text;
+}
+
+std::optional<std::size_t> FontsWithChar::ChosenRow() const {
+    const auto& chosen = model_.FontList().selected;
+    if (!chosen) return std::nullopt;
+    for (std::size_t row = 0; row < families_.size(); ++row)
+        if (families_[row] == *chosen) return row;
+    return std::nullopt;
+}
+
+std::u16string FontsWithChar::Title() const {
+    const std::size_t all = index_ ? index_->FamilyCount() : model_.FontList().items.size();
+    return Utf8ToUtf16(std::to_string(families_.size()) + " of " + std::to_string(all) + " fonts");
+}
+
+void FontsWithChar::Choose(std::size_t row) {
+    if (row >= families_.size() || !code_point_) return;
+    const long cp = *code_point_;
+    model_.SelectFont(families_[row]);
+    const auto& cells = model_.Cells();
+    const int cell = model_.CurrentCell();
+    if (!model_.RowLabels()[static_cast<std::size_t>(cell / 16)].empty() &&
+        cells[static_cast<std::size_t>(cell)].code_point == cp)
+        return;
+    if (!model_.ShowAll()) {
+        bool listed = false;
+        for (const ListItem& item : model_.Subranges().list.items)
+            listed = listed || (KeyNumber(item.key).value_or(-1) <= cp && cp <= item.tag);
+        if (!listed) model_.SetShowAll(true);
+    }
+    model_.GoToCodePoint(cp);
+}
+
+}  // namespace glyphora

@@ -1,0 +1,22 @@
+#include "main_window/subrange_glyph_tips.h"
+
+#include "table/main_window_model.h"
+
+namespace glyphora {
+
+SubrangeGlyphTips::SubrangeGlyphTips(const MainWindowModel& model, const NameTable& names)
+    : model_(model), names_(names) {}
+
+void SubrangeGlyphTips::FontChanged() {
+    if (!counter_) counter_.emplace(names_);
+    counts_ = counter_->Count(model_.FontGlyphRanges());
+}
+
+QString SubrangeGlyphTips::ToolTip(const std::string& key, const QString& text) const {
+    const auto first = KeyNumber(key);
+    const auto row = first ? SubrangeGlyphCounts::RowStartingAt(*first) : std::nullopt;
+    if (!row || *row >= counts_.size()) return {};
+    return QString::fromStdU16String(GlyphCountText(text.toStdU16String(), counts_[*row]));
+}
+
+}  // namespace glyphora
