@@ -124,31 +124,6 @@ private slots:
         QCOMPARE(bar->value(), bar->maximum());
     }
 
-    void CompactAndExpandedKeepTheContentSizeAndTheTablesPlace() {
-        QVERIFY(Start());
-        window_->move(600, 100);
-        Settle();
-        const QSize expanded = window_->size();
-        QCOMPARE(expanded, window_->layout()->sizeHint());
-        auto* mode = Find<QCheckBox>(W(), "chMode");
-        QTest::mouseClick(mode, Qt::LeftButton);
-        Settle();
-        QVERIFY(!Find(W(), "lvFont")->isVisible() && Find(W(), "tbCopy")->isVisible());
-        QCOMPARE(window_->size(), window_->layout()->sizeHint());
-        QVERIFY(window_->width() < expanded.width());
-        QCOMPARE(window_->x(), 600 + 361);
-        const QPoint table_compact = window_->Table()->mapToGlobal(QPoint(0, 0));
-        QTest::mouseClick(mode, Qt::LeftButton);
-        Settle();
-        QCOMPARE(window_->size(), expanded);
-        QCOMPARE(window_->x(), 600);
-        QCOMPARE(window_->Table()->mapToGlobal(QPoint(0, 0)).x(), table_compact.x());
-        // A size given by hand snaps back.
-        window_->resize(expanded + QSize(50, 50));
-        Settle();
-        QCOMPARE(window_->size(), expanded);
-    }
-
     void ClosingSavesAndARestartRestores() {
         QVERIFY(Start());
         QVERIFY(ChooseFont(W(), "DejaVu Serif"));

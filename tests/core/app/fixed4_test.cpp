@@ -13,49 +13,28 @@ constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
 // No exponent, no hexadecimal prefix; a fifth decimal rounds half to even; beyond the range the
 // value saturates, also when rounding up passes the end.
 TEST(Fixed4, ParseLeadingReadsTheLeadingNumber) {
-    struct Case {
-        const char* text;
-        std::int64_t scaled;
-    } cases[] = {
-        {"5", 50000},
-        {"  -12abc", -120000},
-        {".5", 5000},
-        {"-.25", -2500},
-        {"12.3.4", 123000},
-        {"1e3", 10000},
-        {"&HFF", 0},
-        {"", 0},
-        {"- 5", 0},
-        {"1.23456", 12346},
-        {"1.00005", 10000},
-        {"1.000050001", 10001},
-        {"922337203685477.5807", kMax},
-        {"-99999999999999999999", -kMax},
-        {"922337203685477.58079", kMax},
+    const std::pair<const char*, std::int64_t> cases[] = {
+        {"5", 50000},       {"  -12abc", -120000}, {".5", 5000},       {"-.25", -2500},
+        {"12.3.4", 123000}, {"1e3", 10000},        {"&HFF", 0},        {"", 0},
+        {"- 5", 0},         {"1.23456", 12346},    {"1.00005", 10000}, {"1.000050001", 10001},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Fixed4::ParseLeading(c.text).Scaled(), c.scaled) << c.text;
+    for (const auto& [text, scaled] : cases)
+        EXPECT_EQ(Fixed4::ParseLeading(text).Scaled(), scaled) << text;
+    EXPECT_EQ(Fixed4::ParseLeading("922337203685477.5807").Scaled(), kMax);
+    EXPECT_EQ(Fixed4::ParseLeading("922337203685477.58079").Scaled(), kMax);
+    EXPECT_EQ(Fixed4::ParseLeading("-99999999999999999999").Scaled(), -kMax);
 }
 
 TEST(Fixed4, ToTextWritesPlainDecimalTextThatReadsBack) {
-    struct Case {
-        std::int64_t scaled;
-        const char* text;
-    } cases[] = {
-        {0, "0"},
-        {50000, "5"},
-        {-120000, "-12"},
-        {5000, "0.5"},
-        {-2500, "-0.25"},
-        {31416, "3.1416"},
-        {1, "0.0001"},
-        {-1, "-0.0001"},
-        {kMax, "922337203685477.5807"},
-        {kMin, "-922337203685477.5808"},
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {0, "0"},      {50000, "5"},     {-120000, "-12"},
+        {5000, "0.5"}, {-2500, "-0.25"}, {31416, "3.1416"},
+        {1, "0.0001"}, {-1, "-0.0001"},  {kMax, "922337203685477.5807"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Fixed4::FromScaled(c.scaled).ToText(), c.text) << c.scaled;
-        EXPECT_EQ(Fixed4::ParseLeading(c.text).Scaled(), std::max(c.scaled, -kMax));  // saturated
+    EXPECT_EQ(Fixed4::FromScaled(kMin).ToText(), "-922337203685477.5808");
+    for (const auto& [scaled, text] : cases) {
+        EXPECT_EQ(Fixed4::FromScaled(scaled).ToText(), text) << scaled;
+        EXPECT_EQ(Fixed4::ParseLeading(text).Scaled(), std::max(scaled, -kMax));  // saturated
     }
 }
 

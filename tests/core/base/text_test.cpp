@@ -8,16 +8,6 @@
 namespace glyphora {
 namespace {
 
-TEST(HexField, AcceptsOnlyHexDigits) {
-    for (auto [text, value] : {std::pair<const char*, long>{"", 0},
-                               {"0041", 0x41},
-                               {"FfFf", 0xFFFF},
-                               {"10000", 0x10000}})
-        EXPECT_EQ(ParseHexField(text), value) << text;
-    for (const char* bad : {"12G4", " 41", "-1", "FFFFFFFFFFFFFFFFFFFF"})
-        EXPECT_EQ(ParseHexField(bad), std::nullopt) << bad;
-}
-
 TEST(Utf, RoundTripsEveryBmpCodeUnitAndReplacesInvalidUtf8) {
     // A high surrogate directly before a low one would join; keep them apart for this test.
     std::u16string spaced;

@@ -166,19 +166,6 @@ TEST_F(CopyPanelTest, TheButtonCopiesTheWholeTextAndTheKeysOnlyTheCurrentCharact
     EXPECT_EQ(P().ToCopyBox().undo_text, u"");  // the saved text of the last key down
 }
 
-TEST_F(CopyPanelTest, RtfCopyCarriesViewFontAndColourAfterTheFontTable) {
-    ChooseFont(u"Latin Only");
-    M().SelectCopyFormat(kRtf);
-    P().SetRtfViewFont(12, true, false, true, false);
-    P().SetForeColour(0x336699);
-    Paste(u"A\u00E9");
-    P().CopyToClipboard();
-    EXPECT_EQ(clipboard_.Last().content,
-              "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Latin Only;}}"
-              "{\\colortbl;\\red153\\green102\\blue51;}\\cf1\r\n"
-              "\\uc1\\pard\\f0\\fs24\\b\\ul A\\u233?}");
-}
-
 TEST_F(CopyPanelTest, UndoTwiceReturnsToTheFirstState) {
     Type(u'a');
     Type(u'b');
@@ -231,27 +218,6 @@ TEST_F(CopyPanelTest, EightBitKeysAreReadInTheKeyboardLayoutsCodePage) {
     };
     for (auto [typed, code_page, read] : cases)
         EXPECT_EQ(ConvertTypedEightBitChar(typed, code_page, converter), read) << int{typed};
-}
-
-TEST_F(CopyPanelTest, PreviewShowsTheEncodingBytesAsAnsiCharactersAndOneNamePerCharacter) {
-    const std::pair<int, std::u16string> cases[] = {
-        {kUnicode, u""},
-        {kUtf8, u"A\u00D0\u00B9"},  // the bytes 41 D0 B9 as ANSI characters
-        {kCodePage, u"A\u00E9"},    // 41 E9 in code page 1251
-        {kCharName, u"Latin Capital Letter A"},
-    };
-    Paste(u"A\u0439");
-    for (const auto& [format, text] : cases) {
-        M().SelectCopyFormat(format);
-        EXPECT_EQ(P().Preview().text, text) << format;
-        EXPECT_EQ(P().Preview().held_text, text) << format;
-        EXPECT_EQ(P().Preview().drop_button, format == kCharName) << format;
-    }
-    EXPECT_EQ(P().Preview().list,
-              (Texts{u"Latin Capital Letter A", u"Cyrillic Small Letter Short I"}));
-    Paste(u"");
-    EXPECT_TRUE(P().Preview().list.empty());
-    EXPECT_FALSE(P().Preview().drop_button);
 }
 
 TEST_F(CopyPanelTest, PreviewCharsetShowsTheBytesInTheChosenCodePage) {

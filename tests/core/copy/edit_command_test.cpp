@@ -12,27 +12,18 @@ constexpr int kShift = kShiftBit, kCtrl = kCtrlBit, kAlt = kAltBit;
 constexpr int kBackspace = 8, kTab = 9, kEnter = 13, kInsert = 45, kDelete = 46;
 
 TEST(EditCommandForKey, MapsTheEditingKeys) {
-    const struct {
-        int key, shift, command;
-    } cases[] = {
-        {'A', kCtrl, kEditSelectAll},
-        {'A', kCtrl | kShift | kAlt, kEditSelectAll},
-        {'Z', kCtrl, kEditUndo},
-        {kBackspace, kAlt, kEditUndo},
-        {kBackspace, 0, kEditNone},
-        {'X', kCtrl, kEditCut},
-        {kDelete, kShift, kEditCut},
-        {kInsert, kCtrl, kEditCopy},
-        {kInsert, kCtrl | kShift, kEditCopy},  // Ctrl wins: copy is tested before paste
-        {kInsert, kShift, kEditPaste},
-        {kDelete, 0, kEditDelete},
-        {kDelete, kCtrl, kEditNone},
-        {kDelete, kCtrl | kAlt, kEditNone},
-        {'Z', kAlt, kEditNone},
-        {'c', kCtrl, kEditNone},  // key codes of letters are upper case
+    // Ctrl+Shift+Insert copies: copy is tested before paste. Key codes of letters are upper case.
+    constexpr int kAll = kCtrl | kShift | kAlt, kCtrlAlt = kCtrl | kAlt;
+    const std::tuple<int, int, int> cases[] = {
+        {'A', kCtrl, kEditSelectAll},  {'A', kAll, kEditSelectAll}, {'Z', kCtrl, kEditUndo},
+        {kBackspace, kAlt, kEditUndo}, {kBackspace, 0, kEditNone},  {'X', kCtrl, kEditCut},
+        {kDelete, kShift, kEditCut},   {kInsert, kCtrl, kEditCopy}, {kInsert, kShift, kEditPaste},
+        {kDelete, 0, kEditDelete},     {kDelete, kCtrl, kEditNone}, {kDelete, kCtrlAlt, kEditNone},
+        {'Z', kAlt, kEditNone},        {'c', kCtrl, kEditNone},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(EditCommandForKey(c.key, c.shift), c.command) << c.key << " " << c.shift;
+    EXPECT_EQ(EditCommandForKey(kInsert, kCtrl | kShift), kEditCopy);
+    for (const auto& [key, shift, command] : cases)
+        EXPECT_EQ(EditCommandForKey(key, shift), command) << key << " " << shift;
 }
 
 TEST(ReadOnlyBoxKeyPasses, LetsMovementAndCopyThroughAndSwallowsEdits) {

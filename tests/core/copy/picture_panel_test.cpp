@@ -121,21 +121,6 @@ TEST_F(PicturePanelTest, StylesAndColoursShapeTheViewTheCopyAndTheRichText) {
     EXPECT_EQ(copy_.ForeColour(), 0x0000FFu);
 }
 
-TEST_F(PicturePanelTest, NothingIsAppliedWhileTheWindowIsBusy) {
-    Type(u"12");
-    ++busy_;
-    panel_.SizeTextChanged(u"30x", 3);
-    panel_.StyleClicked(kPictureItalic, true);
-    EXPECT_EQ(panel_.SizeBox().text, u"30x");
-    EXPECT_EQ(panel_.ViewFont().point_size, 12);
-    EXPECT_FALSE(panel_.ViewFont().italic);
-    --busy_;
-    panel_.ApplyPictureSettings();
-    EXPECT_EQ(panel_.SizeBox().text, u"30");
-    EXPECT_EQ(panel_.ViewFont().point_size, 30);
-    EXPECT_TRUE(panel_.ViewFont().italic);
-}
-
 TEST(PicturePanel, ThePatternIsTheInkHeightTakenAsPoints) {
     const std::tuple<int, int, int> cases[] = {
         {12, 96, 16}, {7, 96, 9}, {3, 12, 1},          {72, 72, 72}, {27, 96, 36},
@@ -146,21 +131,6 @@ TEST(PicturePanel, ThePatternIsTheInkHeightTakenAsPoints) {
 
 // Through the window's model: choosing a font sets the picture maximum size and applies it.
 class PictureThroughModelTest : public ModelTest {};
-
-TEST_F(PictureThroughModelTest, ChoosingAFontAppliesTheMaximumSize) {
-    const int max = M().PictureMaxSize();
-    ASSERT_GT(max, 2);
-    PicturePanel& picture = M().Picture();
-    EXPECT_EQ(picture.ViewFont().point_size, max);
-    std::string label = "(";  // piecewise: GCC 12 warns falsely about overlapping copies
-    label += std::to_string(max);
-    label += ')';
-    EXPECT_EQ(picture.SizeLabel(), Utf8ToUtf16(label));
-    picture.SizeTextChanged(u"12", 2);
-    ChooseFont(u"Latin Only");
-    EXPECT_EQ(picture.ViewFont().point_size, 12);
-    EXPECT_EQ(picture.SizeLabel(), u"");
-}
 
 // The largest view size leaves the font's widest glyph whole, however wide the font's glyphs
 // and however tall its line with the leading.

@@ -38,14 +38,6 @@ std::vector<std::string> Keys(const ListViewModel& list) {
     return keys;
 }
 
-TEST(CoverageString, PutsBitKAtPositionKWordZeroFirstLowBitFirst) {
-    EXPECT_EQ(CoverageString({}), std::string(128, '0'));
-    const std::string coverage = CoverageString({0x80000201u, 0x1u, 0x0u, 0x80000000u});
-    std::string expected(128, '0');
-    for (int bit : {0, 9, 31, 32, 127}) expected[bit] = '1';
-    EXPECT_EQ(coverage, expected);
-}
-
 class FontTableTest : public ::testing::Test {
 protected:
     FixedFontSource source_;
@@ -205,27 +197,6 @@ TEST(InstalledFontCatalog, GivesTheFamilysRangesAsTheChoiceDoes) {
 
 void Cover(Bitmap& bitmap, long first, long last) {
     for (long cp = first; cp <= last; ++cp) bitmap[cp / 32] |= 1u << (cp % 32);
-}
-
-TEST(GlyphRangesFromBitmap, GivesAscendingRunsAcrossWordBoundaries) {
-    struct Case {
-        const char* what;
-        std::vector<std::pair<long, long>> covered;  // inclusive runs
-        std::vector<GlyphRange> expected;
-    } cases[] = {
-        {"nothing", {}, {}},
-        {"run over whole words", {{0x20, 0x2FF}}, {{0x20, 0x2E0}}},
-        {"runs meeting at a word edge stay one", {{0x1F, 0x1F}, {0x20, 0x20}}, {{0x1F, 2}}},
-        {"two runs in one word", {{0x40, 0x41}, {0x43, 0x43}}, {{0x40, 2}, {0x43, 1}}},
-        {"last code point of the plane", {{0xFFF0, 0xFFFF}}, {{0xFFF0, 0x10}}},
-    };
-    for (const auto& c : cases) {
-        Bitmap bitmap{};
-        for (const auto& [first, last] : c.covered) Cover(bitmap, first, last);
-        const GlyphRanges ranges = GlyphRangesFromBitmap(bitmap);
-        EXPECT_EQ(ranges.range_count, static_cast<int>(c.expected.size())) << c.what;
-        EXPECT_EQ(ranges.ranges, c.expected) << c.what;
-    }
 }
 
 TEST(HasGlyph, ReadsOnlyTheCountedRangesAndNoDataHoldsEverything) {

@@ -5,14 +5,6 @@ namespace {
 
 using GoTo = SearchTest;
 
-TEST(HexToValue, ReadsHexadecimalDigitsOfEitherCase) {
-    const std::pair<std::u16string_view, std::uint64_t> cases[] = {
-        {u"", 0},          {u"0", 0},         {u"41", 0x41},       {u"20AC", 0x20AC},
-        {u"20ac", 0x20AC}, {u"FFFF", 0xFFFF}, {u"10000", 0x10000}, {u"ffffffffffffffff", ~0ull},
-    };
-    for (auto [text, value] : cases) EXPECT_EQ(SearchPanel::HexToValue(text), value);
-}
-
 TEST_F(GoTo, HexMovesAtTheFourthDigitOrOnEnter) {
     ShowAll(true);
     M().GoToCodePoint(0x41);

@@ -35,41 +35,6 @@ Described Describe(CharTypeWords words, int panel_width = 10000) {
     return d;
 }
 
-// The three entries in their table orders, joined with semicolons when not empty; bidi values
-// outside 1..10 and the flags above the table's give no text.
-TEST(DescribeCharType, JoinsNonEmptyEntriesWithSemicolons) {
-    struct Case {
-        CharTypeWords words;
-        std::string type_text;
-    } cases[] = {
-        {{kClassUpper | kClassXDigit | kClassAlpha, kBidiLeftToRight, 0},
-         "Uppercase, Hex. digit; Left to right"},
-        {{kClassDigit, kBidiEuropeanNumber, kTextHalfWidth},
-         "Dec. digit; European number or digit; Half-width char."},
-        {{0, kBidiArabicNumber, kTextFullWidth}, "Arabic number; Full-width char."},
-        {{0, 0, 0}, ""},
-        {{0xFFFF, 0, 0},
-         "Uppercase, Lowercase, Dec. digit, Space char., Punctuation, Control char., Blank char., "
-         "Hex. digit"},
-        {{0, 0, 0x07FF | kTextAlpha},
-         "Nonspacing mark, Diacritic nonspacing mark, Vowel nonspacing mark, Symbol, Katakana "
-         "char., Hiragana char., Half-width char., Full-width char., Ideographic char., Arabic "
-         "Kashida char., Punctuation as word part"},
-        {{0, 4, 0}, "European numeric separator"},
-        {{0, 9, 0}, "Segment separator"},
-        {{0, 10, 0}, "White space"},
-        {{0, 11, 0}, ""},
-        {{0, 0xFFFF, kTextAlpha | kTextHighSurrogate}, ""},
-    };
-    for (const auto& c : cases) {
-        const Described d = Describe(c.words);
-        EXPECT_EQ(d.list.type_text, c.type_text);
-        EXPECT_EQ(d.text_flags, c.words.text_processing);
-        for (std::size_t i = 0; i < 3; ++i)
-            EXPECT_EQ(d.list.visible[i], !d.list.captions[i].empty());
-    }
-}
-
 TEST(DescribeCharType, MenuButtonShowsOnlyWhenTheTextOverflowsThePanel) {
     // "Uppercase, Hex. digit; Left to right" is 36 characters: 252 pixels at 7 per character.
     const CharTypeWords upper_hex_ltr{kClassUpper | kClassXDigit, kBidiLeftToRight, 0};

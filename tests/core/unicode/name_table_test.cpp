@@ -171,15 +171,5 @@ TEST(EntityTable, ReadsCodesFlagsAndNamesAndSkipsBadLines) {
     EXPECT_EQ(table.FindEntity(""), std::nullopt);
 }
 
-TEST(EntityTable, BuiltInData) {
-    NameTable table;
-    table.LoadCharData(FakeNameService({}, ""), kNoFile, builtin::EntityData());
-    EXPECT_EQ(table.Entities(0x0026), "amp");
-    EXPECT_EQ(table.IEFlag(0x0026), 1);
-    EXPECT_EQ(table.FindEntity("NonBreakingSpace"), 0x00A0);
-    EXPECT_EQ(table.FindEntity("NBSP"), std::nullopt);
-    EXPECT_EQ(table.FindEntity("eacute"), 0x00E9);
-}
-
 }  // namespace
 }  // namespace glyphora
