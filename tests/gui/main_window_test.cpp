@@ -52,24 +52,6 @@ private slots:
         home_.reset();
     }
 
-    void FirstStartWritesMissingFilesKeepsEditedOnesAndShowsDefaults() {
-        WindowFixture::WriteFile(home_->Paths().entity_data_file, "0041,,letterA\r\n");
-        QVERIFY(Start());
-        QVERIFY(std::filesystem::exists(home_->Paths().name_data_file));
-        QCOMPARE(WindowFixture::ReadFile(home_->Paths().entity_data_file),
-                 std::string("0041,,letterA\r\n"));
-        const std::string entry = WindowFixture::ReadFile(home_->DesktopEntry());
-        QVERIFY(entry.find("\nExec=" + home_->Environment().executable.string() + "\n") !=
-                std::string::npos);
-        QVERIFY(Find<QCheckBox>(W(), "chMode")->isChecked());
-        QCOMPARE(Find<QComboBox>(W(), "cbRange")->currentText(), QString("Basic Latin"));
-        QCOMPARE(Panel(W(), "pbStatus0", "Hex"), QString("U+0000"));
-        Select(*window_, 0x41);
-        QCOMPARE(Find<QComboBox>(W(), "cbEntity")->currentText(), QString("&letterA;"));
-        // The settings file is written only at shutdown.
-        QVERIFY(!std::filesystem::exists(home_->Paths().settings_file));
-    }
-
     // After a portable start the program's folder became read-only: the settings and data files
     // beside the program are still read, and written where they can be.
     void AReadOnlyProgramFolderKeepsTheUsersSettingsAndData() {

@@ -64,18 +64,6 @@ protected:
 constexpr const char* kPlacement =
     "[fwMain_State]\nState=0\nLeft=10\nTop=20\nWidth=400\nHeight=500\n";
 
-TEST_F(MainSettingsFile, AMissingFileGivesEveryDefault) {
-    const MainSettings s = ReadMainSettings(file_, limits_);
-    EXPECT_FALSE(std::filesystem::exists(file_));  // reading never creates the file
-    EXPECT_EQ(s.font, std::nullopt);
-    EXPECT_EQ(Written(s), std::string("[fwMain]\nlvRange=0\nchRange=0\nchView=0\nobFormat=0\n"
-                                      "cbCharSet=7\nbHexView=1\nbHexGoto=1\nchMode=1\nchOnTop=0\n"
-                                      "[fwMain_Picture]\nbbPicture0=0\nbbPicture1=16777215\n"
-                                      "cbPicture=36\nchPicture0=0\nchPicture1=0\nchPicture2=0\n"
-                                      "chPicture3=0\n") +
-                              kPlacement);
-}
-
 TEST_F(MainSettingsFile, ChecksAreOnAboveZeroButTheGoToNotationWheneverNotZero) {
     const std::tuple<const char*, bool, bool> cases[] = {
         {"1", true, true},   {"2", true, true},   {"0", false, false},
