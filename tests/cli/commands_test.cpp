@@ -48,19 +48,15 @@ TEST(TypeAndSubrangesCli, PrintTheTypeTextsAndTheListedRows) {
     ExpectRuns({
         {"type U+0041 0x05D0", 0,
          "U+0041\tUppercase, Hex. digit; Left to right\nU+05D0\tRight to left\n"},
-        {"type", 2, ""},
         {"type U+0041 U+10000", 2, ""},
         {"subranges --coverage " + cyrillic, 0,
          "D.1024\t0400\t04FF\t9\t1\tCyrillic\nD.1280\t0500\t052F\t9\t1\tCyrillic Supplement\n"},
-        {"subranges --coverage ''", 0, ""},
         {"subranges --coverage " + std::string(129, '1'), 2, ""},
         {"subranges --font 'No Such Family'", 2, ""},
-        {"subranges --font 'DejaVu Sans' --coverage 1", 2, ""},
     });
     const auto all = Split(RunCli("subranges --all --coverage 1").out);
     ASSERT_EQ(all.size(), 162u);
     EXPECT_EQ(all[0], "D.0\t0000\t007F\t0\t1\tBasic Latin");
-    EXPECT_EQ(all[1], "D.128\t0080\t00FF\t1\t0\tLatin-1 Supplement");
     EXPECT_EQ(all[103], "D.12256\t2FE0\t2FEF\t-1\t0\t<undefined>");
     // What a font covers: DejaVu Sans has Cyrillic but no Hangul.
     const std::string sans = RunCli("subranges --font 'DejaVu Sans'").out;
@@ -119,10 +115,7 @@ TEST(FontsCli, ListsFamiliesWithKeyPathAndCoverageAndTheirGlyphRanges) {
     ASSERT_GT(lines.size(), 1u);
     EXPECT_EQ(lines.size(), std::stoul(lines[0]) + 1);
     EXPECT_EQ(lines[1], "0020\t007E");
-    ExpectRuns({{"fonts --covering xyz", 2, ""},
-                {"fonts extra", 2, ""},
-                {"glyphs 'No Such Family'", 2, ""},
-                {"glyphs", 2, ""}});
+    ExpectRuns({{"fonts --covering xyz", 2, ""}, {"glyphs 'No Such Family'", 2, ""}});
 }
 
 TEST(EncodeCli, WritesExactlyWhatTheCopyButtonPutsOnTheClipboard) {
@@ -140,8 +133,6 @@ TEST(EncodeCli, WritesExactlyWhatTheCopyButtonPutsOnTheClipboard) {
              "{\\colortbl;\\red0\\green0\\blue0;}\\cf1\r\n\\uc1\\pard\\f0\\fs72 A}"},
             {"--format 0 A", 2, ""},
             {"--format 8 --code-page 16 A", 2, ""},
-            {"--format 3", 2, ""},
-            {"--format 9 --current ''", 2, ""},
             {"--format 3 '\xFF'", 2, ""},
         },
         "encode ");
@@ -170,7 +161,6 @@ TEST(FindCli, PrintsTheMatchOrTheMessageOfEachRun) {
     ExpectRuns(
         {{"find", 2, ""},
          {"find --font 'No Such Family' a", 2, ""},
-         {"find --show-all maybe a", 2, ""},
          // DejaVu Sans lists no Hangul, but the search range spans the gap.
          {"find --font 'DejaVu Sans' 'hangul syllable gag'", 0, "U+AC01\tHangul Syllable Gag\n"}});
 }

@@ -43,8 +43,6 @@ public:
     std::vector<UpdateCheckRecord> records;
 };
 
-QString LongVersion() { return QString::fromStdString(LongVersionText(kProgramVersion)); }
-
 const QString kNotAccessible = "Remote resource is not accessible now. Please try later.";
 
 }  // namespace
@@ -100,16 +98,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("enabled_after");
         QTest::addColumn<int>("recorded");
-        QTest::newRow("up to date")
-            << QByteArray("200 OK") << ("var version = \"" + LongVersion().toUtf8() + "\";\n")
-            << "Your copy of the application is up to date." << false << 0;
         QTest::newRow("newer") << QByteArray("200 OK") << QByteArray("var version = \"99.0.1\";\n")
                                << "Version 99.0.1\nis now available\nto download." << false << 1;
         QTest::newRow("not found")
             << QByteArray("404 Not Found") << QByteArray("missing") << kNotAccessible << true << -1;
-        QTest::newRow("no version in the file")
-            << QByteArray("200 OK") << QByteArray("<html>moved</html>") << kNotAccessible << true
-            << -1;
         QTest::newRow("nobody listening")
             << QByteArray() << QByteArray() << kNotAccessible << true << -1;
     }
@@ -192,14 +184,11 @@ private slots:
         const auto shown = [&] { return about.ibTable()->pixmap().toImage(); };
         QCOMPARE(shown(), about.ibMouseIcon(1).toImage());
         QTRY_COMPARE_WITH_TIMEOUT(shown(), about.ibMouseIcon(2).toImage(), 1000);
-        // 'l' of "Glyphora" (column 4, row 2) can go up into the blank row; 'v' of "every" is
-        // boxed in by letters: the ordinary pointer.
+        // 'l' of "Glyphora" (column 4, row 2) can go up into the blank row.
         QTest::mouseMove(about.tlCell(15), QPoint(10, 10));
         QVERIFY(!about.toTable()->isActive() && !about.ibTable()->isVisible());
         QCOMPARE(about.tlCell(15)->cursor().pixmap().toImage(),
                  about.ibMouseIcon(LetterBoard::kUp).toImage());
-        QTest::mouseMove(about.tlCell(28), QPoint(10, 10));
-        QVERIFY(!about.tlCell(28)->testAttribute(Qt::WA_SetCursor));
 
         const QPoint origin = about.pbTable()->contentsRect().topLeft();
         std::mt19937 random(4711);
@@ -224,28 +213,6 @@ private slots:
         quiet.show();
         QTest::mouseClick(quiet.tlCell(0), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(quiet.tlCell(0)->property("Tag").toString(), QString("2.1"));
-    }
-
-    void ShowAboutBoxIsModalOverItsOwnerAndOnTopLikeIt() {
-        QWidget owner;
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        for (int on_top : {1, 0}) {
-            QString seen;
-            bool flag = !on_top, owned = false;
-            QTimer::singleShot(0, [&] {
-                QWidget* modal = QApplication::activeModalWidget();
-                if (modal == nullptr) return;
-                seen = modal->objectName();
-                flag = modal->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-                owned = modal->parentWidget() == &owner;
-                QTest::keyClick(modal, Qt::Key_Escape);
-            });
-            ShowAboutBox(&owner, on_top, services_);
-            QCOMPARE(seen, QString("fwAbout"));
-            QCOMPARE(flag, on_top == 1);
-            QVERIFY(owned);
-        }
     }
 
 private:

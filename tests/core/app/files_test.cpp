@@ -73,17 +73,19 @@ TEST(ResolvePaths, AReadOnlyProgramFolderKeepsTheUsersFilesBesideIt) {
         TempFolder folder;
         std::filesystem::create_directories(folder / "bin");
         std::filesystem::create_directories(folder / "config/glyphora");
-        PathEnvironment env =
-            Environment((folder / "config").string(), (folder / "data").string(), folder / "bin/glyphora");
+        PathEnvironment env = Environment((folder / "config").string(), (folder / "data").string(),
+                                          folder / "bin/glyphora");
         env.folder_writable = [](const std::filesystem::path&) { return false; };
         if (c.settings_beside) WriteBytes(folder / "bin/glyphora.dat", "[fwMain]\nA=1\n");
-        if (c.settings_in_config) WriteBytes(folder / "config/glyphora/glyphora.dat", "[fwMain]\nB=2\n");
+        if (c.settings_in_config)
+            WriteBytes(folder / "config/glyphora/glyphora.dat", "[fwMain]\nB=2\n");
         for (const char* data : {"glyphora.csv", "glyphora.ent", "glyphora.help"})
             if (c.data_beside) WriteBytes(folder / "bin" / data, "edited");
 
         AppPaths paths = ResolvePaths(env);
         EXPECT_FALSE(paths.portable);
-        const std::filesystem::path data = c.data_beside ? folder / "bin" : folder / "data/glyphora";
+        const std::filesystem::path data =
+            c.data_beside ? folder / "bin" : folder / "data/glyphora";
         EXPECT_EQ(paths.name_data_file, data / "glyphora.csv");
         EXPECT_EQ(paths.entity_data_file, data / "glyphora.ent");
         EXPECT_EQ(paths.help_file, data / "glyphora.help");
@@ -121,14 +123,9 @@ TEST(DesktopEntry, QuotesAndEscapesThePathAndIsWrittenOnlyWhenItDiffers) {
          "Exec=/opt/g/glyphora\nTryExec=/opt/g/glyphora\nPath=/opt/g\nX-Glyphora-Version=1.00\n"},
         {"/home/a b/glyphora",
          "Exec=\"/home/a b/glyphora\"\nTryExec=/home/a b/glyphora\nPath=/home/a b\n"},
-        {"/x/$HOME/g", R"(Exec="/x/\\$HOME/g")"
-                       "\nTryExec=/x/$HOME/g\nPath=/x/$HOME\n"},
-        {"/x/back\\slash/g", R"(Exec="/x/back\\\\slash/g")"
-                             "\n"
-                             R"(TryExec=/x/back\\slash/g)"
-                             "\n"
-                             R"(Path=/x/back\\slash)"
-                             "\n"},
+        {"/x/$HOME/g", "Exec=\"/x/\\\\$HOME/g\"\nTryExec=/x/$HOME/g\nPath=/x/$HOME\n"},
+        {"/x/back\\slash/g",
+         "Exec=\"/x/back\\\\\\\\slash/g\"\nTryExec=/x/back\\\\slash/g\nPath=/x/back\\\\slash\n"},
         {"/x/100%/g", "Exec=/x/100%%/g\nTryExec=/x/100%/g\nPath=/x/100%\n"},
     };
     for (const auto& [executable, lines] : cases) {

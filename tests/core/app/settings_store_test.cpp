@@ -148,28 +148,5 @@ TEST_F(SettingsStore, WhatIsNoUsableFileIsNeitherReadNorReplaced) {
     EXPECT_EQ(ReadBytes(folder_ / "plain"), "x");
 }
 
-TEST_F(SettingsStore, ListsAreReadWhateverTheKeysUpToTheSectionBuffer) {
-    WriteBytes(file_, "[cbSearch_Search]\nzz=abc\n; note\n\nfirst=def\nnot an entry\n[o]\n0=no\n");
-    EXPECT_EQ(ReadSettingList(file_, "CBSEARCH_SEARCH"), (Strings{"abc", "def"}));
-    // Each line "N=" + 1000 characters takes 1000 + key + 2; 32 lines of key "0".."31" fit.
-    std::string text = "[l]\n";
-    for (int i = 0; i < 40; ++i) text += std::to_string(i) + "=" + std::string(1000, 'a') + "\n";
-    WriteBytes(file_, text);
-    EXPECT_EQ(ReadSettingList(file_, "l"), Strings(32, std::string(1000, 'a')));
-}
-
-TEST_F(SettingsStore, WritingAListReplacesTheSection) {
-    EXPECT_EQ(WriteSettingList(file_, "cbSearch_Search", {}), SettingWrite::Unchanged);
-    EXPECT_FALSE(std::filesystem::exists(file_));  // an empty list creates no file
-    WriteBytes(file_, "[fwMain]\nlvFont=x\n[cbSearch_Search]\nold=1\nolder=2\n[end]\ne=1\n");
-    EXPECT_EQ(WriteSettingList(file_, "cbSearch_Search", {"curl d", " spaced ", "3"}),
-              SettingWrite::Written);
-    EXPECT_EQ(ReadBytes(file_),
-              "[fwMain]\nlvFont=x\n[cbSearch_Search]\n0=curl d\n1= spaced \n2=3\n[end]\ne=1\n");
-    EXPECT_EQ(ReadSettingList(file_, "cbSearch_Search"), (Strings{"curl d", "spaced", "3"}));
-    EXPECT_EQ(WriteSettingList(file_, "cbSearch_Search", {}), SettingWrite::Written);
-    EXPECT_EQ(ReadBytes(file_), "[fwMain]\nlvFont=x\n[cbSearch_Search]\n[end]\ne=1\n");
-}
-
 }  // namespace
 }  // namespace glyphora

@@ -6,19 +6,6 @@
 namespace glyphora {
 namespace {
 
-TEST(LibraryVersionText, ReadsTheLeadingNumbers) {
-    struct Case {
-        const char* text;
-        std::optional<LibraryVersion> expected;
-    } cases[] = {
-        {"6.4.2", LibraryVersion{6, 4, 2}}, {"6.5.0-rc1", LibraryVersion{6, 5, 0}},
-        {"6.4", LibraryVersion{6, 4, 0}},   {"6.", LibraryVersion{6, 0, 0}},
-        {"6.x.1", LibraryVersion{6, 0, 0}}, {"", std::nullopt},
-        {"v6.4.2", std::nullopt},           {"99999999999.1.1", std::nullopt},
-    };
-    for (const auto& c : cases) EXPECT_EQ(ParseLibraryVersion(c.text), c.expected) << c.text;
-}
-
 TEST(RuntimeVersion, AnOlderOrForeignLibraryIsRefused) {
     struct Case {
         const char* runtime;

@@ -26,16 +26,6 @@ std::string Text(const LinkBoxProperties& p) {
     return text;
 }
 
-TEST(PropertyBag, KeysMatchInAnyCaseAndKeepTheirPlace) {
-    PropertyBag bag;
-    bag.WriteProperty("caption", "a");
-    bag.WriteProperty("Path", "b");
-    bag.WriteProperty("Caption", "c");
-    EXPECT_EQ(bag.ReadProperty("CAPTION"), "c");
-    EXPECT_EQ(bag.ReadProperty("Font"), std::nullopt);
-    EXPECT_EQ(bag.Entries(), (std::vector<PropertyBag::Entry>{{"caption", "c"}, {"Path", "b"}}));
-}
-
 TEST(LinkBoxProperties, SaveWritesAllTenKeysInOrderAndReadsBackEvenEmptyTexts) {
     LinkBoxProperties saved;
     saved.alignment = 2;

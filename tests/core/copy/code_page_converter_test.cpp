@@ -55,22 +55,6 @@ TEST(CodePageConverter, EveryRowConvertsWhatItHasAndBestFitsOrMarksWhatItLacks) 
     }
 }
 
-TEST(CodePageConverter, SymbolKeepsTheLowByteOfItsTwoRangesAndUtf7ShiftsAllButSetD) {
-    CodePageConverter converter;
-    const std::pair<char16_t, const char*> symbol[] = {
-        {0xF020, " "}, {0xF0FF, "\xFF"}, {0xF01F, "?"}, {0xF100, "?"},
-        {0x0020, " "}, {0x00FF, "\xFF"}, {0x001F, "?"}, {0x0100, "?"},
-    };
-    for (auto [c, bytes] : symbol)
-        EXPECT_EQ(converter.ConvertToCodePage(std::u16string(1, c), kSymbolCodePage), bytes) << int{c};
-    const std::pair<std::u16string, const char*> utf7[] = {
-        {u"Hi Mom -:)-", "Hi Mom -:)-"}, {u"+", "+-"},         {u"!", "+ACE-"},
-        {u"\u65E5\u672C", "+ZeU-+Zyw-"}, {u"\xDFFF", "+3/8-"}, {u"\r\n\t", "\r\n\t"},
-    };
-    for (const auto& [text, bytes] : utf7)
-        EXPECT_EQ(converter.ConvertToCodePage(text, kUtf7CodePage), bytes) << bytes;
-}
-
 TEST(CodePageConverter, BestFitIgnoresTheThreadLocaleAndMarksWhatItCannotFit) {
     locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     ASSERT_NE(c_locale, nullptr);
@@ -95,41 +79,6 @@ TEST(CodePageConverter, UnknownCodePagesGiveNothingAndAMovedFromConverterStillCo
     CodePageConverter second = std::move(first);
     EXPECT_EQ(second.ConvertToCodePage(u"\u0416", 1251), "\xC6");
     EXPECT_EQ(first.ConvertToCodePage(u"\u0416", 1251), "\xC6");  // NOLINT(bugprone-use-after-move)
-}
-
-TEST(ConvertFromCodePage, ReadsBytesAsTheCodePageHasThem) {
-    const struct {
-        int code_page;
-        std::string bytes;
-        std::u16string text;
-    } cases[] = {
-        {1251, "\xE9", u"\u0439"},            // the byte typed under a Russian layout
-        {1252, "\x81\x9D", u"\u0081\u009D"},  // the ANSI code page's filled gaps
-        {kAnsiCodePage, "\x80", u"\u20AC"},
-        {kSymbolCodePage, "\xE9\x41", u"\u00E9A"},
-        {932, "\x82\xA0\x41", u"\u3042A"},  // a double-byte character joined
-        {932, "\x82", u"\uFFFD"},           // a lead byte cut off by the end
-        {932, "\xA0\x41", u"\uFFFDA"},      // no character at all, then a good one
-        {kUtf8CodePage, "\xFF\x41", u"\uFFFDA"},
-        {kUtf7CodePage, "+AOk-", u"\u00E9"},
-        {1258, "A\xF2", u"\u1EA0"},  // base letter and dot below compose
-    };
-    CodePageConverter converter;
-    for (const auto& c : cases)
-        EXPECT_EQ(converter.ConvertFromCodePage(c.bytes, c.code_page), c.text)
-            << c.code_page << " " << c.bytes;
-}
-
-TEST(AnsiCodePage, TextOfOtherCharactersIsNoByteStringAndTheRestIsWindows1252) {
-    std::string all_bytes;
-    for (int b = 0; b < 256; ++b) all_bytes.push_back(static_cast<char>(b));
-    CodePageConverter converter;
-    EXPECT_EQ(converter.ConvertToCodePage(AnsiBytesToText(all_bytes), 1252), all_bytes);
-    EXPECT_EQ(converter.ConvertToCodePage(u"\u0100\u4E00", kAnsiCodePage), "A?");
-    EXPECT_EQ(TextToAnsiBytes(u"A\u20AC\u0081"), std::string("A\x80\x81"));
-    EXPECT_EQ(TextToAnsiBytes(u"A\u0100"), std::nullopt);
-    EXPECT_EQ(TextToAnsiBytes(u"\u0080"), std::nullopt);  // the C1 control 0x80 is not a gap
-    EXPECT_EQ(AnsiBytesToText(""), u"");
 }
 
 }  // namespace

@@ -53,12 +53,11 @@ TEST_F(CopyEncoderTest, EncodesEveryFormat) {
 }
 
 TEST_F(CopyEncoderTest, PercentEscapeUsesTheCodePointBelow256AndUtf8Above) {
-    for (auto [c, escaped] : {std::pair{u'\0', "%00"},
-                              {u'\x0A', "%0a"},
-                              {u'\xFF', "%ff"},
-                              {u'\u0100', "%C4%80"},
-                              {u'\u07FF', "%DF%BF"},
-                              {u'\u0800', "%E0%A0%80"}})
+    const std::pair<char16_t, const char*> cases[] = {
+        {u'\0', "%00"},        {u'\x0A', "%0a"},      {u'\xFF', "%ff"},
+        {u'\u0100', "%C4%80"}, {u'\u07FF', "%DF%BF"}, {u'\u0800', "%E0%A0%80"},
+    };
+    for (auto [c, escaped] : cases)
         EXPECT_EQ(EncodeCodePoint(CopyFormat::PercentEscape, c, context_).bytes, escaped);
 }
 

@@ -24,16 +24,12 @@ constexpr int kRowWestern = 8, kKeyC = 67, kKeyZ = 90;
 std::string Controls(const CopyPanel& p) {
     const PictureControlsEnabled& pc = p.PictureControls();
     std::string word;
-    for (const auto& [on, letter] : {std::pair{pc.size, 'S'},
-                                     {pc.styles, 'Y'},
-                                     {pc.fore_colour, 'F'},
-                                     {pc.back_colour, 'B'},
-                                     {p.CodePageEnabled(), 'C'},
-                                     {p.EntityEnabled(), 'E'},
-                                     {p.ToCopyEnabled(), 'T'},
-                                     {p.Preview().enabled, 'P'},
-                                     {p.PreviewCharsetEnabled(), 'H'}})
-        word += on ? letter : '-';
+    const std::pair<bool, char> controls[] = {
+        {pc.size, 'S'},           {pc.styles, 'Y'},           {pc.fore_colour, 'F'},
+        {pc.back_colour, 'B'},    {p.CodePageEnabled(), 'C'}, {p.EntityEnabled(), 'E'},
+        {p.ToCopyEnabled(), 'T'}, {p.Preview().enabled, 'P'}, {p.PreviewCharsetEnabled(), 'H'},
+    };
+    for (const auto& [on, letter] : controls) word += on ? letter : '-';
     return word;
 }
 
@@ -184,18 +180,6 @@ TEST_F(CopyPanelTest, UndoTwiceReturnsToTheFirstState) {
     EXPECT_EQ(P().Preview().text, u"&#97;&#98;");
 }
 
-TEST_F(CopyPanelTest, DoubleClicksAppendWithoutConversionAndKeepTheBoxBounded) {
-    P().SetKeyboardCodePage(1251);
-    M().GoToCodePoint(0xE9);
-    M().CellDoubleClick();
-    EXPECT_EQ(P().ToCopyText(), u"\u00E9");  // the guard kept the character
-    EXPECT_FALSE(P().ConversionGuard());
-    Paste(std::u16string(kMaxCopyTextLength + 5, u'x'));
-    EXPECT_EQ(P().ToCopyText().size(), kMaxCopyTextLength);
-    M().CellDoubleClick();
-    EXPECT_EQ(P().ToCopyText().size(), kMaxCopyTextLength);
-}
-
 TEST_F(CopyPanelTest, EightBitKeysAreReadInTheKeyboardLayoutsCodePage) {
     // Typed characters arrive as Unicode on the desktops served (no keyboard code page): kept.
     Type(u'\u00E9');
@@ -260,31 +244,6 @@ TEST_F(CopyPanelTest, EntityBoxRowChoiceDecidesLabelAndCopy) {
     EXPECT_EQ(P().EntityRow(), 1);
     M().GoToCodePoint(0x26);  // a new character starts at row 0
     EXPECT_EQ(P().EntityText(), u"&amp;");
-}
-
-TEST(CopyPanelAlone, WorksWithoutNamesOrClipboardAndIgnoresChangesWhileBusy) {
-    int busy = 0;
-    CopyPanel panel({}, busy);
-    EXPECT_FALSE(panel.ResetEnabled());
-    panel.CharacterSelected(u'A', true);
-    EXPECT_TRUE(panel.ResetEnabled() && !panel.FormatEnabled(kSgml));
-    panel.SelectCopyFormat(kCharName, u'A');
-    panel.ToCopyEdited(u"AB", 2);
-    EXPECT_EQ(panel.Preview().list, (Texts{u"", u""}));
-    panel.CopyToClipboard();
-    panel.SelectCopyFormat(kPicture, u'A');
-    panel.CharacterSelected(std::nullopt, false);  // a blank view takes the picture away
-    EXPECT_EQ(Controls(panel), "------T--");
-    panel.SelectCopyFormat(kUcn, std::nullopt);
-    panel.Reset();
-    ++busy;
-    panel.ToCopyEdited(u"A", 1);
-    EXPECT_FALSE(panel.CopyEnabled());
-    EXPECT_EQ(panel.Preview().text, u"");
-    --busy;
-    panel.ToCopyEdited(u"AB", 2);
-    EXPECT_TRUE(panel.CopyEnabled());
-    EXPECT_EQ(panel.Preview().text, u"\\u0041\\u0042");
 }
 
 }  // namespace

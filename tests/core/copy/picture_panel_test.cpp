@@ -30,35 +30,6 @@ protected:
     PicturePanel panel_{filter_, copy_, busy_, max_size_};
 };
 
-// The view takes a size from 2 to its maximum, else the maximum with "(N)" beside the box; the
-// bitmap copy takes the typed size whatever it is, the rich text the view's.
-TEST_F(PicturePanelTest, ASizeWithinTheMaximumSizesTheViewWithoutALabel) {
-    const struct {
-        std::u16string text;
-        int view, copy;
-        std::u16string label;
-    } cases[] = {
-        {u"1", 96, 1, u"(96)"}, {u"12", 12, 12, u""},       {u"2", 2, 2, u""},
-        {u"96", 96, 96, u""},   {u"200", 96, 200, u"(96)"}, {u"", 96, 0, u"(96)"},
-        {u"0", 96, 0, u"(96)"}, {u"97", 96, 97, u"(96)"},
-    };
-    for (const auto& c : cases) {
-        Type(c.text);
-        EXPECT_EQ(panel_.ViewFont().point_size, c.view) << Utf16ToUtf8(c.text);
-        EXPECT_EQ(panel_.CopyFont().point_size, c.copy);
-        EXPECT_EQ(copy_.RtfFormat().point_size, c.view);
-        EXPECT_EQ(panel_.SizeLabel(), c.label);
-    }
-    EXPECT_EQ(PicturePanel::SizeOfText(u"99999999999999999999"), 99999);
-    EXPECT_EQ(PicturePanel::SizeOfText(u"007"), 7);
-    EXPECT_EQ(PicturePanel::SizeOfText(u"1x2"), 12);
-    max_size_ = 0;  // without a maximum the view and the label stay as they were
-    Type(u"1");
-    EXPECT_EQ(panel_.ViewFont().point_size, 96);
-    EXPECT_EQ(panel_.SizeLabel(), u"(96)");
-    EXPECT_EQ(panel_.CopyFont().point_size, 1);
-}
-
 // One character's picture at more than 2000 points would overflow the font engine's metrics.
 TEST_F(PicturePanelTest, TheBoxHoldsNoSizeAboveTheLargestPicture) {
     for (const std::u16string text : {u"2001", u"99999999", u"00099999999999999999"}) {
@@ -102,23 +73,6 @@ TEST_F(PicturePanelTest, UndoSwapsWithTheTextBeforeTheLastKeyAndTakesItsKeysFrom
     EXPECT_TRUE(panel_.SizeKeyDown(kBackspace, kAlt));
     EXPECT_EQ(panel_.SizeBox().text, u"12");
     EXPECT_FALSE(panel_.SizeKeyDown(kBackspace, 0));
-}
-
-TEST_F(PicturePanelTest, StylesAndColoursShapeTheViewTheCopyAndTheRichText) {
-    Type(u"20");
-    panel_.StyleClicked(kPictureBold, true);
-    panel_.StyleClicked(kPictureStrikeout, true);
-    const PictureFont expected{20, true, false, false, true};
-    EXPECT_EQ(panel_.ViewFont(), expected);
-    EXPECT_EQ(panel_.CopyFont(), expected);
-    EXPECT_TRUE(panel_.Style(kPictureBold));
-    EXPECT_FALSE(panel_.Style(7));
-    const RtfCharFormat& rtf = copy_.RtfFormat();
-    EXPECT_TRUE(rtf.bold && rtf.strikeout && !rtf.italic && !rtf.underline);
-    panel_.SetForeColour(0x0000FF);
-    panel_.SetBackColour(0x00FF00);
-    EXPECT_EQ(panel_.BackColour(), 0x00FF00u);
-    EXPECT_EQ(copy_.ForeColour(), 0x0000FFu);
 }
 
 TEST(PicturePanel, ThePatternIsTheInkHeightTakenAsPoints) {

@@ -58,50 +58,6 @@ protected:
     }
 };
 
-TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOne) {
-    source_.installed = {{{kTrueTypeKind, "Cambria & Cambria Math & Cambria Bold", " cambria.ttc "},
-                          {kTrueTypeKind, "Arial", "arial.ttf"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
-    ASSERT_EQ(table_.Records().size(), 5u);
-    EXPECT_EQ(table_.Record(0), nullptr);
-    EXPECT_EQ(table_.Record(5), nullptr);
-    const char* faces[] = {"Cambria", "Cambria Math", "Cambria Bold", "Arial"};
-    for (long i = 1; i <= 4; ++i) EXPECT_EQ(table_.Record(i)->face_name, faces[i - 1]);
-    EXPECT_EQ(table_.Record(3)->file_name, "cambria.ttc") << "trimmed";
-    EXPECT_EQ(table_.Record(4)->file_name, "arial.ttf");
-
-    // Each face is listed once it is reported; the one never reported is not.
-    Enumerate({Report("Cambria Math", "Cambria Math", kCyrillic), Report("Cambria", "Cambria"),
-               Report("Arial", "Arial")});
-    EXPECT_EQ(Texts(list_), (std::vector<std::string>{"Arial", "Cambria", "Cambria Math"}));
-    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.4", "D.1", "D.2"}));
-    EXPECT_EQ(table_.Record(2)->coverage, CoverageString(kCyrillic));
-    EXPECT_TRUE(table_.Record(3)->coverage.empty());
-}
-
-TEST_F(FontTableTest, TheKindFilterSkipsOtherEntriesAndAnUnreadableListChangesNothing) {
-    source_.installed = {{{kOtherFontKind, "Courier", "coure.fon"},
-                          {kTrueTypeKind, "Arial", "arial.ttf"},
-                          {2, "Modern", "modern.fon"}}};
-    table_.LoadRegistryFonts(source_, 0);
-    ASSERT_EQ(table_.Records().size(), 4u) << "no filter keeps every entry";
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
-    ASSERT_EQ(table_.Records().size(), 2u) << "the table is rebuilt";
-    EXPECT_EQ(table_.Record(1)->face_name, "Arial");
-    source_.installed = std::nullopt;
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
-    EXPECT_EQ(table_.Records().size(), 2u);
-
-    FontTable never_loaded;
-    never_loaded.LoadRegistryFonts(source_, kTrueTypeKind);
-    EXPECT_TRUE(never_loaded.Records().empty());
-    EXPECT_TRUE(never_loaded.AddEnumeratedFont(Report("Arial", "Arial"), list_, measure_));
-    EXPECT_TRUE(list_.items.empty());
-    source_.installed.emplace();
-    never_loaded.LoadRegistryFonts(source_, kTrueTypeKind);
-    EXPECT_EQ(never_loaded.Records().size(), 1u) << "a readable, empty list gives index 0 only";
-}
-
 TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
     Install({"Gill", "Gill Sans", "Gill", "Gill Sans", "Lucida"});
     // The full name wins over the family name, and the first record of that name is taken.
@@ -126,18 +82,6 @@ TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
     Enumerate({Report("Lucida", "Lucida", kLatin, 1), Report("Lucida", "Lucida", kLatin, 2)});
     EXPECT_TRUE(list_.items.empty()) << "not a TrueType face";
     EXPECT_TRUE(table_.Record(5)->coverage.empty());
-}
-
-TEST_F(FontTableTest, ListsFamiliesInCaseInsensitiveOrderWithTheirRecordKeys) {
-    Install({"verdana", "Arial", "Zapf", "Verdana", "MS Gothic"});
-    list_.items.push_back({"D.99", u"Courier", 0, 0, false});  // already listed and selected
-    list_.selected = 0;
-    Enumerate({Report("Zapf", "Zapf"), Report("verdana", "verdana"), Report("Arial", "Arial"),
-               Report("Verdana", "Verdana"), Report("MS Gothic", "MS Gothic")});
-    EXPECT_EQ(Texts(list_), (std::vector<std::string>{"Arial", "Courier", "MS Gothic", "Verdana",
-                                                      "verdana", "Zapf"}));
-    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.2", "D.99", "D.5", "D.4", "D.1", "D.3"}));
-    EXPECT_EQ(list_.selected, 1u) << "the selection stays on its item";
 }
 
 // Both passes on a clean list, then the choice of an item: its record, coverage, file and ranges.
@@ -177,8 +121,8 @@ TEST(BuildFontList, RunsBothPassesAndChoosesAnItemsFile) {
 // must give the family's ranges, also when the record is named by a full name of its own.
 TEST(InstalledFontCatalog, GivesTheFamilysRangesAsTheChoiceDoes) {
     FixedFontSource source;
-    source.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"},
-                         {kTrueTypeKind, "C059 Roman", "c059.otf"}}};
+    source.installed = {
+        {{kTrueTypeKind, "Arial", "arial.ttf"}, {kTrueTypeKind, "C059 Roman", "c059.otf"}}};
     source.reports = {Report("Arial", "Arial"), Report("C059", "C059 Roman")};
     source.glyph_ranges["Arial"] = {1, {{0x20, 0x5F}}};
     source.glyph_ranges["C059"] = {1, {{0x20, 0x160}}};
@@ -193,25 +137,6 @@ TEST(InstalledFontCatalog, GivesTheFamilysRangesAsTheChoiceDoes) {
         EXPECT_EQ(catalog.Ranges(item.key), ChooseFontItem(table, item, source)->glyph_ranges);
     }
     EXPECT_EQ(catalog.Ranges("D.9").range_count, -1);
-}
-
-void Cover(Bitmap& bitmap, long first, long last) {
-    for (long cp = first; cp <= last; ++cp) bitmap[cp / 32] |= 1u << (cp % 32);
-}
-
-TEST(HasGlyph, ReadsOnlyTheCountedRangesAndNoDataHoldsEverything) {
-    GlyphRanges ranges;
-    ranges.ranges = {{0x20, 0x10}, {0x41, 1}};
-    ranges.range_count = 1;  // the second range lies beyond the count
-    EXPECT_TRUE(HasGlyph(ranges, 0x2F));
-    EXPECT_FALSE(HasGlyph(ranges, 0x41));
-    ranges.range_count = 0;
-    EXPECT_FALSE(HasGlyph(ranges, 0x20));
-    EXPECT_TRUE(HasGlyph(GlyphRanges{}, 0x41));
-    // A short bitmap counts the missing words as empty.
-    const GlyphRanges short_bitmap =
-        GlyphRangesFromBitmap(std::vector<std::uint32_t>{0, 0xF0000000u});
-    EXPECT_EQ(short_bitmap.ranges, (std::vector<GlyphRange>{{60, 4}}));
 }
 
 }  // namespace

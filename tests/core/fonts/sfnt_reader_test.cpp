@@ -77,22 +77,6 @@ constexpr Subset kSubset = {0xE00002FFu, 0x5200FFFBu, 0x00000029u, 0x80000000u};
 const std::vector<Table> kFaceTables = {
     {"cmap", Bytes(20, 1)}, {"head", Bytes(54, 2)}, {"OS/2", Os2Table(kSubset)}};
 
-TEST(SfntReader, ReadsTheSubsetOfTrueTypeAndCffFontsAndEachFaceOfACollection) {
-    for (const char* version : {"\x00\x01\x00\x00", "OTTO", "true"})
-        EXPECT_EQ(ReadUnicodeSubset(Sfnt(kFaceTables, TagOf(version)), 0), kSubset) << version;
-    // The OS/2 table may stand anywhere in the directory.
-    EXPECT_EQ(ReadUnicodeSubset(Sfnt({{"OS/2", Os2Table(kSubset)}, {"cmap", Bytes(8, 0)}}), 0),
-              kSubset);
-    const Subset second = {1, 2, 3, 4};
-    const Bytes font =
-        Collection({kFaceTables, {{"OS/2", Os2Table(second)}}, {{"cmap", Bytes(4, 0)}}});
-    EXPECT_EQ(ReadUnicodeSubset(font, 0), kSubset);
-    EXPECT_EQ(ReadUnicodeSubset(font, 1), second);
-    EXPECT_EQ(ReadUnicodeSubset(font, 2), std::nullopt) << "face without OS/2";
-    EXPECT_EQ(ReadUnicodeSubset(font, 3), std::nullopt) << "no such face";
-    EXPECT_EQ(ReadUnicodeSubset(font, 0xFFFFFFFFu), std::nullopt);
-}
-
 TEST(SfntReader, RejectsWhatIsNoSoundFont) {
     struct Case {
         const char* what;
@@ -134,22 +118,6 @@ TEST(SfntReader, RejectsWhatIsNoSoundFont) {
         EXPECT_EQ(ReadUnicodeSubset(c.data, c.face), std::nullopt) << c.what;
     EXPECT_EQ(ReadUnicodeSubset(absurd_length, 0), kSubset)
         << "a long length is only checked by reading";
-}
-
-TEST(SfntReader, ReadsFilesAndRejectsWhatIsNoFontFileWithoutBlocking) {
-    testing::TempFolder folder;
-    const auto write = [&](const char* name, const Bytes& data) {
-        testing::WriteBytes(folder / name, std::string(data.begin(), data.end()));
-        return (folder / name).string();
-    };
-    EXPECT_EQ(ReadUnicodeSubsetFromFile(write("b.ttc", Collection({{}, kFaceTables})), 1), kSubset);
-    const Bytes font = Sfnt(kFaceTables);
-    EXPECT_EQ(ReadUnicodeSubsetFromFile(write("cut.ttf", Bytes(font.begin(), font.end() - 40)), 0),
-              std::nullopt);
-    EXPECT_EQ(ReadUnicodeSubsetFromFile((folder / "missing.ttf").string(), 0), std::nullopt);
-    EXPECT_EQ(ReadUnicodeSubsetFromFile(folder.path().string(), 0), std::nullopt) << "a folder";
-    ASSERT_EQ(::mkfifo((folder / "pipe.ttf").c_str(), 0600), 0);
-    EXPECT_EQ(ReadUnicodeSubsetFromFile((folder / "pipe.ttf").string(), 0), std::nullopt);
 }
 
 }  // namespace

@@ -30,19 +30,6 @@ void WriteProgram(const std::filesystem::path& file, std::string_view script, bo
 
 constexpr std::string_view kNoop = "#!/bin/sh\nexit 0\n";
 
-TEST(FindCharMap, GnomeCharacterMapComesFirstThenKCharSelectThenTheFirstFolder) {
-    TempFolder folder;
-    const std::string path = (folder / "a").string() + ":" + (folder / "b").string();
-    WriteProgram(folder / "b/kcharselect", kNoop, true);
-    EXPECT_EQ(FindCharMapProgram(path)->kind, CharMapKind::Kcharselect);
-    EXPECT_EQ(FindCharMapProgram(path)->path, folder / "b/kcharselect");
-    WriteProgram(folder / "b/gucharmap", kNoop, true);
-    WriteProgram(folder / "a/kcharselect", kNoop, true);
-    EXPECT_EQ(FindCharMapProgram(path)->kind, CharMapKind::Gucharmap);
-    WriteProgram(folder / "a/gucharmap", kNoop, true);
-    EXPECT_EQ(FindCharMapProgram(path)->path, folder / "a/gucharmap");
-}
-
 TEST(FindCharMap, OnlyExecutableFilesInAbsoluteFoldersCount) {
     TempFolder folder;
     WriteProgram(folder / "a/gucharmap", kNoop, false);           // not executable

@@ -35,17 +35,5 @@ TEST(OnScreenPosition, KeepsAGrabbablePositionElseCentresOnThePrimaryScreen) {
     }
 }
 
-TEST(OnScreenPosition, NarrowLargeAndUnscreenedWindows) {
-    const std::vector<ScreenArea> screens = {{0, 0, 1600, 1200}, {1600, 200, 1280, 1024}};
-    // A window narrower than the grabbable width must lie on the screen whole.
-    EXPECT_EQ(OnScreenPosition({1550, 10}, 50, 50, screens, 0), (FramePosition{1550, 10}));
-    EXPECT_EQ(OnScreenPosition({1551, 10}, 50, 50, screens, 0), (FramePosition{775, 575}));
-    // A window larger than the screen keeps its top-left corner on it.
-    EXPECT_EQ(OnScreenPosition({-5000, 0}, 2000, 1500, screens, 0), (FramePosition{0, 0}));
-    EXPECT_EQ(OnScreenPosition({-5000, 0}, 1000, 700, screens, 1), (FramePosition{1740, 362}));
-    EXPECT_EQ(OnScreenPosition({-5000, 0}, 1000, 700, screens, 7), (FramePosition{300, 250}));
-    EXPECT_EQ(OnScreenPosition({-5000, 0}, 1000, 700, {}, 0), (FramePosition{-5000, 0}));
-}
-
 }  // namespace
 }  // namespace glyphora

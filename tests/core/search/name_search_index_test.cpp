@@ -63,40 +63,5 @@ TEST(NameSearchIndex, AgreesWithAPlainScanOfTheNameTable) {
     }
 }
 
-TEST(NameSearchIndex, EveryNameHoldsNoWordsAndRunsOfOneNameAreStoredOnce) {
-    const NameSearchIndex index(&SharedNames());
-    EXPECT_EQ(index.FindAll({}, 0x41, 0xFFFF), 0x41);
-    EXPECT_EQ(index.FindAll({""}, 0xFFFF, 0xFFFF), 0xFFFF);
-    EXPECT_EQ(index.FindAll({"a"}, 0x10000, 0x20000), std::nullopt);
-    // The CJK blocks alone hold over 27,000 code points of one name each.
-    EXPECT_LT(index.RunCount(), 40000u);
-    const NameSearchIndex without(nullptr);  // without a name table only empty words match
-    EXPECT_EQ(without.FindAll({"a"}, 0, 0xFFFF), std::nullopt);
-    EXPECT_EQ(without.FindAll({""}, 7, 0xFFFF), 7);
-}
-
-// A word never matches across two names; only a-z and A-Z meet regardless of case.
-TEST(NameSearchIndex, WordsStayInOneNameAndFoldOnlyAsciiLetters) {
-    const FakeNameService service({{0x10, "Tail AB"},
-                                   {0x11, "CD Head"},
-                                   {0x12, "ABCD"},
-                                   {0x20,
-                                    "Stra\xC3\x9F"
-                                    "e \xC3\x84rger"}},
-                                  "x");
-    NameTable names;
-    names.LoadCharData(service, std::nullopt, std::nullopt);
-    const NameSearchIndex index(&names);
-    EXPECT_EQ(index.FindAll({"BC"}, 0, 0xFFFF), 0x12);
-    EXPECT_EQ(index.FindAll({"B\nC"}, 0, 0xFFFF), std::nullopt);
-    EXPECT_EQ(index.FindAll({"ab cd"}, 0, 0xFFFF), std::nullopt);
-    EXPECT_EQ(index.FindAll({"stra\xC3\x9F"
-                             "E"},
-                            0, 0xFFFF),
-              0x20);
-    EXPECT_EQ(index.FindAll({"\xC3\x84RGER"}, 0, 0xFFFF), 0x20);
-    EXPECT_EQ(index.FindAll({"\xC3\xA4rger"}, 0, 0xFFFF), std::nullopt);  // ä is not Ä here
-}
-
 }  // namespace
 }  // namespace glyphora

@@ -23,29 +23,6 @@ protected:
     std::optional<FontsWithChar> list_;
 };
 
-TEST_F(FontsWithCharTest, ListsTheFamiliesWhoseGlyphRangesHoldTheCurrentCharacter) {
-    const struct {
-        long cp;
-        std::vector<std::u16string> families;
-    } cases[] = {
-        // Without range data a font counts as having every glyph, as in the table.
-        {0x41, {u"Every", u"Latin Only", u"Nothing", u"Cyrillic Only"}},
-        {0x3A3, {u"Every", u"Nothing", u"Cyrillic Only", u"Greek Glyphs Only"}},
-        {0x1F, {u"Every", u"Nothing", u"Cyrillic Only"}},
-    };
-    ShowAll(true);
-    for (const auto& c : cases) {
-        M().GoToCodePoint(c.cp);
-        EXPECT_TRUE(list_->Refresh());
-        EXPECT_EQ(list_->CodePoint(), c.cp);
-        EXPECT_EQ(Listed(), c.families) << c.cp;
-        EXPECT_FALSE(list_->Refresh());  // same character: nothing to redo
-    }
-    EXPECT_EQ(list_->Title(), u"3 of 5 fonts");
-    EXPECT_EQ(list_->ChosenRow(), 0u);
-    EXPECT_TRUE(FamilyGlyphIndex(M().FontList(), fonts_).FamiliesCovering(0x10000).empty());
-}
-
 TEST_F(FontsWithCharTest, ChoosingAFamilyKeepsTheCharacterTurningShowAllOnOnlyWhenNeeded) {
     M().GoToCodePoint(0x416);  // Cyrillic, listed for "Every"
     list_->Refresh();

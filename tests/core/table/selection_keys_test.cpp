@@ -24,18 +24,6 @@ TEST_F(Selection, CodePanelSwitchesBetweenHexAndDecimalAndEnterAppendsTheCharact
     EXPECT_TRUE(M().Copy().ResetEnabled());
 }
 
-TEST_F(Selection, TheEntityBoxListsTheCharactersEntityNames) {
-    ShowAll(true);
-    M().GoToCodePoint(0xA0);
-    EXPECT_EQ(M().Copy().EntityRows(),
-              (std::vector<std::u16string>{u"&nbsp;", u"&NonBreakingSpace;"}));
-    EXPECT_EQ(M().Copy().EntityLabel(), u"ie");
-    EXPECT_TRUE(M().Copy().EntityDropButton());
-    M().GoToCodePoint(0x26);
-    EXPECT_EQ(M().Copy().EntityRows(), (std::vector<std::u16string>{u"&amp;"}));
-    EXPECT_FALSE(M().Copy().EntityDropButton());
-}
-
 TEST_F(Selection, ViewPatternForMarksAndOverhangs) {
     ShowAll(true);
     metrics_.widths[u'f'] = {-2, 8, -1};

@@ -36,37 +36,6 @@ NameTable Load(const NameService& service, std::optional<std::string_view> names
     return table;
 }
 
-TEST(NameTable, AlgorithmicRangesAreNamedWithoutAskingTheService) {
-    EXPECT_EQ(NameTable().CharName(0x4E00), "CJK Unified Ideograph");  // even before loading
-    const FakeNameService service = SmallService();
-    const NameTable table = Load(service, kNoFile);
-    EXPECT_EQ(service.Asked().size(), 29292u);
-    for (char16_t cp : service.Asked())
-        for (const auto& range : kAlgorithmicRanges)
-            ASSERT_FALSE(cp >= range.first && cp <= range.last) << std::hex << int{cp};
-    const std::pair<long, std::string_view> cases[] = {
-        {0x3400, "CJK Unified Ideograph"},
-        {0x9FA5, "CJK Unified Ideograph"},
-        {0x9FA6, "Service Name 9FA6"},
-        {0xDB7F, "Non Private Use High Surrogate"},
-        {0xDB80, "Private Use High Surrogate"},
-        {0xDFFF, "Low Surrogate"},
-        {0xF8FF, "Private Use"},
-        {0xFA2D, "CJK Compatibility Ideograph"},
-        {0xFA2E, "Service Name FA2E"},
-        {0x33FF, "Undefined"},
-        {0x0000, "Undefined"},
-        // Fixed names replace only "<Control>".
-        {0x0080, "Padding Character"},
-        {0x0081, "High Octet Preset"},
-        {0x0082, "<Control>"},
-        {0x0084, "Undefined"},
-        {0x0099, "Some Other Name"},
-    };
-    for (const auto& [cp, name] : cases) EXPECT_EQ(table.CharName(cp), name) << std::hex << cp;
-    EXPECT_EQ(table.Name(0x4E00), "");  // named by the range, not stored
-}
-
 TEST(NameTable, DataFileOnlyFillsEmptyOrUndefinedNames) {
     const NameTable table = Load(SmallService(),
                                  "0041,From File A\r\n0221,Latin Small Letter D With Curl\r\n"
@@ -78,16 +47,6 @@ TEST(NameTable, DataFileOnlyFillsEmptyOrUndefinedNames) {
     EXPECT_EQ(table.CharName(0x0082), "<Control>");
     EXPECT_EQ(table.CharName(0x4E00), "Not In A Range");  // ranges store no name
     EXPECT_EQ(table.CharName(0x2E2E), "Reversed, Old Style");
-}
-
-TEST(NameTable, ServiceNamesAreCutToTheBufferAndMadeValidUtf8) {
-    FakeNameService service({{0x0041, std::string(1000, 'x')}, {0x0042, "bad \xC3 byte"}}, "");
-    const NameTable table = Load(service, kNoFile);
-    EXPECT_EQ(table.CharName(0x0041), std::string(NameService::kBufferSize, 'x'));
-    EXPECT_EQ(table.CharName(0x0042), "bad \xEF\xBF\xBD byte");
-    FakeNameService liar({{0x0041, "A"}}, "");
-    liar.ReportLength(100000);  // more than it could have written
-    EXPECT_EQ(Load(liar, kNoFile).CharName(0x0041).size(), NameService::kBufferSize);
 }
 
 // Bad name data: every line is ignored or stored as given, nothing else happens.
@@ -112,25 +71,6 @@ TEST(NameTable, BadNameDataIsSkippedOrStoredSafely) {
     EXPECT_EQ(table.CharName(0x0ABC), "ABC");  // a line without a comma is code and name
     EXPECT_EQ(table.CharName(0x10000), "");
     EXPECT_EQ(table.CharName(-1), "");
-}
-
-TEST(NameTable, LoadsFromFilesAndReloadingReplacesTheTable) {
-    testing::TempFolder folder;
-    std::filesystem::create_directories(folder / "folder.ent");
-    testing::WriteBytes(folder / "glyphora.csv",
-                        "\xEF\xBB\xBF"
-                        "0378,With BOM\r\n");
-    testing::WriteBytes(folder / "glyphora.ent", "0026,IE,amp\r\n");
-    const FakeNameService service({}, "");
-    NameTable table;
-    table.LoadCharData(service, CharDataFiles{folder / "glyphora.csv", folder / "glyphora.ent"});
-    EXPECT_EQ(table.CharName(0x0378), "With BOM");
-    EXPECT_EQ(table.Entities(0x0026), "amp");
-    // A missing file and a folder in place of a file both count as no file.
-    table.LoadCharData(service, CharDataFiles{folder / "missing.csv", folder / "folder.ent"});
-    EXPECT_EQ(table.CharName(0x0378), "");
-    EXPECT_EQ(table.FindEntity("amp"), std::nullopt);
-    EXPECT_EQ(table.IEFlag(0x0026), 0);
 }
 
 TEST(EntityTable, ReadsCodesFlagsAndNamesAndSkipsBadLines) {
