@@ -29,6 +29,7 @@
 
 #include "about/update_check_record.h"
 #include "about/about_window.h"
+#include "app/atomic_file.h"
 #include "app/data_files.h"
 #include "app/desktop_entry.h"
 #include "app/version_check.h"
@@ -291,6 +292,8 @@ bool MainWindow::Load() {
     // The largest preset: the view first shows the character as large as it fits. (The size
     // box's own font size, a text size, would shrink it to a dot.)
     limits.default_picture_size = Fixed4(kPictureSizes.back());
+    // A settings write killed half-way leaves its temporary file; it goes now.
+    RemoveStaleTemporaries(paths.settings_file);
     const MainSettings settings = ReadMainSettings(paths.settings_file, limits);
     copy_frame_->RestoreCodePageRow(settings.char_set);
 
