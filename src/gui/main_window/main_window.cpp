@@ -42,6 +42,7 @@
 #include "main_window/search_frame.h"
 #include "main_window/list_adapter.h"
 #include "main_window/status_bar.h"
+#include "platform/window_layout.h"
 #include "table/char_table.h"
 #include "table/char_table_accessible.h"
 #include "unicode/icu_name_service.h"
@@ -70,7 +71,9 @@ public:
     explicit Frame(MainWindow& window) : window_(window) {}
     WindowState State() const override { return StateOf(window_.windowState()); }
     FramePosition Position() const override { return {window_.x(), window_.y()}; }
-    void MoveTo(FramePosition position) override { window_.move(position.left, position.top); }
+    void MoveTo(FramePosition position) override {
+        if (ClientPlacesWindows()) window_.move(position.left, position.top);
+    }
     void Arrange() override { window_.Arrange(); }
     void FitToContent() override {
         // The top layout fixes the window to its content; this applies a change at once.
@@ -97,6 +100,11 @@ public:
     }
     WindowGeometry Geometry() const override {
         const QRect frame = window_.frameGeometry();
+        // Where the window's place is unknown, the one from the last session that knew stays.
+        if (!ClientPlacesWindows()) {
+            return {window_.placement_.left, window_.placement_.top,
+                    frame.width() * kTwipsPerPixel, frame.height() * kTwipsPerPixel};
+        }
         return {frame.x() * kTwipsPerPixel, frame.y() * kTwipsPerPixel,
                 frame.width() * kTwipsPerPixel, frame.height() * kTwipsPerPixel};
     }
@@ -433,7 +441,7 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     frame_rules_.Moved(*frame_);
-    if (StateOf(windowState()) == WindowState::Normal) {
+    if (StateOf(windowState()) == WindowState::Normal && ClientPlacesWindows()) {
         const FramePosition position = frame_rules_.NormalPosition();
         placement_.left = position.left * kTwipsPerPixel;
         placement_.top = position.top * kTwipsPerPixel;

@@ -21,6 +21,7 @@
 #include "main_window/list_adapter.h"
 #include "main_window/main_window.h"
 #include "main_window/status_bar.h"
+#include "platform/window_layout.h"
 #include "table/cell_patterns.h"
 #include "table/char_table.h"
 
@@ -278,6 +279,7 @@ void MainWindow::BuildControls() {
     bbClose = Named(new QPushButton("&Quit", pbDown), "bbClose");
     chMode = Named(new QCheckBox("E&xpanded Mode", pbDown), "chMode");
     chOnTop = Named(new QCheckBox("Always on T&op", pbDown), "chOnTop");
+    chOnTop->setEnabled(ClientPlacesWindows());  // greyed where void; its setting is kept
     root->addWidget(pbDown);
 
     // Controls of parts of the window that are not wired yet stay visible but disabled, so that
