@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -50,6 +51,15 @@
 namespace glyphora {
 
 namespace {
+
+// A plain top-level widget reads as a filler to assistive technology; the main window is a frame
+// named by its title, which a screen reader announces when the window is entered.
+QAccessibleInterface* MainWindowAccessibleFactory(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String(MainWindow::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
 
 // Stored positions are in twips; on this desktop a pixel counts as 15 of them.
 constexpr int kTwipsPerPixel = kDefaultTwipsPerPixel;
@@ -137,6 +147,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     }
     if (!setup_.open_url) setup_.open_url = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     QAccessible::installFactory(CharTableAccessibleFactory);
+    QAccessible::installFactory(MainWindowAccessibleFactory);
     BuildControls();
     ConnectControls();
     ConnectIntegration();
