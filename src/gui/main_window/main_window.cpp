@@ -209,6 +209,17 @@ void MainWindow::ConnectControls() {
     connect(pbTable, &CharTable::WheelRows, this, &MainWindow::WheelRows);
 
     connect(sbTable, &QScrollBar::sliderMoved, this, &MainWindow::ScrollBarMoved);
+    // The bar's own menu (Top, Bottom, Scroll Here) jumps further than a track click pages: the
+    // page goes where the thumb lands, as after a drag.
+    connect(sbTable, &QScrollBar::actionTriggered, this, [this](int action) {
+        if (action != QAbstractSlider::SliderToMinimum &&
+            action != QAbstractSlider::SliderToMaximum &&
+            (action != QAbstractSlider::SliderMove || sbTable->isSliderDown()))
+            return;
+        model_.ScrollBarScroll();
+        // A thumb already there moves no value, yet the page may stand elsewhere.
+        if (sbTable->sliderPosition() == sbTable->value()) ScrollBarValueChanged(sbTable->value());
+    });
     connect(sbTable, &QScrollBar::valueChanged, this, &MainWindow::ScrollBarValueChanged);
     connect(sbTable, &QScrollBar::sliderReleased, this, [this] { Sync(); });
 
