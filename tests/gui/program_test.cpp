@@ -58,13 +58,6 @@ private slots:
         QVERIFY2(QRegularExpression(err, whole).match(complaint).hasMatch(), qPrintable(complaint));
     }
 
-    // The icon comes from the widgets library's own resources, at every size it is rendered in.
-    void IconHasEveryRenderedSize() {
-        const QIcon icon = ProgramIcon();
-        QCOMPARE(icon.availableSizes().size(), 7);
-        for (const int side : {16, 24, 32, 48, 64, 128, 256})
-            QCOMPARE(icon.pixmap(side).size(), QSize(side, side));
-    }
 };
 
 }  // namespace glyphora

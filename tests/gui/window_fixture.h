@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QListView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -13,6 +15,8 @@
 
 #include "app/paths.h"
 #include "main_window/main_window.h"
+#include "main_window/status_bar.h"
+#include "table/char_table.h"
 
 namespace glyphora::testing {
 
@@ -91,5 +95,45 @@ private:
     PathEnvironment env_;
     AppPaths paths_;
 };
+
+template <typename T = QWidget>
+T* Find(QObject* window, const QString& name) {
+    T* object = window->findChild<T*>(name);
+    if (!object) qWarning("no object named %s", qPrintable(name));
+    return object;
+}
+
+inline QString Panel(QWidget* window, const char* bar, const char* key) {
+    return Find<StatusBar>(window, bar)->Text(QString::fromLatin1(key));
+}
+
+inline QPoint CellCentre(CharTable* table, int cell) { return table->CellRect(cell).center(); }
+
+inline void RightClick(QWidget* widget, const QPoint& at) {
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &event);
+}
+
+// Chooses the item with this text in a list as a click does; false if there is none.
+inline bool ClickItem(QListView* list, const QString& text) {
+    const auto matches = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1,
+                                              Qt::MatchExactly);
+    if (matches.isEmpty()) return false;
+    list->scrollTo(matches.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(matches.first()).center());
+    return true;
+}
+
+inline bool ChooseFont(QWidget* window, const QString& family) {
+    return ClickItem(Find<QListView>(window, "lvFont"), family);
+}
+
+// Selects a character in the table as a click on its cell does.
+inline void Select(MainWindow& window, long cp) {
+    window.Model().GoToCodePoint(cp);
+    QTest::mouseClick(window.Table(), Qt::LeftButton, {},
+                      CellCentre(window.Table(), window.Model().CurrentCell()));
+}
 
 }  // namespace glyphora::testing

@@ -2,119 +2,31 @@
 // and the table, names longer than their list, wide glyphs in their cells, the order of the Tab
 // key and the length of the Subranges drop-down.
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QHelpEvent>
-#include <QLineEdit>
-#include <QListView>
 #include <QScrollBar>
 #include <QToolTip>
 #include <utility>
 
 #include "main_window/name_list_view.h"
-#include "table/char_table.h"
 #include "window_fixture.h"
 
 namespace glyphora {
 namespace {
 
-using testing::WindowFixture;
-
-template <typename T = QWidget>
-T* Find(QWidget* window, const char* name) {
-    T* widget = window->findChild<T*>(QString::fromLatin1(name));
-    if (!widget) qWarning("no control named %s", name);
-    return widget;
-}
-
-QModelIndex ItemOf(QListView* list, const QString& text) {
-    const auto matches = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, text, 1,
-                                              Qt::MatchExactly);
-    return matches.isEmpty() ? QModelIndex() : matches.first();
-}
-
-void ClickItem(QListView* list, const QString& text) {
-    const QModelIndex index = ItemOf(list, text);
-    list->scrollTo(index);
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
-}
+using namespace testing;
 
 // Whether the list paints its selected item in this colour (right of the item's short name);
 // the style may shade it a little.
 bool SelectionDrawnIn(QListView* list, const QColor& colour) {
     const QRect item = list->visualRect(list->currentIndex());
-    const QImage image = list->viewport()->grab().toImage();
-    const QColor drawn = image.pixelColor(list->viewport()->width() - 6, item.center().y());
+    const QColor drawn = list->viewport()->grab().toImage().pixelColor(
+        list->viewport()->width() - 6, item.center().y());
     return std::abs(drawn.red() - colour.red()) + std::abs(drawn.green() - colour.green()) +
                std::abs(drawn.blue() - colour.blue()) <=
            6;
-}
-
-class WindowLookTest : public QObject {
-    Q_OBJECT
-
-private slots:
-    void OnlyTheFocusedControlShowsTheFocusedSelection();
-    void NamesLongerThanTheirListScrollAndTellThemselves();
-    void WideGlyphsStayWholeInTheirCellsAndTheView();
-    void TheTabKeyFollowsTheLayout();
-    void TheSubrangesDropDownShowsAScreenfulOfNames();
-};
-
-void WindowLookTest::OnlyTheFocusedControlShowsTheFocusedSelection() {
-    WindowFixture home;
-    auto window = home.Start();
-    QVERIFY(window);
-    auto* fonts = Find<QListView>(window.get(), "lvFont");
-    auto* ranges = Find<QListView>(window.get(), "lvRange");
-    QTest::mouseClick(Find(window.get(), "tbCopy"), Qt::LeftButton);
-    ClickItem(fonts, "DejaVu Sans");
-    QVERIFY(fonts->hasFocus());
-    const QPalette palette = fonts->palette();
-    const QColor focused = palette.color(QPalette::Active, QPalette::Highlight);
-    const QColor unfocused =
-        UnfocusedSelectionPalette(palette).color(QPalette::Inactive, QPalette::Highlight);
-    QVERIFY(!SelectionDrawnIn(fonts, unfocused));  // visibly different
-    QVERIFY(SelectionDrawnIn(fonts, focused));
-    QVERIFY(SelectionDrawnIn(ranges, unfocused));
-    const int cell = window->Model().CurrentCell();
-    QCOMPARE(window->Model().Cells()[cell].state, PaintState::SelectedInactive);
-
-    ClickItem(ranges, "Basic Latin");
-    QVERIFY(ranges->hasFocus());
-    QVERIFY(SelectionDrawnIn(fonts, unfocused));
-    QVERIFY(SelectionDrawnIn(ranges, focused));
-}
-
-void WindowLookTest::NamesLongerThanTheirListScrollAndTellThemselves() {
-    WindowFixture home;
-    auto window = home.Start();
-    QVERIFY(window);
-    Find<QCheckBox>(window.get(), "chRange")->click();
-    auto* ranges = Find<QListView>(window.get(), "lvRange");
-    int longest = 0;
-    for (int row = 0; row < ranges->model()->rowCount(); ++row)
-        longest = std::max(longest, ranges->fontMetrics().horizontalAdvance(
-                                        ranges->model()->index(row, 0).data().toString()));
-    QScrollBar* bar = ranges->horizontalScrollBar();
-    QVERIFY(bar->isVisible());
-    QVERIFY(bar->maximum() + ranges->viewport()->width() >=
-            ranges->iconSize().width() + longest + NameListView::kNamePadding);
-
-    // Pointed at, a name the list cuts shows in full; one in view shows nothing.
-    const auto tip = [ranges](const QString& name) {
-        const QModelIndex index = ItemOf(ranges, name);
-        ranges->scrollTo(index);
-        const QPoint at = ranges->visualRect(index).center();
-        QHelpEvent event(QEvent::ToolTip, at, ranges->viewport()->mapToGlobal(at));
-        QApplication::sendEvent(ranges->viewport(), &event);
-        return QToolTip::isVisible() ? QToolTip::text() : QString();
-    };
-    QCOMPARE(tip("Cyrillic"), QString());
-    const QString name = "Combining Diacritical Marks for Symbols";
-    QCOMPARE(tip(name), name);
 }
 
 // The first and last columns of rect that hold ink (pixels darker than mid-grey on the light
@@ -132,29 +44,6 @@ std::pair<int, int> InkColumns(const QImage& image, const QRect& rect) {
     return columns;
 }
 
-void WindowLookTest::WideGlyphsStayWholeInTheirCellsAndTheView() {
-    WindowFixture home;
-    auto window = home.Start();
-    QVERIFY(window);
-    ClickItem(Find<QListView>(window.get(), "lvFont"), "DejaVu Sans");
-    CharTable* table = window->Table();
-    // U+2031 Per Ten Thousand Sign is wider than a cell at the table's size, and than the view
-    // at the size that fits the font's line into it.
-    window->Model().GoToCodePoint(0x2031);
-    const int cell = window->Model().CurrentCell();
-    QTest::mouseClick(table, Qt::LeftButton, {}, table->CellRect(cell).center());
-    auto* view = Find<QFrame>(window.get(), "pbView");
-    const QRect inner = view->contentsRect();
-    const auto [left, right] = InkColumns(view->grab().toImage(), inner);
-    QVERIFY(left > inner.left() + 1 && right < inner.right() - 1);
-
-    // In its cell, away from the selection's frame.
-    QTest::mouseClick(table, Qt::LeftButton, {}, table->CellRect(cell - 1).center());
-    const QRect rect = table->CellRect(cell);
-    const auto [first, last] = InkColumns(table->grab().toImage(), rect);
-    QVERIFY(first > rect.left() && last < rect.right());
-}
-
 // The focus chain, from the font list, of the controls named: the order Tab visits them in when
 // they are shown and enabled.
 QStringList TabOrder(QWidget* window, const QStringList& names) {
@@ -168,36 +57,111 @@ QStringList TabOrder(QWidget* window, const QStringList& names) {
     return order;
 }
 
-void WindowLookTest::TheTabKeyFollowsTheLayout() {
-    WindowFixture home;
-    auto window = home.Start();
-    QVERIFY(window);
-    // Left column, table, then the lower panel's frames and buttons, the copy rows, status bar.
-    const QStringList expanded{"bbFont",    "lvRange",   "obSearch2", "tbGoTo",     "bbSearch",
-                               "cbRange",   "pbTable",   "chView",    "obFormat0",  "obFormat11",
-                               "cbCharSet", "cbEntity",  "cbPicture", "bbPicture1", "bbAbout",
-                               "bbCharMap", "bbHelp",    "bbClose",   "tbCopy",     "bbCopy",
-                               "bbReset",   "cbPreview", "chPreview", "chMode",     "chOnTop"};
-    QCOMPARE(TabOrder(window.get(), expanded), expanded);
-    Find<QCheckBox>(window.get(), "chMode")->click();
-    const QStringList compact{"cbRange", "pbTable", "chMode", "tbCopy", "bbCopy", "bbClose"};
-    QCOMPARE(TabOrder(window.get(), compact), compact);
-}
+class WindowLookTest : public QObject {
+    Q_OBJECT
 
-void WindowLookTest::TheSubrangesDropDownShowsAScreenfulOfNames() {
-    WindowFixture home;
-    auto window = home.Start();
-    QVERIFY(window);
-    Find<QCheckBox>(window.get(), "chRange")->click();  // all 162 subranges
-    auto* combo = Find<QComboBox>(window.get(), "cbRange");
-    combo->showPopup();
-    QAbstractItemView* list = combo->view();
-    QTRY_VERIFY(list->isVisible());
-    const int row = list->sizeHintForRow(0);
-    const int rows = list->viewport()->height() / row;
-    QVERIFY2(rows >= 16 && rows <= 24, qPrintable(QString::number(rows)));
-    combo->hidePopup();
-}
+private slots:
+    void init() {
+        window_ = home_.emplace().Start();
+        QVERIFY(window_);
+    }
+    void cleanup() {
+        window_.reset();
+        home_.reset();
+    }
+
+    void OnlyTheFocusedControlShowsTheFocusedSelection() {
+        auto* fonts = Find<QListView>(W(), "lvFont");
+        auto* ranges = Find<QListView>(W(), "lvRange");
+        QTest::mouseClick(Find(W(), "tbCopy"), Qt::LeftButton);
+        ChooseFont(W(), "DejaVu Sans");
+        QVERIFY(fonts->hasFocus());
+        const QPalette palette = fonts->palette();
+        const QColor focused = palette.color(QPalette::Active, QPalette::Highlight);
+        const QColor unfocused =
+            UnfocusedSelectionPalette(palette).color(QPalette::Inactive, QPalette::Highlight);
+        QVERIFY(!SelectionDrawnIn(fonts, unfocused));  // visibly different
+        QVERIFY(SelectionDrawnIn(fonts, focused));
+        QVERIFY(SelectionDrawnIn(ranges, unfocused));
+        QCOMPARE(window_->Model().Cells()[window_->Model().CurrentCell()].state,
+                 PaintState::SelectedInactive);
+        ClickItem(ranges, "Basic Latin");
+        QVERIFY(SelectionDrawnIn(fonts, unfocused));
+        QVERIFY(SelectionDrawnIn(ranges, focused));
+    }
+
+    void NamesLongerThanTheirListScrollAndTellThemselves() {
+        Find<QCheckBox>(W(), "chRange")->click();
+        auto* ranges = Find<QListView>(W(), "lvRange");
+        int longest = 0;
+        for (int row = 0; row < ranges->model()->rowCount(); ++row)
+            longest = std::max(longest, ranges->fontMetrics().horizontalAdvance(
+                                            ranges->model()->index(row, 0).data().toString()));
+        QScrollBar* bar = ranges->horizontalScrollBar();
+        QVERIFY(bar->isVisible());
+        QVERIFY(bar->maximum() + ranges->viewport()->width() >=
+                ranges->iconSize().width() + longest + NameListView::kNamePadding);
+        // Pointed at, a name the list cuts shows in full; one in view shows nothing.
+        const auto tip = [ranges](const QString& name) {
+            ClickItem(ranges, name);
+            const QPoint at = ranges->visualRect(ranges->currentIndex()).center();
+            QHelpEvent event(QEvent::ToolTip, at, ranges->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(ranges->viewport(), &event);
+            return QToolTip::isVisible() ? QToolTip::text() : QString();
+        };
+        QCOMPARE(tip("Cyrillic"), QString());
+        const QString name = "Combining Diacritical Marks for Symbols";
+        QCOMPARE(tip(name), name);
+    }
+
+    // U+2031 Per Ten Thousand Sign is wider than a cell at the table's size, and than the view
+    // at the size that fits the font's line into it.
+    void WideGlyphsStayWholeInTheirCellsAndTheView() {
+        ChooseFont(W(), "DejaVu Sans");
+        Select(*window_, 0x2031);
+        auto* view = Find<QFrame>(W(), "pbView");
+        const QRect inner = view->contentsRect();
+        const auto [left, right] = InkColumns(view->grab().toImage(), inner);
+        QVERIFY(left > inner.left() + 1 && right < inner.right() - 1);
+        // In its cell, away from the selection's frame.
+        CharTable* table = window_->Table();
+        const int cell = window_->Model().CurrentCell();
+        QTest::mouseClick(table, Qt::LeftButton, {}, CellCentre(table, cell - 1));
+        const QRect rect = table->CellRect(cell);
+        const auto [first, last] = InkColumns(table->grab().toImage(), rect);
+        QVERIFY(first > rect.left() && last < rect.right());
+    }
+
+    // Left column, table, then the lower panel's frames and buttons, the copy rows, status bar.
+    void TheTabKeyFollowsTheLayout() {
+        const QStringList expanded{
+            "bbFont",    "lvRange",   "obSearch2", "tbGoTo",     "bbSearch",
+            "cbRange",   "pbTable",   "chView",    "obFormat0",  "obFormat11",
+            "cbCharSet", "cbEntity",  "cbPicture", "bbPicture1", "bbAbout",
+            "bbCharMap", "bbHelp",    "bbClose",   "tbCopy",     "bbCopy",
+            "bbReset",   "cbPreview", "chPreview", "chMode",     "chOnTop"};
+        QCOMPARE(TabOrder(W(), expanded), expanded);
+        Find<QCheckBox>(W(), "chMode")->click();
+        const QStringList compact{"cbRange", "pbTable", "chMode", "tbCopy", "bbCopy", "bbClose"};
+        QCOMPARE(TabOrder(W(), compact), compact);
+    }
+
+    void TheSubrangesDropDownShowsAScreenfulOfNames() {
+        Find<QCheckBox>(W(), "chRange")->click();  // all 162 subranges
+        auto* combo = Find<QComboBox>(W(), "cbRange");
+        combo->showPopup();
+        QAbstractItemView* list = combo->view();
+        QTRY_VERIFY(list->isVisible());
+        const int rows = list->viewport()->height() / list->sizeHintForRow(0);
+        QVERIFY2(rows >= 16 && rows <= 24, qPrintable(QString::number(rows)));
+        combo->hidePopup();
+    }
+
+private:
+    QWidget* W() { return window_.get(); }
+    std::optional<WindowFixture> home_;
+    std::unique_ptr<MainWindow> window_;
+};
 
 }  // namespace
 }  // namespace glyphora

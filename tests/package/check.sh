@@ -5,7 +5,8 @@
 # written files only under that home (every file system call is traced), and apt-get remove takes
 # away every file the package installed. Without root, or with glyphora already installed, it
 # says so and skips.
-# usage: tests/package/check.sh [BUILD_DIR]     (default build/, as ./scripts/build makes it)
+# usage: tests/package/check.sh [BUILD_DIR]     (default build/, as ./scripts/build makes it;
+#                                                scripts/test passes build-package/)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 started=$SECONDS

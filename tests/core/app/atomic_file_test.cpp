@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,43 +20,6 @@ namespace {
 using testing::FolderEntries;
 using testing::ReadBytes;
 using testing::WriteBytes;
-
-TEST(AtomicFile, CreateOnlyNeverReplacesWhatIsThere) {
-    testing::TempFolder folder;
-    WriteBytes(folder / "f", "old");
-    EXPECT_EQ(WriteFileAtomically(folder / "f", "new", AtomicWriteMode::CreateOnly),
-              AtomicWriteStatus::Exists);
-    EXPECT_EQ(ReadBytes(folder / "f"), "old");
-    EXPECT_EQ(FolderEntries(folder.path()), std::vector<std::string>{"f"});
-}
-
-TEST(AtomicFile, ReadingRefusesWhatIsNotARegularFileWithoutBlocking) {
-    testing::TempFolder folder;
-    ASSERT_EQ(::mkfifo((folder / "pipe").c_str(), 0600), 0);
-    EXPECT_EQ(ReadWholeFile(folder / "pipe", 100).status, FileReadStatus::NotAFile);
-    EXPECT_EQ(ReadWholeFile(folder.path(), 100).status, FileReadStatus::NotAFile);
-    EXPECT_EQ(ReadWholeFile(folder / "missing", 100).status, FileReadStatus::Missing);
-    EXPECT_EQ(WriteFileAtomically(folder / "pipe", "x", AtomicWriteMode::Replace),
-              AtomicWriteStatus::Failed);
-}
-
-TEST(AtomicFile, ReadingStopsAtTheSizeLimit) {
-    testing::TempFolder folder;
-    WriteBytes(folder / "f", "12345");
-    EXPECT_EQ(ReadWholeFile(folder / "f", 4).status, FileReadStatus::TooLarge);
-    const FileRead read = ReadWholeFile(folder / "f", 5);
-    EXPECT_EQ(read.status, FileReadStatus::Ok);
-    EXPECT_EQ(read.bytes, "12345");
-}
-
-TEST(AtomicFile, ALinkLoopFailsWithoutWriting) {
-    testing::TempFolder folder;
-    std::filesystem::create_symlink("b", folder / "a");
-    std::filesystem::create_symlink("a", folder / "b");
-    EXPECT_EQ(WriteFileAtomically(folder / "a", "x", AtomicWriteMode::Replace),
-              AtomicWriteStatus::Failed);
-    EXPECT_TRUE(std::filesystem::is_symlink(folder / "a"));
-}
 
 // The n-th value a writer stores: its number, then filler whose length and letter depend on it,
 // so that a part of a file, or parts of two, never reads as a whole value.

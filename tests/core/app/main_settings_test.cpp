@@ -1,6 +1,10 @@
+// The main window's settings: every key with its default, rule and writing order, and the window
+// placement in pixels of the twips the window reports.
 #include "app/main_settings.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 #include "temp_folder.h"
 
@@ -8,18 +12,29 @@ namespace glyphora {
 namespace {
 
 using testing::ReadBytes;
-using testing::TempFolder;
 using testing::WriteBytes;
 
-class NormalWindow : public PlacementWindow {
+class FakeWindow : public PlacementWindow {
 public:
     std::string Name() const override { return "fwMain"; }
-    WindowState State() const override { return WindowState::Normal; }
-    void SetState(WindowState) override {}
-    WindowGeometry Geometry() const override { return {150, 300, 6000, 7500}; }
-    int TwipsPerPixelX() const override { return 15; }
-    int TwipsPerPixelY() const override { return 15; }
+    WindowState State() const override { return state; }
+    void SetState(WindowState new_state) override {
+        state = new_state;
+        states_set.push_back(new_state);
+    }
+    WindowGeometry Geometry() const override { return geometry; }
+    int TwipsPerPixelX() const override { return tx; }
+    int TwipsPerPixelY() const override { return ty; }
+
+    WindowState state = WindowState::Normal;
+    WindowGeometry geometry{150, 300, 6000, 7500};
+    int tx = 15, ty = 15;
+    std::vector<WindowState> states_set;
 };
+
+std::vector<std::int32_t> Fields(const WindowPlacement& p) {
+    return {p.state, p.left, p.top, p.width, p.height};
+}
 
 class MainSettingsFile : public ::testing::Test {
 protected:
@@ -27,157 +42,170 @@ protected:
         WriteBytes(file_, text);
         return ReadMainSettings(file_, limits_);
     }
+    // What shutdown writes for these settings into a fresh file.
+    std::string Written(const MainSettings& settings) {
+        std::filesystem::remove(file_);
+        WriteMainSettings(file_, settings, window_, placement_);
+        return ReadBytes(file_);
+    }
+    std::string SavedPlacement() {
+        std::filesystem::remove(file_);
+        SaveWindowPlacement(window_, placement_, file_);
+        return ReadBytes(file_);
+    }
 
-    TempFolder folder_;
+    testing::TempFolder folder_;
     std::filesystem::path file_ = folder_ / "glyphora.dat";
     MainSettingsLimits limits_{12, 16, Fixed4(36)};
+    FakeWindow window_;
+    WindowPlacement placement_;
 };
+
+constexpr const char* kPlacement =
+    "[fwMain_State]\nState=0\nLeft=10\nTop=20\nWidth=400\nHeight=500\n";
 
 TEST_F(MainSettingsFile, AMissingFileGivesEveryDefault) {
     const MainSettings s = ReadMainSettings(file_, limits_);
-    EXPECT_EQ(s.font, std::nullopt);
-    EXPECT_EQ(s.subrange_start, 0);
-    EXPECT_FALSE(s.show_all);
-    EXPECT_FALSE(s.view_pattern);
-    EXPECT_EQ(s.copy_format, 0);
-    EXPECT_EQ(s.char_set, 7);
-    EXPECT_TRUE(s.hex_view);
-    EXPECT_TRUE(s.hex_goto);
-    EXPECT_TRUE(s.expanded);
-    EXPECT_FALSE(s.on_top);
-    EXPECT_FALSE(s.preview_charset);
-    EXPECT_EQ(s.picture.size, Fixed4(36));
-    EXPECT_EQ(s.picture.styles, (std::array<bool, 4>{}));
-    EXPECT_EQ(s.picture.fore_colour, 0);
-    EXPECT_EQ(s.picture.back_colour, 0xFFFFFF);
-    EXPECT_TRUE(s.search_history.empty());
     EXPECT_FALSE(std::filesystem::exists(file_));  // reading never creates the file
+    EXPECT_EQ(s.font, std::nullopt);
+    EXPECT_EQ(Written(s), std::string("[fwMain]\nlvRange=0\nchRange=0\nchView=0\nobFormat=0\n"
+                                      "cbCharSet=7\nbHexView=1\nbHexGoto=1\nchMode=1\nchOnTop=0\n"
+                                      "[fwMain_Picture]\nbbPicture0=0\nbbPicture1=16777215\n"
+                                      "cbPicture=36\nchPicture0=0\nchPicture1=0\nchPicture2=0\n"
+                                      "chPicture3=0\n") +
+                              kPlacement);
 }
 
 TEST_F(MainSettingsFile, ChecksAreOnAboveZeroButTheGoToNotationWheneverNotZero) {
-    struct Case {
-        const char* stored;
-        bool check;
-        bool hex_goto;
-    } cases[] = {{"1", true, true},   {"2", true, true},   {"0", false, false},
-                 {"-1", false, true}, {"0.5", true, true}, {"abc", false, false}};
-    for (const auto& c : cases) {
-        const std::string v = c.stored;
+    const std::tuple<const char*, bool, bool> cases[] = {
+        {"1", true, true},   {"2", true, true},   {"0", false, false},
+        {"-1", false, true}, {"0.5", true, true}, {"abc", false, false},
+    };
+    for (const auto& [stored, check, hex_goto] : cases) {
+        const std::string v = stored;
         const MainSettings s =
             Read("[fwMain]\nchRange=" + v + "\nchView=" + v + "\nchMode=" + v + "\nchOnTop=" + v +
                  "\nbHexView=" + v + "\nbHexGoto=" + v + "\nchPreview=" + v +
                  "\n[fwMain_Picture]\nchPicture2=" + v + "\n");
-        EXPECT_EQ(s.show_all, c.check) << v;
-        EXPECT_EQ(s.view_pattern, c.check) << v;
-        EXPECT_EQ(s.expanded, c.check) << v;
-        EXPECT_EQ(s.on_top, c.check) << v;
-        EXPECT_EQ(s.hex_view, c.check) << v;
-        EXPECT_EQ(s.preview_charset, c.check) << v;
-        EXPECT_EQ(s.picture.styles[2], c.check) << v;
-        EXPECT_EQ(s.hex_goto, c.hex_goto) << v;
+        for (bool on : {s.show_all, s.view_pattern, s.expanded, s.on_top, s.hex_view,
+                        s.preview_charset, s.picture.styles[2]})
+            EXPECT_EQ(on, check) << v;
+        EXPECT_EQ(s.hex_goto, hex_goto) << v;
     }
 }
 
 TEST_F(MainSettingsFile, NumbersAreClampedToWhatTheControlsHold) {
-    struct Case {
-        const char* line;
-        long subrange;
-        int format;
-        int char_set;
-    } cases[] = {
-        {"lvRange=-5", 0, 0, 7},  // a negative subrange start reads as 0
-        {"lvRange=1024", 1024, 0, 7},
-        {"obFormat=11", 0, 11, 7},
-        {"obFormat=12", 0, 11, 7},  // past the last option
-        {"obFormat=-3", 0, 0, 7},
-        {"obFormat=2.5", 0, 2, 7},  // whole numbers round half to even
-        {"cbCharSet=15", 0, 0, 15},
-        {"cbCharSet=99", 0, 0, 15},
+    const std::tuple<const char*, long, int, int> cases[] = {
+        {"lvRange=-5", 0, 0, 7},   {"lvRange=1024", 1024, 0, 7}, {"obFormat=12", 0, 11, 7},
+        {"obFormat=-3", 0, 0, 7},  {"obFormat=2.5", 0, 2, 7},    {"cbCharSet=99", 0, 0, 15},
         {"cbCharSet=-1", 0, 0, 0},
     };
-    for (const auto& c : cases) {
-        const MainSettings s = Read(std::string("[fwMain]\n") + c.line + "\n");
-        EXPECT_EQ(s.subrange_start, c.subrange) << c.line;
-        EXPECT_EQ(s.copy_format, c.format) << c.line;
-        EXPECT_EQ(s.char_set, c.char_set) << c.line;
+    for (const auto& [line, subrange, format, char_set] : cases) {
+        const MainSettings s = Read(std::string("[fwMain]\n") + line + "\n");
+        EXPECT_EQ(std::tie(s.subrange_start, s.copy_format, s.char_set),
+                  std::tie(subrange, format, char_set))
+            << line;
     }
-}
-
-TEST_F(MainSettingsFile, ColoursOutsideTheRgbRangeReadAsTheirDefaults) {
-    MainSettings s = Read("[fwMain_Picture]\nbbPicture0=255\nbbPicture1=65280\n");
+    MainSettings s = Read("[fwMain_Picture]\nbbPicture0=255\nbbPicture1=16777216\n");
     EXPECT_EQ(s.picture.fore_colour, 255);
-    EXPECT_EQ(s.picture.back_colour, 65280);
-    s = Read("[fwMain_Picture]\nbbPicture0=-1\nbbPicture1=16777216\n");
-    EXPECT_EQ(s.picture.fore_colour, 0);
-    EXPECT_EQ(s.picture.back_colour, 0xFFFFFF);
-}
-
-TEST_F(MainSettingsFile, TextsAndListsComeBackAsStored) {
-    const MainSettings s = Read(
-        "[fwMain]\nlvFont=  DejaVu Sans  \n[fwMain_Picture]\ncbPicture=48\n"
-        "[cbSearch_Search]\n5=curl\n0=alpha beta\n");
-    EXPECT_EQ(s.font, "DejaVu Sans");
-    EXPECT_EQ(s.picture.size, Fixed4(48));
-    EXPECT_EQ(s.search_history, (std::vector<std::string>{"curl", "alpha beta"}));
+    EXPECT_EQ(s.picture.back_colour, 0xFFFFFF);                         // outside RGB: the default
+    s = Read("[fwMain_Picture]\nbbPicture0=16777215\nbbPicture1=0\n");  // the ends of RGB
+    EXPECT_EQ(s.picture.fore_colour, 0xFFFFFF);
+    EXPECT_EQ(s.picture.back_colour, 0);
 }
 
 TEST_F(MainSettingsFile, ShutdownWritesEveryKeyInOrderAndARestartReadsThemBack) {
-    MainSettings s;
-    s.font = "DejaVu Serif";
+    MainSettings s = Read(
+        "[fwMain]\nlvFont=  DejaVu Serif  \n[fwMain_Picture]\ncbPicture=24\n"
+        "[cbSearch_Search]\n5=curl\n0=&amp;\n");
     s.subrange_start = 0x400;
-    s.show_all = true;
-    s.view_pattern = true;
+    s.show_all = s.view_pattern = s.on_top = s.preview_charset = true;
+    s.hex_view = s.hex_goto = s.expanded = false;
     s.copy_format = 6;
     s.char_set = 3;
-    s.hex_view = false;
-    s.hex_goto = false;
-    s.expanded = false;
-    s.on_top = true;
-    s.preview_charset = true;  // never written
-    s.picture.size = Fixed4(24);
     s.picture.styles = {true, false, true, false};
     s.picture.fore_colour = 255;
     s.picture.back_colour = 0xC0C0C0;
-    s.search_history = {"curl", "&amp;"};
-
-    NormalWindow window;
-    WindowPlacement placement;
-    WriteMainSettings(file_, s, window, placement);
-    EXPECT_EQ(ReadBytes(file_),
-              "[fwMain]\nlvFont=DejaVu Serif\nlvRange=1024\nchRange=1\nchView=1\nobFormat=6\n"
-              "cbCharSet=3\nbHexView=0\nbHexGoto=0\nchMode=0\nchOnTop=1\n"
-              "[fwMain_Picture]\nbbPicture0=255\nbbPicture1=12632256\ncbPicture=24\n"
-              "chPicture0=1\nchPicture1=0\nchPicture2=1\nchPicture3=0\n"
-              "[fwMain_State]\nState=0\nLeft=10\nTop=20\nWidth=400\nHeight=500\n"
-              "[cbSearch_Search]\n0=curl\n1=&amp;\n");
-
-    MainSettings back = ReadMainSettings(file_, limits_);
-    EXPECT_FALSE(back.preview_charset);
-    back.preview_charset = true;
-    EXPECT_EQ(back.font, s.font);
-    EXPECT_EQ(back.subrange_start, s.subrange_start);
-    EXPECT_EQ(back.show_all, s.show_all);
-    EXPECT_EQ(back.view_pattern, s.view_pattern);
-    EXPECT_EQ(back.copy_format, s.copy_format);
-    EXPECT_EQ(back.char_set, s.char_set);
-    EXPECT_EQ(back.hex_view, s.hex_view);
-    EXPECT_EQ(back.hex_goto, s.hex_goto);
-    EXPECT_EQ(back.expanded, s.expanded);
-    EXPECT_EQ(back.on_top, s.on_top);
-    EXPECT_EQ(back.picture.size, s.picture.size);
-    EXPECT_EQ(back.picture.styles, s.picture.styles);
-    EXPECT_EQ(back.picture.fore_colour, s.picture.fore_colour);
-    EXPECT_EQ(back.picture.back_colour, s.picture.back_colour);
-    EXPECT_EQ(back.search_history, s.search_history);
+    const std::string text = Written(s);
+    EXPECT_EQ(text, std::string("[fwMain]\nlvFont=DejaVu Serif\nlvRange=1024\nchRange=1\nchView=1\n"
+                                "obFormat=6\ncbCharSet=3\nbHexView=0\nbHexGoto=0\nchMode=0\n"
+                                "chOnTop=1\n[fwMain_Picture]\nbbPicture0=255\nbbPicture1=12632256\n"
+                                "cbPicture=24\nchPicture0=1\nchPicture1=0\nchPicture2=1\n"
+                                "chPicture3=0\n") +
+                        kPlacement + "[cbSearch_Search]\n0=curl\n1=&amp;\n");
+    EXPECT_EQ(Written(Read(text)), text);
+    // Without a chosen font the stored name stays.
+    WriteBytes(file_, "[fwMain]\nlvFont=Old Font\n");
+    WriteMainSettings(file_, MainSettings{}, window_, placement_);
+    EXPECT_EQ(ReadMainSettings(file_, limits_).font, "Old Font");
 }
 
-TEST_F(MainSettingsFile, WithoutAChosenFontTheStoredNameStays) {
-    WriteBytes(file_, "[fwMain]\nlvFont=Old Font\n");
-    MainSettings s;
-    NormalWindow window;
-    WindowPlacement placement;
-    WriteMainSettings(file_, s, window, placement);
-    EXPECT_EQ(ReadMainSettings(file_, limits_).font, "Old Font");
+TEST_F(MainSettingsFile, ThePlacementIsSavedInWholePixelsAndRestoredInTwips) {
+    window_.geometry = {1500, 3000, 9000, 6015};
+    EXPECT_EQ(SavedPlacement(),
+              "[fwMain_State]\nState=0\nLeft=100\nTop=200\nWidth=600\nHeight=401\n");
+    EXPECT_EQ(SaveWindowPlacement(window_, placement_, file_), SettingWrite::Unchanged);
+    FakeWindow restarted;
+    WindowPlacement restored;
+    RestoreWindowPlacement(restarted, restored, file_);
+    EXPECT_EQ(Fields(restored), (std::vector<std::int32_t>{0, 1500, 3000, 9000, 6015}));
+    window_.tx = 12;
+    window_.ty = 0;                            // an unusable number of twips counts as fifteen
+    window_.geometry = {1511, -1519, 23, 39};  // the remainder is dropped
+    EXPECT_EQ(SavedPlacement(), "[fwMain_State]\nState=0\nLeft=125\nTop=-101\nWidth=1\nHeight=2\n");
+    // A maximised window saves state 2 with the last normal geometry, not its frame.
+    placement_ = {2, 1500, 750, 9000, 6000};
+    window_.state = WindowState::Maximized;
+    EXPECT_EQ(SavedPlacement(),
+              "[fwMain_State]\nState=2\nLeft=125\nTop=50\nWidth=750\nHeight=400\n");
+}
+
+TEST_F(MainSettingsFile, RestoringRoundsHalfToEvenSaturatesAndDefaultsToTheWindow) {
+    WriteBytes(file_, "[fwMain_State]\nLeft=100.5\nTop=100.3\n");
+    RestoreWindowPlacement(window_, placement_, file_);
+    EXPECT_EQ(Fields(placement_), (std::vector<std::int32_t>{0, 1508, 1504, 6000, 7500}));
+    // A value beyond the 32 bits of the record or no number is the default (the window would
+    // take such a position modulo its own width); twips of a value in range saturate.
+    const std::pair<const char*, std::int32_t> values[] = {
+        {"2147483648", 0},
+        {"-2147483649", 0},
+        {"99999999999999999", 0},
+        {"abc", 0},
+        {"-", 0},
+        {"199999999", std::numeric_limits<std::int32_t>::max()},
+        {"-7.5", -112},
+        {"12px", 180},
+    };
+    window_.state = WindowState::Maximized;
+    for (const auto& [stored, left] : values) {
+        WriteBytes(file_, std::string("[fwMain_State]\nState=x\nLeft=") + stored + "\nWidth=" +
+                              stored + "\n");
+        RestoreWindowPlacement(window_, placement_, file_);
+        EXPECT_EQ(placement_.left, left) << stored;
+        if (left == 0) EXPECT_EQ(placement_.width, 6000) << stored;
+        EXPECT_EQ(placement_.state, 2) << "not a number: the current state";
+    }
+    std::filesystem::remove(file_);
+    window_.ty = 12;
+    window_.state = WindowState::Minimized;
+    window_.geometry = {77, 88, 10007, 5005};
+    window_.states_set.clear();
+    RestoreWindowPlacement(window_, placement_, file_);
+    // Whole pixels of the window: 10007 \ 15 = 667, 5005 \ 12 = 417.
+    EXPECT_EQ(Fields(placement_), (std::vector<std::int32_t>{1, 0, 0, 10005, 5004}));
+    EXPECT_EQ(window_.states_set, std::vector<WindowState>{WindowState::Minimized});
+    // The stored state is set when it is one of the three; an unknown one leaves the window's.
+    const std::pair<const char*, WindowState> states[] = {
+        {"0", WindowState::Normal},
+        {"2", WindowState::Maximized},
+        {"7", WindowState::Minimized},
+    };
+    for (const auto& [stored, expected] : states) {
+        WriteBytes(file_, std::string("[Other]\nState=") + stored + "\n");
+        window_.state = WindowState::Minimized;
+        RestoreWindowPlacement(window_, placement_, file_, "OTHER");  // a section of its own
+        EXPECT_EQ(window_.state, expected) << stored;
+    }
 }
 
 }  // namespace

@@ -12,10 +12,7 @@
 namespace glyphora::testing {
 namespace {
 
-constexpr int kCtrl = 2;
-constexpr int kAlt = 4;
-constexpr int kKeyZ = 90;
-constexpr int kBackspace = 8;
+constexpr int kCtrl = 2, kAlt = 4, kKeyZ = 90, kBackspace = 8;
 
 class PicturePanelTest : public ::testing::Test {
 protected:
@@ -33,25 +30,36 @@ protected:
     PicturePanel panel_{filter_, copy_, busy_, max_size_};
 };
 
+// The view takes a size from 2 to its maximum, else the maximum with "(N)" beside the box; the
+// bitmap copy takes the typed size whatever it is, the rich text the view's.
 TEST_F(PicturePanelTest, ASizeWithinTheMaximumSizesTheViewWithoutALabel) {
     const struct {
         std::u16string text;
         int view, copy;
         std::u16string label;
     } cases[] = {
-        {u"12", 12, 12, u""},   {u"2", 2, 2, u""},          {u"96", 96, 96, u""},
-        {u"1", 96, 1, u"(96)"}, {u"200", 96, 200, u"(96)"}, {u"", 96, 0, u"(96)"},
+        {u"1", 96, 1, u"(96)"}, {u"12", 12, 12, u""},       {u"2", 2, 2, u""},
+        {u"96", 96, 96, u""},   {u"200", 96, 200, u"(96)"}, {u"", 96, 0, u"(96)"},
         {u"0", 96, 0, u"(96)"}, {u"97", 96, 97, u"(96)"},
     };
     for (const auto& c : cases) {
         Type(c.text);
-        EXPECT_EQ(panel_.ViewFont().point_size, c.view)
-            << std::string(c.text.begin(), c.text.end());
+        EXPECT_EQ(panel_.ViewFont().point_size, c.view) << Utf16ToUtf8(c.text);
         EXPECT_EQ(panel_.CopyFont().point_size, c.copy);
+        EXPECT_EQ(copy_.RtfFormat().point_size, c.view);
         EXPECT_EQ(panel_.SizeLabel(), c.label);
     }
+    EXPECT_EQ(PicturePanel::SizeOfText(u"99999999999999999999"), 99999);
+    EXPECT_EQ(PicturePanel::SizeOfText(u"007"), 7);
+    EXPECT_EQ(PicturePanel::SizeOfText(u"1x2"), 12);
+    max_size_ = 0;  // without a maximum the view and the label stay as they were
+    Type(u"1");
+    EXPECT_EQ(panel_.ViewFont().point_size, 96);
+    EXPECT_EQ(panel_.SizeLabel(), u"(96)");
+    EXPECT_EQ(panel_.CopyFont().point_size, 1);
 }
 
+// One character's picture at more than 2000 points would overflow the font engine's metrics.
 TEST_F(PicturePanelTest, TheBoxHoldsNoSizeAboveTheLargestPicture) {
     for (const std::u16string text : {u"2001", u"99999999", u"00099999999999999999"}) {
         Type(text);
@@ -70,41 +78,11 @@ TEST_F(PicturePanelTest, TheBoxHoldsNoSizeAboveTheLargestPicture) {
     EXPECT_EQ(panel_.SizeBox().text, u"2000");
 }
 
-TEST_F(PicturePanelTest, TypingOneThenTwoShowsTheMaximumFirstAndTwelveAfter) {
-    Type(u"1");
-    EXPECT_EQ(panel_.SizeLabel(), u"(96)");
-    EXPECT_EQ(panel_.ViewFont().point_size, 96);
-    Type(u"12");
-    EXPECT_EQ(panel_.SizeLabel(), u"");
-    EXPECT_EQ(panel_.ViewFont().point_size, 12);
-}
-
-TEST_F(PicturePanelTest, WithoutAMaximumSizeTheViewAndLabelStayAsTheyWere) {
-    max_size_ = 0;
-    Type(u"1");
-    EXPECT_EQ(panel_.ViewFont().point_size, 0);
-    EXPECT_EQ(panel_.SizeLabel(), u"");
-    EXPECT_EQ(panel_.CopyFont().point_size, 1);
-}
-
-TEST_F(PicturePanelTest, LettersAreRemovedAndTheCaretMovesBack) {
+TEST_F(PicturePanelTest, LettersAreRemovedAndListEntriesChosen) {
     panel_.SizeTextChanged(u"1x2y", 3);  // the caret after the 2
     EXPECT_EQ(panel_.SizeBox().text, u"12");
     EXPECT_EQ(panel_.SizeBox().caret, 1u);
     EXPECT_EQ(panel_.ViewFont().point_size, 12);
-    panel_.SizeTextChanged(u"ab", 2);
-    EXPECT_EQ(panel_.SizeBox().text, u"");
-    EXPECT_EQ(panel_.SizeBox().caret, 0u);
-    EXPECT_EQ(panel_.SizeLabel(), u"(96)");
-}
-
-TEST_F(PicturePanelTest, AHugeNumberStopsAtTheLargestSize) {
-    EXPECT_EQ(PicturePanel::SizeOfText(u"99999999999999999999"), 99999);
-    EXPECT_EQ(PicturePanel::SizeOfText(u"007"), 7);
-    EXPECT_EQ(PicturePanel::SizeOfText(u""), 0);
-}
-
-TEST_F(PicturePanelTest, AListEntryIsTheNewSize) {
     panel_.SizeListChosen(13);
     EXPECT_EQ(panel_.SizeBox().text, u"36");
     EXPECT_EQ(panel_.ViewFont().point_size, 36);
@@ -112,29 +90,21 @@ TEST_F(PicturePanelTest, AListEntryIsTheNewSize) {
     EXPECT_EQ(panel_.SizeBox().text, u"36");
 }
 
-TEST_F(PicturePanelTest, UndoTwiceReturnsToTheTextBeforeTheFirstUndo) {
+TEST_F(PicturePanelTest, UndoSwapsWithTheTextBeforeTheLastKeyAndTakesItsKeysFromTheBox) {
     Type(u"12");
     Type(u"14");
     EXPECT_EQ(panel_.UndoText(), u"12");
     panel_.SizeUndo();
     EXPECT_EQ(panel_.SizeBox().text, u"12");
     EXPECT_EQ(panel_.ViewFont().point_size, 12);
-    panel_.SizeUndo();
-    EXPECT_EQ(panel_.SizeBox().text, u"14");
-    EXPECT_EQ(panel_.ViewFont().point_size, 14);
-}
-
-TEST_F(PicturePanelTest, CtrlZAndAltBackspaceRunUndoAndAreTakenFromTheBox) {
-    Type(u"12");
-    Type(u"20");
     EXPECT_TRUE(panel_.SizeKeyDown(kKeyZ, kCtrl));
-    EXPECT_EQ(panel_.SizeBox().text, u"12");
+    EXPECT_EQ(panel_.SizeBox().text, u"14");
     EXPECT_TRUE(panel_.SizeKeyDown(kBackspace, kAlt));
-    EXPECT_EQ(panel_.SizeBox().text, u"20");
+    EXPECT_EQ(panel_.SizeBox().text, u"12");
     EXPECT_FALSE(panel_.SizeKeyDown(kBackspace, 0));
 }
 
-TEST_F(PicturePanelTest, StylesShapeTheViewTheCopyAndTheRichText) {
+TEST_F(PicturePanelTest, StylesAndColoursShapeTheViewTheCopyAndTheRichText) {
     Type(u"20");
     panel_.StyleClicked(kPictureBold, true);
     panel_.StyleClicked(kPictureStrikeout, true);
@@ -142,72 +112,25 @@ TEST_F(PicturePanelTest, StylesShapeTheViewTheCopyAndTheRichText) {
     EXPECT_EQ(panel_.ViewFont(), expected);
     EXPECT_EQ(panel_.CopyFont(), expected);
     EXPECT_TRUE(panel_.Style(kPictureBold));
-    EXPECT_FALSE(panel_.Style(kPictureItalic));
     EXPECT_FALSE(panel_.Style(7));
     const RtfCharFormat& rtf = copy_.RtfFormat();
-    EXPECT_EQ(rtf.point_size, 20);
-    EXPECT_TRUE(rtf.bold);
-    EXPECT_TRUE(rtf.strikeout);
-    EXPECT_FALSE(rtf.italic);
-    EXPECT_FALSE(rtf.underline);
-}
-
-TEST_F(PicturePanelTest, TheRichTextTakesTheViewSizeNotTheTypedOne) {
-    Type(u"200");
-    EXPECT_EQ(copy_.RtfFormat().point_size, 96);
-}
-
-TEST_F(PicturePanelTest, NothingIsAppliedWhileTheWindowIsBusy) {
-    Type(u"12");
-    ++busy_;
-    panel_.SizeTextChanged(u"30x", 3);
-    panel_.StyleClicked(kPictureItalic, true);
-    EXPECT_EQ(panel_.SizeBox().text, u"30x");
-    EXPECT_EQ(panel_.ViewFont().point_size, 12);
-    EXPECT_FALSE(panel_.ViewFont().italic);
-    --busy_;
-    panel_.ApplyPictureSettings();
-    EXPECT_EQ(panel_.SizeBox().text, u"30");
-    EXPECT_EQ(panel_.ViewFont().point_size, 30);
-    EXPECT_TRUE(panel_.ViewFont().italic);
-}
-
-TEST_F(PicturePanelTest, TheForeColourGoesToTheRichTextCopy) {
+    EXPECT_TRUE(rtf.bold && rtf.strikeout && !rtf.italic && !rtf.underline);
     panel_.SetForeColour(0x0000FF);
     panel_.SetBackColour(0x00FF00);
-    EXPECT_EQ(panel_.ForeColour(), 0x0000FFu);
     EXPECT_EQ(panel_.BackColour(), 0x00FF00u);
     EXPECT_EQ(copy_.ForeColour(), 0x0000FFu);
 }
 
-TEST_F(PicturePanelTest, ThePatternIsTheInkHeightTakenAsPoints) {
-    EXPECT_EQ(PicturePanel::PatternSide(12, 96), 16);
-    EXPECT_EQ(PicturePanel::PatternSide(7, 96), 9);  // 9.33
-    EXPECT_EQ(PicturePanel::PatternSide(9, 96), 12);
-    EXPECT_EQ(PicturePanel::PatternSide(3, 120), 5);  // 5.0
-    EXPECT_EQ(PicturePanel::PatternSide(27, 96), 36);
-    EXPECT_EQ(PicturePanel::PatternSide(0, 96), 0);
-    EXPECT_EQ(PicturePanel::PatternSide(5, 0), 0);
+TEST(PicturePanel, ThePatternIsTheInkHeightTakenAsPoints) {
+    const std::tuple<int, int, int> cases[] = {
+        {12, 96, 16}, {7, 96, 9}, {3, 12, 1},          {72, 72, 72}, {27, 96, 36},
+        {0, 96, 0},   {5, 0, 0},  {30000, 96, 0x7FFF},  // half rounds up; the pattern is capped
+    };
+    for (auto [ink, dpi, side] : cases) EXPECT_EQ(PicturePanel::PatternSide(ink, dpi), side);
 }
 
 // Through the window's model: choosing a font sets the picture maximum size and applies it.
 class PictureThroughModelTest : public ModelTest {};
-
-TEST_F(PictureThroughModelTest, ChoosingAFontAppliesTheMaximumSize) {
-    const int max = M().PictureMaxSize();
-    ASSERT_GT(max, 2);
-    PicturePanel& picture = M().Picture();
-    EXPECT_EQ(picture.ViewFont().point_size, max);
-    std::string label = "(";  // piecewise: GCC 12 warns falsely about overlapping copies
-    label += std::to_string(max);
-    label += ')';
-    EXPECT_EQ(picture.SizeLabel(), Utf8ToUtf16(label));
-    picture.SizeTextChanged(u"12", 2);
-    EXPECT_EQ(picture.ViewFont().point_size, 12);
-    ChooseFont(u"Latin Only");
-    EXPECT_EQ(picture.ViewFont().point_size, 12);
-    EXPECT_EQ(picture.SizeLabel(), u"");
-}
 
 // The largest view size leaves the font's widest glyph whole, however wide the font's glyphs
 // and however tall its line with the leading.

@@ -2,12 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <vector>
+
+#include "../app/temp_folder.h"
 #include "base/text.h"
 #include "fonts/coverage_string.h"
 #include "fonts/fixed_font_source.h"
+#include "fonts/font_choice.h"
+#include "fonts/glyph_ranges.h"
+#include "fonts/installed_font_catalog.h"
 
 namespace glyphora {
 namespace {
+
+using Bitmap = std::array<std::uint32_t, kBmpBitmapWords>;
 
 constexpr std::array<std::uint32_t, 4> kLatin = {0x7, 0, 0, 0};
 constexpr std::array<std::uint32_t, 4> kCyrillic = {0x200, 0, 0, 0};
@@ -29,14 +38,6 @@ std::vector<std::string> Keys(const ListViewModel& list) {
     return keys;
 }
 
-TEST(CoverageString, PutsBitKAtPositionKWordZeroFirstLowBitFirst) {
-    EXPECT_EQ(CoverageString({}), std::string(128, '0'));
-    const std::string coverage = CoverageString({0x80000201u, 0x1u, 0x0u, 0x80000000u});
-    std::string expected(128, '0');
-    for (int bit : {0, 9, 31, 32, 127}) expected[bit] = '1';
-    EXPECT_EQ(coverage, expected);
-}
-
 class FontTableTest : public ::testing::Test {
 protected:
     FixedFontSource source_;
@@ -44,6 +45,13 @@ protected:
     ListViewModel list_;
     FixedWidthMeasure measure_{7};
 
+    // Loads TrueType entries, one per face list, with made-up file names.
+    void Install(std::initializer_list<const char*> faces) {
+        source_.installed.emplace();
+        for (const char* face : faces)
+            source_.installed->push_back({kTrueTypeKind, face, std::string(face) + ".ttf"});
+        table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    }
     void Enumerate(const std::vector<EnumeratedFace>& reports) {
         for (const auto& report : reports)
             EXPECT_TRUE(table_.AddEnumeratedFont(report, list_, measure_));
@@ -58,12 +66,7 @@ TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOn
     EXPECT_EQ(table_.Record(0), nullptr);
     EXPECT_EQ(table_.Record(5), nullptr);
     const char* faces[] = {"Cambria", "Cambria Math", "Cambria Bold", "Arial"};
-    for (long i = 1; i <= 4; ++i) {
-        ASSERT_NE(table_.Record(i), nullptr);
-        EXPECT_EQ(table_.Record(i)->face_name, faces[i - 1]);
-        EXPECT_EQ(table_.Record(i)->kind, kTrueTypeKind);
-        EXPECT_TRUE(table_.Record(i)->coverage.empty());
-    }
+    for (long i = 1; i <= 4; ++i) EXPECT_EQ(table_.Record(i)->face_name, faces[i - 1]);
     EXPECT_EQ(table_.Record(3)->file_name, "cambria.ttc") << "trimmed";
     EXPECT_EQ(table_.Record(4)->file_name, "arial.ttf");
 
@@ -76,62 +79,31 @@ TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOn
     EXPECT_TRUE(table_.Record(3)->coverage.empty());
 }
 
-TEST_F(FontTableTest, KindFilterSkipsOtherEntries) {
+TEST_F(FontTableTest, TheKindFilterSkipsOtherEntriesAndAnUnreadableListChangesNothing) {
     source_.installed = {{{kOtherFontKind, "Courier", "coure.fon"},
                           {kTrueTypeKind, "Arial", "arial.ttf"},
                           {2, "Modern", "modern.fon"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
-    ASSERT_EQ(table_.Records().size(), 2u);
-    EXPECT_EQ(table_.Record(1)->face_name, "Arial");
-
     table_.LoadRegistryFonts(source_, 0);
-    ASSERT_EQ(table_.Records().size(), 4u) << "no filter keeps every entry, the table is rebuilt";
-    EXPECT_EQ(table_.Record(1)->kind, kOtherFontKind);
-    EXPECT_EQ(table_.Record(3)->face_name, "Modern");
-}
-
-TEST_F(FontTableTest, UnreadableListLeavesTheTableAsItWas) {
+    ASSERT_EQ(table_.Records().size(), 4u) << "no filter keeps every entry";
     table_.LoadRegistryFonts(source_, kTrueTypeKind);
-    EXPECT_EQ(table_.Records().size(), 1u) << "a readable, empty list gives index 0 only";
-
-    source_.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    ASSERT_EQ(table_.Records().size(), 2u) << "the table is rebuilt";
+    EXPECT_EQ(table_.Record(1)->face_name, "Arial");
     source_.installed = std::nullopt;
     table_.LoadRegistryFonts(source_, kTrueTypeKind);
-    ASSERT_EQ(table_.Records().size(), 2u);
-    EXPECT_EQ(table_.Record(1)->face_name, "Arial");
+    EXPECT_EQ(table_.Records().size(), 2u);
 
     FontTable never_loaded;
     never_loaded.LoadRegistryFonts(source_, kTrueTypeKind);
     EXPECT_TRUE(never_loaded.Records().empty());
     EXPECT_TRUE(never_loaded.AddEnumeratedFont(Report("Arial", "Arial"), list_, measure_));
     EXPECT_TRUE(list_.items.empty());
-}
-
-TEST_F(FontTableTest, FamilyReportedForTenCharacterSetsIsListedOnceWithTheFirstCoverage) {
-    source_.installed = {{{kTrueTypeKind, "Arial Bold", "arialbd.ttf"},
-                          {kTrueTypeKind, "Arial", "arial.ttf"},
-                          {kTrueTypeKind, "Tahoma", "tahoma.ttf"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
-    for (std::uint32_t charset = 0; charset < 10; ++charset) {
-        // Matched through the full name, and through the family name alone.
-        Enumerate({Report("Arial", "Arial", {charset == 0 ? 0x7u : 0x200u, charset, 0, 0}),
-                   Report("Tahoma", "Tahoma Regular", {charset + 1, 0, 0, 0})});
-    }
-    EXPECT_EQ(Texts(list_), (std::vector<std::string>{"Arial", "Tahoma"}));
-    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.2", "D.3"}));
-    EXPECT_EQ(table_.Record(2)->coverage, CoverageString({0x7u, 0, 0, 0}));
-    EXPECT_EQ(table_.Record(3)->coverage, CoverageString({1, 0, 0, 0}));
-    EXPECT_TRUE(table_.Record(1)->coverage.empty());
+    source_.installed.emplace();
+    never_loaded.LoadRegistryFonts(source_, kTrueTypeKind);
+    EXPECT_EQ(never_loaded.Records().size(), 1u) << "a readable, empty list gives index 0 only";
 }
 
 TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
-    source_.installed = {{{kTrueTypeKind, "Gill", "gill1.ttf"},
-                          {kTrueTypeKind, "Gill Sans", "gill2.ttf"},
-                          {kTrueTypeKind, "Gill", "gill3.ttf"},
-                          {kTrueTypeKind, "Gill Sans", "gill4.ttf"},
-                          {kTrueTypeKind, "Lucida", "lucida.ttf"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    Install({"Gill", "Gill Sans", "Gill", "Gill Sans", "Lucida"});
     // The full name wins over the family name, and the first record of that name is taken.
     Enumerate({Report("Gill", "Gill Sans")});
     EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.2"}));
@@ -157,12 +129,7 @@ TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
 }
 
 TEST_F(FontTableTest, ListsFamiliesInCaseInsensitiveOrderWithTheirRecordKeys) {
-    source_.installed = {{{kTrueTypeKind, "verdana", "v.ttf"},
-                          {kTrueTypeKind, "Arial", "a.ttf"},
-                          {kTrueTypeKind, "Zapf", "z.ttf"},
-                          {kTrueTypeKind, "Verdana", "v2.ttf"},
-                          {kTrueTypeKind, "MS Gothic", "m.ttf"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    Install({"verdana", "Arial", "Zapf", "Verdana", "MS Gothic"});
     list_.items.push_back({"D.99", u"Courier", 0, 0, false});  // already listed and selected
     list_.selected = 0;
     Enumerate({Report("Zapf", "Zapf"), Report("verdana", "verdana"), Report("Arial", "Arial"),
@@ -173,23 +140,18 @@ TEST_F(FontTableTest, ListsFamiliesInCaseInsensitiveOrderWithTheirRecordKeys) {
     EXPECT_EQ(list_.selected, 1u) << "the selection stays on its item";
 }
 
-TEST_F(FontTableTest, ColumnGrowsToTheWidestNamePlusTwelve) {
-    source_.installed = {{{kTrueTypeKind, "Arial & Lucida Sans Unicode & Tahoma", "x.ttc"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
-    list_.column_width = 60;
-    Enumerate({Report("Arial", "Arial")});
-    EXPECT_EQ(list_.column_width, 60) << "5 * 7 + 12 = 47 is narrower: the column stays";
-    Enumerate({Report("Lucida Sans Unicode", "Lucida Sans Unicode"), Report("Tahoma", "Tahoma")});
-    EXPECT_EQ(list_.column_width, 19 * 7 + 12);
-}
-
-TEST(BuildFontList, RunsBothPassesOnACleanList) {
+// Both passes on a clean list, then the choice of an item: its record, coverage, file and ranges.
+TEST(BuildFontList, RunsBothPassesAndChoosesAnItemsFile) {
+    testing::TempFolder folder;
+    testing::WriteBytes(folder / "arial.ttf", "font");
     FixedFontSource source;
+    source.fonts_folder = folder.path().string();
     source.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"},
                          {kOtherFontKind, "Courier", "coure.fon"},
-                         {kTrueTypeKind, "Symbol", "symbol.ttf"}}};
+                         {kTrueTypeKind, "Symbol", "/elsewhere/symbol.ttf"}}};
     source.reports = {Report("Symbol", "Symbol", {0, 0, 0, 0x80000000u}),
                       Report("Courier", "Courier", kLatin, 1), Report("Arial", "Arial")};
+    source.glyph_ranges["Arial"].range_count = 0;
     FontTable table;
     ListViewModel list;
     list.items.push_back({"D.1", u"stale", 0, 0, false});
@@ -198,7 +160,58 @@ TEST(BuildFontList, RunsBothPassesOnACleanList) {
     EXPECT_EQ(Texts(list), (std::vector<std::string>{"Arial", "Symbol"}));
     EXPECT_EQ(Keys(list), (std::vector<std::string>{"D.1", "D.2"}));
     EXPECT_EQ(list.column_width, 196);
-    EXPECT_EQ(table.Record(2)->coverage.back(), '1');
+    const auto arial = ChooseFontItem(table, list.items[0], source);
+    ASSERT_TRUE(arial);
+    EXPECT_EQ(arial->record.coverage, CoverageString(kLatin));
+    EXPECT_EQ(arial->properties_target, (folder / "arial.ttf").string());
+    EXPECT_EQ(arial->glyph_ranges.range_count, 0);
+    const auto symbol = ChooseFontItem(table, list.items[1], source);
+    EXPECT_EQ(symbol->file_path, "/elsewhere/symbol.ttf");
+    EXPECT_TRUE(symbol->properties_target.empty()) << "no such file";
+    EXPECT_EQ(symbol->glyph_ranges.range_count, -1) << "no ranges known: every glyph";
+    for (const char* key : {"", "D.", "D.0", "D.4", "D.-1", "X", "D.99999999999"})
+        EXPECT_FALSE(ChooseFontItem(table, ListItem{key, u"Arial", 0, 0, false}, source)) << key;
+}
+
+// The table of the window and of "page" asks the catalogue; "glyphs" asks ChooseFontItem. Both
+// must give the family's ranges, also when the record is named by a full name of its own.
+TEST(InstalledFontCatalog, GivesTheFamilysRangesAsTheChoiceDoes) {
+    FixedFontSource source;
+    source.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"},
+                         {kTrueTypeKind, "C059 Roman", "c059.otf"}}};
+    source.reports = {Report("Arial", "Arial"), Report("C059", "C059 Roman")};
+    source.glyph_ranges["Arial"] = {1, {{0x20, 0x5F}}};
+    source.glyph_ranges["C059"] = {1, {{0x20, 0x160}}};
+    InstalledFontCatalog catalog(source);
+    const ListViewModel list = catalog.BuildFontList(FixedWidthMeasure{}, 100);
+    FontTable table;
+    ListViewModel chosen;
+    BuildFontList(source, FixedWidthMeasure{}, table, chosen);
+    for (const char16_t* family : {u"Arial", u"C059"}) {
+        const ListItem& item = list.items[*list.FindText(family)];
+        EXPECT_EQ(catalog.Ranges(item.key), source.glyph_ranges[Utf16ToUtf8(family)]);
+        EXPECT_EQ(catalog.Ranges(item.key), ChooseFontItem(table, item, source)->glyph_ranges);
+    }
+    EXPECT_EQ(catalog.Ranges("D.9").range_count, -1);
+}
+
+void Cover(Bitmap& bitmap, long first, long last) {
+    for (long cp = first; cp <= last; ++cp) bitmap[cp / 32] |= 1u << (cp % 32);
+}
+
+TEST(HasGlyph, ReadsOnlyTheCountedRangesAndNoDataHoldsEverything) {
+    GlyphRanges ranges;
+    ranges.ranges = {{0x20, 0x10}, {0x41, 1}};
+    ranges.range_count = 1;  // the second range lies beyond the count
+    EXPECT_TRUE(HasGlyph(ranges, 0x2F));
+    EXPECT_FALSE(HasGlyph(ranges, 0x41));
+    ranges.range_count = 0;
+    EXPECT_FALSE(HasGlyph(ranges, 0x20));
+    EXPECT_TRUE(HasGlyph(GlyphRanges{}, 0x41));
+    // A short bitmap counts the missing words as empty.
+    const GlyphRanges short_bitmap =
+        GlyphRangesFromBitmap(std::vector<std::uint32_t>{0, 0xF0000000u});
+    EXPECT_EQ(short_bitmap.ranges, (std::vector<GlyphRange>{{60, 4}}));
 }
 
 }  // namespace

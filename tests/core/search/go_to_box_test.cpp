@@ -5,46 +5,33 @@ namespace {
 
 using GoTo = SearchTest;
 
-TEST(HexToValue, ReadsHexadecimalDigitsOfEitherCase) {
-    const std::pair<std::u16string_view, std::uint64_t> cases[] = {
-        {u"", 0},          {u"0", 0},         {u"41", 0x41},       {u"20AC", 0x20AC},
-        {u"20ac", 0x20AC}, {u"FFFF", 0xFFFF}, {u"10000", 0x10000}, {u"ffffffffffffffff", ~0ull},
-    };
-    for (auto [text, value] : cases) EXPECT_EQ(SearchPanel::HexToValue(text), value);
-}
-
-TEST_F(GoTo, HexMovesAtTheFourthDigitWithoutEnter) {
+TEST_F(GoTo, HexMovesAtTheFourthDigitOrOnEnter) {
     ShowAll(true);
     M().GoToCodePoint(0x41);
-    TypeGoTo(u"2");
-    TypeGoTo(u"0");
-    TypeGoTo(u"a");
+    TypeGoTo(u"20a");
     EXPECT_EQ(Current(), 0x41);
-    EXPECT_EQ(GoToText(), u"20a");
-    TypeGoTo(u"c");
+    TypeGoTo(u"c5");  // the box is full after the c
     EXPECT_EQ(Current(), 0x20AC);
     EXPECT_EQ(GoToText(), u"20ac");
-    TypeGoTo(u"5");  // the box is full
-    EXPECT_EQ(GoToText(), u"20ac");
-}
-
-TEST_F(GoTo, EnterGoesToAShortCode) {
-    ShowAll(true);
+    ClearGoTo();
     TypeGoTo(u"41");
-    EXPECT_NE(Current(), 0x41);
     EXPECT_FALSE(S().GoToKeyPress('4'));
     EXPECT_TRUE(S().GoToKeyPress(13));
     EXPECT_EQ(Current(), 0x41);
-    EXPECT_EQ(GoToText(), u"41");
     ClearGoTo();
     EXPECT_TRUE(S().GoToKeyPress(13));  // swallowed even when there is nothing to go to
     EXPECT_EQ(Current(), 0x41);
+    S().GoToTextChanged(u"x2y0z", 5);  // only digits of the notation stay
+    EXPECT_EQ(GoToText(), u"20");
+    EXPECT_EQ(S().GoToBox().caret, 2u);
+    S().GoToTextChanged(u"20AC5", 5);  // a pasted code is cut to the box length
+    EXPECT_EQ(GoToText(), u"20AC");
+    EXPECT_EQ(Current(), 0x20AC);
 }
 
-TEST_F(GoTo, DecimalRefusesTheDigitThatPassesFFFF) {
+TEST_F(GoTo, DecimalRefusesTheDigitThatPassesFFFFWhereverTheCaretIs) {
     ShowAll(true);
     S().SwitchGoToNotation();
-    ASSERT_FALSE(S().GoToHex());
     EXPECT_EQ(GoToText(), u"0");  // an empty box switched to decimal
     ClearGoTo();
     M().GoToCodePoint(0x41);
@@ -52,29 +39,20 @@ TEST_F(GoTo, DecimalRefusesTheDigitThatPassesFFFF) {
     EXPECT_EQ(GoToText(), u"6553");
     EXPECT_EQ(S().GoToBox().caret, 4u);
     EXPECT_EQ(Current(), 0x41);
-
-    ClearGoTo();
-    TypeGoTo(u"8364");
-    EXPECT_EQ(Current(), 0x41);
-    S().GoToKeyPress(13);
-    EXPECT_EQ(Current(), 0x20AC);
-
-    ClearGoTo();
-    TypeGoTo(u"6553");
-    EXPECT_EQ(Current(), 0x20AC);
     TypeGoTo(u"5");
     EXPECT_EQ(Current(), 0xFFFF);
-}
-
-TEST_F(GoTo, DecimalRuleRemovesTheLastDigitWhereverTheCaretIs) {
-    S().SwitchGoToNotation();
+    ClearGoTo();
+    TypeGoTo(u"8364");
+    S().GoToKeyPress(13);
+    EXPECT_EQ(Current(), 0x20AC);
     S().GoToTextChanged(u"9655", 0);
     S().GoToTextChanged(u"99655", 1);  // typed at the front
     EXPECT_EQ(GoToText(), u"9965");
-    EXPECT_EQ(S().GoToBox().caret, 4u);
+    S().GoToTextChanged(u"1a2", 3);
+    EXPECT_EQ(GoToText(), u"12");
 }
 
-TEST_F(GoTo, SwitchingConvertsTheBox) {
+TEST_F(GoTo, SwitchingConvertsTheBoxAndStartUpSetsTheNotationBySwitching) {
     ShowAll(true);
     TypeGoTo(u"20AC");
     S().SwitchGoToNotation();
@@ -86,49 +64,23 @@ TEST_F(GoTo, SwitchingConvertsTheBox) {
     EXPECT_EQ(S().GoToCaption(), u"&Go to (Hex):");
     EXPECT_EQ(S().GoToMaxLength(), 4u);
     ClearGoTo();
-    S().SwitchGoToNotation();
-    EXPECT_EQ(GoToText(), u"0");
-    S().SwitchGoToNotation();  // a zero value stays as it is
-    EXPECT_EQ(GoToText(), u"0");
-}
-
-TEST_F(GoTo, StartUpSetsTheNotationBySwitching) {
     S().RestoreGoToNotation(false);
     EXPECT_FALSE(S().GoToHex());
-    EXPECT_EQ(S().GoToCaption(), u"&Go to (Dec):");
     EXPECT_EQ(GoToText(), u"0");
     S().RestoreGoToNotation(true);
     EXPECT_TRUE(S().GoToHex());
-    EXPECT_EQ(S().GoToCaption(), u"&Go to (Hex):");
-}
-
-TEST_F(GoTo, OnlyDigitsOfTheNotationStay) {
-    TypeGoTo(u"2");
-    TypeGoTo(u"g");
-    EXPECT_EQ(GoToText(), u"2");
-    EXPECT_EQ(S().GoToBox().caret, 1u);
-    S().GoToTextChanged(u"x2y0z", 5);
-    EXPECT_EQ(GoToText(), u"20");
-    EXPECT_EQ(S().GoToBox().caret, 2u);
+    EXPECT_EQ(GoToText(), u"0");  // a zero value stays as it is
     S().SwitchGoToNotation();
-    S().GoToTextChanged(u"1a2", 3);
-    EXPECT_EQ(GoToText(), u"12");
-}
-
-TEST_F(GoTo, APastedCodeIsCutToTheBoxLength) {
-    ShowAll(true);
-    S().GoToTextChanged(u"20AC5", 5);
-    EXPECT_EQ(GoToText(), u"20AC");
-    EXPECT_EQ(Current(), 0x20AC);
+    ClearGoTo();
+    S().SwitchGoToNotation();  // an empty decimal box stays empty in hexadecimal
+    EXPECT_EQ(GoToText(), u"");
 }
 
 TEST_F(GoTo, LeavingTheBoxKeepsItOnlyWhenItShowsTheCurrentCodePoint) {
-    ShowAll(true);
-    TypeGoTo(u"20AC");
-    ASSERT_EQ(Current(), 0x20AC);
+    ChooseFont(u"Latin Only");
+    TypeGoTo(u"00E9");
     S().GoToFocusLost();
-    EXPECT_EQ(GoToText(), u"20AC");
-
+    EXPECT_EQ(GoToText(), u"00E9");
     ClearGoTo();
     TypeGoTo(u"41");
     S().SetGoToMenuOpen(true);
@@ -137,19 +89,17 @@ TEST_F(GoTo, LeavingTheBoxKeepsItOnlyWhenItShowsTheCurrentCodePoint) {
     S().SetGoToMenuOpen(false);
     S().GoToFocusLost();
     EXPECT_EQ(GoToText(), u"");
-
     S().SwitchGoToNotation();
     ClearGoTo();
-    TypeGoTo(u"8364");
-    S().GoToFocusLost();  // 8364 in decimal is U+20AC
-    EXPECT_EQ(GoToText(), u"8364");
-}
-
-TEST_F(GoTo, ACodeTheFontLacksGoesToTheNearestAndTheBoxIsClearedOnLeaving) {
-    ChooseFont(u"Latin Only");
+    TypeGoTo(u"233");
+    S().GoToKeyPress(13);
+    S().GoToFocusLost();  // 233 in decimal is U+00E9
+    EXPECT_EQ(GoToText(), u"233");
+    // A code the font lacks goes to the nearest, and the box is cleared on leaving.
+    S().SwitchGoToNotation();
+    ClearGoTo();
     TypeGoTo(u"03B1");
     EXPECT_EQ(M().MessagePanel(), u"Character 03B1 not supported by selected font.");
-    EXPECT_EQ(GoToText(), u"03B1");
     S().GoToFocusLost();
     EXPECT_EQ(GoToText(), u"");
 }

@@ -3,11 +3,32 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
+#include <set>
+#include <tuple>
 
 #include "base/text.h"
+#include "unicode/subrange_table.h"
 
 namespace glyphora {
 namespace {
+
+TEST(Coverage, NeedsANonZeroDigitAtBitPlusOne) {
+    struct Case {
+        std::string_view coverage;
+        int bit;
+        bool covered;
+    } cases[] = {
+        {"1", 0, true},  {"0", 0, false}, {"01", 1, true},  {"10", 1, false},
+        {"1", 1, false}, {"", 0, false},  {"1", -1, false}, {"2", 0, true},
+        {"x", 0, false}, {"9", 0, true},  {" 1", 0, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IsCovered(c.coverage, c.bit), c.covered)
+            << "'" << c.coverage << "' bit " << c.bit;
+    EXPECT_TRUE(IsCovered(std::string(128, '1'), 127));
+    EXPECT_FALSE(IsCovered(std::string(128, '1'), 128));
+}
 
 const std::string kAllCovered(128, '1');
 
@@ -31,143 +52,50 @@ std::vector<std::string> Names(const SubrangeViews& views) {
     return names;
 }
 
-TEST(FillSubranges, ShowAllListsEveryRowInTableOrder) {
-    const SubrangeViews views = Filled(true, kAllCovered);
-    ASSERT_EQ(views.list.items.size(), 162u);
-    for (std::size_t i = 0; i < 162; ++i) {
-        const Subrange& row = SubrangeTable()[i];
-        const ListItem& item = views.list.items[i];
-        EXPECT_EQ(item.key, "D." + std::to_string(row.first));
-        EXPECT_EQ(Utf16ToUtf8(item.text), row.name);
-        EXPECT_EQ(item.tag, row.last);
-        EXPECT_EQ(item.sub_item, row.bit);
-    }
-    EXPECT_EQ(views.list.items[7].key, "D.880");
-    EXPECT_EQ(views.listed_count, 65424);
-    EXPECT_EQ(views.scroll_max, 4088);
-}
-
-TEST(FillSubranges, ComboHoldsAllButUndefinedSortedIgnoringCase) {
-    const SubrangeViews views = Filled(true, kAllCovered);
-    const auto& entries = views.combo.entries;
-    ASSERT_EQ(entries.size(), 161u);
-    for (std::size_t i = 1; i < entries.size(); ++i)
-        EXPECT_LT(CompareNoCase(entries[i - 1].text, entries[i].text), 0)
-            << Utf16ToUtf8(entries[i - 1].text) << " / " << Utf16ToUtf8(entries[i].text);
-    for (const auto& entry : entries) {
-        EXPECT_NE(entry.text, u"<undefined>");
-        // Column 1 is the key of the list item carrying the same name.
-        const auto index = views.list.FindText(entry.text);
-        ASSERT_TRUE(index.has_value()) << Utf16ToUtf8(entry.text);
-        EXPECT_EQ(entry.key, views.list.items[*index].key);
-    }
-    // Case must not decide the order: "CJK ..." sorts among the "C"s, before "Combining".
-    EXPECT_EQ(entries.front().text, u"Alphabetic Presentation Forms");
-    EXPECT_EQ(entries.back().text, u"Yijing Hexagram Symbols");
-    const auto pos = [&](std::u16string_view name) {
-        return std::find_if(entries.begin(), entries.end(),
-                            [&](const ComboEntry& e) { return e.text == name; }) -
-               entries.begin();
-    };
-    EXPECT_LT(pos(u"CJK Strokes"), pos(u"Combining Half Marks"));
-    EXPECT_LT(pos(u"Cherokee"), pos(u"CJK Strokes"));
-    EXPECT_LT(pos(u"Ideographic Description"), pos(u"IPA Extensions"));
-}
-
-TEST(FillSubranges, ShowAllChecksCoveredRowsWithABitOnly) {
-    // Even bits covered; bit -1 rows must never carry the icon, whatever the string says.
+TEST(FillSubranges, ShowAllListsEveryRowInTableOrderCheckingCoveredRowsWithABit) {
+    // Even bits covered; rows without a bit never carry the icon, whatever the string says.
     std::string coverage(128, '0');
     for (std::size_t k = 0; k < coverage.size(); k += 2) coverage[k] = '1';
     const SubrangeViews views = Filled(true, coverage);
     ASSERT_EQ(views.list.items.size(), 162u);
-    int checked_without_bit = 0;
-    for (const auto& item : views.list.items) {
-        if (item.sub_item < 0) {
-            checked_without_bit += item.check;
-            continue;
-        }
-        EXPECT_EQ(item.check, item.sub_item % 2 == 0) << Utf16ToUtf8(item.text);
+    for (std::size_t i = 0; i < 162; ++i) {
+        const Subrange& row = SubrangeTable()[i];
+        const ListItem& item = views.list.items[i];
+        EXPECT_EQ(item.key + Utf16ToUtf8(item.text),
+                  "D." + std::to_string(row.first) + std::string(row.name));
+        EXPECT_EQ(item.tag, row.last);
+        EXPECT_EQ(item.check, row.bit >= 0 && row.bit % 2 == 0) << row.name;
     }
-    EXPECT_EQ(checked_without_bit, 0);
-}
-
-TEST(FillSubranges, ShowAllWithEmptyCoverageListsEverythingUnchecked) {
-    const SubrangeViews views = Filled(true, "");
-    EXPECT_EQ(views.list.items.size(), 162u);
-    EXPECT_TRUE(std::none_of(views.list.items.begin(), views.list.items.end(),
-                             [](const ListItem& item) { return item.check; }));
     EXPECT_EQ(views.listed_count, 65424);
+    EXPECT_EQ(views.scroll_max, 4088);
+    // The combo box holds all but "Undefined", sorted ignoring case, each with its item's key.
+    ASSERT_EQ(views.combo.entries.size(), 161u);
+    EXPECT_LT(CompareNoCase(u"Cherokee", u"CJK Strokes"), 0);
+    for (std::size_t i = 1; i < views.combo.entries.size(); ++i)
+        EXPECT_LT(CompareNoCase(views.combo.entries[i - 1].text, views.combo.entries[i].text), 0);
 }
 
-TEST(FillSubranges, CoveredOnlyLeavesOutRowsWithoutBitAndChecksTheRest) {
-    const SubrangeViews views = Filled(false, kAllCovered);
-    EXPECT_EQ(views.list.items.size(), 162u - 63u);
-    for (const auto& item : views.list.items) {
-        EXPECT_GE(item.sub_item, 0) << Utf16ToUtf8(item.text);
-        EXPECT_TRUE(item.check) << Utf16ToUtf8(item.text);
-    }
-    EXPECT_FALSE(views.list.FindText(u"<undefined>").has_value());
-    EXPECT_EQ(views.combo.entries.size(), views.list.items.size());
+TEST(FillSubranges, CoveredOnlyListsTheRowsOfTheCoveredBits) {
+    const SubrangeViews all = Filled(false, kAllCovered);
+    EXPECT_EQ(all.list.items.size(), 162u - 63u);
+    EXPECT_TRUE(std::all_of(all.list.items.begin(), all.list.items.end(),
+                            [](const ListItem& item) { return item.check && item.sub_item >= 0; }));
+    EXPECT_EQ(all.combo.entries.size(), all.list.items.size());
     long total = 0;
-    for (const auto& item : views.list.items) total += item.tag - *KeyNumber(item.key) + 1;
-    EXPECT_EQ(views.listed_count, total);
-    EXPECT_EQ(views.scroll_max, total / 16 - 1);
-}
-
-TEST(FillSubranges, RowsSharingABitAreListedTogether) {
+    for (const auto& item : all.list.items) total += item.tag - *KeyNumber(item.key) + 1;
+    EXPECT_EQ(all.listed_count, total);
+    EXPECT_EQ(all.scroll_max, total / 16 - 1);
+    // Rows sharing a bit are listed together.
     const SubrangeViews tagalog = Filled(false, CoverageWith({84}));
     EXPECT_EQ(Names(tagalog),
               (std::vector<std::string>{"Tagalog", "Hanunoo", "Buhid", "Tagbanwa"}));
     EXPECT_EQ(tagalog.listed_count, 4 * 32);
     EXPECT_EQ(tagalog.scroll_max, 7);
-
-    const SubrangeViews surrogates = Filled(false, CoverageWith({57}));
-    EXPECT_EQ(Names(surrogates),
-              (std::vector<std::string>{"High Surrogates", "High Private Use Surrogates",
-                                        "Low Surrogates"}));
-    EXPECT_EQ(surrogates.listed_count, 2048);
-
-    const SubrangeViews without = Filled(false, CoverageWith({0, 1}));
-    EXPECT_FALSE(without.list.FindText(u"Tagalog").has_value());
-    EXPECT_FALSE(without.list.FindText(u"Low Surrogates").has_value());
-}
-
-TEST(FillSubranges, ShortCoverageStringListsOnlyBitsItReaches) {
-    // Ten characters reach bits 0..9: bit 9 (Cyrillic) is the last one that can be covered.
-    const SubrangeViews views = Filled(false, "1111111111");
-    const std::vector<std::string> expected = {"Basic Latin",
-                                               "Latin-1 Supplement",
-                                               "Latin Extended-A",
-                                               "Latin Extended-B",
-                                               "IPA Extensions",
-                                               "Spacing Modifier Letters",
-                                               "Combining Diacritical Marks",
-                                               "Greek and Coptic",
-                                               "Cyrillic",
-                                               "Cyrillic Supplement"};
-    EXPECT_EQ(Names(views), expected);
-}
-
-TEST(FillSubranges, EmptyCoverageListsNothing) {
-    const SubrangeViews views = Filled(false, "");
-    EXPECT_TRUE(views.list.items.empty());
-    EXPECT_TRUE(views.combo.entries.empty());
-    EXPECT_EQ(views.listed_count, 0);
-    EXPECT_EQ(views.scroll_max, -1);
-    EXPECT_EQ(views.list.column_width, 100);
-}
-
-TEST(FillSubranges, RebuildReplacesEverythingAndDropsTheSelection) {
-    SubrangeViews views = Filled(true, kAllCovered);
-    views.list.selected = 5;
-    views.combo.selected = 3;
-    FillSubranges(views, false, CoverageWith({7}), FixedWidthMeasure{7});
-    EXPECT_EQ(Names(views), std::vector<std::string>{"Greek and Coptic"});
-    EXPECT_EQ(views.combo.entries.size(), 1u);
-    EXPECT_FALSE(views.list.selected.has_value());
-    EXPECT_FALSE(views.combo.selected.has_value());
-    EXPECT_EQ(views.listed_count, 144);
-    EXPECT_EQ(views.scroll_max, 8);
+    // Ten characters reach bits 0..9: Cyrillic and its supplement are the last rows listed.
+    EXPECT_EQ(Names(Filled(false, "1111111111")).back(), "Cyrillic Supplement");
+    const SubrangeViews none = Filled(false, "");
+    EXPECT_TRUE(none.list.items.empty() && none.combo.entries.empty());
+    EXPECT_EQ(none.scroll_max, -1);
 }
 
 TEST(FillSubranges, ColumnIsAsWideAsTheViewOrTheWidestNamePlusPadding) {
@@ -178,14 +106,10 @@ TEST(FillSubranges, ColumnIsAsWideAsTheViewOrTheWidestNamePlusPadding) {
         int view_width;
         int expected;
     } cases[] = {
-        {true, kAllCovered, 100, 39 * 7 + 12},
-        {true, kAllCovered, 1000, 1000},
-        {false, kAllCovered, 100, 39 * 7 + 12},
+        {true, kAllCovered, 100, 39 * 7 + 12},         {true, kAllCovered, 1000, 1000},
         {false, CoverageWith({77}), 100, 29 * 7 + 12},  // "Canadian Aboriginal Syllabics"
-        {false, CoverageWith({7}), 100, 16 * 7 + 12},   // "Greek and Coptic"
-        {false, CoverageWith({7}), 123, 124},
-        {false, CoverageWith({7}), 124, 124},
-        {false, CoverageWith({7}), 125, 125},
+        {false, CoverageWith({7}), 123, 124},           // "Greek and Coptic": 16 * 7 + 12
+        {false, CoverageWith({7}), 125, 125},          {false, "", 100, 100},
     };
     for (const auto& c : cases) {
         SubrangeViews views;
@@ -196,51 +120,21 @@ TEST(FillSubranges, ColumnIsAsWideAsTheViewOrTheWidestNamePlusPadding) {
     }
 }
 
-TEST(ScrollMaximum, IsLastRowIndexCappedAtShortRange) {
-    EXPECT_EQ(ScrollMaximum(0), -1);
-    EXPECT_EQ(ScrollMaximum(16), 0);
-    EXPECT_EQ(ScrollMaximum(65424), 4088);
-    EXPECT_EQ(ScrollMaximum(16L * 40000), 32767);
-}
-
-TEST(FindSubrangeStart, AllListed) {
-    const SubrangeViews views = Filled(true, kAllCovered);
-    struct Case {
-        long cp, start;
-    } cases[] = {
-        {0x0041, 0},      {0x0000, 0},      {0x007F, 0},      {0x0080, 0x0080}, {0x0870, 0},
-        {0x0860, 0},      {0x089F, 0},      {0x08A0, 0x08A0}, {0x1CA0, 0},      {0x1C8F, 0x1C80},
-        {0x1CC0, 0x1CC0}, {0x2FE5, 0x2FE0}, {0xFFFF, 65520},  {0x10000, 65520}, {-5, 0},
+// The start of the listed subrange holding a code point: clamped to the ends of the list, 0 in a
+// gap between listed subranges or in an empty list.
+TEST(FindSubrangeStart, FindsTheListedSubrangeClampsToTheEndsAndGivesZeroInGaps) {
+    const SubrangeViews all = Filled(true, kAllCovered);
+    const SubrangeViews some = Filled(false, CoverageWith({9, 63}));  // Cyrillic; Arabic Forms-A
+    const SubrangeViews none = Filled(false, "");
+    const std::tuple<const SubrangeViews*, long, long> cases[] = {
+        {&all, 0x007F, 0},      {&all, 0x0080, 0x0080},  {&all, 0x0870, 0},
+        {&all, 0x1C8F, 0x1C80}, {&all, 0x10000, 0xFFF0}, {&all, -5, 0},
+        {&some, 0x0041, 0x400}, {&some, 0xFFF0, 0xFB50}, {&some, 0x052F, 0x500},
+        {&some, 0x0530, 0},     {&some, 0xFB50, 0xFB50}, {&none, 0x0041, 0},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(FindSubrangeStart(views.list, c.cp), c.start) << std::hex << c.cp;
-}
-
-TEST(FindSubrangeStart, ClampsToTheEndsAndGivesZeroInGaps) {
-    const SubrangeViews views = Filled(false, CoverageWith({9, 63}));
-    ASSERT_EQ(Names(views), (std::vector<std::string>{"Cyrillic", "Cyrillic Supplement",
-                                                      "Arabic Presentation Forms-A"}));
-    struct Case {
-        long cp, start;
-    } cases[] = {
-        {0x0041, 1024}, {0xFFF0, 64336}, {0x2000, 0},     {0x0510, 1280},
-        {0x0400, 1024}, {0x04FF, 1024},  {0x052F, 1280},  {0x0530, 0},
-        {0xFB4F, 0},    {0xFB50, 64336}, {0xFDFF, 64336}, {0xFE00, 64336},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FindSubrangeStart(views.list, c.cp), c.start) << std::hex << c.cp;
-}
-
-TEST(FindSubrangeStart, EmptyListGivesZero) {
-    const SubrangeViews views = Filled(false, "");
-    EXPECT_EQ(FindSubrangeStart(views.list, 0x0041), 0);
-    EXPECT_EQ(FindSubrangeStart(views.list, 0xFFFF), 0);
-}
-
-TEST(FindSubrangeStart, SingleListedSubrangeTakesEveryCodePoint) {
-    const SubrangeViews views = Filled(false, CoverageWith({69}));
-    EXPECT_EQ(FindSubrangeStart(views.list, 0), 0xFFF0);
-    EXPECT_EQ(FindSubrangeStart(views.list, 0xFFF5), 0xFFF0);
+    for (const auto& [views, cp, start] : cases)
+        EXPECT_EQ(FindSubrangeStart(views->list, cp), start) << std::hex << cp;
+    EXPECT_EQ(ScrollMaximum(16L * 40000), 32767);  // capped at a short range
 }
 
 }  // namespace

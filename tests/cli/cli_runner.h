@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -31,27 +32,26 @@ inline CliRun RunCli(const std::string& arguments) {
     return run;
 }
 
-// One word for the shell, whatever it holds.
-inline std::string ShellQuote(const std::string& word) {
-    std::string quoted = "'";
-    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-// Runs glyphora-cli with these words as its arguments, each passed as it is.
-inline CliRun RunCliWords(std::initializer_list<std::string> words) {
-    std::string arguments;
-    for (const auto& word : words) arguments += ShellQuote(word) + " ";
-    return RunCli(arguments);
-}
-
-inline std::vector<std::string> Split(const std::string& text, char separator) {
+inline std::vector<std::string> Split(const std::string& text, char separator = '\n') {
     std::vector<std::string> parts;
     std::istringstream in(text);
     for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
     return parts;
 }
 
-inline std::vector<std::string> Lines(const std::string& text) { return Split(text, '\n'); }
+// Runs each command line and compares its exit status and its whole output.
+struct CliCase {
+    std::string args;
+    int status;
+    std::string out;
+};
+
+inline void ExpectRuns(std::initializer_list<CliCase> cases, const std::string& prefix = "") {
+    for (const CliCase& c : cases) {
+        const CliRun run = RunCli(prefix + c.args);
+        EXPECT_EQ(run.status, c.status) << prefix + c.args;
+        EXPECT_EQ(run.out, c.out) << prefix + c.args;
+    }
+}
 
 }  // namespace glyphora::testing
