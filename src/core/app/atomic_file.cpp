@@ -1,10 +1,12 @@
 #include "app/atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <ctime>
@@ -59,15 +61,21 @@ std::optional<std::filesystem::path> FollowLinks(std::filesystem::path path) {
     return std::nullopt;
 }
 
+std::string TemporaryPrefix(const std::filesystem::path& target) {
+    // Appended piece by piece: GCC 12 warns wrongly (-Wrestrict) about "." + string.
+    std::string prefix = ".";
+    prefix += target.filename().string();
+    prefix += ".tmp";
+    return prefix;
+}
+
 // Creates a new, empty file beside the target with a name nobody else uses (O_EXCL). The kernel
 // applies the umask to its mode, as for any new file.
 std::optional<std::filesystem::path> CreateTemporary(const std::filesystem::path& target,
                                                      int* fd_out) {
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    std::string stem = ".";
-    stem += target.filename().string();
-    stem += ".tmp";
+    std::string stem = TemporaryPrefix(target);
     stem += std::to_string(static_cast<long>(::getpid()));
     stem += '-';
     for (long attempt = 0; attempt < 100; ++attempt) {
@@ -198,6 +206,26 @@ AtomicWriteStatus WriteFileAtomically(const std::filesystem::path& path, std::st
     }
     SyncFolder(folder);
     return AtomicWriteStatus::Written;
+}
+
+void RemoveStaleTemporaries(const std::filesystem::path& target) {
+    if (!target.has_filename()) return;
+    const std::string prefix = TemporaryPrefix(target);
+    std::error_code ec;
+    const std::filesystem::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    for (auto it = std::filesystem::directory_iterator(folder, ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) != 0) continue;
+        // The rest is "<process id>-<number>".
+        const std::string_view rest = std::string_view(name).substr(prefix.size());
+        long pid = 0;
+        const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+        const bool dash = end != rest.data() && end != rest.data() + rest.size() && *end == '-';
+        if (error != std::errc() || !dash || pid <= 0) continue;
+        // Unlinking never follows a link nor removes a folder.
+        if (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) ::unlink(it->path().c_str());
+    }
 }
 
 }  // namespace glyphora

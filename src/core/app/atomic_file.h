@@ -44,4 +44,9 @@ enum class AtomicWriteStatus {
 AtomicWriteStatus WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes,
                                       AtomicWriteMode mode);
 
+// Removes the temporary files that writes of the target left behind when their process was killed
+// between creating and renaming them (the writer's process id is in the name; files of a process
+// still running are left alone). Run at start-up, so no leftover outlives the next start.
+void RemoveStaleTemporaries(const std::filesystem::path& target);
+
 }  // namespace glyphora

@@ -361,7 +361,9 @@ void MainWindowModel::ScrollBarChange(int value) {
         FillPage(pos + First(item) - before);
     }
     // The page fills above ran while selection was held off: show the new current character.
-    if (!selected && cells_[0].code_point != before_move) {
+    // A page up at the top fills the same page again, which leaves the panels empty too.
+    if (!selected &&
+        (cells_[0].code_point != before_move || (hex_panel_.empty() && ItemCount() > 0))) {
         --update_busy_;
         SelectCell(current_cell_);
         ++update_busy_;

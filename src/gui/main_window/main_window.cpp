@@ -4,6 +4,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -33,6 +34,7 @@
 
 #include "about/about_window.h"
 #include "about/update_check_record.h"
+#include "app/atomic_file.h"
 #include "app/data_files.h"
 #include "app/desktop_entry.h"
 #include "app/version_check.h"
@@ -48,6 +50,7 @@
 #include "main_window/status_bar.h"
 #include "platform/on_screen_position.h"
 #include "main_window/subrange_glyph_tips.h"
+#include "platform/window_layout.h"
 #include "table/char_table.h"
 #include "table/char_table_accessible.h"
 #include "unicode/icu_name_service.h"
@@ -55,6 +58,15 @@
 namespace glyphora {
 
 namespace {
+
+// A plain top-level widget reads as a filler to assistive technology; the main window is a frame
+// named by its title, which a screen reader announces when the window is entered.
+QAccessibleInterface* MainWindowAccessibleFactory(const QString& class_name, QObject* object) {
+    if (class_name == QLatin1String(MainWindow::staticMetaObject.className()) && object &&
+        object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
 
 // Stored positions are in twips; on this desktop a pixel counts as 15 of them.
 constexpr int kTwipsPerPixel = kDefaultTwipsPerPixel;
@@ -89,7 +101,9 @@ public:
     explicit Frame(MainWindow& window) : window_(window) {}
     WindowState State() const override { return StateOf(window_.windowState()); }
     FramePosition Position() const override { return {window_.x(), window_.y()}; }
-    void MoveTo(FramePosition position) override { window_.move(position.left, position.top); }
+    void MoveTo(FramePosition position) override {
+        if (ClientPlacesWindows()) window_.move(position.left, position.top);
+    }
     void Arrange() override { window_.Arrange(); }
     void FitToContent() override { window_.setFixedSize(window_.FittedSize()); }
 
@@ -112,6 +126,11 @@ public:
     }
     WindowGeometry Geometry() const override {
         const QRect frame = window_.frameGeometry();
+        // Where the window's place is unknown, the one from the last session that knew stays.
+        if (!ClientPlacesWindows()) {
+            return {window_.placement_.left, window_.placement_.top,
+                    frame.width() * kTwipsPerPixel, frame.height() * kTwipsPerPixel};
+        }
         return {frame.x() * kTwipsPerPixel, frame.y() * kTwipsPerPixel,
                 frame.width() * kTwipsPerPixel, frame.height() * kTwipsPerPixel};
     }
@@ -144,6 +163,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     }
     if (!setup_.open_url) setup_.open_url = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     QAccessible::installFactory(CharTableAccessibleFactory);
+    QAccessible::installFactory(MainWindowAccessibleFactory);
     BuildControls();
     ConnectControls();
     ConnectIntegration();
@@ -205,6 +225,17 @@ void MainWindow::ConnectControls() {
     connect(pbTable, &CharTable::WheelRows, this, &MainWindow::WheelRows);
 
     connect(sbTable, &QScrollBar::sliderMoved, this, &MainWindow::ScrollBarMoved);
+    // The bar's own menu (Top, Bottom, Scroll Here) jumps further than a track click pages: the
+    // page goes where the thumb lands, as after a drag.
+    connect(sbTable, &QScrollBar::actionTriggered, this, [this](int action) {
+        if (action != QAbstractSlider::SliderToMinimum &&
+            action != QAbstractSlider::SliderToMaximum &&
+            (action != QAbstractSlider::SliderMove || sbTable->isSliderDown()))
+            return;
+        model_.ScrollBarScroll();
+        // A thumb already there moves no value, yet the page may stand elsewhere.
+        if (sbTable->sliderPosition() == sbTable->value()) ScrollBarValueChanged(sbTable->value());
+    });
     connect(sbTable, &QScrollBar::valueChanged, this, &MainWindow::ScrollBarValueChanged);
     connect(sbTable, &QScrollBar::sliderReleased, this, [this] { Sync(); });
 
@@ -316,6 +347,8 @@ bool MainWindow::Load() {
     // box's own font size, a text size, would shrink it to a dot.)
     limits.default_picture_size = Fixed4(kPictureSizes.back());
     AdoptPortableSettings(setup_.paths);
+    // A settings write killed half-way leaves its temporary file; it goes now.
+    RemoveStaleTemporaries(paths.settings_file);
     const MainSettings settings = ReadMainSettings(paths.settings_file, limits);
     copy_frame_->RestoreCodePageRow(settings.char_set);
 
@@ -486,7 +519,7 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     frame_rules_.Moved(*frame_);
-    if (StateOf(windowState()) == WindowState::Normal) {
+    if (StateOf(windowState()) == WindowState::Normal && ClientPlacesWindows()) {
         const FramePosition position = frame_rules_.NormalPosition();
         placement_.left = position.left * kTwipsPerPixel;
         placement_.top = position.top * kTwipsPerPixel;

@@ -26,6 +26,7 @@
 #include "main_window/main_window.h"
 #include "main_window/name_list_view.h"
 #include "main_window/status_bar.h"
+#include "platform/window_layout.h"
 #include "table/cell_patterns.h"
 #include "table/char_table.h"
 
@@ -303,6 +304,7 @@ void MainWindow::BuildControls() {
     panels->addWidget(pbDown);
     scroll->setWidget(content);
     root->addWidget(scroll);
+    chOnTop->setEnabled(ClientPlacesWindows());  // greyed where void; its setting is kept
 
     // Controls of parts of the window that are not wired yet stay visible but disabled, so that
     // the layout is the finished one: the buttons that open other windows.

@@ -1,7 +1,11 @@
 // fwMain's desktop integration: context help and What's This, the window's hot keys, the
 // controls' pop-up menus and the character map button.
+#include <QAbstractItemView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QToolButton>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,7 +20,27 @@
 
 namespace glyphora {
 
+namespace {
+
+// Names for the controls a screen reader would otherwise announce without one: lists with a
+// label (Qt's item views do not read their buddy labels) and buttons that show only an arrow.
+void NameUnnamedControls(QWidget* window) {
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        auto* list = qobject_cast<QAbstractItemView*>(label->buddy());
+        if (list && list->accessibleName().isEmpty())
+            list->setAccessibleName(label->text().remove(QLatin1Char('&')).trimmed());
+    }
+    for (QToolButton* button : window->findChildren<QToolButton*>()) {
+        if (button->text().isEmpty() && button->accessibleName().isEmpty())
+            button->setAccessibleName(button->toolTip());
+    }
+}
+
+}  // namespace
+
 void MainWindow::ConnectIntegration() {
+    NameUnnamedControls(this);
+    sbTable->setAccessibleName(QStringLiteral("Table rows"));
     context_help_ = new ContextHelp(this);
     connect(bbHelp, &QPushButton::clicked, context_help_, &ContextHelp::EnterWhatsThisMode);
 

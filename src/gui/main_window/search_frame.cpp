@@ -63,6 +63,8 @@ SearchFrame::SearchFrame(const Controls& controls, MainWindowModel& model,
     c_.tbSearch->setToolTip(QStringLiteral("Type or paste a character to go to it"));
     c_.obSearch[2]->setToolTip(QStringLiteral("Words of a name, or an entity such as &eacute;"));
     c_.cbSearch->setToolTip(QStringLiteral("Words of a name, or an entity such as &eacute;"));
+    c_.tbSearch->setAccessibleName(c_.obSearch[1]->text().remove(QLatin1Char('&')));
+    c_.cbSearch->lineEdit()->setAccessibleName(c_.obSearch[2]->text().remove(QLatin1Char('&')));
     c_.bbSearch->setToolTip(QStringLiteral("Find the next character (F3 repeats)"));
     Connect();
 }
@@ -238,6 +240,8 @@ std::vector<std::string> SearchFrame::History() const {
 void SearchFrame::Sync() {
     const SearchPanel& panel = model_.Search();
     c_.obSearch[0]->setText(Text(panel.GoToCaption()));
+    // The options are the boxes' labels, but Qt reads only labels of its own kind.
+    c_.tbGoTo->setAccessibleName(c_.obSearch[0]->text().remove(QLatin1Char('&')));
     QRadioButton* option = c_.obSearch[static_cast<int>(panel.Option())];
     if (!option->isChecked()) option->setChecked(true);
 

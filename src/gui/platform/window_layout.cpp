@@ -1,5 +1,6 @@
 #include "platform/window_layout.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 
 namespace glyphora {
@@ -8,6 +9,10 @@ void FitWindow(QWidget* window, int width, int height) {
     if (window == nullptr || window->isMinimized()) return;
     if (window->width() != width) window->resize(width, window->height());
     if (window->height() != height) window->resize(window->width(), height);
+}
+
+bool ClientPlacesWindows() {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 void SetTopmost(QWidget* window, bool on) {

@@ -410,6 +410,19 @@ void CharTable::wheelEvent(QWheelEvent* event) {
 void CharTable::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     emit FocusGained();
+    // A screen reader is told of the table's focus after this handler; the current cell's focus
+    // must come after that, or the reader never hears which character it is on.
+    if (QAccessible::isActive()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!hasFocus()) return;
+                QAccessibleEvent focus(this, QAccessible::Focus);
+                focus.setChild(CurrentCell());
+                QAccessible::updateAccessibility(&focus);
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 void CharTable::focusOutEvent(QFocusEvent* event) {

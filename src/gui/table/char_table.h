@@ -39,6 +39,9 @@ public:
     void Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells);
 
     QRect CellRect(int i) const;
+    QRect RowHeaderRect(int row) const;
+    QRect ColumnHeaderRect(int column) const;
+    QString RowLabel(int row) const { return QString::fromStdString(row_labels_[row]); }
     int CellAt(const QPoint& point) const;  // -1 when the point is on no cell
     // Whether cell i shows a glyph of the chosen font (false: empty-cell pattern or nothing).
     bool CellShowsGlyph(int i) const { return glyphs_[i].index != 0; }
@@ -86,8 +89,6 @@ private:
     static constexpr qreal kGlyphMargin = 2;  // pixels kept free round a scaled glyph
 
     QPoint CellOrigin() const { return {kRowHeaderWidth + 1, kColumnHeaderHeight + 1}; }
-    QRect RowHeaderRect(int row) const;
-    QRect ColumnHeaderRect(int column) const;
     QRect SeparatorRect(int row) const;
     void LoadFont();
     void LayOutGlyph(int i);

@@ -1,5 +1,6 @@
 #include <functional>
 
+#include "base/key_codes.h"
 #include "base/text.h"
 #include "model_fixture.h"
 
@@ -146,6 +147,18 @@ TEST_F(Paging, ScrollArrowsKeepTheSelectionAndTrackClicksPage) {
     M().ScrollBarChange(M().ScrollBar().value + ScrollBarState::kLargeChange);
     EXPECT_EQ(Cp(0), 0x200);
     EXPECT_EQ(M().NamePanel(), Utf8ToUtf16(std::string(SharedNames().CharName(Current()))));
+}
+
+// Found by scripts/monkey (seed 1): the scroll bar's Top right after Ctrl+Home.
+TEST_F(Paging, APageUpOnTheFirstPageStillShowsTheCharacter) {
+    ShowAll(true);
+    M().TableKeyDown(keys::kEnd, keys::kCtrl);
+    M().TableKeyDown(keys::kHome, keys::kCtrl);
+    ASSERT_GE(M().ScrollBar().value, 2);
+    M().ScrollBarChange(0);
+    EXPECT_EQ(Cp(0), 0);
+    EXPECT_EQ(M().HexPanel(), u"U+0000");
+    EXPECT_FALSE(M().NamePanel().empty());
 }
 
 TEST_F(Paging, ScrollBarFollowsTheCodePoint) {
