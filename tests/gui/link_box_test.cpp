@@ -6,6 +6,7 @@
 #include <QUrl>
 #include <QtTest>
 
+#include "app/version_info.h"
 #include "base/color_value.h"
 
 namespace glyphora {
@@ -84,6 +85,11 @@ private slots:
         QTRY_VERIFY(box->tlCaption()->font().underline());
         other->setFocus();
         QTRY_VERIFY(!box->tlCaption()->font().underline());
+        box->SetHotTracking(false);  // without hot tracking neither hover nor focus underlines
+        QVERIFY(!box->HotTracking());
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+        QVERIFY(!box->tlCaption()->font().underline());
     }
 
     void ClickOpensPathElseCaption_data() {
@@ -127,7 +133,12 @@ private slots:
         const QUrl file = LinkTargetUrl("notes/readme.txt");
         QVERIFY(file.isLocalFile() && file.toLocalFile().endsWith("/notes/readme.txt"));
         QVERIFY(QDir::isAbsolutePath(file.toLocalFile()));
+        QCOMPARE(LinkBox::Version(),
+                 " " + QString::fromStdString(LongVersionText(kProgramVersion)));
         LinkBox box;
+        box.setToolTip("host tip");
+        box.SetToolTipText();
+        QCOMPARE(box.tlCaption()->toolTip(), QString("host tip"));
         QCOMPARE(box.TextWidth("ab\nabcdef\nabc"),
                  QFontMetrics(box.Font()).horizontalAdvance("abcdef"));
         QVERIFY(box.TextHeight("x\ny") > box.TextHeight("x"));

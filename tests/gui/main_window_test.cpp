@@ -224,6 +224,18 @@ private slots:
         QTest::mouseClick(window_->Table(), Qt::LeftButton, {}, CellCentre(window_->Table(), 0x41));
         QVERIFY(cell->state().selected);
         QVERIFY(!table->child(0x42)->state().selected);
+        // As a table: 16 x 16, the current cell its selection and focus, the headers the labels.
+        QAccessibleTableInterface* grid = table->tableInterface();
+        QCOMPARE(grid->rowCount() * grid->columnCount(), 256);
+        QCOMPARE(grid->cellAt(4, 1), cell);
+        QCOMPARE(grid->selectedCells(), QList<QAccessibleInterface*>{cell});
+        QCOMPARE(table->focusChild(), cell);
+        QCOMPARE(grid->columnDescription(0xB), QString("B"));
+        QCOMPARE(grid->rowDescription(4), RowLabel(*window_, 4));
+        QCOMPARE(cell->tableCellInterface()->rowHeaderCells().value(0)->role(),
+                 QAccessible::RowHeader);
+        QCOMPARE(table->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+        QCOMPARE(cell->text(QAccessible::Value), QString("A"));
     }
 
     void AboutOpensTheModalAboutBox() {

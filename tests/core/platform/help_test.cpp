@@ -73,6 +73,23 @@ TEST(HelpTopics, ControlsAndFamilyMembersHaveTheirTopics) {
         EXPECT_EQ(HelpTopicFor(name), 0) << name;
 }
 
+// Every topic a control or a panel can ask for has a text in the help file that ships.
+TEST(HelpTopics, TheBuiltInHelpFileExplainsEveryTopic) {
+    const HelpFile help = HelpFile::Parse(builtin::HelpData());
+    std::set<int> used;
+    for (const HelpTopicEntry& entry : HelpTopicTable()) {
+        EXPECT_GT(entry.topic, 0) << entry.control;
+        used.insert(entry.topic);
+    }
+    for (int bar : {0, 1})
+        for (const StatusPanel& panel : StatusBarPanels(bar)) used.insert(panel.topic);
+    for (int topic : used) {
+        EXPECT_GE(help.Text(topic).size(), 20u) << "topic " << topic;
+    }
+    // And no text is left over that nothing shows.
+    for (int topic : help.Topics()) EXPECT_TRUE(used.contains(topic)) << "topic " << topic;
+}
+
 // Edges belong to the panel on their left; beside every panel, none unless clamped.
 TEST(StatusPanelAt, FindsThePanelUnderThePosition) {
     const std::vector<int> widths = {100, 200, 50};

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include "unicode/builtin_data.h"
 #include "unicode/icu_char_classifier.h"
 #include "unicode/icu_name_service.h"
+#include "unicode/name_table.h"
 
 namespace glyphora {
 namespace {
@@ -41,6 +43,10 @@ TEST(IcuNameService, NamesInWordCapitalsCutToTheBuffer) {
     EXPECT_EQ(name(0x0378), "Undefined");
     EXPECT_EQ(name(0xE000), "");  // private use: left to the algorithmic ranges
     EXPECT_EQ(name(0x0041, 5), "Latin");
+    NameTable table;
+    table.LoadCharData(IcuNameService{}, builtin::NameData(), builtin::EntityData());
+    EXPECT_EQ(table.CharName(0x0084), "Index");  // the data file fills what ICU leaves
+    EXPECT_LE(table.MemoryBytes(), 3u << 20);
 }
 
 }  // namespace
