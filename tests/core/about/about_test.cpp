@@ -97,6 +97,9 @@ TEST(EvaluateRemoteVersionFile, DecidesByNumericComparison) {
         EXPECT_EQ(outcome.result, c.result) << c.file;
         EXPECT_EQ(outcome.version, c.version) << c.file;
     }
+    EXPECT_EQ(UpdateResultText({UpdateResult::UpToDate, "1"}),
+              "Your copy of the application is up to date.");
+    EXPECT_EQ(UpdateResultText({UpdateResult::Cancelled, ""}), "");
 }
 
 TEST(UpdateCheckRecord, WritesTheLastCheckIntoTheSettingsFile) {
@@ -125,6 +128,28 @@ TEST(NameLibraryVersion, DropsAZeroLowWord) {
     const std::string line = NameLibraryVersionLine();
     EXPECT_TRUE(line.starts_with("ICU: ")) << line;
     EXPECT_NE(line.find(" (Unicode "), std::string::npos) << line;
+}
+
+// Boards three columns wide: the blank looked for left, right, up, then down.
+TEST(LetterBoard, DirectionLooksLeftRightUpDownInThatOrder) {
+    const std::tuple<const char16_t*, int, int> cases[] = {
+        {u"ABCD FGHI", 4, LetterBoard::kNone},  // the blank itself has no blank neighbour
+        {u"ABCD FGHI", 3, LetterBoard::kRight}, {u"ABCD FGHI", 5, LetterBoard::kLeft},
+        {u"ABCD FGHI", 1, LetterBoard::kDown},  {u"ABCD FGHI", 7, LetterBoard::kUp},
+        {u"ABCD FGHI", 0, LetterBoard::kNone},  {u" B  E    ", 4, LetterBoard::kLeft},
+        {u" B DE    ", 4, LetterBoard::kRight}, {u" B DEF   ", 4, LetterBoard::kDown},
+        {u"   DEFGHI", 4, LetterBoard::kUp},
+    };
+    for (const auto& [text, tile, direction] : cases)
+        EXPECT_EQ(LetterBoard(text, 3).TileDirection(tile), direction) << tile;
+}
+
+TEST(RemoteVersionFile, LargerThanTheLimitIsRefused) {
+    std::string file = "var version = \"9.0\";\n";
+    file.resize(kRemoteFileSizeLimit, ' ');
+    EXPECT_EQ(ParseRemoteVersionFile(file), "9.0");
+    file.push_back(' ');
+    EXPECT_EQ(ParseRemoteVersionFile(file), std::nullopt);
 }
 
 }  // namespace

@@ -28,5 +28,15 @@ TEST(AppendValidUtf8, KeepsWellFormedTextAndReplacesEachBadByte) {
     }
 }
 
+TEST(Utf, ReplacesInvalidUtf8AndPairsSupplementaryCharacters) {
+    EXPECT_EQ(Utf8ToUtf16("\xF0\x9F\x98\x80"), u"\U0001F600");
+    EXPECT_EQ(Utf16ToUtf8(u"\U0001F600"), "\xF0\x9F\x98\x80");
+    EXPECT_EQ(Utf8ToUtf16("a\xC3"), u"a\uFFFD");
+    EXPECT_EQ(Utf8ToUtf16("\xC0\x80"), u"\uFFFD\uFFFD");  // overlong NUL
+    EXPECT_EQ(Utf8ToUtf16(Utf16ToUtf8(u"\xD800 \xDFFF")), u"\xD800 \xDFFF");
+    EXPECT_EQ(ParseHexField("fF0a"), 0xFF0A);
+    EXPECT_EQ(ParseHexField("110000"), std::nullopt);
+}
+
 }  // namespace
 }  // namespace glyphora

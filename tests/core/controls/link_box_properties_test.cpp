@@ -45,5 +45,15 @@ TEST(LinkBoxProperties, SaveWritesAllTenKeysInOrderAndReadsBackEvenEmptyTexts) {
     EXPECT_EQ(Text(ReadLinkBoxProperties(PropertyBag{}, Current())), Text(Current()));
 }
 
+TEST(PropertyBag, KeysMatchInAnyCaseAndKeepTheirPlace) {
+    PropertyBag bag;
+    bag.WriteProperty("caption", "a");
+    bag.WriteProperty("Path", "b");
+    bag.WriteProperty("Caption", "c");
+    EXPECT_EQ(bag.ReadProperty("CAPTION"), "c");
+    EXPECT_EQ(bag.ReadProperty("Font"), std::nullopt);
+    EXPECT_EQ(bag.Entries(), (std::vector<PropertyBag::Entry>{{"caption", "c"}, {"Path", "b"}}));
+}
+
 }  // namespace
 }  // namespace glyphora

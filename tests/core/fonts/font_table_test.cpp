@@ -139,5 +139,48 @@ TEST(InstalledFontCatalog, GivesTheFamilysRangesAsTheChoiceDoes) {
     EXPECT_EQ(catalog.Ranges("D.9").range_count, -1);
 }
 
+TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOne) {
+    source_.installed = {{{kTrueTypeKind, "Cambria & Cambria Math & Cambria Bold", " cambria.ttc "},
+                          {kTrueTypeKind, "Arial", "arial.ttf"}}};
+    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    ASSERT_EQ(table_.Records().size(), 5u);
+    EXPECT_EQ(table_.Record(0), nullptr);
+    EXPECT_EQ(table_.Record(5), nullptr);
+    const char* faces[] = {"Cambria", "Cambria Math", "Cambria Bold", "Arial"};
+    for (long i = 1; i <= 4; ++i) EXPECT_EQ(table_.Record(i)->face_name, faces[i - 1]);
+    EXPECT_EQ(table_.Record(3)->file_name, "cambria.ttc") << "trimmed";
+    EXPECT_EQ(table_.Record(4)->file_name, "arial.ttf");
+
+    // Each face is listed once it is reported; the one never reported is not.
+    Enumerate({Report("Cambria Math", "Cambria Math", kCyrillic), Report("Cambria", "Cambria"),
+               Report("Arial", "Arial")});
+    EXPECT_EQ(Texts(list_), (std::vector<std::string>{"Arial", "Cambria", "Cambria Math"}));
+    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.4", "D.1", "D.2"}));
+    EXPECT_EQ(table_.Record(2)->coverage, CoverageString(kCyrillic));
+    EXPECT_TRUE(table_.Record(3)->coverage.empty());
+}
+
+TEST(HasGlyph, ReadsOnlyTheCountedRangesAndNoDataHoldsEverything) {
+    GlyphRanges ranges;
+    ranges.ranges = {{0x20, 0x10}, {0x41, 1}};
+    ranges.range_count = 1;  // the second range lies beyond the count
+    EXPECT_TRUE(HasGlyph(ranges, 0x2F));
+    EXPECT_FALSE(HasGlyph(ranges, 0x41));
+    ranges.range_count = 0;
+    EXPECT_FALSE(HasGlyph(ranges, 0x20));
+    EXPECT_TRUE(HasGlyph(GlyphRanges{}, 0x41));
+    // A short bitmap counts the missing words as empty.
+    const GlyphRanges short_bitmap =
+        GlyphRangesFromBitmap(std::vector<std::uint32_t>{0, 0xF0000000u});
+    EXPECT_EQ(short_bitmap.ranges, (std::vector<GlyphRange>{{60, 4}}));
+    // A range counts at most 0xFFFF code points; more than 5001 ranges are no data.
+    Bitmap bitmap;
+    bitmap.fill(0xFFFFFFFFu);
+    EXPECT_EQ(GlyphRangesFromBitmap(bitmap).ranges,
+              (std::vector<GlyphRange>{{0, 0xFFFF}, {0xFFFF, 1}}));
+    bitmap.fill(0x55555555u);
+    EXPECT_EQ(GlyphRangesFromBitmap(bitmap).range_count, -1);
+}
+
 }  // namespace
 }  // namespace glyphora
