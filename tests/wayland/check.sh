@@ -38,7 +38,7 @@ pids+=($!)
 for _ in $(seq 100); do [ -S "$dir/wayland-check" ] && break; sleep 0.05; done
 # The compositor's own X window takes the keyboard, as on a desktop where it runs full screen.
 window=$(timeout 10 xdotool search --sync --classname "^weston" | head -1)
-xdotool windowfocus --sync "$window"
+timeout 10 xdotool windowfocus --sync "$window"
 
 # A character map that starts and ends, so that the button has something to hand over to.
 mkdir -p "$dir/bin"
