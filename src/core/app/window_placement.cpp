@@ -6,21 +6,8 @@ namespace glyphora {
 
 namespace {
 
-int TwipsPerPixel(int reported) { return reported >= 1 ? reported : kDefaultTwipsPerPixel; }
-
 std::string SectionFor(const PlacementWindow& window, std::string_view section) {
     return section.empty() ? window.Name() + "_State" : std::string(section);
-}
-
-// pixels × twips per pixel, rounded half to even, saturated to 32 bits.
-std::int32_t ToTwips(Fixed4 pixels, int twips_per_pixel) {
-    std::int64_t scaled = 0;
-    if (__builtin_mul_overflow(pixels.Scaled(), static_cast<std::int64_t>(twips_per_pixel),
-                               &scaled)) {
-        scaled = pixels.Scaled() < 0 ? std::numeric_limits<std::int64_t>::min()
-                                     : std::numeric_limits<std::int64_t>::max();
-    }
-    return Fixed4::FromScaled(scaled).ToInt32();
 }
 
 bool StartsWithNumber(std::string_view text) {
@@ -48,14 +35,14 @@ Fixed4 ReadPlacementNumber(const std::filesystem::path& file, const std::string&
 void RestoreWindowPlacement(PlacementWindow& window, WindowPlacement& placement,
                             const std::filesystem::path& file, std::string_view section) {
     const std::string name = SectionFor(window, section);
-    const int tx = TwipsPerPixel(window.TwipsPerPixelX());
-    const int ty = TwipsPerPixel(window.TwipsPerPixelY());
     const WindowGeometry current = window.Geometry();
-
-    placement.left = ToTwips(ReadPlacementNumber(file, name, "Left", 0), tx);
-    placement.top = ToTwips(ReadPlacementNumber(file, name, "Top", 0), ty);
-    placement.width = ToTwips(ReadPlacementNumber(file, name, "Width", current.width / tx), tx);
-    placement.height = ToTwips(ReadPlacementNumber(file, name, "Height", current.height / ty), ty);
+    const auto pixels = [&](std::string_view key, std::int32_t default_pixels) {
+        return ReadPlacementNumber(file, name, key, default_pixels).ToInt32();
+    };
+    placement.left = pixels("Left", 0);
+    placement.top = pixels("Top", 0);
+    placement.width = pixels("Width", current.width);
+    placement.height = pixels("Height", current.height);
 
     const auto current_state = static_cast<std::int32_t>(window.State());
     const std::int64_t stored =
@@ -75,14 +62,12 @@ SettingWrite SaveWindowPlacement(const PlacementWindow& window, WindowPlacement&
         placement.height = current.height;
     }
     const std::string name = SectionFor(window, section);
-    const int tx = TwipsPerPixel(window.TwipsPerPixelX());
-    const int ty = TwipsPerPixel(window.TwipsPerPixelY());
     const SettingWrite results[] = {
         WriteSettingNumber(file, name, "State", placement.state),
-        WriteSettingNumber(file, name, "Left", placement.left / tx),
-        WriteSettingNumber(file, name, "Top", placement.top / ty),
-        WriteSettingNumber(file, name, "Width", placement.width / tx),
-        WriteSettingNumber(file, name, "Height", placement.height / ty),
+        WriteSettingNumber(file, name, "Left", placement.left),
+        WriteSettingNumber(file, name, "Top", placement.top),
+        WriteSettingNumber(file, name, "Width", placement.width),
+        WriteSettingNumber(file, name, "Height", placement.height),
     };
     SettingWrite overall = results[0];
     for (SettingWrite result : results) {

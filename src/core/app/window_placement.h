@@ -11,7 +11,7 @@ namespace glyphora {
 
 enum class WindowState : std::int32_t { Normal = 0, Minimized = 1, Maximized = 2 };
 
-// Where the main window stood: State as a WindowState number, the rest in twips. The window's
+// Where the main window stood: State as a WindowState number, the rest in pixels. The window's
 // move and resize handling keeps state, left and top current while the program runs; width and
 // height are taken from the window when the placement is saved in the normal state.
 struct WindowPlacement {
@@ -22,7 +22,7 @@ struct WindowPlacement {
     std::int32_t height = 0;
 };
 
-// Outer frame of a window in twips.
+// Outer frame of a window in pixels.
 struct WindowGeometry {
     std::int32_t left = 0;
     std::int32_t top = 0;
@@ -38,24 +38,19 @@ public:
     virtual WindowState State() const = 0;
     virtual void SetState(WindowState state) = 0;
     virtual WindowGeometry Geometry() const = 0;
-    // Twips per screen pixel; a value below 1 counts as kDefaultTwipsPerPixel.
-    virtual int TwipsPerPixelX() const = 0;
-    virtual int TwipsPerPixelY() const = 0;
 };
 
-inline constexpr int kDefaultTwipsPerPixel = 15;
-
-// Reads the placement (stored in pixels) into the record in twips and sets the window's state to
-// the stored one; the window is neither moved nor sized. A stored value that is no number or lies
-// beyond the 32-bit range counts as missing (Left and Top 0, the rest the window's own). A
+// Reads the placement into the record (a fraction rounded half to even) and sets the window's
+// state to the stored one; the window is neither moved nor sized. A stored value that is no number
+// or lies beyond the 32-bit range counts as missing (Left and Top 0, the rest the window's own). A
 // stored state other than 0, 1 or 2 leaves the window's current state. An empty section means
 // the window's name + "_State".
 void RestoreWindowPlacement(PlacementWindow& window, WindowPlacement& placement,
                             const std::filesystem::path& file, std::string_view section = {});
 
 // Takes the window's geometry into the record when the window is in the normal state, then
-// writes State and the geometry in whole pixels (twips divided by the twips per pixel, remainder
-// dropped). Failed when any of the five writes failed, else Written when any wrote.
+// writes State and the geometry. Failed when any of the five writes failed, else Written when any
+// wrote.
 SettingWrite SaveWindowPlacement(const PlacementWindow& window, WindowPlacement& placement,
                                  const std::filesystem::path& file, std::string_view section = {});
 

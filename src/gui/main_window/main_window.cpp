@@ -22,8 +22,8 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QStyle>
 #include <QShortcut>
+#include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -43,13 +43,13 @@
 #include "main_window/char_view.h"
 #include "main_window/context_help.h"
 #include "main_window/copy_frame.h"
-#include "main_window/list_adapter.h"
 #include "main_window/fonts_with_char_window.h"
+#include "main_window/list_adapter.h"
 #include "main_window/picture_frame.h"
 #include "main_window/search_frame.h"
 #include "main_window/status_bar.h"
-#include "platform/on_screen_position.h"
 #include "main_window/subrange_glyph_tips.h"
+#include "platform/on_screen_position.h"
 #include "platform/window_layout.h"
 #include "table/char_table.h"
 #include "table/char_table_accessible.h"
@@ -67,9 +67,6 @@ QAccessibleInterface* MainWindowAccessibleFactory(const QString& class_name, QOb
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
-
-// Stored positions are in twips; on this desktop a pixel counts as 15 of them.
-constexpr int kTwipsPerPixel = kDefaultTwipsPerPixel;
 
 // The saved frame position when a window of this size can be taken hold of there on one of the
 // current screens; otherwise the middle of the primary screen.
@@ -111,7 +108,7 @@ private:
     MainWindow& window_;
 };
 
-// The placement store sees the window through this, in twips.
+// The placement store sees the window through this.
 class MainWindow::Placement : public PlacementWindow {
 public:
     explicit Placement(MainWindow& window) : window_(window) {}
@@ -128,14 +125,10 @@ public:
         const QRect frame = window_.frameGeometry();
         // Where the window's place is unknown, the one from the last session that knew stays.
         if (!ClientPlacesWindows()) {
-            return {window_.placement_.left, window_.placement_.top,
-                    frame.width() * kTwipsPerPixel, frame.height() * kTwipsPerPixel};
+            return {window_.placement_.left, window_.placement_.top, frame.width(), frame.height()};
         }
-        return {frame.x() * kTwipsPerPixel, frame.y() * kTwipsPerPixel,
-                frame.width() * kTwipsPerPixel, frame.height() * kTwipsPerPixel};
+        return {frame.x(), frame.y(), frame.width(), frame.height()};
     }
-    int TwipsPerPixelX() const override { return kTwipsPerPixel; }
-    int TwipsPerPixelY() const override { return kTwipsPerPixel; }
 
 private:
     MainWindow& window_;
@@ -363,8 +356,7 @@ bool MainWindow::Load() {
 
     // Placed once the layout has given the window its size, which decides whether it can be
     // taken hold of at the saved position.
-    const FramePosition saved = OnCurrentScreens(
-        {placement_.left / kTwipsPerPixel, placement_.top / kTwipsPerPixel}, FittedSize());
+    const FramePosition saved = OnCurrentScreens({placement_.left, placement_.top}, FittedSize());
     if (placement_.state == static_cast<std::int32_t>(WindowState::Normal)) {
         frame_rules_.MoveQuietly(*frame_, saved);
     } else {
@@ -521,8 +513,8 @@ void MainWindow::moveEvent(QMoveEvent* event) {
     frame_rules_.Moved(*frame_);
     if (StateOf(windowState()) == WindowState::Normal && ClientPlacesWindows()) {
         const FramePosition position = frame_rules_.NormalPosition();
-        placement_.left = position.left * kTwipsPerPixel;
-        placement_.top = position.top * kTwipsPerPixel;
+        placement_.left = position.left;
+        placement_.top = position.top;
     }
 }
 
@@ -601,7 +593,8 @@ void MainWindow::ShowFontsWithChar(int cell) {
         Sync();
     }
     if (!fwFonts)
-        fwFonts = new FontsWithCharWindow(model_, catalog_, names_, [this] { Sync(); }, this);
+        fwFonts = new FontsWithCharWindow(
+            model_, catalog_, names_, [this] { Sync(); }, this);
     fwFonts->Open();
 }
 

@@ -1,5 +1,5 @@
 // The main window's settings: every key with its default, rule and writing order, and the window
-// placement in pixels of the twips the window reports.
+// window's placement.
 #include "app/main_settings.h"
 
 #include <gtest/gtest.h>
@@ -23,12 +23,9 @@ public:
         states_set.push_back(new_state);
     }
     WindowGeometry Geometry() const override { return geometry; }
-    int TwipsPerPixelX() const override { return tx; }
-    int TwipsPerPixelY() const override { return ty; }
 
     WindowState state = WindowState::Normal;
-    WindowGeometry geometry{150, 300, 6000, 7500};
-    int tx = 15, ty = 15;
+    WindowGeometry geometry{10, 20, 400, 500};
     std::vector<WindowState> states_set;
 };
 
@@ -108,21 +105,21 @@ TEST_F(MainSettingsFile, ShutdownWritesEveryKeyInOrderAndARestartReadsThemBack) 
     EXPECT_EQ(ReadMainSettings(file_, limits_).font, "Old Font");
 }
 
-TEST_F(MainSettingsFile, RestoringRoundsHalfToEvenSaturatesAndDefaultsToTheWindow) {
+TEST_F(MainSettingsFile, RestoringRoundsHalfToEvenAndDefaultsToTheWindow) {
     WriteBytes(file_, "[fwMain_State]\nLeft=100.5\nTop=100.3\n");
     RestoreWindowPlacement(window_, placement_, file_);
-    EXPECT_EQ(Fields(placement_), (std::vector<std::int32_t>{0, 1508, 1504, 6000, 7500}));
+    EXPECT_EQ(Fields(placement_), (std::vector<std::int32_t>{0, 100, 100, 400, 500}));
     // A value beyond the 32 bits of the record or no number is the default (the window would
-    // take such a position modulo its own width); twips of a value in range saturate.
+    // take such a position modulo its own width).
     const std::pair<const char*, std::int32_t> values[] = {
         {"2147483648", 0},
         {"-2147483649", 0},
         {"99999999999999999", 0},
         {"abc", 0},
         {"-", 0},
-        {"199999999", std::numeric_limits<std::int32_t>::max()},
-        {"-7.5", -112},
-        {"12px", 180},
+        {"2147483647", std::numeric_limits<std::int32_t>::max()},
+        {"-7.5", -8},
+        {"12px", 12},
     };
     window_.state = WindowState::Maximized;
     for (const auto& [stored, left] : values) {
@@ -130,17 +127,16 @@ TEST_F(MainSettingsFile, RestoringRoundsHalfToEvenSaturatesAndDefaultsToTheWindo
                               "\nWidth=" + stored + "\n");
         RestoreWindowPlacement(window_, placement_, file_);
         EXPECT_EQ(placement_.left, left) << stored;
-        EXPECT_EQ(placement_.width, left == 0 ? 6000 : placement_.width) << stored;
+        EXPECT_EQ(placement_.width, left == 0 ? 400 : placement_.width) << stored;
         EXPECT_EQ(placement_.state, 2) << "not a number: the current state";
     }
     std::filesystem::remove(file_);
-    window_.ty = 12;
     window_.state = WindowState::Minimized;
-    window_.geometry = {77, 88, 10007, 5005};
+    window_.geometry = {77, 88, 667, 417};
     window_.states_set.clear();
     RestoreWindowPlacement(window_, placement_, file_);
-    // Whole pixels of the window: 10007 \ 15 = 667, 5005 \ 12 = 417.
-    EXPECT_EQ(Fields(placement_), (std::vector<std::int32_t>{1, 0, 0, 10005, 5004}));
+    // Nothing stored: at the origin, the window's own size.
+    EXPECT_EQ(Fields(placement_), (std::vector<std::int32_t>{1, 0, 0, 667, 417}));
     EXPECT_EQ(window_.states_set, std::vector<WindowState>{WindowState::Minimized});
     // The stored state is set when it is one of the three; an unknown one leaves the window's.
     const std::pair<const char*, WindowState> states[] = {
