@@ -4,7 +4,7 @@
 #include "copy/ansi_code_page.h"
 #include "copy/clipboard.h"
 #include "copy/clipboard_rtf.h"
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 #include "unicode/name_table.h"
 
 namespace glyphora {

@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "copy/copy_panel.h"
-#include "copy/edit_command.h"
-#include "search/allowed_chars_filter.h"
+#include "base/edit_command.h"
+#include "base/allowed_chars_filter.h"
 
 namespace glyphora {
 

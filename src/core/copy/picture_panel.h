@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "search/edit_box.h"
+#include "base/edit_box.h"
 
 namespace glyphora {
 

@@ -5,7 +5,7 @@
 
 #include "base/list_model.h"
 #include "fonts/glyph_ranges.h"
-#include "table/window_services.h"
+#include "fonts/font_catalog.h"
 
 namespace glyphora {
 

@@ -5,7 +5,7 @@
 
 #include "fonts/font_source.h"
 #include "fonts/font_table.h"
-#include "table/window_services.h"
+#include "fonts/font_catalog.h"
 
 namespace glyphora {
 

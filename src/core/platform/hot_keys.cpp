@@ -1,6 +1,6 @@
 #include "platform/hot_keys.h"
 
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 
 namespace glyphora {
 

@@ -1,6 +1,6 @@
 #include "platform/type_menu_button.h"
 
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 
 namespace glyphora {
 namespace {

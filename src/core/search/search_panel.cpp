@@ -3,12 +3,11 @@
 
 #include <algorithm>
 
+#include "base/edit_command.h"
 #include "base/text.h"
 #include "copy/ansi_code_page.h"
-#include "copy/edit_command.h"
 #include "search/code_notation.h"
 #include "search/name_search_index.h"
-#include "table/main_window_model.h"
 #include "unicode/name_table.h"
 
 namespace glyphora {
@@ -39,7 +38,7 @@ std::vector<std::string> SplitWords(std::u16string_view text) {
 
 }  // namespace
 
-SearchPanel::SearchPanel(MainWindowModel& window, const NameTable* names)
+SearchPanel::SearchPanel(SearchHost& window, const NameTable* names)
     : window_(window), names_(names) {}
 
 SearchPanel::~SearchPanel() = default;
@@ -52,11 +51,9 @@ void SearchPanel::SetHistory(std::vector<std::u16string> history) {
 // ---- Search ---------------------------------------------------------------------------------
 
 std::optional<SearchPanel::Range> SearchPanel::SearchRange() const {
-    const auto& items = window_.Subranges().list.items;
-    if (items.empty()) return std::nullopt;
-    const long first = KeyNumber(items.front().key).value_or(0);
-    const long last = std::min(items.back().tag, kLargestCodePoint);
-    return Range{first, last};
+    const auto listed = window_.ListedSpan();
+    if (!listed) return std::nullopt;
+    return Range{listed->first, std::min(listed->last, kLargestCodePoint)};
 }
 
 std::optional<long> SearchPanel::Search() {

@@ -8,12 +8,12 @@
 #include <string_view>
 #include <vector>
 
-#include "search/allowed_chars_filter.h"
-#include "search/edit_box.h"
+#include "base/allowed_chars_filter.h"
+#include "base/edit_box.h"
+#include "search/search_host.h"
 
 namespace glyphora {
 
-class MainWindowModel;
 class NameTable;
 class NameSearchIndex;
 
@@ -49,7 +49,7 @@ public:
     static constexpr long kLargestCodePoint = 0xFFFF;
 
     // The panel belongs to `window` and lives exactly as long; names may be null (no names).
-    SearchPanel(MainWindowModel& window, const NameTable* names);
+    SearchPanel(SearchHost& window, const NameTable* names);
     ~SearchPanel();
     SearchPanel(const SearchPanel&) = delete;
     SearchPanel& operator=(const SearchPanel&) = delete;
@@ -170,7 +170,7 @@ private:
     // The box's value in the current notation.
     std::uint64_t GoToValue() const;
 
-    MainWindowModel& window_;
+    SearchHost& window_;
     const NameTable* names_;
     std::unique_ptr<NameSearchIndex> index_;  // built on the first name search
 

@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "search/search_panel.h"
-#include "table/main_window_model.h"
 
 namespace glyphora {
 

@@ -13,6 +13,7 @@
 #include "copy/copy_panel.h"
 #include "copy/picture_panel.h"
 #include "fonts/glyph_ranges.h"
+#include "search/search_host.h"
 #include "search/search_panel.h"
 #include "table/window_services.h"
 #include "unicode/char_type.h"
@@ -27,13 +28,13 @@ enum class PaintState : std::uint8_t { Normal = 0, Selected = 1, SelectedInactiv
 
 // One cell of the 16 x 16 character table.
 struct Cell {
-    long code_point = 0;        // 0 for a cell the page does not fill
-    std::u16string caption;     // the character, " " (known but not shown), or empty
+    long code_point = 0;     // 0 for a cell the page does not fill
+    std::u16string caption;  // the character, " " (known but not shown), or empty
     // Empty-cell pattern copy 0 or 1 (inactive), -1 none: the one sign of a shown character,
     // since U+0020 shows the same caption as a code point without a glyph.
     int pattern = -1;
     PaintState state = PaintState::Normal;
-    bool marked = false;        // Cell > Mark: red text in every state
+    bool marked = false;  // Cell > Mark: red text in every state
 };
 
 // The vertical scroll bar beside the table, in table rows.
@@ -46,18 +47,6 @@ struct ScrollBarState {
 
 // Which picture the character view lays over the enlarged character.
 enum class ViewPattern : std::uint8_t { None, Overhang, Combining };
-
-// Controls that a handler asks the window to focus.
-enum class FocusTarget : std::uint8_t {
-    None,
-    Table,
-    RangeList,
-    FontList,
-    GoToBox,       // tbGoTo
-    SymbolBox,     // tbSearch
-    SearchBox,     // cbSearch
-    SearchButton,  // bbSearch
-};
 
 // The main window without its widgets: every field and algorithm of the character table, the
 // Subranges list, the font choice and the status display. The window mirrors this state and turns
@@ -187,9 +176,9 @@ public:
     void SelectCell(int i);
     void UpdateCodePanel();
     void CellDoubleClick();
-    void ToggleMark(int i);            // Cell > Mark
+    void ToggleMark(int i);               // Cell > Mark
     void ViewPatternClick(bool checked);  // chView
-    void CodePanelDoubleClick();       // the "Hex" panel
+    void CodePanelDoubleClick();          // the "Hex" panel
     void SetMessage(std::u16string text) { message_panel_ = std::move(text); }
 
     // ---- Keys and focus of the table ---------------------------------------------------------
@@ -199,8 +188,8 @@ public:
 
     // ---- Subranges and fonts -----------------------------------------------------------------
     void ChooseSubrange(std::size_t item);
-    void ShowAllChanged();           // chRange click handler, after its value changed
-    void SetShowAll(bool on);        // a click that sets "Show All" to on
+    void ShowAllChanged();     // chRange click handler, after its value changed
+    void SetShowAll(bool on);  // a click that sets "Show All" to on
     void ComboSubrangeChosen(std::size_t entry);
     bool GoToCodePoint(long cp);
     void SelectFont(std::optional<std::size_t> item);
@@ -229,6 +218,23 @@ private:
     std::optional<char16_t> CurrentCharacter() const;
     void RefreshCharacterView(long cp);
 
+    // The search sees the window through this, and nothing else of it.
+    class SearchLink final : public SearchHost {
+    public:
+        explicit SearchLink(MainWindowModel& window) : window_(window) {}
+        std::optional<Span> ListedSpan() const override;
+        long CurrentCodePoint() const override { return window_.CurrentCodePoint(); }
+        bool GoToCodePoint(long cp) override { return window_.GoToCodePoint(cp); }
+        void SetMessage(std::u16string text) override { window_.SetMessage(std::move(text)); }
+        void RequestFocus(FocusTarget target) override { window_.RequestFocus(target); }
+        int UpdateBusy() const override { return window_.UpdateBusy(); }
+        void RaiseUpdateBusy() override { window_.RaiseUpdateBusy(); }
+        void LowerUpdateBusy() override { window_.LowerUpdateBusy(); }
+
+    private:
+        MainWindowModel& window_;
+    };
+
     Services services_;
 
     std::array<Cell, kCells> cells_{};
@@ -252,6 +258,7 @@ private:
     bool view_pattern_enabled_ = false;
     bool view_pattern_checked_ = false;
 
+    SearchLink search_link_{*this};
     SearchPanel search_;
     FocusTarget focus_request_ = FocusTarget::None;
 

@@ -31,12 +31,17 @@ std::string RowLabel(long row) {
 
 MainWindowModel::MainWindowModel(Services services)
     : services_(services),
-      search_(*this, services.names),
+      search_(search_link_, services.names),
       copy_({services.names, services.clipboard,
              [this](std::u16string text) { message_panel_ = std::move(text); }},
             update_busy_),
       picture_(search_.Filter(), copy_, update_busy_, picture_max_size_) {
     for (auto& cell : cells_) cell.pattern = 0;
+}
+
+std::optional<SearchHost::Span> MainWindowModel::SearchLink::ListedSpan() const {
+    if (window_.ItemCount() == 0) return std::nullopt;
+    return Span{window_.First(0), window_.Last(window_.ItemCount() - 1)};
 }
 
 long MainWindowModel::First(std::size_t k) const { return item_first_[k]; }
@@ -60,7 +65,8 @@ std::optional<std::size_t> MainWindowModel::ItemHolding(long cp) const {
 void MainWindowModel::RebuildItemIndex() {
     item_first_.clear();
     item_first_.reserve(ItemCount());
-    for (const auto& item : subranges_.list.items) item_first_.push_back(KeyNumber(item.key).value_or(0));
+    for (const auto& item : subranges_.list.items)
+        item_first_.push_back(KeyNumber(item.key).value_or(0));
 }
 
 bool MainWindowModel::PageIsFull() const { return !row_labels_[kRows - 1].empty(); }
@@ -337,11 +343,10 @@ void MainWindowModel::ScrollBarChange(int value) {
         }
     } else if (ItemCount() > 0) {
         const long listed = subranges_.listed_count;
-        const long pos =
-            scroll_.max > 0
-                ? static_cast<long>(RoundHalfEven(static_cast<long long>(scroll_.value) * listed,
-                                                  scroll_.max))
-                : 0;
+        const long pos = scroll_.max > 0
+                             ? static_cast<long>(RoundHalfEven(
+                                   static_cast<long long>(scroll_.value) * listed, scroll_.max))
+                             : 0;
         std::size_t item = ItemCount() - 1;
         long before = 0;
         long sum = 0;

@@ -1,5 +1,5 @@
 // Keyboard navigation in the character table and its focus handlers.
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {

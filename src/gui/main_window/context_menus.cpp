@@ -17,7 +17,7 @@
 #include <utility>
 
 #include "base/key_codes.h"
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 #include "main_window/context_help.h"
 #include "main_window/key_codes.h"
 #include "main_window/status_bar.h"

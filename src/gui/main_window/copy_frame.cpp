@@ -12,7 +12,7 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 #include "copy/read_only_box_keys.h"
 #include "main_window/fitted_combo_box.h"
 #include "main_window/key_codes.h"

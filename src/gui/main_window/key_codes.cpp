@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 
 namespace glyphora {
 

@@ -14,7 +14,7 @@
 
 #include "base/key_codes.h"
 #include "base/text.h"
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 #include "main_window/key_codes.h"
 #include "table/main_window_model.h"
 

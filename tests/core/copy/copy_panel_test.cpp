@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "../table/model_fixture.h"
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 #include "recording_clipboard.h"
 
 namespace glyphora::testing {

@@ -7,7 +7,7 @@
 #include "../table/model_fixture.h"
 #include "base/text.h"
 #include "copy/copy_panel.h"
-#include "search/allowed_chars_filter.h"
+#include "base/allowed_chars_filter.h"
 
 namespace glyphora::testing {
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "../app/temp_folder.h"
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 #include "platform/help_file.h"
 #include "platform/help_topics.h"
 #include "platform/hot_keys.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "../table/model_fixture.h"
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 #include "search/search_panel.h"
 
 namespace glyphora::testing {

@@ -1,5 +1,5 @@
 // The editing keys of the text boxes, and which keys a read-only box lets through.
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 
 #include <gtest/gtest.h>
 

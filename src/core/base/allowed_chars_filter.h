@@ -3,7 +3,7 @@
 #include <functional>
 #include <string_view>
 
-#include "search/edit_box.h"
+#include "base/edit_box.h"
 
 namespace glyphora {
 

@@ -1,4 +1,4 @@
-#include "copy/edit_command.h"
+#include "base/edit_command.h"
 
 namespace glyphora {
 namespace {

@@ -1,4 +1,4 @@
-#include "search/allowed_chars_filter.h"
+#include "base/allowed_chars_filter.h"
 
 #include <algorithm>
 
