@@ -9,7 +9,6 @@
 #include "base/valid_utf8.h"
 #include "cli_common.h"
 #include "cli_data.h"
-#include "copy/ansi_code_page.h"
 #include "copy/clipboard.h"
 #include "copy/copy_panel.h"
 #include "fonts/font_table.h"
@@ -21,23 +20,16 @@ namespace {
 // Keeps the last write as the bytes a reader of that clipboard format gets.
 class CapturingClipboard final : public Clipboard {
 public:
-    explicit CapturingClipboard(bool bytes) : bytes_(bytes) {}
     std::optional<std::string> content;
 
     void PutUnicodeText(std::u16string_view text) override { content = Utf16ToUtf8(text); }
-    void PutAnsiText(std::u16string_view text) override {
-        // Byte results are one ANSI character per byte; the other formats are text.
-        const auto bytes = bytes_ ? TextToAnsiBytes(text) : std::nullopt;
-        content = bytes ? *bytes : Utf16ToUtf8(text);
-    }
+    void PutAnsiText(std::u16string_view text) override { content = Utf16ToUtf8(text); }
+    void PutBytes(std::string_view bytes) override { content = std::string(bytes); }
     void PutRtf(std::string_view document) override { content = std::string(document); }
     bool PutPicture(std::u16string_view code_units) override {
         content = Utf16ToUtf8(code_units);
         return true;
     }
-
-private:
-    bool bytes_;
 };
 
 int ParseSmall(const std::string& text, const std::string& option, int low, int high) {
@@ -83,7 +75,7 @@ int RunEncode(const CliArgs& args, std::ostream& out) {
     std::optional<NameTable> names;
     if (format == CopyFormat::CharName || format == CopyFormat::Sgml)
         names.emplace(LoadCliNameTable(args));
-    CapturingClipboard clipboard(CopyFormatGivesBytes(format));
+    CapturingClipboard clipboard;
     const int update_busy = 0;
     CopyPanel panel({names ? &*names : nullptr, &clipboard, {}}, update_busy);
     if (format == CopyFormat::Rtf)

@@ -14,14 +14,17 @@ public:
     // Unicode text, as a text box's own copy command would put it ("Unicode" format).
     virtual void PutUnicodeText(std::u16string_view text) = 0;
 
-    // The clipboard's ANSI text: every character stands for one byte of the system ANSI code page
-    // (see ansi_code_page.h). The byte results of "% Escape", "UTF-8", "UTF-7" and "Code Page:"
-    // arrive this way, so the receiver must put exactly TextToAnsiBytes(text) where a byte reader
-    // looks; a character without a byte (a name from an edited data file, say) gets the ANSI
-    // code page's best fit, which CodePageConverter::ConvertToCodePage(text, kAnsiCodePage)
-    // gives for any text. A reader of Unicode text sees text itself, as the platform would
-    // convert the ANSI bytes: the UTF-8 copy of U+00E9 reads back as U+00C3 U+00A9.
+    // A copy format's text result (character references, names, an entity): a reader of text
+    // sees it as it is; a reader of bytes gets it in the ANSI code page (see ansi_code_page.h),
+    // a character without a byte (a name from an edited data file, say) as that code page's best
+    // fit, which CodePageConverter::ConvertToCodePage(text, kAnsiCodePage) gives for any text.
     virtual void PutAnsiText(std::u16string_view text) = 0;
+
+    // A copy format's byte result ("% Escape", "UTF-8", "UTF-7", "Code Page:"): a reader of bytes
+    // gets exactly these; a reader of text sees each byte as the ANSI code page's character for
+    // it (AnsiBytesToText), as a program reading bytes as text would: the UTF-8 copy of U+00E9
+    // reads back as U+00C3 U+00A9.
+    virtual void PutBytes(std::string_view bytes) = 0;
 
     // A complete Rich Text Format document (7-bit ASCII).
     virtual void PutRtf(std::string_view document) = 0;

@@ -1,10 +1,10 @@
 #include "copy/copy_panel.h"
 
+#include "base/edit_command.h"
 #include "base/text.h"
 #include "copy/ansi_code_page.h"
 #include "copy/clipboard.h"
 #include "copy/clipboard_rtf.h"
-#include "base/edit_command.h"
 #include "unicode/name_table.h"
 
 namespace glyphora {
@@ -199,7 +199,7 @@ void CopyPanel::CopyToClipboard() {
             PutTextOnClipboard(EntityText());
             return;
         default:
-            PutTextOnClipboard(Encode(format, to_copy_.text).AsText());
+            PutEncodedOnClipboard(Encode(format, to_copy_.text));
             return;
     }
 }
@@ -226,7 +226,7 @@ void CopyPanel::CopyCurrentCharacter(char16_t c) {
             if (format == CopyFormat::Rtf)
                 PutRtfOnClipboard(encoded.text);
             else
-                PutTextOnClipboard(encoded.AsText());
+                PutEncodedOnClipboard(encoded);
             return;
         }
     }
@@ -234,6 +234,14 @@ void CopyPanel::CopyCurrentCharacter(char16_t c) {
 
 void CopyPanel::PutTextOnClipboard(std::u16string_view text) {
     if (services_.clipboard) services_.clipboard->PutAnsiText(text);
+}
+
+void CopyPanel::PutEncodedOnClipboard(const EncodedText& encoded) {
+    if (!services_.clipboard) return;
+    if (encoded.is_bytes)
+        services_.clipboard->PutBytes(encoded.bytes);
+    else
+        services_.clipboard->PutAnsiText(encoded.text);
 }
 
 void CopyPanel::PutRtfOnClipboard(std::u16string_view simple_rtf) {

@@ -170,6 +170,7 @@ public:
     void CopyCurrentCharacter(char16_t c);
     // Text in the clipboard's ANSI text format (lists copy their selected item this way too).
     void PutTextOnClipboard(std::u16string_view text);
+    void PutEncodedOnClipboard(const EncodedText& encoded);
     // A rich-text copy of the characters of simple_rtf (as the RTF encoder writes them),
     // completed with the font, size, styles and colour above.
     void PutRtfOnClipboard(std::u16string_view simple_rtf);

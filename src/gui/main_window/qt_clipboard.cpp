@@ -40,6 +40,14 @@ void QtClipboard::PutAnsiText(std::u16string_view text) {
     Put(data);
 }
 
+void QtClipboard::PutBytes(std::string_view bytes) {
+    auto* data = new QMimeData;
+    data->setText(QString::fromStdU16String(AnsiBytesToText(bytes)));
+    data->setData(QString::fromLatin1(kAnsiMimeType),
+                  QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    Put(data);
+}
+
 void QtClipboard::PutRtf(std::string_view document) {
     auto* data = new QMimeData;
     const QByteArray rtf(document.data(), static_cast<qsizetype>(document.size()));

@@ -33,6 +33,7 @@ public:
 
     void PutUnicodeText(std::u16string_view text) override;
     void PutAnsiText(std::u16string_view text) override;
+    void PutBytes(std::string_view bytes) override;
     void PutRtf(std::string_view document) override;
     bool PutPicture(std::u16string_view code_units) override;
 

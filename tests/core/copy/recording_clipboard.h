@@ -29,6 +29,9 @@ public:
         const auto bytes = TextToAnsiBytes(text);
         writes.push_back({Kind::Ansi, bytes ? *bytes : "<not ANSI: " + Utf16ToUtf8(text) + ">"});
     }
+    void PutBytes(std::string_view bytes) override {
+        writes.push_back({Kind::Ansi, std::string(bytes)});
+    }
     void PutRtf(std::string_view document) override {
         writes.push_back({Kind::Rtf, std::string(document)});
     }
