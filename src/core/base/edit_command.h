@@ -16,7 +16,7 @@ inline constexpr int kEditPaste = 3;
 inline constexpr int kEditDelete = 4;
 inline constexpr int kEditSelectAll = 5;
 
-// The edit command of a key (a Windows virtual-key code: letters 65..90, Insert 45, Delete 46,
+// The edit command of a key (one of base/key_codes.h: letters 65..90, Insert 45, Delete 46,
 // Backspace 8) with the shift state: Ctrl+A select all; Ctrl+Z or Alt+Backspace undo; Ctrl+X or
 // Shift+Delete cut; Ctrl+Insert or Ctrl+C copy; Shift+Insert or Ctrl+V paste; Delete with no
 // shift key delete; tested in that order, each needing its bit whatever the other bits are (so

@@ -3,26 +3,16 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "copy/copy_panel.h"
-#include "base/edit_command.h"
 #include "base/allowed_chars_filter.h"
+#include "base/edit_command.h"
+#include "base/scale.h"
+#include "copy/copy_panel.h"
 
 namespace glyphora {
 
 namespace {
 
 constexpr int kLargestSize = 99999;
-
-// a * b / c rounded half away from zero, as the platform's MulDiv; -1 when c is 0.
-int MulDiv(int a, int b, int c) {
-    if (c == 0) return -1;
-    const long long product = static_cast<long long>(a) * b;
-    long long quotient = product / c;
-    const long long remainder = product % c;
-    if (2 * std::llabs(remainder) >= std::llabs(static_cast<long long>(c)))
-        quotient += (product < 0) != (c < 0) ? -1 : 1;
-    return static_cast<int>(quotient);
-}
 
 }  // namespace
 
@@ -48,8 +38,8 @@ int PicturePanel::SizeOfText(std::u16string_view text) {
     return size;
 }
 
-int PicturePanel::PatternSide(int o_ink_height, int log_pixels_y) {
-    return std::clamp(MulDiv(o_ink_height, log_pixels_y, 72), 0, 0x7FFF);
+int PicturePanel::PatternSide(int o_ink_height, int dots_per_inch) {
+    return std::clamp(ScaleRounded(o_ink_height, dots_per_inch, 72), 0, 0x7FFF);
 }
 
 void PicturePanel::SizeTextChanged(std::u16string text, std::size_t caret) {

@@ -101,7 +101,7 @@ public:
     // The side, in pixels, of the view pattern scaled to the view font: the height of the
     // letter o's ink (pixels) taken as points and converted with the screen's pixels per inch,
     // which makes the pattern a third larger than the o on a 96 dpi screen.
-    static int PatternSide(int o_ink_height, int log_pixels_y);
+    static int PatternSide(int o_ink_height, int dots_per_inch);
 
 private:
     void SizeChanged();

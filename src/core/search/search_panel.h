@@ -115,7 +115,7 @@ public:
     void SearchTextChanged(std::u16string text, std::size_t caret);
     // An entry of the drop-down list chosen by a click.
     void HistoryClicked(std::size_t index);
-    // key: a Windows key code (Enter 13, letters 65..90), shift: kShiftBit/kCtrlBit/kAltBit.
+    // key: one of the key numbers of base/key_codes.h, shift: kShiftBit/kCtrlBit/kAltBit.
     void SearchKeyDown(int key, int shift);
     // The Edit menu's Undo while cbSearch has the focus: text and undo text change places.
     void SearchUndo();

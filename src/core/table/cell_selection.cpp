@@ -40,10 +40,11 @@ void MainWindowModel::SelectCell(int i) {
 
 void MainWindowModel::RefreshCharacterView(long cp) {
     view_caption_ = cells_[current_cell_].caption;
-    AbcWidths widths;
+    GlyphBearings bearings;
     std::uint32_t text_flags = 0;
     if (!view_caption_.empty()) {
-        if (services_.metrics) widths = services_.metrics->CharAbcWidths(static_cast<char16_t>(cp));
+        if (services_.metrics)
+            bearings = services_.metrics->SideBearings(static_cast<char16_t>(cp));
         if (services_.classifier) {
             const int panel = type_panel_width_;
             text_flags =
@@ -53,7 +54,7 @@ void MainWindowModel::RefreshCharacterView(long cp) {
     if (text_flags & 7u) {  // nonspacing, diacritic or vowel mark
         view_pattern_ = ViewPattern::Combining;
         view_pattern_enabled_ = true;
-    } else if (widths.a < 0 || widths.c < 0) {
+    } else if (bearings.left < 0 || bearings.right < 0) {
         view_pattern_ = ViewPattern::Overhang;
         view_pattern_enabled_ = true;
     } else {
@@ -63,8 +64,8 @@ void MainWindowModel::RefreshCharacterView(long cp) {
 
     // Pad the side a glyph overhangs so the view does not clip it.
     const char16_t bare = static_cast<char16_t>(cp);
-    if (widths.a < 0) view_caption_ = {u' ', bare};
-    if (widths.c < 0) view_caption_ = {bare, u' '};
+    if (bearings.left < 0) view_caption_ = {u' ', bare};
+    if (bearings.right < 0) view_caption_ = {bare, u' '};
 }
 
 void MainWindowModel::UpdateCodePanel() {

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/scale.h"
 #include "base/text.h"
 #include "table/main_window_model.h"
 
@@ -21,12 +22,6 @@ private:
     bool& flag_;
     bool previous_;
 };
-
-// Windows' MulDiv: a * b / c rounded half away from zero, -1 when c is 0.
-int MulDiv(int a, int b, int c) {
-    if (c == 0) return -1;
-    return static_cast<int>(std::llround(static_cast<double>(a) * b / c));
-}
 
 }  // namespace
 
@@ -170,8 +165,8 @@ void MainWindowModel::SelectFont(std::optional<std::size_t> item) {
         GlyphMetrics& metrics = *services_.metrics;
         metrics.SetFamily(font_family_);
         const ViewTextMetrics current = metrics.Metrics(0);
-        int size = MulDiv(metrics.ViewInnerHeight(), 72, metrics.LogPixelsY());
-        size = MulDiv(size, current.height, current.height + current.internal_leading);
+        int size = ScaleRounded(metrics.ViewInnerHeight(), 72, metrics.DotsPerInchY());
+        size = ScaleRounded(size, current.height, current.height + current.internal_leading);
         // The widest glyph must fit the view's width as well. (Measured against the line height
         // with its leading, which is taller than the square view, the widest glyphs of a wide
         // font overflowed on both sides.)

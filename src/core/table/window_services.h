@@ -8,12 +8,12 @@
 // window implements these with Qt; tests use fakes.
 namespace glyphora {
 
-// Side bearings of a glyph in the view's font, in pixels: a negative A (left) or C (right) width
-// means the glyph reaches beyond its cell.
-struct AbcWidths {
-    int a = 0;
-    int b = 0;
-    int c = 0;
+// A glyph of the view's font across, in pixels: a negative side bearing means the ink reaches
+// beyond the glyph's cell on that side.
+struct GlyphBearings {
+    int left = 0;   // from the pen's start to the ink
+    int ink = 0;    // the ink's width
+    int right = 0;  // from the ink to the next pen position
 };
 
 // The view font's text metrics at one point size, in pixels.
@@ -28,12 +28,12 @@ public:
     virtual ~GlyphMetrics() = default;
     // The view font's family changed.
     virtual void SetFamily(const std::u16string& family) = 0;
-    virtual AbcWidths CharAbcWidths(char16_t code_unit) = 0;
+    virtual GlyphBearings SideBearings(char16_t code_unit) = 0;
     // Metrics of the view font at point_size (0: at its current size).
     virtual ViewTextMetrics Metrics(int point_size) = 0;
     virtual int ViewInnerHeight() = 0;  // pixels
     virtual int ViewInnerWidth() = 0;   // pixels
-    virtual int LogPixelsY() = 0;       // pixels per inch vertically
+    virtual int DotsPerInchY() = 0;     // pixels per inch vertically
 };
 
 }  // namespace glyphora

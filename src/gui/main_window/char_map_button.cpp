@@ -20,12 +20,12 @@ CharMapButton::CharMapButton(QAbstractButton* button, std::string_view path_vari
       windows_(std::move(windows)),
       launcher_(std::make_unique<CharMapLauncher>(FindCharMapProgram(path_variable), *starter_,
                                                   *windows_)),
-      toMSCharMap(new QTimer(this)),
+      poll_timer_(new QTimer(this)),
       exit_poll_(new QTimer(this)) {
     setObjectName("CharMapButton");
-    toMSCharMap->setObjectName("toMSCharMap");
-    toMSCharMap->setInterval(CharMapLauncher::kPollIntervalMs);
-    connect(toMSCharMap, &QTimer::timeout, this, &CharMapButton::Tick);
+    poll_timer_->setObjectName("toMSCharMap");
+    poll_timer_->setInterval(CharMapLauncher::kPollIntervalMs);
+    connect(poll_timer_, &QTimer::timeout, this, &CharMapButton::Tick);
     exit_poll_->setInterval(1000);
     connect(exit_poll_, &QTimer::timeout, this, &CharMapButton::PollExits);
     button->setEnabled(launcher_->Available());
@@ -40,7 +40,7 @@ CharMapButton::~CharMapButton() {
     }
 }
 
-bool CharMapButton::TimerActive() const { return toMSCharMap->isActive(); }
+bool CharMapButton::TimerActive() const { return poll_timer_->isActive(); }
 
 void CharMapButton::Click() {
     const QByteArray family = family_ ? family_().toUtf8() : QByteArray();
@@ -89,9 +89,9 @@ void CharMapButton::Tick() {
 
 void CharMapButton::FollowTimer() {
     if (!launcher_->TimerEnabled())
-        toMSCharMap->stop();
-    else if (!toMSCharMap->isActive())
-        toMSCharMap->start();
+        poll_timer_->stop();
+    else if (!poll_timer_->isActive())
+        poll_timer_->start();
 }
 
 }  // namespace glyphora

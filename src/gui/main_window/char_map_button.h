@@ -49,7 +49,7 @@ private:
     std::unique_ptr<ProcessStarter> starter_;
     std::unique_ptr<ProgramWindows> windows_;
     std::unique_ptr<CharMapLauncher> launcher_;
-    QTimer* toMSCharMap = nullptr;
+    QTimer* poll_timer_ = nullptr;  // toMSCharMap
     // Each watched program's exit: a process descriptor that becomes readable when it ends, or,
     // on a system without them, a poll every second.
     struct ExitWatch {

@@ -321,7 +321,7 @@ bool MainWindow::Load() {
         return false;
     }
 
-    // The desktop entry stands in for the registry's program entries: written when it differs,
+    // The desktop entry makes the program known to the desktop's menus: written when it differs,
     // a failure changes nothing.
     const AppPaths& paths = setup_.paths;
     const std::string long_version = LongVersionText(kProgramVersion);

@@ -28,15 +28,15 @@ void QtGlyphMetrics::SetFamily(const std::u16string& family) {
     designs_.insert(name, design_);
 }
 
-AbcWidths QtGlyphMetrics::CharAbcWidths(char16_t code_unit) {
+GlyphBearings QtGlyphMetrics::SideBearings(char16_t code_unit) {
     const QFontMetrics metrics(view_.ViewFont());
     const QChar ch(code_unit);
-    AbcWidths widths;
+    GlyphBearings bearings;
     // Qt's bearings carry the same signs: negative where the ink reaches past the cell.
-    widths.a = metrics.leftBearing(ch);
-    widths.c = metrics.rightBearing(ch);
-    widths.b = metrics.horizontalAdvance(ch) - widths.a - widths.c;
-    return widths;
+    bearings.left = metrics.leftBearing(ch);
+    bearings.right = metrics.rightBearing(ch);
+    bearings.ink = metrics.horizontalAdvance(ch) - bearings.left - bearings.right;
+    return bearings;
 }
 
 ViewTextMetrics QtGlyphMetrics::Metrics(int point_size) {

@@ -18,11 +18,11 @@ public:
     explicit QtGlyphMetrics(CharView& view) : view_(view) {}
 
     void SetFamily(const std::u16string& family) override;
-    AbcWidths CharAbcWidths(char16_t code_unit) override;
+    GlyphBearings SideBearings(char16_t code_unit) override;
     ViewTextMetrics Metrics(int point_size) override;
     int ViewInnerHeight() override { return view_.contentsRect().height(); }
     int ViewInnerWidth() override { return view_.contentsRect().width(); }
-    int LogPixelsY() override { return view_.logicalDpiY(); }
+    int DotsPerInchY() override { return view_.logicalDpiY(); }
 
 private:
     CharView& view_;

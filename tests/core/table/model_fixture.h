@@ -66,13 +66,13 @@ public:
 
 class FakeGlyphMetrics final : public GlyphMetrics {
 public:
-    std::map<char16_t, AbcWidths> widths;  // anything else: 1, 10, 1
+    std::map<char16_t, GlyphBearings> widths;  // anything else: 1, 10, 1
     std::u16string family;
 
     void SetFamily(const std::u16string& f) override { family = f; }
-    AbcWidths CharAbcWidths(char16_t unit) override {
+    GlyphBearings SideBearings(char16_t unit) override {
         const auto it = widths.find(unit);
-        return it == widths.end() ? AbcWidths{1, 10, 1} : it->second;
+        return it == widths.end() ? GlyphBearings{1, 10, 1} : it->second;
     }
     // Set: the view font's height, internal leading and widest glyph in thousandths of its em.
     std::optional<ViewTextMetrics> per_mille_em;
@@ -88,7 +88,7 @@ public:
     }
     int ViewInnerHeight() override { return 100; }
     int ViewInnerWidth() override { return 100; }
-    int LogPixelsY() override { return 96; }
+    int DotsPerInchY() override { return 96; }
 };
 
 // One name table for the whole test binary: loading it costs a few milliseconds.
