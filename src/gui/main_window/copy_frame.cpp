@@ -16,13 +16,12 @@
 #include "copy/read_only_box_keys.h"
 #include "main_window/fitted_combo_box.h"
 #include "main_window/key_codes.h"
+#include "main_window/qt_text.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {
 
 namespace {
-
-QString Text(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 // A combo box whose text can be selected and copied but not changed.
 void MakeReadOnly(QComboBox* box) {

@@ -46,6 +46,7 @@
 #include "main_window/fonts_with_char_window.h"
 #include "main_window/list_adapter.h"
 #include "main_window/picture_frame.h"
+#include "main_window/qt_text.h"
 #include "main_window/search_frame.h"
 #include "main_window/status_bar.h"
 #include "main_window/subrange_glyph_tips.h"
@@ -86,9 +87,6 @@ WindowState StateOf(Qt::WindowStates states) {
     if (states & (Qt::WindowMaximized | Qt::WindowFullScreen)) return WindowState::Maximized;
     return WindowState::Normal;
 }
-
-QString Text(const std::u16string& text) { return QString::fromStdU16String(text); }
-QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 

@@ -44,10 +44,6 @@ constexpr int kInnerGap = 6;
 constexpr int kRangeListWidth = kLeftColumn - kFontListWidth - kInnerGap;
 constexpr int kTypePanelWidth = 230;
 
-constexpr const char* kFormatCaptions[kCopyFormatCount] = {
-    "Unicode",   "RTF",       "% Escape",   "UTF-8",      "UTF-7",         "UCN (\\u)",
-    "NCR (Hex)", "NCR (Dec)", "Code Page:", "Char. Name", "Picture (BMP)", "SGML:"};
-
 template <typename T>
 T* Named(T* widget, const QString& name) {
     widget->setObjectName(name);
@@ -226,8 +222,8 @@ void MainWindow::BuildControls() {
     format_grid->setContentsMargins(8, 4, 8, 8);
     format_grid->setVerticalSpacing(2);
     for (int i = 0; i < kCopyFormatCount; ++i)
-        obFormat[i] =
-            Named(new QRadioButton(kFormatCaptions[i], fbFormat), QString("obFormat%1").arg(i));
+        obFormat[i] = Named(new QRadioButton(QString::fromLatin1(kCopyFormatCaptions[i]), fbFormat),
+                            QString("obFormat%1").arg(i));
     // Three columns; the two formats with a list of their own get room for it.
     const int places[kCopyFormatCount][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1},
                                              {2, 1}, {3, 1}, {4, 0}, {0, 2}, {1, 2}, {2, 2}};

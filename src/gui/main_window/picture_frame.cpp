@@ -15,6 +15,7 @@
 #include "main_window/char_view.h"
 #include "main_window/copy_picture.h"
 #include "main_window/key_codes.h"
+#include "main_window/qt_text.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {
@@ -30,8 +31,6 @@ std::uint32_t ValueOf(const QColor& colour) {
            (static_cast<std::uint32_t>(colour.green()) << 8) |
            (static_cast<std::uint32_t>(colour.blue()) << 16);
 }
-
-QString Text(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 // The family of base with the picture's size and styles; a size below 1 keeps base's size.
 QFont Shaped(QFont base, const PictureFont& shape) {

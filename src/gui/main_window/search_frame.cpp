@@ -12,17 +12,16 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "base/edit_command.h"
 #include "base/key_codes.h"
 #include "base/text.h"
-#include "base/edit_command.h"
 #include "main_window/key_codes.h"
+#include "main_window/qt_text.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {
 
 namespace {
-
-QString Text(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
 
 bool IsEnter(const QKeyEvent& key) {
     return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
