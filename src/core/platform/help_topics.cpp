@@ -19,33 +19,33 @@ constexpr HelpTopicEntry kTopics[] = {
     {"lvFont", 111},
     {"pbFont", 111},
     {"tlFont", 111},
-    {"bbFont", 112},
+    {"bbFont", 112, "Open the font file with the desktop's font viewer"},
     {"bbCharMap", 113},
     // Subranges.
     {"lvRange", 121},
     {"pbRange", 121},
     {"tlRange", 121},
-    {"cbRange", 122},
-    {"bbRange", 122},
+    {"cbRange", 122, "Subrange"},
+    {"bbRange", 122, "Subranges by name"},
     {"chRange", 123},
     // The current character.
     {"pbView", 131},
     {"tlView", 131},
     {"ibView", 131},
     {"chView", 132},
-    {"cbEntity", 133},
-    {"tlEntity", 133},
+    {"cbEntity", 133, "Entity of the current character"},
+    {"tlEntity", 133, "\"ie\": the entity is known to Internet Explorer"},
     // Copying.
-    {"tbCopy", 141},
+    {"tbCopy", 141, "The characters to copy: type, paste or double-click cells of the table"},
     {"tlCopy", 141},
     {"pbDown", 141},
-    {"bbCopy", 142},
-    {"bbReset", 143},
-    {"cbPreview", 144},
+    {"bbCopy", 142, "Copy the characters in the chosen format"},
+    {"bbReset", 143, "Empty the box of characters to copy"},
+    {"cbPreview", 144, "What the Copy button puts on the clipboard"},
     {"tlPreview", 144},
-    {"chPreview", 145},
+    {"chPreview", 145, "Show the preview's bytes as characters of the chosen code page"},
     {"fbFormat", 146},
-    {"cbCharSet", 147},
+    {"cbCharSet", 147, "Code page of the \"Code Page:\" format"},
     {"obFormat[0]", kTopicFirstFormat + 0},
     {"obFormat[1]", kTopicFirstFormat + 1},
     {"obFormat[2]", kTopicFirstFormat + 2},
@@ -59,28 +59,28 @@ constexpr HelpTopicEntry kTopics[] = {
     {"obFormat[10]", kTopicFirstFormat + 10},
     {"obFormat[11]", kTopicFirstFormat + 11},
     // The controls that sit on status-bar panels share the panel's topic.
-    {"pbType", kTopicTypePanel},
+    {"pbType", kTopicTypePanel, "Character type"},
     {"chOnTop", kTopicOnTopPanel},
     {"chMode", kTopicModePanel},
     // Search and go-to.
     {"fbSearch", 181},
-    {"obSearch[0]", 182},
-    {"tbGoTo", 182},
-    {"obSearch[1]", 183},
-    {"tbSearch", 183},
-    {"obSearch[2]", 184},
-    {"cbSearch", 184},
-    {"bbSearch", 185},
+    {"obSearch[0]", 182, "Double click to switch Dec/Hex mode"},
+    {"tbGoTo", 182, "Code point: the table moves to it when the box is full or on Enter"},
+    {"obSearch[1]", 183, "Type or paste a character to go to it"},
+    {"tbSearch", 183, "Type or paste a character to go to it"},
+    {"obSearch[2]", 184, "Words of a name, or an entity such as &eacute;"},
+    {"cbSearch", 184, "Words of a name, or an entity such as &eacute;"},
+    {"bbSearch", 185, "Find the next character (F3 repeats)"},
     // Picture.
     {"fbPicture", 191},
-    {"cbPicture", 192},
+    {"cbPicture", 192, "Size of the picture and the rich text in points"},
     {"tlPicture", 192},
-    {"tlPicture2", 193},
+    {"tlPicture2", 193, "The view shows this size: the largest that fits it"},
     {"chPicture", 194},
-    {"bbPicture[0]", 195},
-    {"bbPicture[1]", 196},
+    {"bbPicture[0]", 195, "Colour of the character"},
+    {"bbPicture[1]", 196, "Colour of the picture's background"},
     // The window.
-    {"bbHelp", 201},
+    {"bbHelp", 201, "Click here, then on a control, to learn what it does"},
     {"bbAbout", 202},
     {"bbClose", 203},
     // Menu items.
@@ -112,10 +112,10 @@ const Family* FindFamily(std::string_view name) {
     return nullptr;
 }
 
-int LookUp(std::string_view control) {
+const HelpTopicEntry* LookUp(std::string_view control) {
     for (const HelpTopicEntry& entry : kTopics)
-        if (entry.control == control) return entry.topic;
-    return 0;
+        if (entry.control == control) return &entry;
+    return nullptr;
 }
 
 // "name[12]" -> ("name", 12); nullopt when the brackets do not hold a plain decimal number.
@@ -135,17 +135,22 @@ std::optional<std::pair<std::string_view, int>> SplitMember(std::string_view nam
 
 std::span<const HelpTopicEntry> HelpTopicTable() { return kTopics; }
 
-int HelpTopicFor(std::string_view object_name) {
+const HelpTopicEntry* ControlEntryFor(std::string_view object_name) {
     if (const auto member = SplitMember(object_name)) {
         const Family* family = FindFamily(member->first);
         if (family == nullptr || member->second < family->first || member->second > family->last)
-            return 0;
-        if (const int own = LookUp(object_name)) return own;
+            return nullptr;
+        if (const HelpTopicEntry* own = LookUp(object_name)) return own;
         return LookUp(member->first);
     }
     // A family's name alone names no control.
-    if (FindFamily(object_name) != nullptr) return 0;
+    if (FindFamily(object_name) != nullptr) return nullptr;
     return LookUp(object_name);
+}
+
+int HelpTopicFor(std::string_view object_name) {
+    const HelpTopicEntry* entry = ControlEntryFor(object_name);
+    return entry ? entry->topic : 0;
 }
 
 }  // namespace glyphora

@@ -35,15 +35,21 @@ inline constexpr int kTopicOnTopPanel = 175;
 inline constexpr int kTopicLockPanels = 176;
 inline constexpr int kTopicModePanel = 177;
 
-// One row of the topic table. A family of indexed controls has one row per member that has a
-// topic of its own ("obFormat[3]") or one row for all members ("tlCell").
+// One row of the control table: what the window knows of a control besides its place. A family
+// of indexed controls has one row per member with its own ("obFormat[3]") or one row for all
+// members ("tlCell").
 struct HelpTopicEntry {
-    std::string_view control;
-    int topic = 0;
+    std::string_view control;   // the object name
+    int topic = 0;              // help topic
+    std::string_view tool_tip = {};  // empty: none
 };
 
 // Every control and menu item of the main window that has a topic, in no particular order.
 std::span<const HelpTopicEntry> HelpTopicTable();
+
+// The row of a control by its object name, with the family rules of HelpTopicFor; null for a
+// name without a row.
+const HelpTopicEntry* ControlEntryFor(std::string_view object_name);
 
 // The topic of a control by its object name: a plain name ("tbCopy") or a family member
 // ("obFormat[3]", "tlCell[200]"). 0 for a name without a topic (hidden helpers, containers

@@ -58,19 +58,33 @@ QString ContextHelp::TopicText(int topic) const {
         QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), Qt::WhiteSpaceNormal);
 }
 
-int ContextHelp::TopicOf(const QObject* control) {
-    if (control == nullptr) return 0;
+const HelpTopicEntry* ContextHelp::EntryOf(const QObject* control) {
+    if (control == nullptr) return nullptr;
     const QString name = control->objectName();
-    if (name.isEmpty()) return 0;
+    if (name.isEmpty()) return nullptr;
     const QByteArray utf8 = name.toUtf8();
-    if (const int topic = HelpTopicFor(std::string_view(utf8.constData(), utf8.size())))
-        return topic;
+    if (const auto* entry = ControlEntryFor(std::string_view(utf8.constData(), utf8.size())))
+        return entry;
     // Family members may be named without brackets ("obFormat3", "mTypeList1").
     static const QRegularExpression kMember(QStringLiteral("^([A-Za-z]+)([0-9]+)$"));
     const QRegularExpressionMatch match = kMember.match(name);
-    if (!match.hasMatch()) return 0;
+    if (!match.hasMatch()) return nullptr;
     const QByteArray member = (match.captured(1) + '[' + match.captured(2) + ']').toUtf8();
-    return HelpTopicFor(std::string_view(member.constData(), member.size()));
+    return ControlEntryFor(std::string_view(member.constData(), member.size()));
+}
+
+int ContextHelp::TopicOf(const QObject* control) {
+    const HelpTopicEntry* entry = EntryOf(control);
+    return entry ? entry->topic : 0;
+}
+
+void ContextHelp::ApplyToolTips(QWidget* window) {
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const HelpTopicEntry* entry = EntryOf(widget);
+        if (entry && !entry->tool_tip.empty())
+            widget->setToolTip(QString::fromUtf8(entry->tool_tip.data(),
+                                                 static_cast<qsizetype>(entry->tool_tip.size())));
+    }
 }
 
 QWidget* ContextHelp::HelpTarget(QWidget* widget, const QWidget* window) {

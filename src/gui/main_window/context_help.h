@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "platform/help_file.h"
+#include "platform/help_topics.h"
 
 class QWidget;
 
@@ -35,6 +36,10 @@ public:
 
     // A control's topic by its object name: "obFormat[3]", and also "obFormat3" for a family
     // member named without brackets. 0 when it has none.
+    // The control table's row of a control, by its object name; null for none.
+    static const HelpTopicEntry* EntryOf(const QObject* control);
+    // Gives every control of the window the tool tip its row holds.
+    static void ApplyToolTips(QWidget* window);
     static int TopicOf(const QObject* control);
     // The control whose help a click on widget asks for: widget itself or the nearest container
     // up to window that has a topic, or a status bar (whose panels have the topics). Null when

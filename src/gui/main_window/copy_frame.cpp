@@ -58,18 +58,6 @@ CopyFrame::CopyFrame(const Controls& controls, MainWindowModel& model, std::func
                      palette.color(QPalette::Active, QPalette::Button));
     c_.tbCopy->setPalette(palette);
 
-    c_.tbCopy->setToolTip(
-        QStringLiteral("The characters to copy: type, paste or double-click "
-                       "cells of the table"));
-    c_.bbCopy->setToolTip(QStringLiteral("Copy the characters in the chosen format"));
-    c_.bbReset->setToolTip(QStringLiteral("Empty the box of characters to copy"));
-    c_.cbCharSet->setToolTip(QStringLiteral("Code page of the \"Code Page:\" format"));
-    c_.cbEntity->setToolTip(QStringLiteral("Entity of the current character"));
-    c_.tlEntity->setToolTip(QStringLiteral("\"ie\": the entity is known to Internet Explorer"));
-    c_.cbPreview->setToolTip(QStringLiteral("What the Copy button puts on the clipboard"));
-    c_.chPreview->setToolTip(
-        QStringLiteral("Show the preview's bytes as characters of the "
-                       "chosen code page"));
     Connect();
 }
 

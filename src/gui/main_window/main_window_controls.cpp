@@ -21,6 +21,7 @@
 
 #include "copy/code_page_list.h"
 #include "main_window/char_view.h"
+#include "main_window/context_help.h"
 #include "main_window/fitted_combo_box.h"
 #include "main_window/list_adapter.h"
 #include "main_window/main_window.h"
@@ -68,6 +69,20 @@ protected:
         return QScrollArea::eventFilter(watched, event);
     }
 };
+
+// Status-bar panel widths in logical pixels; 0: the room left over (Name, Message).
+int PanelWidth(std::string_view key) {
+    static constexpr std::pair<std::string_view, int> kWidths[] = {
+        {"Hex", 86},   {"Type", kTypePanelWidth},
+        {"Mode", 132}, {"OnTop", 132},
+        {"CAPS", 44},  {"SCRL", 44},
+        {"NUM", 44},   {"INS", 40},
+        {"KANA", 48},
+    };
+    for (const auto& [panel, width] : kWidths)
+        if (panel == key) return width;
+    return 0;
+}
 
 // Empties a layout without touching the widgets it placed.
 void ClearLayout(QLayout* layout) {
@@ -123,7 +138,6 @@ void MainWindow::BuildControls() {
     lvFont = new NameListView("lvFont", font_items_, pbFont);
     tlFont->setBuddy(lvFont);
     bbFont = Named(new QPushButton("&Properties", pbFont), "bbFont");
-    bbFont->setToolTip("Open the font file with the desktop's font viewer");
     font_column->addWidget(tlFont);
     font_column->addWidget(lvFont, 1);
     font_column->addWidget(bbFont);
@@ -139,7 +153,6 @@ void MainWindow::BuildControls() {
     bbRange = Named(new QToolButton(pbRange), "bbRange");
     bbRange->setArrowType(Qt::DownArrow);
     bbRange->setAutoRaise(true);
-    bbRange->setToolTip("Subranges by name");
     bbRange->setFixedSize(18, 16);
     range_head->addWidget(tlRange, 1);
     range_head->addWidget(bbRange);
@@ -158,7 +171,6 @@ void MainWindow::BuildControls() {
     obSearch[0] = Named(new QRadioButton("&Go to (Hex):", fbSearch), "obSearch0");
     obSearch[1] = Named(new QRadioButton("For &Symbol:", fbSearch), "obSearch1");
     obSearch[2] = Named(new QRadioButton("Search by &Name/Entity:", fbSearch), "obSearch2");
-    obSearch[0]->setToolTip("Double click to switch Dec/Hex mode");
     tbGoTo = Named(new QLineEdit(fbSearch), "tbGoTo");
     tbGoTo->setMaxLength(4);
     tbGoTo->setFixedWidth(64);
@@ -191,7 +203,6 @@ void MainWindow::BuildControls() {
     // the list like a menu over the box ignore the number of visible items.
     cbRange->setMaxVisibleItems(20);
     cbRange->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    cbRange->setToolTip("Subrange");
     pbTable = new CharTable(model_, names_, pbGrid);
     sbTable = Named(new QScrollBar(Qt::Vertical, pbGrid), "sbTable");
     sbTable->setSingleStep(ScrollBarState::kSmallChange);
@@ -292,7 +303,6 @@ void MainWindow::BuildControls() {
     bbReset = Named(new QPushButton("&Reset", pbDown), "bbReset");
     bbAbout = Named(new QPushButton("&About...", pbDown), "bbAbout");
     bbHelp = Named(new QPushButton("What's This?", pbDown), "bbHelp");
-    bbHelp->setToolTip("Click here, then on a control, to learn what it does");
     bbCharMap = Named(new QPushButton("C&haracter Map", pbDown), "bbCharMap");
     bbClose = Named(new QPushButton("&Quit", pbDown), "bbClose");
     chMode = Named(new QCheckBox("E&xpanded Mode", pbDown), "chMode");
@@ -307,36 +317,11 @@ void MainWindow::BuildControls() {
     for (QWidget* w : std::initializer_list<QWidget*>{bbCharMap}) w->setEnabled(false);
 
     // ---- Status bars ------------------------------------------------------------------------
-    pbStatus[0] = new StatusBar("pbStatus0",
-                                {{"Hex", 86, "Double click to switch Dec/Hex mode"},
-                                 {"Name", 0},
-                                 {"Type", kTypePanelWidth}},
-                                this);
-    pbStatus[1] = new StatusBar("pbStatus1",
-                                {{"Message", 0},
-                                 {"Mode", 132},
-                                 {"OnTop", 132},
-                                 {"CAPS", 44},
-                                 {"SCRL", 44},
-                                 {"NUM", 44},
-                                 {"INS", 40},
-                                 {"KANA", 48}},
-                                this);
-    for (const char* key : {"CAPS", "SCRL", "NUM", "INS", "KANA"}) {
-        QLabel* label = pbStatus[1]->Label(key);
-        label->setText(key);
-        label->setAlignment(Qt::AlignCenter);
-        label->setEnabled(false);
-        // Wide enough for the indicator in whatever font the desktop gives.
-        QFrame* panel = pbStatus[1]->Panel(key);
-        panel->setFixedWidth(
-            std::max(panel->width(), label->fontMetrics().horizontalAdvance(key) + 16));
-    }
+    for (int bar = 0; bar < 2; ++bar) pbStatus[bar] = new StatusBar(bar, PanelWidth, this);
     pbType = Named(new QToolButton(pbStatus[0]->Panel("Type")), "pbType");
     pbType->setArrowType(Qt::DownArrow);
     pbType->setAutoRaise(true);
     pbType->setFixedSize(16, 14);
-    pbType->setToolTip("Character type");
     pbType->hide();
     pbStatus[0]->PanelLayout("Type")->addWidget(pbType, 0, Qt::AlignVCenter);
     pbStatus[1]->PanelLayout("OnTop")->addWidget(chOnTop);
@@ -373,6 +358,7 @@ void MainWindow::BuildControls() {
         sbTable->height() - 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sbTable));
     model_.SetRangeListWidth(kRangeListWidth);
     model_.SetFontListWidth(kFontListWidth - 4);
+    ContextHelp::ApplyToolTips(this);
 }
 
 bool MainWindow::Expanded() const { return chMode->isChecked(); }

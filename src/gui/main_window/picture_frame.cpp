@@ -58,10 +58,6 @@ PictureFrame::PictureFrame(const Controls& controls, MainWindowModel& model,
     // Completing "1" to "10" from the list would choose a size the user did not type.
     c_.cbPicture->setCompleter(nullptr);
     c_.cbPicture->setInsertPolicy(QComboBox::NoInsert);
-    c_.cbPicture->setToolTip(QStringLiteral("Size of the picture and the rich text in points"));
-    c_.tlPicture2->setToolTip(QStringLiteral("The view shows this size: the largest that fits it"));
-    c_.bbPicture[0]->setToolTip(QStringLiteral("Colour of the character"));
-    c_.bbPicture[1]->setToolTip(QStringLiteral("Colour of the picture's background"));
     QWidget* window = c_.cbPicture->window();
     choose_colour_ = [window](const QColor& current, int index) {
         return AskForColour(window, current, index);

@@ -55,16 +55,8 @@ SearchFrame::SearchFrame(const Controls& controls, MainWindowModel& model,
         completer->setCaseSensitivity(Qt::CaseInsensitive);
         completer->setCompletionMode(QCompleter::InlineCompletion);
     }
-    c_.tbGoTo->setToolTip(
-        QStringLiteral("Code point: the table moves to it when the box is full "
-                       "or on Enter"));
-    c_.obSearch[1]->setToolTip(QStringLiteral("Type or paste a character to go to it"));
-    c_.tbSearch->setToolTip(QStringLiteral("Type or paste a character to go to it"));
-    c_.obSearch[2]->setToolTip(QStringLiteral("Words of a name, or an entity such as &eacute;"));
-    c_.cbSearch->setToolTip(QStringLiteral("Words of a name, or an entity such as &eacute;"));
     c_.tbSearch->setAccessibleName(c_.obSearch[1]->text().remove(QLatin1Char('&')));
     c_.cbSearch->lineEdit()->setAccessibleName(c_.obSearch[2]->text().remove(QLatin1Char('&')));
-    c_.bbSearch->setToolTip(QStringLiteral("Find the next character (F3 repeats)"));
     Connect();
 }
 

@@ -3,18 +3,23 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <algorithm>
+
+#include "platform/status_panels.h"
 
 namespace glyphora {
 
-StatusBar::StatusBar(const QString& object_name, std::initializer_list<PanelLook> panels,
+StatusBar::StatusBar(int bar, const std::function<int(std::string_view key)>& panel_width,
                      QWidget* parent)
     : QFrame(parent) {
-    setObjectName(object_name);
+    setObjectName(QString("pbStatus%1").arg(bar));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(2, 2, 2, 2);
     row->setSpacing(2);
-    for (const PanelLook& look : panels) {
-        const QString key = QString::fromLatin1(look.key);
+    for (const StatusPanel& look : StatusBarPanels(bar)) {
+        const QString key =
+            QString::fromLatin1(look.key.data(), static_cast<qsizetype>(look.key.size()));
+        const int width = panel_width(look.key);
         auto* panel = new QFrame(this);
         panel->setObjectName(key);
         panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -25,9 +30,20 @@ StatusBar::StatusBar(const QString& object_name, std::initializer_list<PanelLook
         label->setTextFormat(Qt::PlainText);
         label->setMinimumWidth(1);  // long texts are cut, the bar keeps its width
         inside->addWidget(label, 1);
-        if (look.tool_tip) panel->setToolTip(QString::fromLatin1(look.tool_tip));
-        if (look.width > 0) {
-            panel->setFixedWidth(look.width);
+        if (!look.tool_tip.empty())
+            panel->setToolTip(QString::fromUtf8(look.tool_tip.data(),
+                                                static_cast<qsizetype>(look.tool_tip.size())));
+        if (look.style != PanelStyle::Text) {
+            label->setText(key);
+            label->setAlignment(Qt::AlignCenter);
+            label->setEnabled(false);
+        }
+        if (width > 0) {
+            // Wide enough for an indicator in whatever font the desktop gives.
+            panel->setFixedWidth(
+                look.style == PanelStyle::Text
+                    ? width
+                    : std::max(width, label->fontMetrics().horizontalAdvance(key) + 16));
             row->addWidget(panel);
         } else {
             row->addWidget(panel, 1);

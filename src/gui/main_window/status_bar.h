@@ -3,7 +3,8 @@
 #include <QFrame>
 #include <QHash>
 #include <QString>
-#include <initializer_list>
+#include <functional>
+#include <string_view>
 
 class QHBoxLayout;
 class QLabel;
@@ -17,13 +18,10 @@ class StatusBar : public QFrame {
     Q_OBJECT
 
 public:
-    struct PanelLook {
-        const char* key;
-        int width;  // logical pixels; 0 takes the room left over
-        const char* tool_tip = nullptr;
-    };
-
-    StatusBar(const QString& object_name, std::initializer_list<PanelLook> panels,
+    // Status bar `bar` (0 or 1) with the panels the core lists for it, each as wide as
+    // panel_width says in logical pixels (0 takes the room left over). A lock-key indicator
+    // shows its key, greyed until the window knows the key's state.
+    StatusBar(int bar, const std::function<int(std::string_view key)>& panel_width,
               QWidget* parent = nullptr);
 
     QFrame* Panel(const QString& key) const { return panels_.value(key); }
