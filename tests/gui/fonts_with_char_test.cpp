@@ -16,18 +16,14 @@ namespace {
 
 using namespace testing;
 
-class FontsWithCharTest : public QObject {
+class FontsWithCharTest : public WindowTest {
     Q_OBJECT
 
 private slots:
     void init() {
-        window_ = home_.emplace().Start();
-        QVERIFY(window_ && ChooseFont(W(), "DejaVu Sans"));
+        WindowTest::init();
+        QVERIFY(Start() && ChooseFont(W(), "DejaVu Sans"));
         Find<QCheckBox>(W(), "chRange")->click();
-    }
-    void cleanup() {
-        window_.reset();
-        home_.reset();
     }
 
     void TheCellMenuOrItsKeyOpenTheListAndAFamilyChosenThereKeepsTheCharacter() {
@@ -79,11 +75,6 @@ private slots:
             QVERIFY(match.hasMatch() && match.captured(1).toInt() <= match.captured(2).toInt());
         }
     }
-
-private:
-    QWidget* W() { return window_.get(); }
-    std::optional<WindowFixture> home_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace

@@ -42,15 +42,10 @@ protected:
 
 void Settle() { QApplication::processEvents(); }
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() { home_.emplace(); }
-    void cleanup() {
-        window_.reset();
-        home_.reset();
-    }
 
     // After a portable start the program's folder became read-only: the settings and data files
     // beside the program are still read, and written where they can be.
@@ -283,16 +278,6 @@ private slots:
         for (const QRect& rect : outside)
             QVERIFY2(rect.y() < CharTable::kColumnHeaderHeight, "beyond the headers");
     }
-
-private:
-    bool Start() {
-        window_ = home_->Start();
-        return window_ && !window_->Refused();
-    }
-    QWidget* W() { return window_.get(); }
-
-    std::optional<WindowFixture> home_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace

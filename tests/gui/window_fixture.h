@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,29 @@ private:
     std::filesystem::path root_;
     PathEnvironment env_;
     AppPaths paths_;
+};
+
+// The preamble of the window's Qt test classes: a fresh home for every test function, and the
+// window started in it. A class that needs more in init() or cleanup() calls these first.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+protected slots:
+    void init() { home_.emplace(); }
+    void cleanup() {
+        window_.reset();
+        home_.reset();
+    }
+
+protected:
+    bool Start() {
+        window_ = home_->Start();
+        return window_ && !window_->Refused();
+    }
+    QWidget* W() { return window_.get(); }
+
+    std::optional<WindowFixture> home_;
+    std::unique_ptr<MainWindow> window_;
 };
 
 template <typename T = QWidget>

@@ -56,15 +56,13 @@ QString Enabled(QMenu* menu) {
     return items;
 }
 
-class WindowIntegrationTest : public QObject {
+class WindowIntegrationTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() { home_.emplace(); }
     void cleanup() {
         ClosePopups();
-        window_.reset();
-        home_.reset();
+        WindowTest::cleanup();
     }
 
     void AltDigitChoosesAVisibleEnabledFormatAndF3SearchesOn() {
@@ -258,16 +256,6 @@ private slots:
         QTRY_VERIFY(kill(*started, 0) == -1 && errno == ESRCH);
         QCOMPARE(launcher->Watched(), std::size_t{0});
     }
-
-private:
-    bool Start() {
-        window_ = home_->Start();
-        return window_ && !window_->Refused();
-    }
-    QWidget* W() { return window_.get(); }
-
-    std::optional<WindowFixture> home_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace
