@@ -59,11 +59,11 @@ private slots:
         Select(*window_, 0x41);
         QCOMPARE(Find<QComboBox>(W(), "cbEntity")->currentText(), QString("&letterA;"));
         WindowFixture::Close(window_);
-        QCOMPARE(WindowFixture::ReadFile(home_->ProgramFolder() / "glyphora.dat"), settings);
+        QCOMPARE(ReadBytes(home_->ProgramFolder() / "glyphora.dat"), settings);
         QVERIFY(!std::filesystem::exists(std::filesystem::path(home_->Environment().xdg_data_home) /
                                          "glyphora/glyphora.ent"));
         // Written where it can be, with what shutdown does not write (chPreview) carried over.
-        const std::string written = WindowFixture::ReadFile(home_->Paths().settings_file);
+        const std::string written = ReadBytes(home_->Paths().settings_file);
         QVERIFY(written.find("chRange=1") != std::string::npos);
         QVERIFY(written.find("chPreview=1") != std::string::npos);
     }
@@ -122,7 +122,7 @@ private slots:
         Find<QCheckBox>(W(), "chMode")->click();  // compact: moves right by 361
         Settle();
         WindowFixture::Close(window_);
-        const std::string saved = WindowFixture::ReadFile(home_->Paths().settings_file);
+        const std::string saved = ReadBytes(home_->Paths().settings_file);
         for (const char* line :
              {"[fwMain]\nlvFont=DejaVu Serif\nlvRange=1024\nchRange=1\nchView=1\nobFormat=0\n"
               "cbCharSet=7\nbHexView=0\nbHexGoto=1\nchMode=0\nchOnTop=1\n[fwMain_Picture]",
@@ -157,7 +157,7 @@ private slots:
         window_->showMaximized();
         Settle();
         WindowFixture::Close(window_);
-        const std::string saved = WindowFixture::ReadFile(home_->Paths().settings_file);
+        const std::string saved = ReadBytes(home_->Paths().settings_file);
         QVERIFY(saved.find("State=2\nLeft=140\nTop=70\n") != std::string::npos);
         QVERIFY(Start());
         QVERIFY(window_->windowState() & Qt::WindowMaximized);

@@ -7,13 +7,12 @@
 #include <QTest>
 #include <QUrl>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "../core/app/temp_folder.h"
 #include "app/paths.h"
 #include "main_window/main_window.h"
 #include "main_window/status_bar.h"
@@ -77,14 +76,9 @@ public:
         return root_ / "data" / "applications" / "glyphora.desktop";
     }
 
-    static std::string ReadFile(const std::filesystem::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
     static void WriteFile(const std::filesystem::path& file, const std::string& text) {
         std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out << text;
+        WriteBytes(file, text);
     }
 
     std::vector<QString> refusals;
@@ -98,7 +92,7 @@ private:
 };
 
 // The preamble of the window's Qt test classes: a fresh home for every test function, and the
-// window started in it. A class that needs more in init() or cleanup() calls these first.
+// window started in it. A class that needs more in init() or cleanup() calls these as well.
 class WindowTest : public QObject {
     Q_OBJECT
 
