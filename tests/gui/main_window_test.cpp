@@ -121,18 +121,13 @@ private slots:
         Settle();
         Find<QCheckBox>(W(), "chMode")->click();  // compact: moves right by 361
         Settle();
+        // What is written, key by key, is the core's (main_settings_test); here: it comes back.
         WindowFixture::Close(window_);
-        const std::string saved = ReadBytes(home_->Paths().settings_file);
-        for (const char* line :
-             {"[fwMain]\nlvFont=DejaVu Serif\nlvRange=1024\nchRange=1\nchView=1\nobFormat=0\n"
-              "cbCharSet=7\nbHexView=0\nbHexGoto=1\nchMode=0\nchOnTop=1\n[fwMain_Picture]",
-              "[fwMain_State]\nState=0\nLeft=583\nTop=111\n"})
-            QVERIFY2(saved.find(line) != std::string::npos, saved.c_str());
-
         QVERIFY(Start());
         QCOMPARE(QString::fromStdU16String(window_->Model().FontFamily()), QString("DejaVu Serif"));
         QCOMPARE(window_->Model().CurrentSubrangeStart(), 0x400L);
         QVERIFY(Find<QCheckBox>(W(), "chView")->isChecked());
+        QVERIFY(Find<QCheckBox>(W(), "chRange")->isChecked());
         QVERIFY(Panel(W(), "pbStatus0", "Hex").startsWith("Alt+"));
         QVERIFY(!Find(W(), "lvFont")->isVisible());
         QVERIFY(window_->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
