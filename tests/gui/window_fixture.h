@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QWhatsThis>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -123,6 +124,15 @@ T* Find(QObject* window, const QString& name) {
 
 inline QString Panel(QWidget* window, const char* bar, const char* key) {
     return Find<StatusBar>(window, bar)->Text(QString::fromLatin1(key));
+}
+
+// Closes whatever pop-up a step left open: menus, What's This texts and mode.
+inline void ClosePopups() {
+    QWhatsThis::hideText();
+    for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
+        QApplication::activePopupWidget()->close();
+    if (QWhatsThis::inWhatsThisMode()) QWhatsThis::leaveWhatsThisMode();
+    QApplication::processEvents();
 }
 
 inline QPoint CellCentre(CharTable* table, int cell) { return table->CellRect(cell).center(); }

@@ -28,15 +28,6 @@ namespace {
 
 using namespace testing;
 
-// Closes whatever pop-up a step left open: menus and What's This texts.
-void ClosePopups() {
-    QWhatsThis::hideText();
-    for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
-        QApplication::activePopupWidget()->close();
-    if (QWhatsThis::inWhatsThisMode()) QWhatsThis::leaveWhatsThisMode();
-    QApplication::processEvents();
-}
-
 QWidget* PanelOf(QWidget* window, const char* bar, const char* key) {
     return Find<StatusBar>(window, bar)->Panel(QString::fromLatin1(key));
 }

@@ -10,7 +10,6 @@
 #include <QListView>
 #include <QScrollBar>
 #include <QTimer>
-#include <QWhatsThis>
 #include <chrono>
 #include <cstdio>
 #include <deque>
@@ -281,9 +280,7 @@ private:
 void StartCloser(QObject* owner) {
     auto* closer = new QTimer(owner);
     QObject::connect(closer, &QTimer::timeout, [] {
-        QWhatsThis::hideText();
-        if (QWhatsThis::inWhatsThisMode()) QWhatsThis::leaveWhatsThisMode();
-        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        testing::ClosePopups();
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
             dialog->reject();
     });
