@@ -80,8 +80,6 @@ private slots:
         QTest::mouseDClick(table, Qt::LeftButton, {}, CellCentre(table, 0x42));
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(Find<QLineEdit>(W(), "tbCopy")->text(), QString("BB"));
-        QTest::mouseDClick(Find<StatusBar>(W(), "pbStatus0")->Label("Hex"), Qt::LeftButton);
-        QCOMPARE(Panel(W(), "pbStatus0", "Hex"), QString("Alt+66"));
 
         // A wheel notch scrolls by the desktop's wheel lines; the selection keeps its character.
         const QPoint at = CellCentre(table, 0x42);

@@ -122,6 +122,7 @@ TEST_F(Keys, MoveTheSelectionAndThePage) {
         {0x100, 250, keys::kDown, 0, 0x110, 250},
         {0x100, 240, keys::kDown, 0, 0x110, 240},
         {0x100, 16, keys::kUp, 0, 0x100, 0},
+        {0x40, 37, keys::kPageUp, 0, 0, 5},  // to the first listed code point, same column
         {0x100, 37, keys::kHome, 0, 0x100, 32},
         {0x100, 37, keys::kEnd, 0, 0x100, 47},
         {0x100, 37, keys::kEnd, keys::kCtrl, 0xFF00, 255},
