@@ -19,12 +19,16 @@ public:
         const std::string& name = it == names_.end() ? fallback_ : it->second;
         const std::size_t n = std::min(name.size(), buffer.size());
         std::copy_n(name.data(), n, buffer.data());
-        return n;
+        return reported_length_ ? reported_length_ : n;
     }
+
+    // Makes the service report this length whatever it wrote, like a faulty library would.
+    void ReportLength(std::size_t length) { reported_length_ = length; }
 
 private:
     std::map<char16_t, std::string> names_;
     std::string fallback_;
+    std::size_t reported_length_ = 0;
 };
 
 }  // namespace glyphora::testing

@@ -40,6 +40,10 @@ TEST(NameTable, DataFileOnlyFillsEmptyOrUndefinedNames) {
     EXPECT_EQ(table.CharName(0x0082), "<Control>");
     EXPECT_EQ(table.CharName(0x4E00), "Not In A Range");  // ranges store no name
     EXPECT_EQ(table.CharName(0x2E2E), "Reversed, Old Style");
+    // A service that says it wrote more than the buffer holds is read no further than the buffer.
+    FakeNameService liar({{0x0041, "A"}}, "");
+    liar.ReportLength(100000);
+    EXPECT_EQ(Load(liar, kNoFile).CharName(0x0041).size(), NameService::kBufferSize);
 }
 
 // Bad name data: every line is ignored or stored as given, nothing else happens.
