@@ -65,19 +65,14 @@ void TypeInto(QComboBox* box, const QString& text) {
     QTest::keyClicks(box, text);
 }
 
-class CopySearchTest : public QObject {
+class CopySearchTest : public WindowTest {
     Q_OBJECT
 
 private slots:
     void init() {
         QGuiApplication::clipboard()->clear();
-        window_ = home_.emplace().Start();
-        QVERIFY(window_);
-        QVERIFY(ChooseFont(W(), "DejaVu Sans"));
-    }
-    void cleanup() {
-        window_.reset();
-        home_.reset();
+        WindowTest::init();
+        QVERIFY(Start() && ChooseFont(W(), "DejaVu Sans"));
     }
 
     void TheButtonCopiesTheWholeTextInEachClipboardType() {
@@ -238,7 +233,6 @@ private slots:
     }
 
 private:
-    QWidget* W() { return window_.get(); }
     QLineEdit* ToCopy() { return Find<QLineEdit>(W(), "tbCopy"); }
     // The user types the text into the To-copy box after emptying it.
     void TypeToCopy(const QString& text) {
@@ -256,9 +250,6 @@ private:
         QCOMPARE(window_->Model().Copy().CodePageRow(), row);
     }
     void Copy() { QTest::mouseClick(Find<QPushButton>(W(), "bbCopy"), Qt::LeftButton); }
-
-    std::optional<WindowFixture> home_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace

@@ -16,27 +16,20 @@ namespace {
 
 using namespace testing;
 
-class FontsWithCharTest : public QObject {
+class FontsWithCharTest : public WindowTest {
     Q_OBJECT
 
 private slots:
     void init() {
-        window_ = home_.emplace().Start();
-        QVERIFY(window_ && ChooseFont(W(), "DejaVu Sans"));
+        WindowTest::init();
+        QVERIFY(Start() && ChooseFont(W(), "DejaVu Sans"));
         Find<QCheckBox>(W(), "chRange")->click();
-    }
-    void cleanup() {
-        window_.reset();
-        home_.reset();
     }
 
     void TheCellMenuOrItsKeyOpenTheListAndAFamilyChosenThereKeepsTheCharacter() {
-        auto* entry = Find<QAction>(Find<QMenu>(W(), "mCell"), "mCellFonts");
-        QCOMPARE(entry->text().remove('&'), QString::fromUtf8("Fonts with This Character…"));
-        QCOMPARE(entry->shortcut(), QKeySequence("Ctrl+Shift+F"));
         RightClick(window_->Table(), CellCentre(window_->Table(), 0x41));  // "A", first page
         Find<QMenu>(W(), "mCell")->hide();
-        entry->trigger();
+        Find<QAction>(Find<QMenu>(W(), "mCell"), "mCellFonts")->trigger();
         auto* dialog = Find<FontsWithCharWindow>(W(), "fwFonts");
         QVERIFY(dialog->isVisible() && !dialog->isModal());
         const int all = Find<QListView>(W(), "lvFont")->model()->rowCount();
@@ -79,11 +72,6 @@ private slots:
             QVERIFY(match.hasMatch() && match.captured(1).toInt() <= match.captured(2).toInt());
         }
     }
-
-private:
-    QWidget* W() { return window_.get(); }
-    std::optional<WindowFixture> home_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace

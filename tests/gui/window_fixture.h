@@ -6,13 +6,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
+#include <QWhatsThis>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "../core/app/temp_folder.h"
 #include "app/paths.h"
 #include "main_window/main_window.h"
 #include "main_window/status_bar.h"
@@ -76,14 +77,9 @@ public:
         return root_ / "data" / "applications" / "glyphora.desktop";
     }
 
-    static std::string ReadFile(const std::filesystem::path& file) {
-        std::ifstream in(file, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
     static void WriteFile(const std::filesystem::path& file, const std::string& text) {
         std::filesystem::create_directories(file.parent_path());
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out << text;
+        WriteBytes(file, text);
     }
 
     std::vector<QString> refusals;
@@ -96,6 +92,29 @@ private:
     AppPaths paths_;
 };
 
+// The preamble of the window's Qt test classes: a fresh home for every test function, and the
+// window started in it. A class that needs more in init() or cleanup() calls these as well.
+class WindowTest : public QObject {
+    Q_OBJECT
+
+protected slots:
+    void init() { home_.emplace(); }
+    void cleanup() {
+        window_.reset();
+        home_.reset();
+    }
+
+protected:
+    bool Start() {
+        window_ = home_->Start();
+        return window_ && !window_->Refused();
+    }
+    QWidget* W() { return window_.get(); }
+
+    std::optional<WindowFixture> home_;
+    std::unique_ptr<MainWindow> window_;
+};
+
 template <typename T = QWidget>
 T* Find(QObject* window, const QString& name) {
     T* object = window->findChild<T*>(name);
@@ -105,6 +124,15 @@ T* Find(QObject* window, const QString& name) {
 
 inline QString Panel(QWidget* window, const char* bar, const char* key) {
     return Find<StatusBar>(window, bar)->Text(QString::fromLatin1(key));
+}
+
+// Closes whatever pop-up a step left open: menus, What's This texts and mode.
+inline void ClosePopups() {
+    QWhatsThis::hideText();
+    for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
+        QApplication::activePopupWidget()->close();
+    if (QWhatsThis::inWhatsThisMode()) QWhatsThis::leaveWhatsThisMode();
+    QApplication::processEvents();
 }
 
 inline QPoint CellCentre(CharTable* table, int cell) { return table->CellRect(cell).center(); }

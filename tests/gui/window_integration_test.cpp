@@ -28,15 +28,6 @@ namespace {
 
 using namespace testing;
 
-// Closes whatever pop-up a step left open: menus and What's This texts.
-void ClosePopups() {
-    QWhatsThis::hideText();
-    for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
-        QApplication::activePopupWidget()->close();
-    if (QWhatsThis::inWhatsThisMode()) QWhatsThis::leaveWhatsThisMode();
-    QApplication::processEvents();
-}
-
 QWidget* PanelOf(QWidget* window, const char* bar, const char* key) {
     return Find<StatusBar>(window, bar)->Panel(QString::fromLatin1(key));
 }
@@ -56,15 +47,13 @@ QString Enabled(QMenu* menu) {
     return items;
 }
 
-class WindowIntegrationTest : public QObject {
+class WindowIntegrationTest : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() { home_.emplace(); }
     void cleanup() {
         ClosePopups();
-        window_.reset();
-        home_.reset();
+        WindowTest::cleanup();
     }
 
     void AltDigitChoosesAVisibleEnabledFormatAndF3SearchesOn() {
@@ -258,16 +247,6 @@ private slots:
         QTRY_VERIFY(kill(*started, 0) == -1 && errno == ESRCH);
         QCOMPARE(launcher->Watched(), std::size_t{0});
     }
-
-private:
-    bool Start() {
-        window_ = home_->Start();
-        return window_ && !window_->Refused();
-    }
-    QWidget* W() { return window_.get(); }
-
-    std::optional<WindowFixture> home_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace

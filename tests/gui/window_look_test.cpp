@@ -57,17 +57,13 @@ QStringList TabOrder(QWidget* window, const QStringList& names) {
     return order;
 }
 
-class WindowLookTest : public QObject {
+class WindowLookTest : public WindowTest {
     Q_OBJECT
 
 private slots:
     void init() {
-        window_ = home_.emplace().Start();
-        QVERIFY(window_);
-    }
-    void cleanup() {
-        window_.reset();
-        home_.reset();
+        WindowTest::init();
+        QVERIFY(Start());
     }
 
     void OnlyTheFocusedControlShowsTheFocusedSelection() {
@@ -156,11 +152,6 @@ private slots:
         QVERIFY2(rows >= 16 && rows <= 24, qPrintable(QString::number(rows)));
         combo->hidePopup();
     }
-
-private:
-    QWidget* W() { return window_.get(); }
-    std::optional<WindowFixture> home_;
-    std::unique_ptr<MainWindow> window_;
 };
 
 }  // namespace

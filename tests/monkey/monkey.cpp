@@ -5,13 +5,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QDialog>
 #include <QLineEdit>
 #include <QListView>
 #include <QScrollBar>
 #include <QTimer>
-#include <QWhatsThis>
 #include <chrono>
 #include <cstdio>
 #include <deque>
@@ -71,8 +69,8 @@ public:
             {"subrange", [this] { return ClickRow("lvRange"); }},
             {"subrange combo", [this] { return ComboKey("cbRange"); }},
             {"code page combo", [this] { return ComboKey("cbCharSet"); }},
-            {"switch", [this] { return Switch(); }},
-            {"button", [this] { return Button(); }},
+            {"click", [this] { return Click(); }},
+            {"click", [this] { return Click(); }},
             {"menu", [this] { return Menu(); }},
             {"scroll", [this] { return Scroll(); }},
         };
@@ -180,23 +178,18 @@ private:
     }
 
     QString HotKey() {
+        const int digit = static_cast<int>(Pick(10));
+        const std::pair<QKeyCombination, QString> keys[] = {
+            {Qt::Key_F1, "F1"},
+            {Qt::Key_F3, "F3"},
+            {Qt::Key_Escape, "Escape"},
+            {Qt::AltModifier | static_cast<Qt::Key>(Qt::Key_0 + digit),
+             QString("Alt+%1").arg(digit)},
+        };
+        const auto& [key, name] = keys[Pick(std::size(keys))];
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &w_;
-        switch (Pick(4)) {
-            case 0:
-                QTest::keyClick(target, Qt::Key_F1);
-                return "F1";
-            case 1:
-                QTest::keyClick(target, Qt::Key_F3);
-                return "F3";
-            case 2: {
-                const int digit = static_cast<int>(Pick(10));
-                QTest::keyClick(target, static_cast<Qt::Key>(Qt::Key_0 + digit), Qt::AltModifier);
-                return QString("Alt+%1").arg(digit);
-            }
-            default:
-                QTest::keyClick(target, Qt::Key_Escape);
-                return "Escape";
-        }
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        return name;
     }
 
     QString Type() {
@@ -207,15 +200,12 @@ private:
             box = combo->lineEdit();
         box->setFocus();
         const QString text = kTexts[static_cast<int>(Pick(kTexts.size()))];
-        const std::size_t how = Pick(4);
+        static const char* hows[] = {" after BS", " Enter", "", ""};
+        const std::size_t how = Pick(std::size(hows));
         if (how == 0) QTest::keyClick(box, Qt::Key_Backspace);
         TypeText(box, text);
         if (how == 1) QTest::keyClick(box, Qt::Key_Return);
-        return QString("%1 '%2'%3")
-            .arg(name, text,
-                 how == 1   ? " Enter"
-                 : how == 0 ? " after BS"
-                            : "");
+        return QString("%1 '%2'%3").arg(name, text, hows[how]);
     }
 
     QString ClickRow(const char* name) {
@@ -236,10 +226,12 @@ private:
         return QString("%1 %2").arg(name, key == Qt::Key_Down ? "Down" : "Up");
     }
 
-    QString Switch() {
-        static const char* names[] = {"chRange",    "chMode",     "chView",    "chPreview",
-                                      "chPicture0", "chPicture2", "obSearch0", "obSearch1",
-                                      "obSearch2",  "obFormat",   "obFormat",  "obFormat"};
+    // Check boxes, options (a copy format three times as often) and buttons.
+    QString Click() {
+        static const char* names[] = {
+            "chRange",   "chMode",    "chView",    "chPreview",  "chPicture0", "chPicture2",
+            "obSearch0", "obSearch1", "obSearch2", "obFormat",   "obFormat",   "obFormat",
+            "bbCopy",    "bbReset",   "bbSearch",  "bbPicture0", "bbHelp"};
         QString name = names[Pick(std::size(names))];
         if (name == "obFormat") name += QString::number(Pick(kCopyFormatCount));
         auto* button = Find<QAbstractButton>(name);
@@ -251,26 +243,17 @@ private:
         return name;
     }
 
-    QString Button() {
-        static const char* names[] = {"bbCopy", "bbReset", "bbSearch", "bbPicture0", "bbHelp"};
-        const char* name = names[Pick(std::size(names))];
-        QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton);
-        return name;
-    }
-
     QString Menu() {
         static const char* names[] = {"pbTable", "tbCopy", "cbSearch", "pbType"};
-        const char* name = names[Pick(std::size(names))];
-        if (QString(name) == "pbType") {
-            QTest::mouseClick(Find<QAbstractButton>(name), Qt::LeftButton);
-            return name;
-        }
+        const QString name = names[Pick(std::size(names))];
         QWidget* widget = Find(name);
-        const QPoint at = QString(name) == "pbTable"
-                              ? w_.Table()->CellRect(static_cast<int>(Pick(256))).center()
-                              : widget->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Mouse, at, widget->mapToGlobal(at));
-        QApplication::sendEvent(widget, &event);
+        if (name == "pbType")
+            QTest::mouseClick(widget, Qt::LeftButton);
+        else
+            testing::RightClick(widget,
+                                name == "pbTable"
+                                    ? w_.Table()->CellRect(static_cast<int>(Pick(256))).center()
+                                    : widget->rect().center());
         return name;
     }
 
@@ -297,9 +280,7 @@ private:
 void StartCloser(QObject* owner) {
     auto* closer = new QTimer(owner);
     QObject::connect(closer, &QTimer::timeout, [] {
-        QWhatsThis::hideText();
-        if (QWhatsThis::inWhatsThisMode()) QWhatsThis::leaveWhatsThisMode();
-        if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+        testing::ClosePopups();
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
             dialog->reject();
     });
@@ -343,7 +324,7 @@ int Run(long actions, unsigned seed) {
     };
     const QString before = state(*window);
     testing::WindowFixture::Close(window);
-    const std::string bytes = testing::WindowFixture::ReadFile(home.Paths().settings_file);
+    const std::string bytes = testing::ReadBytes(home.Paths().settings_file);
     if (IniFile::Parse(bytes).Serialize() != bytes) {
         std::printf("FAIL: the settings file does not parse back to itself (seed %u)\n", seed);
         return 1;

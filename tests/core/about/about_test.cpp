@@ -59,7 +59,7 @@ TEST(LetterBoard, StaysConsistentAfterRandomClicks) {
         std::is_permutation(letters.begin(), letters.end(), expected.begin(), expected.end()));
 }
 
-TEST(RemoteVersionFile, ReadsTheFirstValidVersionAssignment) {
+TEST(RemoteVersionFile, ReadsTheFirstValidVersionAssignmentOfAFileWithinTheLimit) {
     const std::pair<const char*, const char*> cases[] = {
         {"// Glyphora release information\nvar version = \"0.2.0\";\n", "0.2.0"},
         {"version='1.5'", "1.5"},
@@ -76,6 +76,12 @@ TEST(RemoteVersionFile, ReadsTheFirstValidVersionAssignment) {
                              "var version = \"2.0\n", "var version = 2.0;\n",
                              "// var version = \"2.0\";\n", "<html>404 Not Found</html>", ""})
         EXPECT_EQ(ParseRemoteVersionFile(file), std::nullopt) << file;
+    // A file just at the size limit is read; one byte more is refused.
+    std::string file = "var version = \"9.0\";\n";
+    file.resize(kRemoteFileSizeLimit, ' ');
+    EXPECT_EQ(ParseRemoteVersionFile(file), "9.0");
+    file.push_back(' ');
+    EXPECT_EQ(ParseRemoteVersionFile(file), std::nullopt);
 }
 
 TEST(EvaluateRemoteVersionFile, DecidesByNumericComparison) {
@@ -142,14 +148,6 @@ TEST(LetterBoard, DirectionLooksLeftRightUpDownInThatOrder) {
     };
     for (const auto& [text, tile, direction] : cases)
         EXPECT_EQ(LetterBoard(text, 3).TileDirection(tile), direction) << tile;
-}
-
-TEST(RemoteVersionFile, LargerThanTheLimitIsRefused) {
-    std::string file = "var version = \"9.0\";\n";
-    file.resize(kRemoteFileSizeLimit, ' ');
-    EXPECT_EQ(ParseRemoteVersionFile(file), "9.0");
-    file.push_back(' ');
-    EXPECT_EQ(ParseRemoteVersionFile(file), std::nullopt);
 }
 
 }  // namespace

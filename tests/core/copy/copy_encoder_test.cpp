@@ -87,7 +87,6 @@ TEST(CopyFormat, IndexesRoundTripAndPadLeftPadsFromTheTemplateWithoutCutting) {
     for (int i = 0; i < kCopyFormatCount; ++i)
         EXPECT_EQ(CopyFormatIndex(*CopyFormatFromIndex(i)), i);
     EXPECT_FALSE(CopyFormatFromIndex(-1) || CopyFormatFromIndex(12));
-    EXPECT_EQ(CopyFormatCaption(CopyFormat::CodePage), "Code Page:");
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"a", "00", "0a"}, {"abc", "00", "abc"}, {"1", "xyz", "xy1"}, {"ab", "", "ab"}};
     for (auto [text, templ, padded] : cases) {

@@ -1,12 +1,34 @@
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "../table/model_fixture.h"
 #include "base/edit_command.h"
 #include "search/search_panel.h"
 
 namespace glyphora::testing {
+
+// The plain reading of the search rule: the first code point in [from, to] whose name holds every
+// word, ASCII case ignored.
+inline std::optional<long> FirstHolder(const std::vector<std::string>& words, long from = 0,
+                                       long to = 0xFFFF) {
+    const auto upper = [](std::string_view text) {
+        std::string out(text);
+        for (char& c : out)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        return out;
+    };
+    for (long cp = std::max(from, 0L); cp <= std::min(to, 0xFFFFL); ++cp) {
+        const std::string name = upper(SharedNames().CharName(cp));
+        if (std::all_of(words.begin(), words.end(), [&](const std::string& w) {
+                return name.find(upper(w)) != std::string::npos;
+            }))
+            return cp;
+    }
+    return std::nullopt;
+}
 
 // The model of ModelTest with the user's ways into the Search frame.
 class SearchTest : public ModelTest {

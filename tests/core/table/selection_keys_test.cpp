@@ -65,12 +65,14 @@ TEST_F(Selection, MessageStaysForQuietRefreshesOnly) {
     M().TableFocusGained();  // the user tabbed in: quiet refresh
     EXPECT_EQ(M().MessagePanel(), u"hello");
     EXPECT_EQ(M().Cells()[M().CurrentCell()].state, PaintState::Selected);
+    M().TableFocusLost();  // a click from another control
     M().SelectCell(7);
     EXPECT_TRUE(M().MessagePanel().empty());
     EXPECT_EQ(M().TakeFocusRequest(), FocusTarget::Table);
     EXPECT_TRUE(M().FocusFromSelect());
-    M().TableFocusGained();
+    M().TableFocusGained();  // the cell looks focused once the focus it asked for is there
     EXPECT_FALSE(M().FocusFromSelect());
+    EXPECT_EQ(M().Cells()[7].state, PaintState::Selected);
 }
 
 // A refresh the program makes (another font, a scroll) paints the selection as the focus is.
@@ -89,12 +91,6 @@ TEST_F(Selection, QuietRefreshesPaintTheSelectionAsTheTablesFocusIs) {
                       focused ? PaintState::Selected : PaintState::SelectedInactive);
         }
     }
-    // A click selects and asks for the focus; the cell looks focused once the focus is there.
-    M().TableFocusLost();
-    M().SelectCell(9);
-    EXPECT_EQ(M().TakeFocusRequest(), FocusTarget::Table);
-    M().TableFocusGained();
-    EXPECT_EQ(M().Cells()[9].state, PaintState::Selected);
 }
 
 TEST_F(Selection, SelectingAnotherSubrangeMakesItCurrentAndRefreshesFontIcons) {
@@ -126,6 +122,7 @@ TEST_F(Keys, MoveTheSelectionAndThePage) {
         {0x100, 250, keys::kDown, 0, 0x110, 250},
         {0x100, 240, keys::kDown, 0, 0x110, 240},
         {0x100, 16, keys::kUp, 0, 0x100, 0},
+        {0x40, 37, keys::kPageUp, 0, 0, 5},  // to the first listed code point, same column
         {0x100, 37, keys::kHome, 0, 0x100, 32},
         {0x100, 37, keys::kEnd, 0, 0x100, 47},
         {0x100, 37, keys::kEnd, keys::kCtrl, 0xFF00, 255},

@@ -16,17 +16,10 @@ using Names = std::vector<std::string_view>;
 
 constexpr std::optional<std::string_view> kNoFile = std::nullopt;
 
-// A service shaped like the system's: controls, a few names, "Undefined" elsewhere.
+// A service shaped like the system's: a control, a name, an empty name, "Undefined" elsewhere.
 FakeNameService SmallService() {
-    return FakeNameService({{0x0041, "Latin Capital Letter A"},
-                            {0x0080, "<Control>"},
-                            {0x0081, "<Control>"},
-                            {0x0082, "<Control>"},
-                            {0x0099, "Some Other Name"},
-                            {0x0221, ""},
-                            {0x9FA6, "Service Name 9FA6"},
-                            {0xFA2E, "Service Name FA2E"}},
-                           "Undefined");
+    return FakeNameService(
+        {{0x0041, "Latin Capital Letter A"}, {0x0082, "<Control>"}, {0x0221, ""}}, "Undefined");
 }
 
 NameTable Load(const NameService& service, std::optional<std::string_view> names,
@@ -47,6 +40,10 @@ TEST(NameTable, DataFileOnlyFillsEmptyOrUndefinedNames) {
     EXPECT_EQ(table.CharName(0x0082), "<Control>");
     EXPECT_EQ(table.CharName(0x4E00), "Not In A Range");  // ranges store no name
     EXPECT_EQ(table.CharName(0x2E2E), "Reversed, Old Style");
+    // A service that says it wrote more than the buffer holds is read no further than the buffer.
+    FakeNameService liar({{0x0041, "A"}}, "");
+    liar.ReportLength(100000);
+    EXPECT_EQ(Load(liar, kNoFile).CharName(0x0041).size(), NameService::kBufferSize);
 }
 
 // Bad name data: every line is ignored or stored as given, nothing else happens.

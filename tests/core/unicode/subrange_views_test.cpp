@@ -4,18 +4,14 @@
 
 #include <algorithm>
 
+#include "../table/model_fixture.h"
 #include "base/text.h"
 #include "unicode/subrange_table.h"
 
 namespace glyphora {
 namespace {
 
-// A coverage string with only the given bits set.
-std::string CoverageWith(std::initializer_list<int> bits) {
-    std::string coverage(128, '0');
-    for (int bit : bits) coverage[static_cast<std::size_t>(bit)] = '1';
-    return coverage;
-}
+using testing::CoverageWith;
 
 SubrangeViews Filled(bool show_all, std::string_view coverage, int view_width = 100) {
     SubrangeViews views;
