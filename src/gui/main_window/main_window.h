@@ -25,6 +25,7 @@
 #include "unicode/icu_char_classifier.h"
 #include "unicode/name_table.h"
 
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
@@ -112,6 +113,14 @@ private:
 
     // Building and laying out (main_window_controls.cpp).
     void BuildControls();
+    void BuildFontAndRangeLists(QWidget* left, QBoxLayout* row);
+    void BuildSearchFrame(QWidget* left, QBoxLayout* column);
+    QWidget* BuildTableBlock(QWidget* parent);
+    void BuildFormatFrame(QWidget* parent);
+    void BuildPictureFrame(QWidget* parent);
+    void BuildCopyControls(QWidget* parent);
+    void BuildStatusBars(QBoxLayout* root);
+    void BuildMenus();
     void ConnectControls();
     // Context help, hot keys, control menus and the character map (main_window_integration.cpp).
     void ConnectIntegration();

@@ -126,6 +126,53 @@ void MainWindow::BuildControls() {
     lists_row->setSpacing(kInnerGap);
     left_column->addLayout(lists_row, 1);
 
+    BuildFontAndRangeLists(left, lists_row);
+    BuildSearchFrame(left, left_column);
+    main_row->addWidget(left);
+
+    main_row->addWidget(BuildTableBlock(pbMain), 0, Qt::AlignTop);
+    // When the lower panel is the wider one, the room it adds stays right of the table, which
+    // keeps its place whatever the mode.
+    main_row->addStretch(1);
+    panels->addWidget(pbMain);
+
+    // ---- pbDown: character view, copy format, picture, copy and preview boxes, buttons ------
+    pbDown = Named(new QWidget(content), "pbDown");
+    down_layout_ = new QVBoxLayout(pbDown);
+    down_layout_->setContentsMargins(kMargin, kGap / 2, kMargin, kMargin);
+    down_layout_->setSpacing(kInnerGap);
+
+    pbView->setParent(pbDown);  // made first: the model measures with its font
+    chView = Named(new QCheckBox("&View Pattern", pbDown), "chView");
+    chView->setEnabled(false);
+
+    BuildFormatFrame(pbDown);
+    BuildPictureFrame(pbDown);
+    BuildCopyControls(pbDown);
+    panels->addWidget(pbDown);
+    scroll->setWidget(content);
+    root->addWidget(scroll);
+    chOnTop->setEnabled(ClientPlacesWindows());  // greyed where void; its setting is kept
+
+    // Controls of parts of the window that are not wired yet stay visible but disabled, so that
+    // the layout is the finished one: the buttons that open other windows.
+    for (QWidget* w : std::initializer_list<QWidget*>{bbCharMap}) w->setEnabled(false);
+
+    BuildStatusBars(root);
+    BuildMenus();
+    const QIcon check = CheckIcon(palette().color(QPalette::Disabled, QPalette::Text));
+    font_items_->SetCheckIcon(check);
+    range_items_->SetCheckIcon(check);
+    // The track of the scroll bar: its height less the two arrow buttons.
+    model_.SetScrollTrackPixels(
+        sbTable->height() - 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sbTable));
+    model_.SetRangeListWidth(kRangeListWidth);
+    model_.SetFontListWidth(kFontListWidth - 4);
+    ContextHelp::ApplyToolTips(this);
+}
+
+// The font list and the Subranges list side by side, each with its label and button.
+void MainWindow::BuildFontAndRangeLists(QWidget* left, QBoxLayout* row) {
     font_items_ = new ListAdapter(this);
     range_items_ = new ListAdapter(this);
 
@@ -141,7 +188,7 @@ void MainWindow::BuildControls() {
     font_column->addWidget(tlFont);
     font_column->addWidget(lvFont, 1);
     font_column->addWidget(bbFont);
-    lists_row->addWidget(pbFont);
+    row->addWidget(pbFont);
 
     pbRange = Named(new QWidget(left), "pbRange");
     pbRange->setFixedWidth(kRangeListWidth);
@@ -162,8 +209,11 @@ void MainWindow::BuildControls() {
     range_column->addLayout(range_head);
     range_column->addWidget(lvRange, 1);
     range_column->addWidget(chRange);
-    lists_row->addWidget(pbRange);
+    row->addWidget(pbRange);
+}
 
+// fbSearch: go to a code, a symbol, or search by name or entity.
+void MainWindow::BuildSearchFrame(QWidget* left, QBoxLayout* column) {
     fbSearch = Named(new QGroupBox(" Search ", left), "fbSearch");
     auto* search_grid = new QGridLayout(fbSearch);
     search_grid->setContentsMargins(8, 4, 8, 8);
@@ -190,10 +240,12 @@ void MainWindow::BuildControls() {
     search_grid->addWidget(cbSearch, 3, 0, 1, 2);
     search_grid->addWidget(bbSearch, 3, 2);
     search_grid->setColumnStretch(1, 1);
-    left_column->addWidget(fbSearch);
-    main_row->addWidget(left);
+    column->addWidget(fbSearch);
+}
 
-    pbGrid = Named(new QWidget(pbMain), "pbGrid");
+// The subrange box over the character table and its scroll bar.
+QWidget* MainWindow::BuildTableBlock(QWidget* parent) {
+    pbGrid = Named(new QWidget(parent), "pbGrid");
     auto* grid = new QGridLayout(pbGrid);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(2);
@@ -212,23 +264,12 @@ void MainWindow::BuildControls() {
     grid->addWidget(cbRange, 0, 0, 1, 2);
     grid->addWidget(pbTable, 1, 0);
     grid->addWidget(sbTable, 1, 1, Qt::AlignBottom);
-    main_row->addWidget(pbGrid, 0, Qt::AlignTop);
-    // When the lower panel is the wider one, the room it adds stays right of the table, which
-    // keeps its place whatever the mode.
-    main_row->addStretch(1);
-    panels->addWidget(pbMain);
+    return pbGrid;
+}
 
-    // ---- pbDown: character view, copy format, picture, copy and preview boxes, buttons ------
-    pbDown = Named(new QWidget(content), "pbDown");
-    down_layout_ = new QVBoxLayout(pbDown);
-    down_layout_->setContentsMargins(kMargin, kGap / 2, kMargin, kMargin);
-    down_layout_->setSpacing(kInnerGap);
-
-    pbView->setParent(pbDown);  // made first: the model measures with its font
-    chView = Named(new QCheckBox("&View Pattern", pbDown), "chView");
-    chView->setEnabled(false);
-
-    fbFormat = Named(new QGroupBox(" For&mat to copy:", pbDown), "fbFormat");
+// fbFormat: the twelve formats, the code page and the entity boxes.
+void MainWindow::BuildFormatFrame(QWidget* parent) {
+    fbFormat = Named(new QGroupBox(" For&mat to copy:", parent), "fbFormat");
     auto* format_grid = new QGridLayout(fbFormat);
     format_grid->setContentsMargins(8, 4, 8, 8);
     format_grid->setVerticalSpacing(2);
@@ -256,8 +297,11 @@ void MainWindow::BuildControls() {
     entity_row->addWidget(tlEntity);
     format_grid->addLayout(entity_row, 3, 2);
     format_grid->addWidget(cbCharSet, 4, 1, 1, 2);
+}
 
-    fbPicture = Named(new QGroupBox(" Picture:", pbDown), "fbPicture");
+// fbPicture: the picture's size, style and colours.
+void MainWindow::BuildPictureFrame(QWidget* parent) {
+    fbPicture = Named(new QGroupBox(" Picture:", parent), "fbPicture");
     auto* picture_grid = new QGridLayout(fbPicture);
     picture_grid->setContentsMargins(8, 4, 8, 8);
     picture_grid->setVerticalSpacing(2);
@@ -287,36 +331,33 @@ void MainWindow::BuildControls() {
     picture_grid->addWidget(chPicture[3], 2, 1);
     picture_grid->addWidget(bbPicture[0], 3, 0, 1, 2);
     picture_grid->addWidget(bbPicture[1], 4, 0, 1, 2);
+}
 
-    tlCopy = Named(new QLabel("To cop&y:", pbDown), "tlCopy");
+// The To-copy and preview boxes and the window's buttons and check boxes.
+void MainWindow::BuildCopyControls(QWidget* parent) {
+    tlCopy = Named(new QLabel("To cop&y:", parent), "tlCopy");
     tbCopy = Named(new QLineEdit(pbDown), "tbCopy");
     tbCopy->setMaxLength(32767);
     // It takes the chosen font: its height stays that of the window's font, so that a font
     // choice never changes the layout.
     tbCopy->setFixedHeight(tbCopy->sizeHint().height());
     tlCopy->setBuddy(tbCopy);
-    bbCopy = Named(new QPushButton("&Copy", pbDown), "bbCopy");
-    tlPreview = Named(new QLabel("Clipboard Previe&w:", pbDown), "tlPreview");
+    bbCopy = Named(new QPushButton("&Copy", parent), "bbCopy");
+    tlPreview = Named(new QLabel("Clipboard Previe&w:", parent), "tlPreview");
     cbPreview = Named(new FittedComboBox(pbDown), "cbPreview");
     tlPreview->setBuddy(cbPreview);
-    chPreview = Named(new QCheckBox("Show with charse&t", pbDown), "chPreview");
-    bbReset = Named(new QPushButton("&Reset", pbDown), "bbReset");
-    bbAbout = Named(new QPushButton("&About...", pbDown), "bbAbout");
-    bbHelp = Named(new QPushButton("What's This?", pbDown), "bbHelp");
-    bbCharMap = Named(new QPushButton("C&haracter Map", pbDown), "bbCharMap");
-    bbClose = Named(new QPushButton("&Quit", pbDown), "bbClose");
-    chMode = Named(new QCheckBox("E&xpanded Mode", pbDown), "chMode");
-    chOnTop = Named(new QCheckBox("Always on T&op", pbDown), "chOnTop");
-    panels->addWidget(pbDown);
-    scroll->setWidget(content);
-    root->addWidget(scroll);
-    chOnTop->setEnabled(ClientPlacesWindows());  // greyed where void; its setting is kept
+    chPreview = Named(new QCheckBox("Show with charse&t", parent), "chPreview");
+    bbReset = Named(new QPushButton("&Reset", parent), "bbReset");
+    bbAbout = Named(new QPushButton("&About...", parent), "bbAbout");
+    bbHelp = Named(new QPushButton("What's This?", parent), "bbHelp");
+    bbCharMap = Named(new QPushButton("C&haracter Map", parent), "bbCharMap");
+    bbClose = Named(new QPushButton("&Quit", parent), "bbClose");
+    chMode = Named(new QCheckBox("E&xpanded Mode", parent), "chMode");
+    chOnTop = Named(new QCheckBox("Always on T&op", parent), "chOnTop");
+}
 
-    // Controls of parts of the window that are not wired yet stay visible but disabled, so that
-    // the layout is the finished one: the buttons that open other windows.
-    for (QWidget* w : std::initializer_list<QWidget*>{bbCharMap}) w->setEnabled(false);
-
-    // ---- Status bars ------------------------------------------------------------------------
+// The two status bars, with the Type button and the mode check boxes on their panels.
+void MainWindow::BuildStatusBars(QBoxLayout* root) {
     for (int bar = 0; bar < 2; ++bar) pbStatus[bar] = new StatusBar(bar, PanelWidth, this);
     pbType = Named(new QToolButton(pbStatus[0]->Panel("Type")), "pbType");
     pbType->setArrowType(Qt::DownArrow);
@@ -333,8 +374,10 @@ void MainWindow::BuildControls() {
     root->addWidget(pbStatus[0]);
     root->addWidget(pbStatus[1]);
     model_.SetTypePanelWidth(kTypePanelWidth - 24);
+}
 
-    // ---- Menus ------------------------------------------------------------------------------
+// The cells' and the Type button's menus.
+void MainWindow::BuildMenus() {
     mCell = Named(new QMenu("&Cell", this), "mCell");
     mCellMark = mCell->addAction("&Mark");
     mCellMark->setObjectName("mCellMark");
@@ -349,16 +392,6 @@ void MainWindow::BuildControls() {
         mTypeList[i]->setObjectName(QString("mTypeList%1").arg(i + 1));
         mTypeList[i]->setVisible(false);
     }
-
-    const QIcon check = CheckIcon(palette().color(QPalette::Disabled, QPalette::Text));
-    font_items_->SetCheckIcon(check);
-    range_items_->SetCheckIcon(check);
-    // The track of the scroll bar: its height less the two arrow buttons.
-    model_.SetScrollTrackPixels(
-        sbTable->height() - 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sbTable));
-    model_.SetRangeListWidth(kRangeListWidth);
-    model_.SetFontListWidth(kFontListWidth - 4);
-    ContextHelp::ApplyToolTips(this);
 }
 
 bool MainWindow::Expanded() const { return chMode->isChecked(); }
