@@ -113,6 +113,8 @@ private:
 
     // Building and laying out (main_window_controls.cpp).
     void BuildControls();
+    QWidget* BuildMainPanel(QWidget* content);
+    QWidget* BuildLowerPanel(QWidget* content);
     void BuildFontAndRangeLists(QWidget* left, QBoxLayout* row);
     void BuildSearchFrame(QWidget* left, QBoxLayout* column);
     QWidget* BuildTableBlock(QWidget* parent);

@@ -110,7 +110,32 @@ void MainWindow::BuildControls() {
     panels->setSpacing(0);
     panels->setSizeConstraint(QLayout::SetFixedSize);
 
-    // ---- pbMain: the font and subrange lists, the search frame and the table block ----------
+    panels->addWidget(BuildMainPanel(content));
+
+    panels->addWidget(BuildLowerPanel(content));
+    scroll->setWidget(content);
+    root->addWidget(scroll);
+    chOnTop->setEnabled(ClientPlacesWindows());  // greyed where void; its setting is kept
+
+    // Controls of parts of the window that are not wired yet stay visible but disabled, so that
+    // the layout is the finished one: the buttons that open other windows.
+    for (QWidget* w : std::initializer_list<QWidget*>{bbCharMap}) w->setEnabled(false);
+
+    BuildStatusBars(root);
+    BuildMenus();
+    const QIcon check = CheckIcon(palette().color(QPalette::Disabled, QPalette::Text));
+    font_items_->SetCheckIcon(check);
+    range_items_->SetCheckIcon(check);
+    // The track of the scroll bar: its height less the two arrow buttons.
+    model_.SetScrollTrackPixels(
+        sbTable->height() - 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sbTable));
+    model_.SetRangeListWidth(kRangeListWidth);
+    model_.SetFontListWidth(kFontListWidth - 4);
+    ContextHelp::ApplyToolTips(this);
+}
+
+// pbMain: the font and subrange lists and the search frame left of the table block.
+QWidget* MainWindow::BuildMainPanel(QWidget* content) {
     pbMain = Named(new QWidget(content), "pbMain");
     auto* main_row = new QHBoxLayout(pbMain);
     main_row->setContentsMargins(kMargin, kMargin, kMargin, kGap / 2);
@@ -134,9 +159,12 @@ void MainWindow::BuildControls() {
     // When the lower panel is the wider one, the room it adds stays right of the table, which
     // keeps its place whatever the mode.
     main_row->addStretch(1);
-    panels->addWidget(pbMain);
+    return pbMain;
+}
 
-    // ---- pbDown: character view, copy format, picture, copy and preview boxes, buttons ------
+// pbDown: the character view, the format and picture frames, the copy and preview boxes and the
+// buttons; Arrange lays them out for the mode.
+QWidget* MainWindow::BuildLowerPanel(QWidget* content) {
     pbDown = Named(new QWidget(content), "pbDown");
     down_layout_ = new QVBoxLayout(pbDown);
     down_layout_->setContentsMargins(kMargin, kGap / 2, kMargin, kMargin);
@@ -149,26 +177,7 @@ void MainWindow::BuildControls() {
     BuildFormatFrame(pbDown);
     BuildPictureFrame(pbDown);
     BuildCopyControls(pbDown);
-    panels->addWidget(pbDown);
-    scroll->setWidget(content);
-    root->addWidget(scroll);
-    chOnTop->setEnabled(ClientPlacesWindows());  // greyed where void; its setting is kept
-
-    // Controls of parts of the window that are not wired yet stay visible but disabled, so that
-    // the layout is the finished one: the buttons that open other windows.
-    for (QWidget* w : std::initializer_list<QWidget*>{bbCharMap}) w->setEnabled(false);
-
-    BuildStatusBars(root);
-    BuildMenus();
-    const QIcon check = CheckIcon(palette().color(QPalette::Disabled, QPalette::Text));
-    font_items_->SetCheckIcon(check);
-    range_items_->SetCheckIcon(check);
-    // The track of the scroll bar: its height less the two arrow buttons.
-    model_.SetScrollTrackPixels(
-        sbTable->height() - 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sbTable));
-    model_.SetRangeListWidth(kRangeListWidth);
-    model_.SetFontListWidth(kFontListWidth - 4);
-    ContextHelp::ApplyToolTips(this);
+    return pbDown;
 }
 
 // The font list and the Subranges list side by side, each with its label and button.
