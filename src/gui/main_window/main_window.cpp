@@ -198,21 +198,27 @@ void MainWindow::TraceStep(const char* step) {
     trace_last_ = now;
 }
 
-void MainWindow::ConnectControls() {
-    const auto after = [this](auto&& handler) {
-        return [this, handler](auto&&... args) {
-            handler(args...);
-            Sync();
-        };
+// Runs handler, then mirrors the model: the wrapper of every event that changes it.
+template <typename Handler>
+auto MainWindow::ThenSync(Handler handler) {
+    return [this, handler](auto&&... args) {
+        handler(args...);
+        Sync();
     };
-    connect(pbTable, &CharTable::CellPressed, this, after([this](int i) { model_.SelectCell(i); }));
+}
+
+// The character table and its scroll bar.
+void MainWindow::ConnectTable() {
+    connect(pbTable, &CharTable::CellPressed, this,
+            ThenSync([this](int i) { model_.SelectCell(i); }));
     connect(pbTable, &CharTable::CellDoubleClicked, this,
-            after([this](int) { model_.CellDoubleClick(); }));
+            ThenSync([this](int) { model_.CellDoubleClick(); }));
     connect(pbTable, &CharTable::CellMenuRequested, this, &MainWindow::ShowCellMenu);
     connect(pbTable, &CharTable::KeyDown, this,
-            after([this](int key, int shift) { model_.TableKeyDown(key, shift); }));
-    connect(pbTable, &CharTable::FocusGained, this, after([this] { model_.TableFocusGained(); }));
-    connect(pbTable, &CharTable::FocusLost, this, after([this] { model_.TableFocusLost(); }));
+            ThenSync([this](int key, int shift) { model_.TableKeyDown(key, shift); }));
+    connect(pbTable, &CharTable::FocusGained, this,
+            ThenSync([this] { model_.TableFocusGained(); }));
+    connect(pbTable, &CharTable::FocusLost, this, ThenSync([this] { model_.TableFocusLost(); }));
     connect(pbTable, &CharTable::WheelRows, this, &MainWindow::WheelRows);
 
     connect(sbTable, &QScrollBar::sliderMoved, this, &MainWindow::ScrollBarMoved);
@@ -229,7 +235,10 @@ void MainWindow::ConnectControls() {
     });
     connect(sbTable, &QScrollBar::valueChanged, this, &MainWindow::ScrollBarValueChanged);
     connect(sbTable, &QScrollBar::sliderReleased, this, [this] { Sync(); });
+}
 
+// The font and Subranges lists, the subrange box and the check boxes beside them.
+void MainWindow::ConnectLists() {
     connect(lvFont->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& index) {
                 // A press reports itself below; here only the keys move the choice.
@@ -257,20 +266,26 @@ void MainWindow::ConnectControls() {
         const auto& selected = model_.Subranges().list.selected;
         if (!selected || static_cast<int>(*selected) != index.row()) RangeItemChosen(index.row());
     });
-    connect(cbRange, &QComboBox::activated, this, after([this](int entry) {
+    connect(cbRange, &QComboBox::activated, this, ThenSync([this](int entry) {
                 if (entry >= 0) model_.ComboSubrangeChosen(static_cast<std::size_t>(entry));
             }));
     connect(bbRange, &QToolButton::clicked, this, [this] {
         cbRange->setFocus();
         cbRange->showPopup();
     });
-    connect(chRange, &QCheckBox::clicked, this, after([this](bool on) { model_.SetShowAll(on); }));
+    connect(chRange, &QCheckBox::clicked, this,
+            ThenSync([this](bool on) { model_.SetShowAll(on); }));
     connect(chView, &QCheckBox::clicked, this,
-            after([this](bool on) { model_.ViewPatternClick(on); }));
+            ThenSync([this](bool on) { model_.ViewPatternClick(on); }));
     connect(bbFont, &QPushButton::clicked, this, [this] {
         if (model_.PropertiesEnabled())
             setup_.open_url(QUrl::fromLocalFile(Text(model_.PropertiesTarget())));
     });
+}
+
+void MainWindow::ConnectControls() {
+    ConnectTable();
+    ConnectLists();
 
     // The copy, search and picture controls (their boxes' Edit menu is the context menus').
     const auto sync = [this] { Sync(); };
@@ -296,7 +311,7 @@ void MainWindow::ConnectControls() {
         connect(bar, &StatusBar::PanelDoubleClicked, this, &MainWindow::StatusPanelDoubleClicked);
     connect(pbType, &QToolButton::clicked, this, &MainWindow::ShowTypeMenu);
     connect(mCellMark, &QAction::triggered, this,
-            after([this](bool) { model_.ToggleMark(mCellMark->data().toInt()); }));
+            ThenSync([this](bool) { model_.ToggleMark(mCellMark->data().toInt()); }));
     connect(mCellFonts, &QAction::triggered, this,
             [this] { ShowFontsWithChar(mCellFonts->data().toInt()); });
     auto* fonts_key = new QShortcut(mCellFonts->shortcut(), this);

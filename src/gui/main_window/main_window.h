@@ -124,6 +124,10 @@ private:
     void BuildStatusBars(QBoxLayout* root);
     void BuildMenus();
     void ConnectControls();
+    void ConnectTable();
+    void ConnectLists();
+    template <typename Handler>
+    auto ThenSync(Handler handler);
     // Context help, hot keys, control menus and the character map (main_window_integration.cpp).
     void ConnectIntegration();
     void Arrange();
