@@ -45,6 +45,29 @@ struct ScrollBarState {
     static constexpr int kLargeChange = 16;
 };
 
+// What the table's keys do: move the selection by a cell, a row or a page, to the row's ends or
+// the list's first and last character, activate the cell (as a double click does), or copy its
+// character.
+enum class TableCommand : std::uint8_t {
+    Left,
+    Right,
+    Up,
+    Down,
+    PageUp,
+    PageDown,
+    RowStart,
+    RowEnd,
+    First,
+    Last,
+    Activate,
+    CopyCharacter,
+};
+
+// The table's command for a key (base/key_codes.h numbers, keys:: shift bits): Ctrl+Home and
+// Ctrl+End go to the first and last character, the copy keys copy, Enter activates; with Ctrl
+// any other key acts as the key alone. nullopt for a key without one.
+std::optional<TableCommand> TableCommandForKey(int key, int shift);
+
 // Which picture the character view lays over the enlarged character.
 enum class ViewPattern : std::uint8_t { None, Overhang, Combining };
 
@@ -182,7 +205,8 @@ public:
     void SetMessage(std::u16string text) { message_panel_ = std::move(text); }
 
     // ---- Keys and focus of the table ---------------------------------------------------------
-    void TableKeyDown(int key, int shift);
+    void TableKeyDown(int key, int shift);  // the key's command, if it has one
+    void RunTableCommand(TableCommand command);
     void TableFocusLost();
     void TableFocusGained();
 

@@ -4,42 +4,69 @@
 
 namespace glyphora {
 
-void MainWindowModel::TableKeyDown(int key, int shift) {
-    if (ItemCount() == 0) return;
-    if (EditCommandForKey(key, shift) == kEditCopy) {
-        // An unfilled cell has no character to copy.
-        if (const auto c = CurrentCharacter()) copy_.CopyCurrentCharacter(*c);
-        return;
-    }
-    const auto sync = [this] { SyncScrollBar(cells_[current_cell_].code_point); };
-
+std::optional<TableCommand> TableCommandForKey(int key, int shift) {
+    if (EditCommandForKey(key, shift) == kEditCopy) return TableCommand::CopyCharacter;
     if (shift & keys::kCtrl) {
-        if (key == keys::kHome) {
+        if (key == keys::kHome) return TableCommand::First;
+        if (key == keys::kEnd) return TableCommand::Last;
+        // Any other key with Ctrl acts as the key alone.
+    }
+    switch (key) {
+        case keys::kHome:
+            return TableCommand::RowStart;
+        case keys::kEnd:
+            return TableCommand::RowEnd;
+        case keys::kLeft:
+            return TableCommand::Left;
+        case keys::kRight:
+            return TableCommand::Right;
+        case keys::kUp:
+            return TableCommand::Up;
+        case keys::kDown:
+            return TableCommand::Down;
+        case keys::kPageUp:
+            return TableCommand::PageUp;
+        case keys::kPageDown:
+            return TableCommand::PageDown;
+        case keys::kEnter:
+            return TableCommand::Activate;
+        default:
+            return std::nullopt;
+    }
+}
+
+void MainWindowModel::TableKeyDown(int key, int shift) {
+    if (const auto command = TableCommandForKey(key, shift)) RunTableCommand(*command);
+}
+
+void MainWindowModel::RunTableCommand(TableCommand command) {
+    if (ItemCount() == 0) return;
+    const auto sync = [this] { SyncScrollBar(cells_[current_cell_].code_point); };
+    const int c = current_cell_;
+    switch (command) {
+        case TableCommand::CopyCharacter:
+            // An unfilled cell has no character to copy.
+            if (const auto character = CurrentCharacter()) copy_.CopyCurrentCharacter(*character);
+            break;
+        case TableCommand::First:
             ChooseSubrange(0);
             SelectCell(0);
-            return;
-        }
-        if (key == keys::kEnd) {
+            break;
+        case TableCommand::Last:
             PageBack(ItemCount() - 1, 0, kCells, true);
             SelectCell(kCells - 1);
             ++update_busy_;
             scroll_.value = std::max(scroll_.max, 0);
             last_scroll_value_ = scroll_.value;
             --update_busy_;
-            return;
-        }
-        // Any other key with Ctrl acts as the key alone.
-    }
-
-    const int c = current_cell_;
-    switch (key) {
-        case keys::kHome:
+            break;
+        case TableCommand::RowStart:
             SelectCell((c / 16) * 16);
             break;
-        case keys::kEnd:
+        case TableCommand::RowEnd:
             SelectCell((c / 16) * 16 + 15);
             break;
-        case keys::kLeft:
+        case TableCommand::Left:
             if (c >= 1) {
                 SelectCell(c - 1);
             } else if (ScrollRowUp()) {
@@ -47,15 +74,11 @@ void MainWindowModel::TableKeyDown(int key, int shift) {
                 sync();
             }
             break;
-        case keys::kUp:
-            if (c >= 16) {
-                SelectCell(c - 16);
-                sync();
-            } else if (ScrollRowUp()) {
-                sync();
-            }
+        case TableCommand::Up:
+            if (c >= 16) SelectCell(c - 16);
+            if (c >= 16 || ScrollRowUp()) sync();
             break;
-        case keys::kRight:
+        case TableCommand::Right:
             if (c < kCells - 1) {
                 SelectCell(c + 1);
             } else if (ScrollRowDown()) {
@@ -63,25 +86,19 @@ void MainWindowModel::TableKeyDown(int key, int shift) {
                 sync();
             }
             break;
-        case keys::kDown:
-            if (c < kCells - 16) {
-                SelectCell(c + 16);
-                sync();
-            } else if (ScrollRowDown()) {
-                sync();
-            }
+        case TableCommand::Down:
+            if (c < kCells - 16) SelectCell(c + 16);
+            if (c < kCells - 16 || ScrollRowDown()) sync();
             break;
-        case keys::kPageUp:
+        case TableCommand::PageUp:
             if (PageUp()) sync();
             break;
-        case keys::kPageDown:
+        case TableCommand::PageDown:
             PageDown();
             sync();
             break;
-        case keys::kEnter:
+        case TableCommand::Activate:
             CellDoubleClick();
-            break;
-        default:
             break;
     }
 }
