@@ -235,6 +235,9 @@ private:
     bool PageIsFull() const;
     long PageEndCodePoint() const;  // code point of the page's last filled cell, -1 when empty
     void ClearPage();
+    int FillRows(std::size_t k0, long start);
+    void FillPageAtThumb();
+    void FillCell(int i, long x, bool in_subrange);
     void SetCellLook(int i, std::u16string caption, int pattern);
     void MarkDirty(int i) { dirty_.set(static_cast<std::size_t>(i)); }
     void RefreshFontIcons(int bit);

@@ -129,43 +129,55 @@ void MainWindowModel::FillPage(long cp) {
         k0 = ItemHolding(start);
     }
 
-    int row = -1;
-    for (std::size_t k = *k0; k < ItemCount() && row < kRows - 1; ++k) {
-        const long f = k == *k0 ? start : First(k);
-        const long rows = (Last(k) - f + 1) / 16;
-        for (long j = 0; j < rows; ++j) {
-            ++row;
-            row_labels_[row] = RowLabel(f / 16 + j);
-            for (int c = 0; c < 16; ++c) {
-                const int i = row * 16 + c;
-                const long x = f + j * 16 + c;
-                Cell& cell = cells_[i];
-                cell.code_point = x;
-                // The caption alone cannot tell U+0020, a character like any other, from the
-                // space an undefined or glyphless code point shows over the pattern.
-                bool shown = false;
-                if (services_.names && services_.names->CharName(x) == "Undefined") {
-                    cell.caption.assign(1, u' ');
-                } else if (HasGlyph(x)) {
-                    if (First(k) <= x && x <= 0xFFFF) {
-                        cell.caption.assign(1, static_cast<char16_t>(x));
-                        shown = true;
-                    }
-                } else {
-                    cell.caption.assign(1, u' ');
-                }
-                cell.pattern = shown ? -1 : EmptyPatternFor(cell.state);
-            }
-            if (row >= kRows - 1) break;
-        }
-        if (row >= 0 && row < kRows - 1) separators_[row] = true;
-    }
+    const int row = FillRows(*k0, start);
     // Rows the page leaves unfilled show the pattern too.
     for (int i = (row + 1) * 16; i < kCells; ++i)
         cells_[i].pattern = EmptyPatternFor(cells_[i].state);
 
     SelectCell(current_cell_);
     if (cells_[current_cell_].code_point != old && !keep_search_text_) ClearSearchBoxes();
+}
+
+// Fills the page's rows from `start` in listed subrange k0 on, a separator after each
+// subrange that ends inside the page; returns the last row filled (-1: none).
+int MainWindowModel::FillRows(std::size_t k0, long start) {
+    int row = -1;
+    for (std::size_t k = k0; k < ItemCount() && row < kRows - 1; ++k) {
+        const long f = k == k0 ? start : First(k);
+        const long rows = (Last(k) - f + 1) / 16;
+        for (long j = 0; j < rows; ++j) {
+            ++row;
+            row_labels_[row] = RowLabel(f / 16 + j);
+            for (int c = 0; c < 16; ++c) {
+                const long x = f + j * 16 + c;
+                FillCell(row * 16 + c, x, First(k) <= x);
+            }
+            if (row >= kRows - 1) break;
+        }
+        if (row >= 0 && row < kRows - 1) separators_[row] = true;
+    }
+    return row;
+}
+
+// One cell: its code point, and the character or, for an undefined code point, one without a
+// glyph or one before its subrange's start, a space over the empty-cell pattern.
+void MainWindowModel::FillCell(int i, long x, bool in_subrange) {
+    Cell& cell = cells_[i];
+    cell.code_point = x;
+    // The caption alone cannot tell U+0020, a character like any other, from the space an
+    // undefined or glyphless code point shows over the pattern.
+    bool shown = false;
+    if (services_.names && services_.names->CharName(x) == "Undefined") {
+        cell.caption.assign(1, u' ');
+    } else if (HasGlyph(x)) {
+        if (in_subrange && x <= 0xFFFF) {
+            cell.caption.assign(1, static_cast<char16_t>(x));
+            shown = true;
+        }
+    } else {
+        cell.caption.assign(1, u' ');
+    }
+    cell.pattern = shown ? -1 : EmptyPatternFor(cell.state);
 }
 
 long MainWindowModel::PageBack(std::size_t item, long from, long count, bool fill) {
@@ -342,28 +354,7 @@ void MainWindowModel::ScrollBarChange(int value) {
             PageUp();
         }
     } else if (ItemCount() > 0) {
-        const long listed = subranges_.listed_count;
-        const long pos = scroll_.max > 0
-                             ? static_cast<long>(RoundHalfEven(
-                                   static_cast<long long>(scroll_.value) * listed, scroll_.max))
-                             : 0;
-        std::size_t item = ItemCount() - 1;
-        long before = 0;
-        long sum = 0;
-        bool found = false;
-        for (std::size_t k = 0; k < ItemCount(); ++k) {
-            const long size = Last(k) - First(k) + 1;
-            if (sum + size > pos) {
-                item = k;
-                before = sum;
-                found = true;
-                break;
-            }
-            sum += size;
-        }
-        if (!found) before = sum;
-        SetCurrentSubrange(item);
-        FillPage(pos + First(item) - before);
+        FillPageAtThumb();
     }
     // The page fills above ran while selection was held off: show the new current character.
     // A page up at the top fills the same page again, which leaves the panels empty too.
@@ -375,6 +366,33 @@ void MainWindowModel::ScrollBarChange(int value) {
     }
     AdjustScrollEnds();
     --update_busy_;
+}
+
+// Fills the page the thumb's place stands for: the listed code point as far into the listed
+// ones as the value is into the bar.
+void MainWindowModel::FillPageAtThumb() {
+    const long listed = subranges_.listed_count;
+    const long pos = scroll_.max > 0
+                         ? static_cast<long>(RoundHalfEven(
+                               static_cast<long long>(scroll_.value) * listed, scroll_.max))
+                         : 0;
+    std::size_t item = ItemCount() - 1;
+    long before = 0;
+    long sum = 0;
+    bool found = false;
+    for (std::size_t k = 0; k < ItemCount(); ++k) {
+        const long size = Last(k) - First(k) + 1;
+        if (sum + size > pos) {
+            item = k;
+            before = sum;
+            found = true;
+            break;
+        }
+        sum += size;
+    }
+    if (!found) before = sum;
+    SetCurrentSubrange(item);
+    FillPage(pos + First(item) - before);
 }
 
 void MainWindowModel::PaintCell(int i, PaintState state) {
