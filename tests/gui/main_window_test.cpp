@@ -1,5 +1,6 @@
 // The main window on the off-screen platform: start-up, the table's events, the two layouts,
 // settings across restarts and the refusal path.
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -199,6 +200,30 @@ private slots:
         QVERIFY(!std::filesystem::exists(home_->Paths().settings_file));
         QVERIFY(!std::filesystem::exists(home_->Paths().name_data_file));
         QVERIFY(!std::filesystem::exists(home_->DesktopEntry()));
+    }
+
+    void EveryCellTellsItsCharacterAndName() {
+        QVERIFY(Start());
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window_->Table());
+        QCOMPARE(table->childCount(), 256 + 16 + 16);  // the cells, then the column and row headers
+        QAccessibleInterface* cell = table->child(0x41);
+        QCOMPARE(cell->text(QAccessible::Name), QString("A U+0041 Latin Capital Letter A"));
+        QCOMPARE(table->indexOfChild(cell), 0x41);
+        QTest::mouseClick(window_->Table(), Qt::LeftButton, {}, CellCentre(window_->Table(), 0x41));
+        QVERIFY(cell->state().selected);
+        QVERIFY(!table->child(0x42)->state().selected);
+        // As a table: 16 x 16, the current cell its selection and focus, the headers the labels.
+        QAccessibleTableInterface* grid = table->tableInterface();
+        QCOMPARE(grid->rowCount() * grid->columnCount(), 256);
+        QCOMPARE(grid->cellAt(4, 1), cell);
+        QCOMPARE(grid->selectedCells(), QList<QAccessibleInterface*>{cell});
+        QCOMPARE(table->focusChild(), cell);
+        QCOMPARE(grid->columnDescription(0xB), QString("B"));
+        QCOMPARE(grid->rowDescription(4), RowLabel(*window_, 4));
+        QCOMPARE(cell->tableCellInterface()->rowHeaderCells().value(0)->role(),
+                 QAccessible::RowHeader);
+        QCOMPARE(table->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+        QCOMPARE(cell->text(QAccessible::Value), QString("A"));
     }
 
     void AboutOpensTheModalAboutBox() {
