@@ -21,10 +21,17 @@ struct KeyName {
     int code;
 };
 constexpr KeyName kKeyNames[] = {
-    {"Left", keys::kLeft},     {"Right", keys::kRight},       {"Up", keys::kUp},
-    {"Down", keys::kDown},     {"Home", keys::kHome},         {"End", keys::kEnd},
-    {"PageUp", keys::kPageUp}, {"PageDown", keys::kPageDown}, {"Enter", keys::kEnter},
-    {"Insert", keys::kInsert}, {"C", 'C'},
+    {"Left", keys::kLeft},
+    {"Right", keys::kRight},
+    {"Up", keys::kUp},
+    {"Down", keys::kDown},
+    {"Home", keys::kHome},
+    {"End", keys::kEnd},
+    {"PageUp", keys::kPageUp},
+    {"PageDown", keys::kPageDown},
+    {"Enter", keys::kEnter},
+    {"Insert", keys::kInsert},
+    {"C", 'C'},
 };
 
 bool ParseOnOff(const std::string& value, const std::string& action) {
@@ -113,7 +120,8 @@ std::string PageText(const MainWindowModel& model) {
             const Cell& cell = cells[i];
             const char mark = cell.caption.empty() ? '.' : cell.pattern >= 0 ? '#' : ' ';
             const bool selected = i == model.CurrentCell();
-            out << (selected ? '[' : ' ') << Hex4(cell.code_point) << mark << (selected ? ']' : ' ');
+            out << (selected ? '[' : ' ') << Hex4(cell.code_point) << mark
+                << (selected ? ']' : ' ');
         }
         out << '\n';
         if (model.Separators()[row]) out << std::string(3 + 1 + 16 * 7, '-') << '\n';
@@ -132,8 +140,9 @@ std::string PageText(const MainWindowModel& model) {
     return out.str();
 }
 
-std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_result) {
-    std::string out = "{\"cells\":[";
+// The 256 cells, the row labels and the rows a separator follows.
+void AppendCellsJson(std::string& out, const MainWindowModel& model) {
+    out += "\"cells\":[";
     const auto& cells = model.Cells();
     for (int i = 0; i < MainWindowModel::kCells; ++i) {
         const Cell& cell = cells[i];
@@ -156,7 +165,30 @@ std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_res
         out += std::to_string(r);
         first = false;
     }
-    out += "],\"current_cell\":" + std::to_string(model.CurrentCell());
+    out += ']';
+}
+
+// The search frame's boxes, button and history.
+void AppendSearchJson(std::string& out, const SearchPanel& search) {
+    out += ",\"search\":{\"text\":";
+    AppendJsonString(out, std::u16string_view(search.SearchBox().text));
+    out += ",\"position\":" + std::to_string(search.SearchPosition()) + ",\"button_caption\":";
+    AppendJsonString(out, std::u16string_view(search.ButtonCaption()));
+    out += ",\"button_enabled\":" + std::string(search.ButtonEnabled() ? "true" : "false");
+    out += ",\"history\":[";
+    for (std::size_t i = 0; i < search.History().size(); ++i) {
+        if (i) out += ',';
+        AppendJsonString(out, std::u16string_view(search.History()[i]));
+    }
+    out += "]},\"go_to\":{\"text\":";
+    AppendJsonString(out, std::u16string_view(search.GoToBox().text));
+    out += ",\"notation\":" + std::string(search.GoToHex() ? "\"hex\"" : "\"dec\"") + "}";
+}
+
+std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_result) {
+    std::string out = "{";
+    AppendCellsJson(out, model);
+    out += ",\"current_cell\":" + std::to_string(model.CurrentCell());
     out += ",\"current_subrange_start\":" + std::to_string(model.CurrentSubrangeStart());
     out += ",\"scroll\":{\"value\":" + std::to_string(model.ScrollBar().value) +
            ",\"max\":" + std::to_string(model.ScrollBar().max) + "}";
@@ -180,25 +212,86 @@ std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_res
     out += ",\"font\":";
     AppendJsonString(out, std::u16string_view(model.FontFamily()));
     out += ",\"last_scroll_value\":" + std::to_string(model.LastScrollValue());
-    out += ",\"go_to_result\":" +
-           std::string(!go_to_result ? "null" : *go_to_result ? "true" : "false");
+    out += ",\"go_to_result\":" + std::string(!go_to_result   ? "null"
+                                              : *go_to_result ? "true"
+                                                              : "false");
     AppendCopyJson(out, model.Copy());
-    const SearchPanel& search = model.Search();
-    out += ",\"search\":{\"text\":";
-    AppendJsonString(out, std::u16string_view(search.SearchBox().text));
-    out += ",\"position\":" + std::to_string(search.SearchPosition()) + ",\"button_caption\":";
-    AppendJsonString(out, std::u16string_view(search.ButtonCaption()));
-    out += ",\"button_enabled\":" + std::string(search.ButtonEnabled() ? "true" : "false");
-    out += ",\"history\":[";
-    for (std::size_t i = 0; i < search.History().size(); ++i) {
-        if (i) out += ',';
-        AppendJsonString(out, std::u16string_view(search.History()[i]));
-    }
-    out += "]},\"go_to\":{\"text\":";
-    AppendJsonString(out, std::u16string_view(search.GoToBox().text));
-    out += ",\"notation\":" + std::string(search.GoToHex() ? "\"hex\"" : "\"dec\"") + "}";
+    AppendSearchJson(out, model.Search());
     out += "}\n";
     return out;
+}
+
+// The table's actions: the font, the Subranges list, going to a code, the page, the selection,
+// keys and the scroll bar. False for an action of another part.
+bool RunTableAction(MainWindowModel& model, const std::string& action, const std::string& value,
+                    std::optional<bool>& go_to_result) {
+    if (action == "--font") {
+        const auto item = model.FontItemByName(Utf8ToUtf16(value));
+        if (!item) throw UsageError{"unknown font family '" + value + "'"};
+        model.SelectFont(item);
+    } else if (action == "--show-all") {
+        model.SetShowAll(ParseOnOff(value, action));
+    } else if (action == "--subrange") {
+        const auto item = model.Subranges().list.FindKey(MakeKey(RequireCode(value)));
+        if (!item) throw UsageError{"no listed subrange starts at " + value};
+        model.ChooseSubrange(*item);
+    } else if (action == "--goto") {
+        go_to_result = model.GoToCodePoint(RequireCode(value));
+    } else if (action == "--fill") {
+        model.FillPage(RequireCode(value));
+    } else if (action == "--select") {
+        const long index = ParseNumber(value, action);
+        if (index > 255) throw UsageError{"--select takes a cell index 0..255"};
+        model.SelectCell(static_cast<int>(index));
+    } else if (action == "--keys") {
+        std::stringstream list(value);
+        std::string key;
+        std::vector<std::pair<int, int>> parsed;
+        while (std::getline(list, key, ',')) parsed.push_back(ParseKey(key));
+        for (auto [code, shift] : parsed) model.TableKeyDown(code, shift);
+    } else if (action == "--scroll") {
+        model.ScrollBarScroll();
+        model.ScrollBarChange(static_cast<int>(ParseNumber(value, action)));
+    } else if (action == "--scroll-line" || action == "--scroll-page") {
+        const bool down = ParseOnOff(value == "down" ? "on"
+                                     : value == "up" ? "off"
+                                                     : value,
+                                     action + " (up|down)");
+        const int step =
+            action == "--scroll-line" ? ScrollBarState::kSmallChange : ScrollBarState::kLargeChange;
+        const auto& bar = model.ScrollBar();
+        const int target = std::clamp(bar.value + (down ? step : -step), 0, std::max(bar.max, 0));
+        // The scroll bar raises no change at its ends.
+        if (target != bar.value) model.ScrollBarChange(target);
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// The copy panel's actions and the code display; false for an action of another part.
+bool RunCopyAction(MainWindowModel& model, const std::string& action, const std::string& value) {
+    if (action == "--format") {
+        const long index = ParseNumber(value, action);
+        if (index >= kCopyFormatCount) throw UsageError{"--format takes 0..11"};
+        model.SelectCopyFormat(static_cast<int>(index));
+    } else if (action == "--copy-text") {
+        model.Copy().ToCopyBeforePaste();  // as a paste
+        const std::u16string text = Utf8ToUtf16(value);
+        model.Copy().ToCopyEdited(text, text.size());
+    } else if (action == "--code-page") {
+        const long row = ParseNumber(value, action);
+        if (row >= static_cast<long>(kCodePageList.size()))
+            throw UsageError{"--code-page takes a row 0..15"};
+        model.Copy().ChooseCodePageRow(static_cast<int>(row));
+    } else if (action == "--preview-charset") {
+        model.Copy().SetPreviewCharsetChecked(ParseOnOff(value, action));
+    } else if (action == "--hex") {
+        if (model.HexView() != ParseOnOff(value, action)) model.CodePanelDoubleClick();
+    } else {
+        return false;
+    }
+    return true;
 }
 
 int RunPage(const CliArgs& args, std::ostream& out) {
@@ -206,7 +299,6 @@ int RunPage(const CliArgs& args, std::ostream& out) {
     const auto& words = args.operands;
     bool json = false;
     std::optional<std::string> font;
-    std::optional<bool> show_all;
     for (std::size_t i = 0; i < words.size(); ++i) {
         if (words[i] == "--json") json = true;
         if (i + 1 < words.size() && words[i] == "--font" && !font) font = words[i + 1];
@@ -223,66 +315,12 @@ int RunPage(const CliArgs& args, std::ostream& out) {
             RunSearchAction(model, action, {});
             continue;
         }
-        if (i + 1 >= words.size()) throw UsageError{"unknown or incomplete action '" + action + "'"};
+        if (i + 1 >= words.size())
+            throw UsageError{"unknown or incomplete action '" + action + "'"};
         const std::string& value = words[++i];
-        if (action == "--font") {
-            const auto item = model.FontItemByName(Utf8ToUtf16(value));
-            if (!item) throw UsageError{"unknown font family '" + value + "'"};
-            model.SelectFont(item);
-        } else if (action == "--show-all") {
-            show_all = ParseOnOff(value, action);
-            model.SetShowAll(*show_all);
-        } else if (action == "--subrange") {
-            const auto item = model.Subranges().list.FindKey(MakeKey(RequireCode(value)));
-            if (!item) throw UsageError{"no listed subrange starts at " + value};
-            model.ChooseSubrange(*item);
-        } else if (action == "--goto") {
-            go_to_result = model.GoToCodePoint(RequireCode(value));
-        } else if (action == "--fill") {
-            model.FillPage(RequireCode(value));
-        } else if (action == "--select") {
-            const long index = ParseNumber(value, action);
-            if (index > 255) throw UsageError{"--select takes a cell index 0..255"};
-            model.SelectCell(static_cast<int>(index));
-        } else if (action == "--keys") {
-            std::stringstream list(value);
-            std::string key;
-            std::vector<std::pair<int, int>> parsed;
-            while (std::getline(list, key, ',')) parsed.push_back(ParseKey(key));
-            for (auto [code, shift] : parsed) model.TableKeyDown(code, shift);
-        } else if (action == "--scroll") {
-            model.ScrollBarScroll();
-            model.ScrollBarChange(static_cast<int>(ParseNumber(value, action)));
-        } else if (action == "--scroll-line" || action == "--scroll-page") {
-            const bool down = ParseOnOff(value == "down" ? "on" : value == "up" ? "off" : value,
-                                         action + " (up|down)");
-            const int step = action == "--scroll-line" ? ScrollBarState::kSmallChange
-                                                       : ScrollBarState::kLargeChange;
-            const auto& bar = model.ScrollBar();
-            const int target = std::clamp(bar.value + (down ? step : -step), 0,
-                                          std::max(bar.max, 0));
-            // The scroll bar raises no change at its ends.
-            if (target != bar.value) model.ScrollBarChange(target);
-        } else if (action == "--format") {
-            const long index = ParseNumber(value, action);
-            if (index >= kCopyFormatCount) throw UsageError{"--format takes 0..11"};
-            model.SelectCopyFormat(static_cast<int>(index));
-        } else if (action == "--copy-text") {
-            model.Copy().ToCopyBeforePaste();  // as a paste
-            const std::u16string text = Utf8ToUtf16(value);
-            model.Copy().ToCopyEdited(text, text.size());
-        } else if (action == "--code-page") {
-            const long row = ParseNumber(value, action);
-            if (row >= static_cast<long>(kCodePageList.size()))
-                throw UsageError{"--code-page takes a row 0..15"};
-            model.Copy().ChooseCodePageRow(static_cast<int>(row));
-        } else if (action == "--preview-charset") {
-            model.Copy().SetPreviewCharsetChecked(ParseOnOff(value, action));
-        } else if (action == "--hex") {
-            if (model.HexView() != ParseOnOff(value, action)) model.CodePanelDoubleClick();
-        } else if (!RunSearchAction(model, action, value)) {
+        if (!RunTableAction(model, action, value, go_to_result) &&
+            !RunCopyAction(model, action, value) && !RunSearchAction(model, action, value))
             throw UsageError{"unknown action '" + action + "'"};
-        }
     }
     out << (json ? PageJson(model, go_to_result) : PageText(model));
     return 0;

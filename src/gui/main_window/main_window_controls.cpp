@@ -45,6 +45,11 @@ constexpr int kInnerGap = 6;
 constexpr int kRangeListWidth = kLeftColumn - kFontListWidth - kInnerGap;
 constexpr int kTypePanelWidth = 230;
 
+QString Caption(CopyFormat format) {
+    const std::string_view caption = CopyFormatCaption(format);
+    return QString::fromLatin1(caption.data(), static_cast<qsizetype>(caption.size()));
+}
+
 template <typename T>
 T* Named(T* widget, const QString& name) {
     widget->setObjectName(name);
@@ -283,7 +288,7 @@ void MainWindow::BuildFormatFrame(QWidget* parent) {
     format_grid->setContentsMargins(8, 4, 8, 8);
     format_grid->setVerticalSpacing(2);
     for (int i = 0; i < kCopyFormatCount; ++i)
-        obFormat[i] = Named(new QRadioButton(QString::fromLatin1(kCopyFormatCaptions[i]), fbFormat),
+        obFormat[i] = Named(new QRadioButton(Caption(static_cast<CopyFormat>(i)), fbFormat),
                             QString("obFormat%1").arg(i));
     // Three columns; the two formats with a list of their own get room for it.
     const int places[kCopyFormatCount][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1},
