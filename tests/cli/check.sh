@@ -112,6 +112,9 @@ awk_true 'NR == 1 && $0 != "D.0\t0000\t007F\t0\t1\tBasic Latin\t95\t128" { bad =
           NF != 8 || $7 + 0 > $8 + 0 { bad = 1 }
           END { if (!bad && NR > 0) print "ok" }' subranges --font 'DejaVu Sans' --counts
 refused subranges --counts
+refused subranges --coverage 10x1
+refused subranges extra
+refused subranges --font 'DejaVu Sans' --coverage 1
 awk_true 'NF != 4 || $1 !~ /^D\./ || length($4) != 128 { bad = 1 }
           $2 == "DejaVu Sans" { sans = $3 == "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf" &&
                                        substr($4, 10, 1) == "1" }
@@ -122,6 +125,7 @@ awk_true 'NR == 1 { n = $1 } NR == 2 && $0 != "0020\t007E" { bad = 1 }
           END { if (!bad && NR > 1 && NR == n + 1) print "ok" }' glyphs 'DejaVu Sans'
 refused fonts --covering xyz
 refused glyphs 'No Such Family'
+has '0020\t007E' glyphs 'dejavu sans' # families match without regard to case
 
 # ---- inspect and decode take any plane; a control would break the line: its character is left out.
 expect 0 'U+0041\tA\tLatin Capital Letter A\tUppercase, Hex. digit; Left to right\nU+1F600\t\xF0\x9F\x98\x80\tGrinning Face\tPunctuation; Symbol\nU+0009\t\t<Control>\tSpace char., Control char., Blank char.; Segment separator\n' \
@@ -146,6 +150,7 @@ expect 0 '{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Some
 refused encode --format 0 A
 refused encode --format 8 --code-page 16 A
 refused encode --format 3 $'\xFF'
+refused encode --format 2
 # Without a font the RTF names an installed family.
 has '{\\fonttbl{\\f0\\fnil\\fcharset0 ' encode --format 1 A
 lacks '\\fcharset0 ;' encode --format 1 A
@@ -163,6 +168,8 @@ expect 0 'U+FF60\tFullwidth Right White Parenthesis\nNo more occurences.\nNo mor
 refused "${find[@]}" '!?' # nothing the search box keeps
 refused find
 refused find --font 'No Such Family' a
+refused find --show-all maybe a
+refused find --next x a
 # DejaVu Sans lists no Hangul, but the search range spans the gap.
 expect 0 'U+AC01\tHangul Syllable Gag\n' find --font 'DejaVu Sans' 'hangul syllable gag'
 

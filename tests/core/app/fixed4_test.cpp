@@ -23,6 +23,10 @@ TEST(Fixed4, ParseLeadingReadsTheLeadingNumber) {
     EXPECT_EQ(Fixed4::ParseLeading("922337203685477.5807").Scaled(), kMax);
     EXPECT_EQ(Fixed4::ParseLeading("922337203685477.58079").Scaled(), kMax);
     EXPECT_EQ(Fixed4::ParseLeading("-99999999999999999999").Scaled(), -kMax);
+    EXPECT_EQ(Fixed4::ParseLeading("2147483647.5").ToInt32(),
+              std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(Fixed4::ParseLeading("-2147483649").ToInt32(),
+              std::numeric_limits<std::int32_t>::min());
 }
 
 }  // namespace

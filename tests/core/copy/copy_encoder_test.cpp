@@ -49,6 +49,7 @@ TEST_F(CopyEncoderTest, EncodesEveryFormat) {
         EXPECT_TRUE(EncodeCopyText(format, u"", context_).empty());
     }
     EXPECT_EQ(Encoded(F::Utf7, u"\U0001F600"), "+2D0-+3gA-");  // a pair stays two units
+    EXPECT_EQ(Encoded(F::Utf7, u"a+"), "a+-");
     EXPECT_EQ(Utf16ToUtf8(EncodeCodePoint(F::NcrDec, u'\uFFFD', context_).text), "&#65533;");
 }
 

@@ -33,7 +33,8 @@ TEST(NameSearchIndex, AgreesWithAPlainScanOfTheNameTable) {
         {{"letter", "", "a"}, 0, 0xFFFF},  // an empty word is held by every name
         {{"greek"}, 0, 0x36F},             // the first holder lies past `to`
         {{"x"}, 0xFFFF, 0xFFFF},
-        {{"e"}, 0x500, 0x4FF},  // empty range
+        {{"e"}, 0x500, 0x4FF},      // empty range
+        {{"a\nlatin"}, 0, 0xFFFF},  // a hit across two names holds in neither
     };
     for (const Query& q : queries) {
         SCOPED_TRACE(q.words.front() + " from " + std::to_string(q.from));
