@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "search/name_search_index.h"
-#include "search/search_panel.h"
+#include "panels/search_panel.h"
 #include "table/main_window_model.h"
 #include "unicode/builtin_data.h"
 #include "unicode/icu_char_classifier.h"

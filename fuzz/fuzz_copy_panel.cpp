@@ -7,7 +7,7 @@
 
 #include "copy/ansi_code_page.h"
 #include "copy/clipboard.h"
-#include "copy/copy_panel.h"
+#include "panels/copy_panel.h"
 
 namespace {
 

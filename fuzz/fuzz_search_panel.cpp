@@ -7,7 +7,7 @@
 #include <string>
 
 #include "base/text_measure.h"
-#include "search/search_panel.h"
+#include "panels/search_panel.h"
 #include "table/main_window_model.h"
 #include "unicode/builtin_data.h"
 #include "unicode/icu_char_classifier.h"

@@ -1,14 +1,22 @@
 #!/usr/bin/env python3
-"""Which folders of src/core include which, and the cycles among them.
+"""Which folders of src/core include which, the cycles among them, and the floors they stand on.
 
 Prints one line per folder with the folders it includes from, then every cycle (a folder that
-reaches itself through its includes) with one include that closes it. Exit status 1 when there is
-a cycle, so a test can hold the line.
+reaches itself through its includes) with one include that closes it, then every include that
+reaches up a floor: the domain (Unicode data, fonts, encodings, settings, help) knows nothing of
+the window's panels and model. Exit status 1 when there is either, so a test can hold the line.
 usage: tools/include_graph.py [SRC_CORE]   (default src/core)
 """
 import re
 import sys
 from pathlib import Path
+
+# Floor of each folder: 0 the ground every part uses, 1 the domain, 2 the window without widgets.
+FLOORS = {
+    "base": 0,
+    "unicode": 1, "fonts": 1, "copy": 1, "search": 1, "app": 1, "about": 1, "controls": 1,
+    "panels": 2, "table": 2, "platform": 2,
+}
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
@@ -74,7 +82,14 @@ def main():
                 print(f"  {s} -> {t}   ({why})")
     if not groups:
         print("no cycles")
-    return 1 if groups else 0
+    upward = [(s, t, why) for (s, t), why in sorted(edges.items())
+              if FLOORS.get(t, 0) > FLOORS.get(s, 0)]
+    unplaced = sorted(f for f in folders if f not in FLOORS)
+    for s, t, why in upward:
+        print(f"UP A FLOOR: {s} -> {t}   ({why})")
+    for f in unplaced:
+        print(f"NO FLOOR: {f} (add it to FLOORS)")
+    return 1 if groups or upward or unplaced else 0
 
 
 if __name__ == "__main__":

@@ -10,7 +10,7 @@
 #include "cli_common.h"
 #include "cli_data.h"
 #include "copy/clipboard.h"
-#include "copy/copy_panel.h"
+#include "panels/copy_panel.h"
 #include "fonts/font_table.h"
 #include "fonts/fontconfig_font_source.h"
 

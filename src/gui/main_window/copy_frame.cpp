@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "base/edit_command.h"
-#include "copy/read_only_box_keys.h"
+#include "panels/read_only_box_keys.h"
 #include "main_window/fitted_combo_box.h"
 #include "main_window/key_codes.h"
 #include "main_window/qt_text.h"

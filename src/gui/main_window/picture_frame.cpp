@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "copy/picture_panel.h"
+#include "panels/picture_panel.h"
 #include "main_window/char_view.h"
 #include "main_window/copy_picture.h"
 #include "main_window/key_codes.h"

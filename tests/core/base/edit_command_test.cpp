@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "copy/read_only_box_keys.h"
+#include "panels/read_only_box_keys.h"
 
 namespace glyphora {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/text.h"
-#include "search_fixture.h"
+#include "../panels/search_fixture.h"
 
 namespace glyphora {
 namespace {

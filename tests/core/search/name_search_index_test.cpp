@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "search_fixture.h"
+#include "../panels/search_fixture.h"
 
 namespace glyphora {
 namespace {

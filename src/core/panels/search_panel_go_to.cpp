@@ -1,7 +1,7 @@
 // The code point box tbGoTo and its two notations.
 #include <algorithm>
 
-#include "search/search_panel.h"
+#include "panels/search_panel.h"
 
 namespace glyphora {
 

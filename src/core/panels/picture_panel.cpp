@@ -1,4 +1,4 @@
-#include "copy/picture_panel.h"
+#include "panels/picture_panel.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 #include "base/allowed_chars_filter.h"
 #include "base/edit_command.h"
 #include "base/scale.h"
-#include "copy/copy_panel.h"
+#include "panels/copy_panel.h"
 
 namespace glyphora {
 

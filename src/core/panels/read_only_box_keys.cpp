@@ -1,4 +1,4 @@
-#include "copy/read_only_box_keys.h"
+#include "panels/read_only_box_keys.h"
 
 #include "base/edit_command.h"
 

@@ -1,4 +1,4 @@
-#include "copy/copy_panel.h"
+#include "panels/copy_panel.h"
 
 #include "base/edit_command.h"
 #include "base/text.h"

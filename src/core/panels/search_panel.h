@@ -10,7 +10,7 @@
 
 #include "base/allowed_chars_filter.h"
 #include "base/edit_box.h"
-#include "search/search_host.h"
+#include "panels/search_host.h"
 
 namespace glyphora {
 

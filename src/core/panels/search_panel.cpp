@@ -1,5 +1,5 @@
 // The name/entity search box with its history and button, and the symbol box.
-#include "search/search_panel.h"
+#include "panels/search_panel.h"
 
 #include <algorithm>
 

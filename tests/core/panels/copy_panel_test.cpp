@@ -1,6 +1,6 @@
 // The copy frame driven through the main window's model: formats, the To-copy box, clipboard
 // writes and the preview. What each encoder writes is copy_encoder_test's.
-#include "copy/copy_panel.h"
+#include "panels/copy_panel.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 
 #include "../table/model_fixture.h"
 #include "base/edit_command.h"
-#include "search/search_panel.h"
+#include "panels/search_panel.h"
 
 namespace glyphora::testing {
 

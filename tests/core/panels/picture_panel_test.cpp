@@ -1,12 +1,12 @@
 // The Picture frame: size box with its filter, label and undo, the styles, the colours, and what
 // the view, the bitmap copy and the rich-text copy take from them.
-#include "copy/picture_panel.h"
+#include "panels/picture_panel.h"
 
 #include <gtest/gtest.h>
 
 #include "../table/model_fixture.h"
 #include "base/text.h"
-#include "copy/copy_panel.h"
+#include "panels/copy_panel.h"
 #include "base/allowed_chars_filter.h"
 
 namespace glyphora::testing {
