@@ -8,13 +8,19 @@ namespace glyphora {
 
 namespace {
 constexpr int kIconSide = 16;
-}
 
-QPixmap EmptyCellPattern(const QColor& colour, qreal device_pixel_ratio) {
-    const int side = kEmptyPatternSide;
+// A transparent square of `side` logical pixels at this device pixel ratio.
+QPixmap ClearPixmap(int side, qreal device_pixel_ratio) {
     QPixmap pixmap(QSize(side, side) * device_pixel_ratio);
     pixmap.setDevicePixelRatio(device_pixel_ratio);
     pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+}  // namespace
+
+QPixmap EmptyCellPattern(const QColor& colour, qreal device_pixel_ratio) {
+    const int side = kEmptyPatternSide;
+    QPixmap pixmap = ClearPixmap(side, device_pixel_ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing, false);
     // One logical pixel wide, centred on the pixel grid of the logical 16 x 16 square.
@@ -33,9 +39,7 @@ QPixmap EmptyCellPattern(const QColor& colour, qreal device_pixel_ratio) {
 QIcon CheckIcon(const QColor& colour) {
     QIcon icon;
     for (qreal dpr : {1.0, 2.0}) {
-        QPixmap pixmap(QSize(kIconSide, kIconSide) * dpr);
-        pixmap.setDevicePixelRatio(dpr);
-        pixmap.fill(Qt::transparent);
+        QPixmap pixmap = ClearPixmap(kIconSide, dpr);
         QPainter painter(&pixmap);
         painter.setRenderHint(QPainter::Antialiasing, true);
         QPen pen(colour, 2.0);
