@@ -11,8 +11,8 @@ StartupPreload::StartupPreload(const AppPaths& paths) {
     names_ = std::async(std::launch::async, [paths] {
         PrepareDataFiles(paths);
         NameTable names;
-        names.LoadCharData(IcuNameService{},
-                           CharDataFiles{paths.name_data_file, paths.entity_data_file});
+        names.LoadCharDataOnDemand(std::make_shared<IcuNameService>(),
+                                   CharDataFiles{paths.name_data_file, paths.entity_data_file});
         return names;
     });
 }

@@ -49,6 +49,30 @@ TEST(NameTable, DataFileOnlyFillsEmptyOrUndefinedNames) {
     EXPECT_EQ(table.CharName(0x2E2E), "Reversed, Old Style");
 }
 
+// Naming page by page on demand asks the service only for the page in question, and every
+// answer is the one loading the whole plane at once gives.
+TEST(NameTable, OnDemandNamesOnePageAndAnswersAsLoadingAtOnce) {
+    const std::string file =
+        "0221,Latin Small Letter D With Curl\r\n0378,First\r\n0378,Second\r\n"
+        "4E00,Not In A Range\r\n0080,Not A Control\r\n";
+    testing::TempFolder folder;
+    testing::WriteBytes(folder / "names.csv", file);
+    auto service = std::make_shared<FakeNameService>(SmallService());
+    NameTable lazy;
+    lazy.LoadCharDataOnDemand(service, {folder / "names.csv", folder / "none.ent"});
+    EXPECT_TRUE(service->Asked().empty());
+    EXPECT_EQ(lazy.CharName(0x0221), "Latin Small Letter D With Curl");
+    EXPECT_EQ(service->Asked().size(), 256u);
+    const std::string_view held = lazy.CharName(0x0221);
+    while (lazy.NameNextPage()) {
+    }
+    EXPECT_EQ(held, "Latin Small Letter D With Curl");  // texts stay where they were
+    const NameTable eager = Load(SmallService(), file);
+    for (long cp = 0; cp < NameTable::kCodePointCount; ++cp)
+        ASSERT_EQ(lazy.CharName(cp), eager.CharName(cp)) << cp;
+    EXPECT_EQ(eager.CharName(0x0080), "Padding Character");
+}
+
 // Bad name data: every line is ignored or stored as given, nothing else happens.
 TEST(NameTable, BadNameDataIsSkippedOrStoredSafely) {
     const std::string huge(1 << 20, 'n');
