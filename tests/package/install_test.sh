@@ -23,7 +23,7 @@ root=$dest$prefix
 metainfo=share/metainfo/org.example.glyphora.metainfo.xml
 expected="bin/glyphora
 bin/glyphora-cli
-lib/glyphora/glyphora_about.so
+lib/glyphora/modules/glyphora_about.so
 share/applications/glyphora.desktop
 share/bash-completion/completions/glyphora-cli
 share/doc/glyphora/changelog.gz
@@ -79,7 +79,7 @@ bash -n "$root/share/bash-completion/completions/glyphora-cli" || fail "completi
 # Qt Multimedia and Qt Network are the About box module's alone, and it finds them.
 libraries=$(ldd "$root/bin/glyphora") || fail "ldd glyphora"
 ! grep -E 'libQt6(Multimedia|Network)' <<<"$libraries" || fail "the program links the above"
-libraries=$(ldd "$root/lib/glyphora/glyphora_about.so") || fail "ldd glyphora_about.so"
+libraries=$(ldd "$root/lib/glyphora/modules/glyphora_about.so") || fail "ldd glyphora_about.so"
 grep -q libQt6Multimedia <<<"$libraries" && ! grep 'not found' <<<"$libraries" ||
     fail "the About box module: $libraries"
 echo "install test: $(wc -l <<<"$expected") files installed and checked"
