@@ -77,17 +77,6 @@ void NameTable::LoadCharDataOnDemand(std::shared_ptr<const NameService> service,
     }
 }
 
-bool NameTable::NameNextPage() const {
-    if (named_.all()) return false;
-    for (long page = 0; page < kPageCount; ++page) {
-        if (!named_.test(static_cast<std::size_t>(page))) {
-            NamePage(page, *service_);
-            break;
-        }
-    }
-    return !named_.all();
-}
-
 void NameTable::NamePage(long page, const NameService& service) const {
     std::string& pool = page_pools_[static_cast<std::size_t>(page)];
     pool.assign(1, '\0');

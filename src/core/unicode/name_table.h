@@ -70,8 +70,6 @@ public:
     // Reads the files now and leaves the naming to the first question about each page.
     void LoadCharDataOnDemand(std::shared_ptr<const NameService> service,
                               const CharDataFiles& files);
-    // Names the next page not named yet; false when every page is. (Idle time's work.)
-    bool NameNextPage() const;
 
     // The stored name, else the name of the algorithmic range that holds cp, else empty text.
     std::string_view CharName(long cp) const;

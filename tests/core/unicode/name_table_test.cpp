@@ -64,12 +64,10 @@ TEST(NameTable, OnDemandNamesOnePageAndAnswersAsLoadingAtOnce) {
     EXPECT_EQ(lazy.CharName(0x0221), "Latin Small Letter D With Curl");
     EXPECT_EQ(service->Asked().size(), 256u);
     const std::string_view held = lazy.CharName(0x0221);
-    while (lazy.NameNextPage()) {
-    }
-    EXPECT_EQ(held, "Latin Small Letter D With Curl");  // texts stay where they were
     const NameTable eager = Load(SmallService(), file);
     for (long cp = 0; cp < NameTable::kCodePointCount; ++cp)
         ASSERT_EQ(lazy.CharName(cp), eager.CharName(cp)) << cp;
+    EXPECT_EQ(held, "Latin Small Letter D With Curl");  // texts stay where later pages went
     EXPECT_EQ(eager.CharName(0x0080), "Padding Character");
 }
 
