@@ -9,7 +9,8 @@
 #   -n RUNS    measured runs per row and program (default 7)
 #   -f SET     the font set (default dejavu: the same files for every program)
 #   -b BEFORE  another glyphora executable measured beside this build ("before")
-#   -i         also callgrind instruction counts of start-up to idle (one run each, slow)
+#   -i         also callgrind instruction counts (one run each, slow): start-up to idle, and
+#              Glyphora's three interactions
 #   -c DIR     keep the raw CSV files there
 # GLYPHORA names the executable (default build/bin/glyphora). gucharmap and kcharselect take part
 # when installed; an empty Qt window when the harness's floor programs are built.
@@ -99,7 +100,62 @@ if [ -n "$instructions" ] && [ -x "$harness/instructions.sh" ]; then
             sed -n "s/.* total=\([0-9]*\).*/$program,\1/p" >>"$work/instructions.txt" || true
     done
 fi
-[ -n "$keep" ] && mkdir -p "$keep" && cp "$work"/*.csv "$work"/*.txt "$keep/" 2>/dev/null
+# The interactions' own instructions (Glyphora only: the positions are those of its window),
+# counted by callgrind from just before the key or click to the end of its repaints.
+interaction_instructions() { # interaction_instructions PROGRAM SCENARIO
+    local program=$1 scenario=$2 display=87 window out=$work/cg-$1-$2
+    while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    local xvfb=$!
+    sleep 1
+    mkdir -p "$work/$program/cg-home/runtime"
+    chmod 700 "$work/$program/cg-home/runtime"
+    DISPLAY=":$display" HOME="$work/$program/cg-home" XDG_RUNTIME_DIR="$work/$program/cg-home/runtime" \
+        FONTCONFIG_FILE="$harness/fonts-$fonts.conf" valgrind --tool=callgrind \
+        --callgrind-out-file="$out.%p" "$(command_of "$program")" >/dev/null 2>&1 &
+    local pid=$!
+    export DISPLAY=":$display"
+    for _ in $(seq 120); do
+        window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -1)
+        [ -n "$window" ] && break
+        sleep 0.5
+    done
+    sleep 8
+    xdotool windowfocus --sync "$window"
+    # A first key press loads the keyboard's compose table: not part of what is measured.
+    xdotool key shift
+    case $scenario in
+        search) xdotool mousemove --window "$window" 131 404 click 1 && sleep 1 && xdotool type curl ;;
+        font) xdotool mousemove --window "$window" 70 90 ;;
+        pagedown) xdotool mousemove --window "$window" 438 161 click 1 && sleep 1 &&
+            xdotool mousemove 1200 1000 ;;
+    esac
+    sleep 3
+    callgrind_control -z "$pid" >/dev/null
+    case $scenario in search) xdotool key Return ;; font) xdotool click 1 ;; *) xdotool key Next ;; esac
+    sleep 4
+    callgrind_control -d "$pid" >/dev/null
+    sleep 1
+    kill "$pid" "$xvfb" 2>/dev/null
+    wait "$pid" "$xvfb" 2>/dev/null
+    unset DISPLAY
+    local count
+    count=$(sed -n 's/^totals: *//p' "$out".*.1 2>/dev/null | head -1)
+    [ -n "$count" ] && echo "$program,$scenario,$count" >>"$work/interaction_instructions.txt"
+}
+if [ -n "$instructions" ] && command -v callgrind_control >/dev/null; then
+    for scenario in search font pagedown; do
+        for program in glyphora before; do
+            [ "$program" = before ] && [ -z "$before" ] && continue
+            interaction_instructions "$program" "$scenario" || true
+        done
+    done
+fi
+if [ -n "$keep" ]; then
+    mkdir -p "$keep"
+    cp "$work"/*.csv "$keep/"
+    cp "$work"/*.txt "$keep/" 2>/dev/null || true
+fi
 
 python3 - "$work" "${programs[@]}" <<'EOF'
 import csv, os, statistics, sys
@@ -128,6 +184,12 @@ if os.path.exists(path):
     for line in open(path):
         program, count = line.strip().split(",")
         instructions[program] = float(count) / 1e6
+interaction = {}
+path = os.path.join(work, "interaction_instructions.txt")
+if os.path.exists(path):
+    for line in open(path):
+        program, scenario, count = line.strip().split(",")
+        interaction.setdefault(scenario, {})[program] = float(count) / 1e6
 rows = [
     ('name search "curl" + Enter', column("search", "action1_ms"), "ms"),
     ("choose DejaVu Serif in the font list", column("font", "action1_ms"), "ms"),
@@ -136,12 +198,17 @@ rows = [
     ("resident memory 2 s after start",
      {p: v / 1024 for p, v in column("startup", "rss_kb").items()}, "MiB"),
     ("instructions, start to idle", instructions, "M"),
+    ("Page Down: damage rectangles on the table",
+     column("pagedown", "action1_damage"), ""),
+    ('instructions: search "curl" + Enter', interaction.get("search", {}), "M"),
+    ("instructions: choose DejaVu Serif", interaction.get("font", {}), "M"),
+    ("instructions: Page Down", interaction.get("pagedown", {}), "M"),
 ]
 print("| | " + " | ".join(programs) + " |")
 print("|---" * (len(programs) + 1) + "|")
 for title, values, unit in rows:
     if not values:
         continue
-    cells = [f"{values[p]:.1f} {unit}" if p in values else "" for p in programs]
+    cells = [f"{values[p]:.1f} {unit}".strip() if p in values else "" for p in programs]
     print(f"| {title} | " + " | ".join(cells) + " |")
 EOF

@@ -36,8 +36,9 @@ HotKeyFilter::~HotKeyFilter() { qApp->removeEventFilter(this); }
 
 QWidget* HotKeyFilter::FormatButton(int k) const {
     QPointer<QWidget>& button = format_buttons_[static_cast<std::size_t>(k)];
-    if (!button) button = window_->findChild<QWidget*>(QStringLiteral("obFormat[%1]").arg(k));
+    // The window names them without brackets: that search stops where it finds the option.
     if (!button) button = window_->findChild<QWidget*>(QStringLiteral("obFormat%1").arg(k));
+    if (!button) button = window_->findChild<QWidget*>(QStringLiteral("obFormat[%1]").arg(k));
     return button;
 }
 
