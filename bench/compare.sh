@@ -131,13 +131,16 @@ interaction_instructions() { # interaction_instructions PROGRAM SCENARIO
             xdotool mousemove 1200 1000 ;;
     esac
     sleep 3
-    callgrind_control -z "$pid" >/dev/null
+    callgrind_control -z "$pid" >/dev/null 2>&1
     case $scenario in search) xdotool key Return ;; font) xdotool click 1 ;; *) xdotool key Next ;; esac
     sleep 4
-    callgrind_control -d "$pid" >/dev/null
+    callgrind_control -d "$pid" >/dev/null 2>&1
     sleep 1
-    kill "$pid" "$xvfb" 2>/dev/null
-    wait "$pid" "$xvfb" 2>/dev/null
+    # The program first: without its display it would abort.
+    kill "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+    kill "$xvfb" 2>/dev/null
+    wait "$xvfb" 2>/dev/null
     unset DISPLAY
     local count
     count=$(sed -n 's/^totals: *//p' "$out".*.1 2>/dev/null | head -1)
