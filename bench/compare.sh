@@ -156,8 +156,7 @@ if [ -n "$instructions" ] && command -v callgrind_control >/dev/null; then
 fi
 if [ -n "$keep" ]; then
     mkdir -p "$keep"
-    cp "$work"/*.csv "$keep/"
-    cp "$work"/*.txt "$keep/" 2>/dev/null || true
+    cp "$work"/*.csv "$work"/*.txt "$keep/" 2>/dev/null || true
 fi
 
 python3 - "$work" "${programs[@]}" <<'EOF'
