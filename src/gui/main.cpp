@@ -36,6 +36,8 @@ int main(int argc, char* argv[]) {
     if (qEnvironmentVariable("GLYPHORA_TRACE_STARTUP") == QLatin1String("1"))
         setup.trace_start = started;
 
+    // The window's first text uses the font configuration the font list's worker is loading.
+    if (preload) preload->WaitForFontConfiguration();
     glyphora::MainWindow window(std::move(setup));
     if (!window.Load()) return EXIT_FAILURE;  // refused: nothing was written
     window.show();

@@ -63,14 +63,25 @@ def check(condition, message):
 
 def start(dir, program):
     with open(f"{dir}/display", "w") as display:
+        # -noreset: the server must not start afresh when its last client leaves (the bus
+        # launcher does, early), which would refuse the program's connection and wipe the
+        # accessibility bus's address from the root window.
         xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(display.fileno()), "-screen", "0",
-                                 "1600x1200x24", "-nolisten", "tcp"], pass_fds=[display.fileno()],
-                                stderr=subprocess.DEVNULL)
-    for _ in range(100):
-        if open(f"{dir}/display").read().strip():
+                                 "1600x1200x24", "-nolisten", "tcp", "-noreset"],
+                                pass_fds=[display.fileno()], stderr=subprocess.DEVNULL)
+    # Xvfb writes its display number once it takes connections; on a busy machine that can take
+    # a while, and a server that died leaves no number at all.
+    number = ""
+    for _ in range(600):
+        number = open(f"{dir}/display").read().strip()
+        if number and os.path.exists(f"/tmp/.X11-unix/X{number}"):
             break
+        if xvfb.poll() is not None:
+            sys.exit("FAIL: Xvfb ended before it took connections")
         time.sleep(0.05)
-    os.environ["DISPLAY"] = ":" + open(f"{dir}/display").read().strip()
+    if not number:
+        sys.exit("FAIL: Xvfb gave no display within 30 s")
+    os.environ["DISPLAY"] = ":" + number
     bus = subprocess.Popen([LAUNCHER, "--launch-immediately"], stderr=subprocess.DEVNULL)
     env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                HOME=f"{dir}/home", XDG_CONFIG_HOME=f"{dir}/config", XDG_DATA_HOME=f"{dir}/data",
@@ -79,13 +90,15 @@ def start(dir, program):
     return [window, bus, xvfb]
 
 
-def find_application(pyatspi):
+def find_application(pyatspi, window):
     for _ in range(300):
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == "Glyphora":
                 table = pyatspi.findDescendant(app, lambda a: a.getRoleName() == "table")
                 if table is not None:
                     return app, table
+        if window.poll() is not None:
+            return None  # it could not start (the display went away under it)
         time.sleep(0.05)
     sys.exit("FAIL: the program's window never showed on the accessibility bus")
 
@@ -170,11 +183,23 @@ def check_focus(pyatspi, app, table):
 def main():
     if len(sys.argv) != 2:
         sys.exit(__doc__)
+    check(run(os.path.realpath(sys.argv[1])), "the program ended before its window showed")
+    for failure in failures:
+        print("FAIL:", failure)
+    print(f"{'FAILED' if failures else 'PASSED'}: the window through AT-SPI")
+    sys.exit(1 if failures else 0)
+
+
+def run(program):
+    """Checks the program's window; False when the program ended before it showed."""
     with tempfile.TemporaryDirectory() as dir:
-        processes = start(dir, os.path.realpath(sys.argv[1]))
+        processes = start(dir, program)
         try:
             import pyatspi
-            app, table = find_application(pyatspi)
+            found = find_application(pyatspi, processes[0])
+            if found is None:
+                return False
+            app, table = found
             frame = app.getChildAtIndex(0)
             check(frame.getRoleName() == "frame" and frame.name.startswith("Glyphora"),
                   f"the window reads as {frame.getRoleName()} '{frame.name}'")
@@ -186,10 +211,7 @@ def main():
             for process in processes:
                 process.terminate()
                 process.wait()
-    for failure in failures:
-        print("FAIL:", failure)
-    print(f"{'FAILED' if failures else 'PASSED'}: the window through AT-SPI")
-    sys.exit(1 if failures else 0)
+    return True
 
 
 if __name__ == "__main__":

@@ -271,6 +271,20 @@ private slots:
         for (const QRect& rect : outside)
             QVERIFY2(rect.y() < CharTable::kColumnHeaderHeight, "beyond the headers");
     }
+
+    void APageDownRepaintsAsOneRectangle() {
+        QVERIFY(Start());
+        CharTable* table = window_->Table();
+        QTest::mouseClick(table, Qt::LeftButton, {}, CellCentre(table, 0x41));
+        Settle();
+        PaintRecorder recorder(table);
+        QTest::keyClick(table, Qt::Key_PageDown);
+        Settle();
+        // The window system sees one damage rectangle, not one per cell and header.
+        QCOMPARE(recorder.painted.rectCount(), 1);
+        QVERIFY(recorder.painted.contains(table->CellRect(0) | table->CellRect(255)));
+        QVERIFY(recorder.painted.contains(table->RowHeaderRect(15)));
+    }
 };
 
 }  // namespace

@@ -2,7 +2,8 @@
 # `cmake --install` into a temporary DESTDIR: exactly the expected files, a desktop entry and an
 # AppStream file that their validators accept, an AppStream file that names every screenshot of
 # docs/screenshots/ (and only those, at their real sizes) and this version, manual pages that
-# render without warnings, a completion script that parses, and installed programs that run.
+# render without warnings, a completion script that parses, installed programs that run, and
+# the About box's libraries in its module, not in the program.
 # usage: install_test.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$1 source=$2 version=$3
@@ -22,6 +23,7 @@ root=$dest$prefix
 metainfo=share/metainfo/org.example.glyphora.metainfo.xml
 expected="bin/glyphora
 bin/glyphora-cli
+lib/glyphora/modules/glyphora_about.so
 share/applications/glyphora.desktop
 share/bash-completion/completions/glyphora-cli
 share/doc/glyphora/changelog.gz
@@ -74,4 +76,10 @@ done
 bash -n "$root/share/bash-completion/completions/glyphora-cli" || fail "completion script"
 [ "$("$root/bin/glyphora-cli" --version)" = "glyphora-cli $version" ] || fail "glyphora-cli --version"
 [ "$("$root/bin/glyphora" --version)" = "glyphora $version" ] || fail "glyphora --version"
+# Qt Multimedia and Qt Network are the About box module's alone, and it finds them.
+libraries=$(ldd "$root/bin/glyphora") || fail "ldd glyphora"
+! grep -E 'libQt6(Multimedia|Network)' <<<"$libraries" || fail "the program links the above"
+libraries=$(ldd "$root/lib/glyphora/modules/glyphora_about.so") || fail "ldd glyphora_about.so"
+grep -q libQt6Multimedia <<<"$libraries" && ! grep 'not found' <<<"$libraries" ||
+    fail "the About box module: $libraries"
 echo "install test: $(wc -l <<<"$expected") files installed and checked"

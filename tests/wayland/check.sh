@@ -27,7 +27,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/display" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$dir/display" 2>/dev/null &
 pids+=($!)
 for _ in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$dir/display")

@@ -6,16 +6,23 @@
 namespace glyphora {
 
 StartupPreload::StartupPreload(const AppPaths& paths) {
-    fonts_ =
-        std::async(std::launch::async, [] { return std::make_unique<FontconfigFontSource>(); });
+    std::promise<void> configured;
+    font_configuration_ = configured.get_future().share();
+    fonts_ = std::async(std::launch::async, [configured = std::move(configured)]() mutable {
+        FontconfigFontSource::LoadConfiguration();
+        configured.set_value();
+        return std::make_unique<FontconfigFontSource>();
+    });
     names_ = std::async(std::launch::async, [paths] {
         PrepareDataFiles(paths);
         NameTable names;
-        names.LoadCharData(IcuNameService{},
-                           CharDataFiles{paths.name_data_file, paths.entity_data_file});
+        names.LoadCharDataOnDemand(std::make_shared<IcuNameService>(),
+                                   CharDataFiles{paths.name_data_file, paths.entity_data_file});
         return names;
     });
 }
+
+void StartupPreload::WaitForFontConfiguration() const { font_configuration_.wait(); }
 
 StartupPreload::~StartupPreload() {
     if (fonts_.valid()) fonts_.wait();

@@ -23,12 +23,17 @@ public:
     StartupPreload(const StartupPreload&) = delete;
     StartupPreload& operator=(const StartupPreload&) = delete;
 
+    // Waits until fontconfig's configuration is loaded: before the toolkit's first use of fonts,
+    // which would otherwise load a second copy beside the worker's (with a cold font cache, a
+    // second scan of every font file).
+    void WaitForFontConfiguration() const;
     // Each waits for its job and hands its result over once; later calls give nothing (nullptr,
     // an empty table).
     std::unique_ptr<FontconfigFontSource> TakeFontSource();
     NameTable TakeNames();
 
 private:
+    std::shared_future<void> font_configuration_;
     std::future<std::unique_ptr<FontconfigFontSource>> fonts_;
     std::future<NameTable> names_;
 };

@@ -64,6 +64,7 @@ struct FontconfigFontSource::Impl {
     std::vector<Face> faces;                  // by file path, then index
     std::vector<std::size_t> representative;  // per family, in order of first appearance
     std::unordered_map<std::string, std::size_t> family_face;  // family -> face index
+    std::vector<EnumeratedFace> enumerated;
 
     ~Impl() {
         if (set != nullptr) FcFontSetDestroy(set);
@@ -122,6 +123,23 @@ struct FontconfigFontSource::Impl {
             if (Better(faces[i], faces[it->second])) it->second = i;
         }
         for (std::size_t& face : representative) face = family_face.at(faces[face].family);
+        Enumerate();
+    }
+
+    void Enumerate() {
+        enumerated.reserve(representative.size());
+        for (const std::size_t i : representative) {
+            const Face& face = faces[i];
+            EnumeratedFace report{face.family, face.full_name, face.kind, {}};
+            if (face.kind == kTrueTypeKind) {
+                const auto face_in_file = static_cast<std::uint32_t>(face.index) & 0xFFFFu;
+                // An unreadable or damaged file keeps the all-zero field: listed, covering
+                // nothing.
+                if (const auto subset = ReadUnicodeSubsetFromFile(face.file, face_in_file))
+                    report.unicode_subset = *subset;
+            }
+            enumerated.push_back(std::move(report));
+        }
     }
 
     // sfnt faces first, then the more regular face.
@@ -159,20 +177,11 @@ std::optional<std::vector<InstalledFontEntry>> FontconfigFontSource::InstalledFo
 }
 
 std::vector<EnumeratedFace> FontconfigFontSource::EnumerateFaces() const {
-    std::vector<EnumeratedFace> reports;
-    reports.reserve(impl_->representative.size());
-    for (const std::size_t i : impl_->representative) {
-        const Face& face = impl_->faces[i];
-        EnumeratedFace report{face.family, face.full_name, face.kind, {}};
-        if (face.kind == kTrueTypeKind) {
-            const auto face_in_file = static_cast<std::uint32_t>(face.index) & 0xFFFFu;
-            // An unreadable or damaged file keeps the all-zero field: listed, covering nothing.
-            if (const auto subset = ReadUnicodeSubsetFromFile(face.file, face_in_file))
-                report.unicode_subset = *subset;
-        }
-        reports.push_back(std::move(report));
-    }
-    return reports;
+    return impl_->enumerated;
+}
+
+void FontconfigFontSource::LoadConfiguration() {
+    if (FcConfig* config = FcConfigReference(nullptr)) FcConfigDestroy(config);
 }
 
 GlyphRanges FontconfigFontSource::FamilyGlyphRanges(const std::string& family) const {

@@ -26,8 +26,13 @@ namespace glyphora {
 // - Glyph ranges: the BMP part of the same face's fontconfig charset.
 class FontconfigFontSource final : public FontSource {
 public:
-    // Lists the installed faces once; later calls answer from that list.
+    // Lists the installed faces and reads the reported faces' OS/2 tables once (on the thread
+    // that builds the source: at start-up a worker); later calls answer from that list.
     FontconfigFontSource();
+    // Loads fontconfig's current configuration (scanning the fonts when its cache is cold) unless
+    // it is loaded already. The toolkit uses the same configuration: loaded once here before
+    // the toolkit asks, it is not loaded twice side by side.
+    static void LoadConfiguration();
     ~FontconfigFontSource() override;
     FontconfigFontSource(const FontconfigFontSource&) = delete;
     FontconfigFontSource& operator=(const FontconfigFontSource&) = delete;

@@ -93,7 +93,7 @@ std::optional<long> SearchPanel::NameSearch(std::u16string_view text, std::optio
     std::optional<long> found;
     if (range) {
         if (search_position_ == 0) search_position_ = range->first;
-        if (!index_) index_ = std::make_unique<NameSearchIndex>(names_);
+        if (!index_) index_ = std::make_unique<NameSearchIndex>(names_, true);
         found = index_->FindAll(SplitWords(TrimSpaces16(text)), search_position_, range->last);
     }
     if (!found) {

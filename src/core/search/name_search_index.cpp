@@ -16,25 +16,40 @@ char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a'
 
 }  // namespace
 
-NameSearchIndex::NameSearchIndex(const NameTable* names) {
+NameSearchIndex::NameSearchIndex(const NameTable* names, bool grow_on_demand) : names_(names) {
+    run_first_.push_back(0);
+    run_offset_.push_back(0);
+    if (grow_on_demand) return;
     run_first_.reserve(24 * 1024);
     run_offset_.reserve(24 * 1024);
     text_.reserve(768 * 1024);
-    std::string_view previous;
-    for (long cp = 0; cp < kPlaneEnd; ++cp) {
-        const std::string_view name = names ? names->CharName(cp) : std::string_view();
-        if (cp > 0 && name == previous) continue;
-        previous = name;
+    while (Grow()) {
+    }
+    text_.shrink_to_fit();
+    run_first_.shrink_to_fit();
+    run_offset_.shrink_to_fit();
+}
+
+bool NameSearchIndex::Grow() const {
+    if (built_ >= kPlaneEnd) return false;
+    // Small steps first (a common word is found in the first pages), larger ones further on.
+    const long end = std::min(kPlaneEnd, std::max(built_ * 2, 1024L));
+    // The sentinels go while the stretch is added: a run may go on from the last one.
+    run_first_.pop_back();
+    run_offset_.pop_back();
+    for (long cp = built_; cp < end; ++cp) {
+        const std::string_view name = names_ ? names_->CharName(cp) : std::string_view();
+        if (cp > 0 && name == previous_) continue;
+        previous_.assign(name);
         run_first_.push_back(static_cast<std::uint32_t>(cp));
         run_offset_.push_back(static_cast<std::uint32_t>(text_.size()));
         for (char c : name) text_ += FoldAscii(c);
         text_ += '\n';
     }
-    run_first_.push_back(static_cast<std::uint32_t>(kPlaneEnd));
+    built_ = end;
+    run_first_.push_back(static_cast<std::uint32_t>(built_));
     run_offset_.push_back(static_cast<std::uint32_t>(text_.size()));
-    text_.shrink_to_fit();
-    run_first_.shrink_to_fit();
-    run_offset_.shrink_to_fit();
+    return built_ < kPlaneEnd;
 }
 
 std::size_t NameSearchIndex::MemoryBytes() const {
@@ -57,11 +72,19 @@ std::size_t NameSearchIndex::RunOfOffset(std::size_t offset) const {
 
 std::optional<long> NameSearchIndex::NextHolding(std::string_view word, long from) const {
     if (from >= kPlaneEnd) return std::nullopt;
+    while (from >= built_) Grow();
     std::size_t pos = run_offset_[RunOfCodePoint(from)];
-    const char* base = text_.data();
-    while (pos < text_.size()) {
+    for (;;) {
+        // What was searched stays searched: a name is never split between two stretches.
+        while (pos >= text_.size() && Grow()) {
+        }
+        if (pos >= text_.size()) return std::nullopt;
+        const char* base = text_.data();
         const void* hit = memmem(base + pos, text_.size() - pos, word.data(), word.size());
-        if (!hit) return std::nullopt;
+        if (!hit) {
+            pos = text_.size();
+            continue;
+        }
         const auto offset = static_cast<std::size_t>(static_cast<const char*>(hit) - base);
         const std::size_t run = RunOfOffset(offset);
         const std::size_t name_end = run_offset_[run + 1] - 1;  // where its '\n' stands
@@ -71,7 +94,6 @@ std::optional<long> NameSearchIndex::NextHolding(std::string_view word, long fro
         // the same name would too.
         pos = run_offset_[run + 1];
     }
-    return std::nullopt;
 }
 
 std::optional<long> NameSearchIndex::FindAll(const std::vector<std::string>& words, long from,

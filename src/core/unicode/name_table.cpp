@@ -32,13 +32,6 @@ const AlgorithmicRange* FindAlgorithmicRange(long cp) {
     return nullptr;
 }
 
-constexpr bool AscendingAndApart() {
-    for (std::size_t i = 1; i < kAlgorithmicRanges.size(); ++i)
-        if (kAlgorithmicRanges[i].first <= kAlgorithmicRanges[i - 1].last) return false;
-    return true;
-}
-static_assert(AscendingAndApart(), "LoadCharData walks the gaps between the rows");
-
 bool InPlane(long cp) { return cp >= 0 && cp < NameTable::kCodePointCount; }
 
 }  // namespace
@@ -47,6 +40,10 @@ NameTable::NameTable() { Clear(); }
 
 void NameTable::Clear() {
     name_.assign(kCodePointCount, 0);
+    for (std::string& pool : page_pools_) pool.assign(1, '\0');
+    named_.set();
+    service_.reset();
+    file_name_.assign(kCodePointCount, 0);
     entities_.assign(kCodePointCount, 0);
     ie_flag_.assign(kCodePointCount, false);
     pool_.assign(1, '\0');
@@ -55,41 +52,10 @@ void NameTable::Clear() {
 void NameTable::LoadCharData(const NameService& service, std::optional<std::string_view> name_data,
                              std::optional<std::string_view> entity_data) {
     Clear();
-
-    // The rows are ascending and apart, so asking for the stretches between them is the same as
-    // skipping each row's code points one by one, without testing every code point.
-    long first = 0;
-    for (const auto& range : kAlgorithmicRanges) {
-        NameFromService(service, first, range.first - 1);
-        first = range.last + 1;
-    }
-    NameFromService(service, first, kCodePointCount - 1);
-
-    for (const auto& fixed : kFixedControlNames)
-        if (Name(fixed.code_point) == kControl) SetName(fixed.code_point, fixed.name);
-
     if (name_data) ReadNameData(*name_data);
     if (entity_data) ReadEntityData(*entity_data);
-
     pool_.shrink_to_fit();
-    scratch_.clear();
-    scratch_.shrink_to_fit();
-}
-
-void NameTable::NameFromService(const NameService& service, long first, long last) {
-    char buffer[NameService::kBufferSize] = {};
-    std::uint32_t previous = 0;  // runs of "Undefined" or "<Control>" share one copy
-    for (long cp = first; cp <= last; ++cp) {
-        const std::size_t n =
-            std::min(service.GetUName(static_cast<char16_t>(cp), buffer), sizeof buffer);
-        const std::string_view name(buffer, n);
-        if (previous != 0 && Text(previous) == name) {
-            name_[cp] = previous;
-        } else {
-            name_[cp] = Store(name);
-            previous = name_[cp];
-        }
-    }
+    for (long page = 0; page < kPageCount; ++page) NamePage(page, service);
 }
 
 void NameTable::LoadCharData(const NameService& service, const CharDataFiles& files) {
@@ -99,14 +65,58 @@ void NameTable::LoadCharData(const NameService& service, const CharDataFiles& fi
                  entity_data ? std::optional<std::string_view>(*entity_data) : std::nullopt);
 }
 
+void NameTable::LoadCharDataOnDemand(std::shared_ptr<const NameService> service,
+                                     const CharDataFiles& files) {
+    Clear();
+    if (const auto name_data = ReadDataFile(files.name_file)) ReadNameData(*name_data);
+    if (const auto entity_data = ReadDataFile(files.entity_file)) ReadEntityData(*entity_data);
+    pool_.shrink_to_fit();
+    if (service) {
+        service_ = std::move(service);
+        named_.reset();
+    }
+}
+
+void NameTable::NamePage(long page, const NameService& service) const {
+    std::string& pool = page_pools_[static_cast<std::size_t>(page)];
+    pool.assign(1, '\0');
+    char buffer[NameService::kBufferSize] = {};
+    std::uint32_t previous = 0;  // runs of "Undefined" or "<Control>" share one copy
+    for (long cp = page * kPageSize; cp < (page + 1) * kPageSize; ++cp) {
+        // The algorithmic ranges' code points are never asked of the service.
+        const std::size_t n =
+            FindAlgorithmicRange(cp)
+                ? 0
+                : std::min(service.GetUName(static_cast<char16_t>(cp), buffer), sizeof buffer);
+        std::string_view name(buffer, n);
+        if (name == kControl) {
+            for (const auto& fixed : kFixedControlNames)
+                if (fixed.code_point == cp) name = fixed.name;
+        }
+        // The file only fills gaps: a name the service gave is never replaced.
+        if ((name.empty() || name == kUndefined) && file_name_[cp] != 0)
+            name = Text(pool_, file_name_[cp]);
+        if (previous != 0 && Text(pool, previous) == name) {
+            name_[cp] = previous;
+        } else {
+            name_[cp] = Store(pool, name);
+            previous = name_[cp];
+        }
+    }
+    pool.shrink_to_fit();
+    named_.set(static_cast<std::size_t>(page));
+    if (named_.all()) service_.reset();
+}
+
 void NameTable::ReadNameData(std::string_view text) {
     std::string_view line;
     while (TakeLine(text, line)) {
         const auto entry = ParseNameLine(line);
         if (!entry) continue;
-        // The file only fills gaps: a name the service gave is never replaced.
-        const std::string_view current = Name(entry->code_point);
-        if (current.empty() || current == kUndefined) SetName(entry->code_point, entry->name);
+        // Of several lines for one code point the first stands, unless it says "Undefined".
+        const std::string_view current = Text(pool_, file_name_[entry->code_point]);
+        if (current.empty() || current == kUndefined)
+            file_name_[entry->code_point] = Store(pool_, entry->name);
     }
 }
 
@@ -115,7 +125,7 @@ void NameTable::ReadEntityData(std::string_view text) {
     while (TakeLine(text, line)) {
         const auto entry = ParseEntityLine(line);
         if (!entry) continue;
-        const std::uint32_t offset = Store(entry->entities);
+        const std::uint32_t offset = Store(pool_, entry->entities);
         if (offset == 0) continue;  // the pool is full
         entities_[entry->code_point] = offset;
         // A later line for the same code point replaces the names but never clears the flag.
@@ -123,42 +133,40 @@ void NameTable::ReadEntityData(std::string_view text) {
     }
 }
 
-void NameTable::SetName(long cp, std::string_view name) { name_[cp] = Store(name); }
-
-std::uint32_t NameTable::Store(std::string_view text) {
+std::uint32_t NameTable::Store(std::string& pool, std::string_view text) {
     if (text.empty()) return 0;
-    // Service names are valid already; only text that is not gets the detour through scratch_.
+    // Service names are valid already; only text that is not gets the detour through a copy.
+    std::string valid;
     if (!IsValidUtf8(text)) {
-        scratch_.clear();
-        AppendValidUtf8(scratch_, text);
-        text = scratch_;
+        AppendValidUtf8(valid, text);
+        text = valid;
     }
     // Offsets are 32-bit; a pool of 4 GB only comes from a broken file, whose rest is dropped.
     constexpr std::size_t kLimit = std::numeric_limits<std::uint32_t>::max();
-    if (pool_.size() + text.size() + 10 > kLimit) return 0;
-    const auto offset = static_cast<std::uint32_t>(pool_.size());
+    if (pool.size() + text.size() + 10 > kLimit) return 0;
+    const auto offset = static_cast<std::uint32_t>(pool.size());
     // Length first, seven bits per byte (names under 128 bytes take one byte).
     std::size_t length = text.size();
     while (length >= 0x80) {
-        pool_.push_back(static_cast<char>(0x80 | (length & 0x7F)));
+        pool.push_back(static_cast<char>(0x80 | (length & 0x7F)));
         length >>= 7;
     }
-    pool_.push_back(static_cast<char>(length));
-    pool_.append(text);
+    pool.push_back(static_cast<char>(length));
+    pool.append(text);
     return offset;
 }
 
-std::string_view NameTable::Text(std::uint32_t offset) const {
+std::string_view NameTable::Text(const std::string& pool, std::uint32_t offset) {
     std::size_t length = 0;
     int shift = 0;
     std::size_t at = offset;
     for (;;) {
-        const auto byte = static_cast<unsigned char>(pool_[at++]);
+        const auto byte = static_cast<unsigned char>(pool[at++]);
         length |= static_cast<std::size_t>(byte & 0x7F) << shift;
         if (byte < 0x80) break;
         shift += 7;
     }
-    return std::string_view(pool_).substr(at, length);
+    return std::string_view(pool).substr(at, length);
 }
 
 std::string_view NameTable::CharName(long cp) const {
@@ -169,7 +177,9 @@ std::string_view NameTable::CharName(long cp) const {
 }
 
 std::string_view NameTable::Name(long cp) const {
-    return InPlane(cp) ? Text(name_[cp]) : std::string_view{};
+    if (!InPlane(cp)) return {};
+    EnsureNamed(cp);
+    return Text(page_pools_[static_cast<std::size_t>(cp / kPageSize)], name_[cp]);
 }
 
 long NameTable::Code(long cp) const {
@@ -180,7 +190,7 @@ long NameTable::Code(long cp) const {
 int NameTable::IEFlag(long cp) const { return InPlane(cp) && ie_flag_[cp] ? 1 : 0; }
 
 std::string_view NameTable::Entities(long cp) const {
-    return InPlane(cp) ? Text(entities_[cp]) : std::string_view{};
+    return InPlane(cp) ? Text(pool_, entities_[cp]) : std::string_view{};
 }
 
 std::vector<std::string_view> NameTable::EntityNames(long cp) const {
@@ -202,7 +212,7 @@ std::optional<long> NameTable::FindEntity(std::string_view name, long from, long
     to = std::min(to, kCodePointCount - 1);
     for (long cp = from; cp <= to; ++cp) {
         if (entities_[cp] == 0) continue;
-        std::string_view rest = Text(entities_[cp]);
+        std::string_view rest = Text(pool_, entities_[cp]);
         for (;;) {
             const std::size_t comma = rest.find(',');
             if (rest.substr(0, comma) == name) return cp;
@@ -214,8 +224,11 @@ std::optional<long> NameTable::FindEntity(std::string_view name, long from, long
 }
 
 std::size_t NameTable::MemoryBytes() const {
-    return name_.capacity() * sizeof(std::uint32_t) + entities_.capacity() * sizeof(std::uint32_t) +
-           ie_flag_.capacity() / 8 + pool_.capacity() + scratch_.capacity();
+    std::size_t bytes =
+        (name_.capacity() + file_name_.capacity() + entities_.capacity()) * sizeof(std::uint32_t) +
+        ie_flag_.capacity() / 8 + pool_.capacity();
+    for (const std::string& pool : page_pools_) bytes += pool.capacity();
+    return bytes;
 }
 
 }  // namespace glyphora

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,15 +39,24 @@ inline constexpr std::array<AlgorithmicRange, 7> kAlgorithmicRanges = {{
     {0xF900, 0xFA2D, "CJK Compatibility Ideograph"},
 }};
 
-// The character records of the plane: each code point's name and its entity names, merged once
-// from the name service, the algorithmic ranges, four fixed control names, the name data file and
-// the entity data file; read-only afterwards.
+// The character records of the plane: each code point's name and its entity names, merged from
+// the name service, the algorithmic ranges, four fixed control names, the name data file and the
+// entity data file.
 //
-// All texts live in one pool (length-prefixed, valid UTF-8) and the records hold 32-bit offsets
-// into it, which keeps the table near 1.2 MB instead of 65,536 strings of their own.
+// The service names one page of 256 code points at a time, when a name of that page is first
+// asked for (LoadCharDataOnDemand), or the whole plane at once (LoadCharData): naming the plane
+// is most of the cost of start-up, and the window needs one page to show itself. The answers
+// are the same either way. A table that still names pages is for one thread at a time.
+//
+// Texts live in pools (length-prefixed, valid UTF-8: one per page for the names, one for the
+// file names and the entities) and the records hold 32-bit offsets into them, which keeps the
+// table near 1.7 MB with every page named instead of 65,536 strings of their own. A page's pool is
+// written once, so the texts handed out stay valid while the table lives and is not loaded again.
 class NameTable {
 public:
     static constexpr long kCodePointCount = 0x10000;
+    static constexpr long kPageSize = 256;
+    static constexpr long kPageCount = kCodePointCount / kPageSize;
 
     // 65,536 empty records.
     NameTable();
@@ -56,6 +67,9 @@ public:
                       std::optional<std::string_view> entity_data);
     // The same from files; a path that is not a readable regular file counts as missing.
     void LoadCharData(const NameService& service, const CharDataFiles& files);
+    // Reads the files now and leaves the naming to the first question about each page.
+    void LoadCharDataOnDemand(std::shared_ptr<const NameService> service,
+                              const CharDataFiles& files);
 
     // The stored name, else the name of the algorithmic range that holds cp, else empty text.
     std::string_view CharName(long cp) const;
@@ -80,20 +94,27 @@ public:
 
 private:
     void Clear();
-    void NameFromService(const NameService& service, long first, long last);
-    void SetName(long cp, std::string_view name);
     void ReadNameData(std::string_view text);
     void ReadEntityData(std::string_view text);
-    // Adds text to the pool as valid UTF-8 and returns its offset; 0 (the empty text) for empty
+    // Names page p once: the service, the fixed control names, then the name file's gaps.
+    void NamePage(long page, const NameService& service) const;
+    void EnsureNamed(long cp) const {
+        if (!named_.test(static_cast<std::size_t>(cp / kPageSize)))
+            NamePage(cp / kPageSize, *service_);
+    }
+    // Adds text to pool as valid UTF-8 and returns its offset; 0 (the empty text) for empty
     // text or when the pool is full.
-    std::uint32_t Store(std::string_view text);
-    std::string_view Text(std::uint32_t offset) const;
+    static std::uint32_t Store(std::string& pool, std::string_view text);
+    static std::string_view Text(const std::string& pool, std::uint32_t offset);
 
-    std::vector<std::uint32_t> name_;      // pool offset per code point
-    std::vector<std::uint32_t> entities_;  // pool offset per code point
+    mutable std::vector<std::uint32_t> name_;  // offset in its page's pool, per code point
+    mutable std::array<std::string, kPageCount> page_pools_;
+    mutable std::bitset<kPageCount> named_;
+    mutable std::shared_ptr<const NameService> service_;  // while pages are left to name
+    std::vector<std::uint32_t> file_name_;  // pool_ offset per code point (name data file)
+    std::vector<std::uint32_t> entities_;   // pool_ offset per code point
     std::vector<bool> ie_flag_;
-    std::string pool_;     // offset 0 is the empty text
-    std::string scratch_;  // reused while storing, so storing allocates only as the pool grows
+    std::string pool_;  // offset 0 is the empty text
 };
 
 }  // namespace glyphora

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <random>
 
+#include "about/about_module.h"
 #include "about/arrow_pictures.h"
 #include "about/click_sound.h"
 #include "about/letter_tile.h"
@@ -31,6 +32,12 @@ const QString kCancelCaption = QStringLiteral("Cancel Check");
 constexpr int kMargin = 10;
 constexpr int kGap = 6;
 constexpr int kIconSide = 48;
+
+// Without the About box's module a click only moves the tile.
+class NoClickSound final : public ClickSound {
+public:
+    void Play() override {}
+};
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -78,9 +85,9 @@ AboutWindow::AboutWindow(const AboutServices& services, QWidget* owner)
     setObjectName("fwAbout");
     setWindowTitle(QStringLiteral("About..."));
     if (click_sound_ == nullptr) {
-        auto own = std::make_unique<EmbeddedClickSound>();
-        click_sound_ = own.get();
-        own_click_sound_ = std::move(own);
+        const AboutModule* module = LoadAboutModule();
+        own_click_sound_ = module ? module->NewClickSound() : std::make_unique<NoClickSound>();
+        click_sound_ = own_click_sound_.get();
     }
     tl_about_->setObjectName("tlAbout");
     tl_version_->setObjectName("tlVersion");

@@ -28,7 +28,7 @@ struct AboutServices {
     std::string base_name = "glyphora";   // the executable's base name, first version line
     std::filesystem::path settings_file;  // where the update check records its last result
     UpdateCheckRecorder* update_recorder = nullptr;  // null: the check records nothing
-    ClickSound* click_sound = nullptr;  // null: the embedded click through Qt Multimedia
+    ClickSound* click_sound = nullptr;  // null: the embedded click of the About box's module
 };
 
 // fwAbout ("About..."): platform and copyright, the versions of the program and of the

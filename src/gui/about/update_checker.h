@@ -4,21 +4,22 @@
 #include <QString>
 #include <QUrl>
 #include <filesystem>
+#include <memory>
 
 #include "about/update_check.h"
 
-class QNetworkAccessManager;
-class QNetworkReply;
-
 namespace glyphora {
 
+class HttpClient;
+class HttpDownload;
 class UpdateCheckRecorder;
 
 // ucUpdate: asks the web site whether a newer version is published. Check() fetches remotepath
 // (http or https only) and compares the version it names with localversion; Finished reports
 // -1 (not reachable, not usable, or no answer within kTransferTimeout), 0 (up to date) or
 // 1 (newer, with its version text). Cancel() aborts the request; the check then finishes as
-// Cancelled. Nothing is fetched unless Check() is called.
+// Cancelled. Nothing is fetched unless Check() is called. The download goes through the About
+// box's module; without it every check is NotAccessible.
 class UpdateChecker : public QObject {
     Q_OBJECT
 
@@ -52,8 +53,8 @@ private:
     void OnReplyFinished();
     void Finish(const UpdateCheckOutcome& outcome);
 
-    QNetworkAccessManager* network_;
-    QNetworkReply* reply_ = nullptr;
+    std::unique_ptr<HttpClient> network_;
+    HttpDownload* reply_ = nullptr;
     QByteArray body_;
     bool cancelled_ = false;
     bool too_large_ = false;

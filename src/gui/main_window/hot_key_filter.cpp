@@ -35,9 +35,11 @@ HotKeyFilter::HotKeyFilter(QWidget* window, ContextHelp& help, Actions actions)
 HotKeyFilter::~HotKeyFilter() { qApp->removeEventFilter(this); }
 
 QWidget* HotKeyFilter::FormatButton(int k) const {
-    if (auto* button = window_->findChild<QWidget*>(QStringLiteral("obFormat[%1]").arg(k)))
-        return button;
-    return window_->findChild<QWidget*>(QStringLiteral("obFormat%1").arg(k));
+    QPointer<QWidget>& button = format_buttons_[static_cast<std::size_t>(k)];
+    // The window names them without brackets: that search stops where it finds the option.
+    if (!button) button = window_->findChild<QWidget*>(QStringLiteral("obFormat%1").arg(k));
+    if (!button) button = window_->findChild<QWidget*>(QStringLiteral("obFormat[%1]").arg(k));
+    return button;
 }
 
 bool HotKeyFilter::eventFilter(QObject* watched, QEvent* event) {

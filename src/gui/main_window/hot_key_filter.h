@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <array>
 #include <functional>
 
+#include "copy/copy_format.h"
 #include "platform/menu_help.h"
 
 class QAction;
@@ -43,10 +46,13 @@ private:
     void WatchMenu(QMenu* menu);
     void ActionHovered(QAction* action);
     void MenuHidden();
-    // The copy format option k, by its object name: "obFormat[k]" or "obFormat" + k.
+    // The copy format option k, by its object name: "obFormat[k]" or "obFormat" + k. Found once
+    // (every key passes here, and a search of the whole window per option and key cost as much
+    // as the key's own work), looked for again only while it is missing.
     QWidget* FormatButton(int k) const;
 
     QWidget* window_;
+    mutable std::array<QPointer<QWidget>, kCopyFormatCount> format_buttons_;
     ContextHelp& help_;
     Actions actions_;
     MenuHelp menu_help_;

@@ -387,8 +387,8 @@ bool MainWindow::Load() {
         names_ = setup_.preload->TakeNames();
     } else {
         PrepareDataFiles(paths);
-        names_.LoadCharData(IcuNameService{},
-                            CharDataFiles{paths.name_data_file, paths.entity_data_file});
+        names_.LoadCharDataOnDemand(std::make_shared<IcuNameService>(),
+                                    CharDataFiles{paths.name_data_file, paths.entity_data_file});
     }
     context_help_->Load(paths.help_file);
     TraceStep("names loaded");

@@ -7,12 +7,12 @@ namespace glyphora {
 SubrangeGlyphTips::SubrangeGlyphTips(const MainWindowModel& model, const NameTable& names)
     : model_(model), names_(names) {}
 
-void SubrangeGlyphTips::FontChanged() {
-    if (!counter_) counter_.emplace(names_);
-    counts_ = counter_->Count(model_.FontGlyphRanges());
-}
-
 QString SubrangeGlyphTips::ToolTip(const std::string& key, const QString& text) const {
+    if (stale_) {
+        stale_ = false;
+        if (!counter_) counter_.emplace(names_);
+        counts_ = counter_->Count(model_.FontGlyphRanges());
+    }
     const auto first = KeyNumber(key);
     const auto row = first ? SubrangeGlyphCounts::RowStartingAt(*first) : std::nullopt;
     if (!row || *row >= counts_.size()) return {};

@@ -185,28 +185,30 @@ void CharTable::FitGlyph(const QRectF& box, CellGlyph& glyph) {
 }
 
 void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells) {
+    // Everything that changed goes out in one update(): Qt merges it into one paint, and the
+    // damage the window system sees stays a few rectangles instead of one per cell.
+    DirtyItems items{};
+    QRegion damage;
     if (model_.FontFamily() != family_) {
         LoadFont();
         for (int i = 0; i < kCells; ++i) LayOutGlyph(i);
         // The headers keep their look: only the cells take the new font.
-        update(QRect(CellOrigin(), CellRect(kCells - 1).bottomRight()));
+        damage += QRect(CellOrigin(), CellRect(kCells - 1).bottomRight());
     } else if (dirty_cells.any()) {
-        QRegion region;
         for (int i = 0; i < kCells; ++i) {
             if (!dirty_cells.test(static_cast<std::size_t>(i))) continue;
             LayOutGlyph(i);
-            region += CellRect(i);
+            items[1 + i / 16].set(1 + i % 16);
         }
-        update(region);
     }
     for (int r = 0; r < kRows; ++r) {
         if (model_.RowLabels()[r] != row_labels_[r]) {
             row_labels_[r] = model_.RowLabels()[r];
-            update(RowHeaderRect(r));
+            items[1 + r].set(0);
         }
         if (model_.Separators()[r] != separators_[r]) {
             separators_[r] = model_.Separators()[r];
-            update(SeparatorRect(r));
+            damage += SeparatorRect(r);
         }
     }
     const int current = model_.CurrentCell();
@@ -216,10 +218,10 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
             if (cell < 0) continue;
             if (shown_current_ < 0 ||
                 cell / 16 != (cell == current ? shown_current_ : current) / 16)
-                update(RowHeaderRect(cell / 16));
+                items[1 + cell / 16].set(0);
             if (shown_current_ < 0 ||
                 cell % 16 != (cell == current ? shown_current_ : current) % 16)
-                update(ColumnHeaderRect(cell % 16));
+                items[0].set(1 + cell % 16);
         }
         shown_current_ = current;
         if (QAccessible::isActive() && hasFocus()) {
@@ -228,6 +230,47 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
             QAccessible::updateAccessibility(&event);
         }
     }
+    damage += DamageOf(items);
+    if (!damage.isEmpty()) update(damage);
+}
+
+QRect CharTable::ItemRect(int row, int column) const {
+    const int x = column == 0 ? 0 : ColumnHeaderRect(column - 1).x();
+    const int y = row == 0 ? 0 : RowHeaderRect(row - 1).y();
+    return {x, y, column == 0 ? kRowHeaderWidth : kCellSide,
+            row == 0 ? kColumnHeaderHeight : kCellSide};
+}
+
+QRegion CharTable::DamageOf(const DirtyItems& items) const {
+    // A row with many changed items (a new page) is repainted from its first to its last changed
+    // item, grid lines included, and such rows one under another make one rectangle: the lines
+    // between them are painted as they were. A few scattered changes keep their own rectangles.
+    constexpr std::size_t kSpanFrom = 4;
+    QRegion damage;
+    QRect open;  // the span rectangle still growing downwards
+    for (std::size_t r = 0; r < items.size(); ++r) {
+        const auto& row = items[r];
+        QRect span;
+        if (row.count() >= kSpanFrom) {
+            int first = 0, last = static_cast<int>(row.size()) - 1;
+            while (!row.test(static_cast<std::size_t>(first))) ++first;
+            while (!row.test(static_cast<std::size_t>(last))) --last;
+            span = ItemRect(static_cast<int>(r), first).united(ItemRect(static_cast<int>(r), last));
+        } else {
+            for (int c = 0; c < static_cast<int>(row.size()); ++c)
+                if (row.test(static_cast<std::size_t>(c)))
+                    damage += ItemRect(static_cast<int>(r), c);
+        }
+        if (!open.isNull() && !span.isNull() && span.left() == open.left() &&
+            span.right() == open.right()) {
+            open.setBottom(span.bottom());
+            continue;
+        }
+        if (!open.isNull()) damage += open;
+        open = span;
+    }
+    if (!open.isNull()) damage += open;
+    return damage;
 }
 
 void CharTable::UpdateColours() {

@@ -26,6 +26,7 @@ class CharTable : public QWidget {
     Q_OBJECT
 
 public:
+    static constexpr int kRows = MainWindowModel::kRows;
     static constexpr int kCellSide = 22;  // every cell is 22 x 22 pixels ...
     static constexpr int kPitch = 23;     // ... with one pixel of the grid between neighbours
     static constexpr int kRowHeaderWidth = 34;
@@ -90,6 +91,11 @@ private:
 
     QPoint CellOrigin() const { return {kRowHeaderWidth + 1, kColumnHeaderHeight + 1}; }
     QRect SeparatorRect(int row) const;
+    // The headers and cells as one grid: row 0 holds the column headers, column 0 the row
+    // headers, item (1 + r, 1 + c) is the cell of row r and column c.
+    using DirtyItems = std::array<std::bitset<kRows + 1>, kRows + 1>;
+    QRect ItemRect(int row, int column) const;
+    QRegion DamageOf(const DirtyItems& items) const;
     void LoadFont();
     void LayOutGlyph(int i);
     // Scales and moves a glyph whose ink (box, relative to its pen position) leaves the cell.

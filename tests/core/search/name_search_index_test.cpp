@@ -22,6 +22,7 @@ struct Query {
 TEST(NameSearchIndex, AgreesWithAPlainScanOfTheNameTable) {
     const NameTable& names = SharedNames();
     const NameSearchIndex index(&names);
+    const NameSearchIndex grown(&names, true);  // grows as the queries below look further
     const std::vector<Query> queries = {
         {{"curl", "d"}, 0, 0xFFFF},
         {{"d", "curl"}, 0x222, 0xFFFF},
@@ -38,7 +39,10 @@ TEST(NameSearchIndex, AgreesWithAPlainScanOfTheNameTable) {
     };
     for (const Query& q : queries) {
         SCOPED_TRACE(q.words.front() + " from " + std::to_string(q.from));
-        EXPECT_EQ(index.FindAll(q.words, q.from, q.to), FirstHolder(q.words, q.from, q.to));
+        const auto expected = FirstHolder(q.words, q.from, q.to);
+        EXPECT_EQ(index.FindAll(q.words, q.from, q.to), expected);
+        EXPECT_EQ(grown.FindAll(q.words, q.from, q.to), expected);
+        EXPECT_EQ(NameSearchIndex(&names, true).FindAll(q.words, q.from, q.to), expected);
     }
 }
 

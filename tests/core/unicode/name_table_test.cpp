@@ -16,10 +16,13 @@ using Names = std::vector<std::string_view>;
 
 constexpr std::optional<std::string_view> kNoFile = std::nullopt;
 
-// A service shaped like the system's: a control, a name, an empty name, "Undefined" elsewhere.
+// A service shaped like the system's: controls, a name, an empty name, "Undefined" elsewhere.
 FakeNameService SmallService() {
-    return FakeNameService(
-        {{0x0041, "Latin Capital Letter A"}, {0x0082, "<Control>"}, {0x0221, ""}}, "Undefined");
+    return FakeNameService({{0x0041, "Latin Capital Letter A"},
+                            {0x0080, "<Control>"},
+                            {0x0082, "<Control>"},
+                            {0x0221, ""}},
+                           "Undefined");
 }
 
 NameTable Load(const NameService& service, std::optional<std::string_view> names,
@@ -44,6 +47,28 @@ TEST(NameTable, DataFileOnlyFillsEmptyOrUndefinedNames) {
     FakeNameService liar({{0x0041, "A"}}, "");
     liar.ReportLength(100000);
     EXPECT_EQ(Load(liar, kNoFile).CharName(0x0041).size(), NameService::kBufferSize);
+}
+
+// Naming page by page on demand asks the service only for the page in question, and every
+// answer is the one loading the whole plane at once gives.
+TEST(NameTable, OnDemandNamesOnePageAndAnswersAsLoadingAtOnce) {
+    const std::string file =
+        "0221,Latin Small Letter D With Curl\r\n0378,First\r\n0378,Second\r\n"
+        "4E00,Not In A Range\r\n0080,Not A Control\r\n";
+    testing::TempFolder folder;
+    testing::WriteBytes(folder / "names.csv", file);
+    auto service = std::make_shared<FakeNameService>(SmallService());
+    NameTable lazy;
+    lazy.LoadCharDataOnDemand(service, {folder / "names.csv", folder / "none.ent"});
+    EXPECT_TRUE(service->Asked().empty());
+    EXPECT_EQ(lazy.CharName(0x0221), "Latin Small Letter D With Curl");
+    EXPECT_EQ(service->Asked().size(), 256u);
+    const std::string_view held = lazy.CharName(0x0221);
+    const NameTable eager = Load(SmallService(), file);
+    for (long cp = 0; cp < NameTable::kCodePointCount; ++cp)
+        ASSERT_EQ(lazy.CharName(cp), eager.CharName(cp)) << cp;
+    EXPECT_EQ(held, "Latin Small Letter D With Curl");  // texts stay where later pages went
+    EXPECT_EQ(eager.CharName(0x0080), "Padding Character");
 }
 
 // Bad name data: every line is ignored or stored as given, nothing else happens.
