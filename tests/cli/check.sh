@@ -2,9 +2,11 @@
 # glyphora-cli run as a program: the options reach the core, and the whole output and the exit
 # status are right. What the core computes is tested in tests/core; here each command's output is
 # compared byte for byte (expected texts take printf %b escapes: \n \t \r \xHH).
-# usage: tests/cli/check.sh [CLI]   (default build/bin/glyphora-cli)
+# The window program's own command line (--help, --version, nothing else) is checked here too.
+# usage: tests/cli/check.sh [CLI [GLYPHORA]]   (default build/bin/glyphora-cli, build/bin/glyphora)
 set -uo pipefail
 cli=${1:-build/bin/glyphora-cli}
+program=${2:-$(dirname "$cli")/glyphora}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0 checks=0
@@ -217,6 +219,36 @@ done
 # Without Show All, Hangul is not listed: the search finds it in the gap and says so.
 has '"Message":"Character AC01 not supported by selected font."' \
     page --font 'DejaVu Sans' --search 'hangul syllable gag' --json
+
+# ---- the window program's command line, run without any display: a window attempt would abort,
+# so status 0 or 2 also proves that no window was opened.
+# whole FILE PATTERN: the file's whole text matches (line breaks read as \a); "" : it is empty.
+whole() {
+    if [ -z "$2" ]; then [ ! -s "$1" ]; else tr '\n' '\a' <"$1" | grep -qE "^$2\$"; fi
+}
+# window_args STATUS OUT_PATTERN ERR_PATTERN ARGS...: status and whole outputs (extended regexps).
+window_args() {
+    local status=$1 out=$2 err=$3 got
+    shift 3
+    checks=$((checks + 1))
+    env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" "$@" >"$work/out" 2>"$work/err"
+    got=$?
+    if [ "$got" != "$status" ]; then
+        reason="exit status $got, expected $status"
+        fail "(glyphora)" "$@"
+    elif ! whole "$work/out" "$out" || ! whole "$work/err" "$err"; then
+        reason="printed '$(cat "$work/out")' / '$(cat "$work/err")'"
+        fail "(glyphora)" "$@"
+    fi
+}
+if [ -x "$program" ]; then
+    version=$("$cli" --version)
+    window_args 0 "glyphora ${version#glyphora-cli }"$'\a' "" --version
+    window_args 0 $'Usage: glyphora .*\a  -h, --help [^\a]*\a  -v, --version [^\a]*\a' "" --help
+    window_args 2 "" $'glyphora: [^\a]*\'file.txt\'[^\a]*\a' file.txt
+    window_args 2 "" $'glyphora: [^\a]*\'fullscreen\'[^\a]*\a' --fullscreen
+    window_args 2 "" $'glyphora: [^\a]*\'platform\'[^\a]*\a' -platform offscreen # Qt's own
+fi
 
 echo "$checks checks, $failures failed"
 [ "$failures" -eq 0 ]

@@ -257,33 +257,25 @@ private slots:
         QVERIFY(window_->Table()->CellShowsGlyph(window_->Model().CurrentCell()));
     }
 
-    void AMoveRepaintsOnlyTheCellsAndHeadersThatChanged() {
+    // A move repaints only the two cells and their column headers (the row stays the same); a
+    // new page reaches the window system as one damage rectangle, not one per cell and header.
+    void RepaintsCoverWhatChangedInOneRegion() {
         QVERIFY(Start());
         CharTable* table = window_->Table();
         QTest::mouseClick(table, Qt::LeftButton, {}, CellCentre(table, 0x41));
         Settle();
-        PaintRecorder recorder(table);
+        PaintRecorder move(table);
         QTest::keyClick(table, Qt::Key_Right);
         Settle();
-        // The old and the new cell and their column headers (the row stays the same).
-        QVERIFY(recorder.painted.intersects(table->CellRect(0x42)));
-        const QRegion outside = recorder.painted - table->CellRect(0x41) - table->CellRect(0x42);
-        for (const QRect& rect : outside)
+        QVERIFY(move.painted.intersects(table->CellRect(0x42)));
+        for (const QRect& rect : move.painted - table->CellRect(0x41) - table->CellRect(0x42))
             QVERIFY2(rect.y() < CharTable::kColumnHeaderHeight, "beyond the headers");
-    }
-
-    void APageDownRepaintsAsOneRectangle() {
-        QVERIFY(Start());
-        CharTable* table = window_->Table();
-        QTest::mouseClick(table, Qt::LeftButton, {}, CellCentre(table, 0x41));
-        Settle();
-        PaintRecorder recorder(table);
+        PaintRecorder page(table);
         QTest::keyClick(table, Qt::Key_PageDown);
         Settle();
-        // The window system sees one damage rectangle, not one per cell and header.
-        QCOMPARE(recorder.painted.rectCount(), 1);
-        QVERIFY(recorder.painted.contains(table->CellRect(0) | table->CellRect(255)));
-        QVERIFY(recorder.painted.contains(table->RowHeaderRect(15)));
+        QCOMPARE(page.painted.rectCount(), 1);
+        QVERIFY(page.painted.contains(table->CellRect(0) | table->CellRect(255)));
+        QVERIFY(page.painted.contains(table->RowHeaderRect(15)));
     }
 };
 
