@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "copy/ansi_code_page.h"
 #include "copy/clipboard.h"
 #include "panels/copy_panel.h"
 
@@ -14,8 +13,12 @@ namespace {
 class NullClipboard final : public glyphora::Clipboard {
 public:
     void PutUnicodeText(std::u16string_view) override {}
-    void PutAnsiText(std::u16string_view text) override {
-        if (byte_format && !glyphora::TextToAnsiBytes(text)) std::abort();
+    // A byte format's result reaches the clipboard as bytes, any other one as text.
+    void PutAnsiText(std::u16string_view) override {
+        if (byte_format) std::abort();
+    }
+    void PutBytes(std::string_view) override {
+        if (!byte_format) std::abort();
     }
     void PutRtf(std::string_view document) override {
         for (char c : document)
