@@ -54,6 +54,8 @@ TEST_F(GoTo, LeavingTheBoxKeepsItOnlyWhenItShowsTheCurrentCodePoint) {
     EXPECT_EQ(M().MessagePanel(), u"Character 03B1 not supported by selected font.");
     S().GoToFocusLost();
     EXPECT_EQ(GoToText(), u"");
+    S().GoToTextChanged(u"00fc", 4);  // hexadecimal digits in either case
+    EXPECT_EQ(Current(), 0xFC);
 }
 
 }  // namespace

@@ -117,6 +117,8 @@ TEST_F(Keys, MoveTheSelectionAndThePage) {
         int cell_after;
     } cases[] = {
         {0x40, 0, keys::kLeft, 0, 0x30, 15},
+        {0x40, 5, keys::kLeft, 0, 0x40, 4},
+        {0x40, 254, keys::kRight, 0, 0x40, 255},
         {0x100, 255, keys::kRight, keys::kCtrl, 0x110, 240},  // Ctrl+Right acts as Right
         {0x100, 3, keys::kUp, 0, 0xF0, 3},
         {0x100, 250, keys::kDown, 0, 0x110, 250},
@@ -145,6 +147,7 @@ TEST_F(Keys, MoveTheSelectionAndThePage) {
     EXPECT_EQ(M().ScrollBar().value, 0);
     M().TableKeyDown(keys::kEnd, keys::kCtrl);
     EXPECT_EQ(M().ScrollBar().value, M().ScrollBar().max);
+    EXPECT_EQ(M().UpdateBusy(), 0);
 }
 
 using Choice = ModelTest;
