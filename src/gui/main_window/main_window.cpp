@@ -358,8 +358,35 @@ bool MainWindow::Load() {
     const MainSettings settings = ReadMainSettings(paths.settings_file, limits);
     copy_frame_->RestoreCodePageRow(settings.char_set);
 
+    RestorePlacementAndMode(settings);
+    TraceStep("settings read, arranged");
+
+    if (setup_.preload) {
+        names_ = setup_.preload->TakeNames();
+    } else {
+        PrepareDataFiles(paths);
+        names_.LoadCharDataOnDemand(std::make_shared<IcuNameService>(),
+                                    CharDataFiles{paths.name_data_file, paths.entity_data_file});
+    }
+    context_help_->Load(paths.help_file);
+    TraceStep("names loaded");
+    model_.LoadFonts();
+    TraceStep("font list filled");
+
+    RestoreSettings(settings);
+    ChooseStartFont(settings.font);
+    TraceStep("font chosen, table filled");
+
+    frame_rules_.Resized(*frame_);
+    first_activation_ = true;
+    return true;
+}
+
+// The saved state and mode, and the saved position when it was normal (and lies on a screen).
+void MainWindow::RestorePlacementAndMode(const MainSettings& settings) {
     // Window placement: the saved state, and the saved position when it was normal.
-    RestoreWindowPlacement(*placement_window_, placement_, paths.settings_file, kPlacementSection);
+    RestoreWindowPlacement(*placement_window_, placement_, setup_.paths.settings_file,
+                           kPlacementSection);
 
     // The mode, without the mode switch's move.
     model_.RaiseUpdateBusy();
@@ -381,35 +408,19 @@ bool MainWindow::Load() {
         setWindowState(states);
         frame_rules_.RememberNormalPosition(saved);
     }
-    TraceStep("settings read, arranged");
+}
 
-    if (setup_.preload) {
-        names_ = setup_.preload->TakeNames();
-    } else {
-        PrepareDataFiles(paths);
-        names_.LoadCharDataOnDemand(std::make_shared<IcuNameService>(),
-                                    CharDataFiles{paths.name_data_file, paths.entity_data_file});
-    }
-    context_help_->Load(paths.help_file);
-    TraceStep("names loaded");
-    model_.LoadFonts();
-    TraceStep("font list filled");
-
-    RestoreSettings(settings);
+// The saved font, else the first one listed (a font no longer installed gives way to it).
+void MainWindow::ChooseStartFont(const std::optional<std::string>& saved) {
     const auto& fonts = model_.FontList();
     std::optional<std::size_t> font;
-    if (settings.font) font = model_.FontItemByName(Utf8ToUtf16(*settings.font));
+    if (saved) font = model_.FontItemByName(Utf8ToUtf16(*saved));
     if (!font && !fonts.items.empty()) font = 0;
     model_.SelectFont(font);
     Sync();
     if (fonts.selected)
         lvFont->scrollTo(font_items_->index(static_cast<int>(*fonts.selected)),
                          QAbstractItemView::PositionAtCenter);
-    TraceStep("font chosen, table filled");
-
-    frame_rules_.Resized(*frame_);
-    first_activation_ = true;
-    return true;
 }
 
 void MainWindow::RestoreSettings(const MainSettings& s) {

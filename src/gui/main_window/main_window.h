@@ -145,6 +145,8 @@ private:
 
     // Start-up and shutdown.
     void RestoreSettings(const MainSettings& settings);
+    void RestorePlacementAndMode(const MainSettings& settings);
+    void ChooseStartFont(const std::optional<std::string>& saved);
     MainSettings CurrentSettings() const;
     void FirstActivation();
     void TraceStep(const char* step);
