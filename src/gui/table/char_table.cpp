@@ -306,7 +306,23 @@ void CharTable::paintEvent(QPaintEvent* event) {
     const QRect dirty = event->rect();
     QPainter painter(this);
     painter.fillRect(dirty, grid_colour_);
+    PaintHeaders(painter, dirty);
+    UpdatePatterns();
+    PaintCells(painter, dirty);
+    for (int r = 0; r < kRows; ++r) {
+        if (separators_[r] && SeparatorRect(r).intersects(dirty))
+            painter.fillRect(SeparatorRect(r), separator_colour_);
+    }
+    painter.end();
 
+    if (!painted_) {
+        painted_ = true;
+        if (on_first_paint) on_first_paint();
+    }
+}
+
+// The corner, the column headers and the row headers, the current cell's raised.
+void CharTable::PaintHeaders(QPainter& painter, const QRect& dirty) {
     const int current = model_.CurrentCell();
     const QRect corner(0, 0, kRowHeaderWidth, kColumnHeaderHeight);
     if (corner.intersects(dirty)) PaintHeader(painter, corner, {}, Qt::Horizontal, false);
@@ -323,7 +339,10 @@ void CharTable::paintEvent(QPaintEvent* event) {
             PaintHeader(painter, rect, QString::fromStdString(row_labels_[r]), Qt::Vertical,
                         r == current / 16 && !row_labels_[r].empty());
     }
+}
 
+// The empty-cell patterns in the palette's colours, made again for another pixel ratio.
+void CharTable::UpdatePatterns() {
     const qreal dpr = devicePixelRatioF();
     const QPalette& pal = palette();
     if (patterns_dpr_ != dpr) {
@@ -335,6 +354,11 @@ void CharTable::paintEvent(QPaintEvent* event) {
             Mix(pal.color(QPalette::Button), pal.color(QPalette::ButtonText), 0.45), dpr);
         patterns_dpr_ = dpr;
     }
+}
+
+// The cells: background, frame of an inactive selection, and the glyph or the empty pattern.
+void CharTable::PaintCells(QPainter& painter, const QRect& dirty) {
+    const QPalette& pal = palette();
     const QColor backgrounds[3] = {pal.color(QPalette::Base), pal.color(QPalette::Highlight),
                                    pal.color(QPalette::Button)};
     const QColor texts[3] = {pal.color(QPalette::Text), pal.color(QPalette::HighlightedText),
@@ -390,17 +414,6 @@ void CharTable::paintEvent(QPaintEvent* event) {
         run.setRawData(run_glyphs.constData(), run_positions.constData(), run_glyphs.size());
         painter.setPen(texts[0]);
         painter.drawGlyphRun(QPointF(0, 0), run);
-    }
-
-    for (int r = 0; r < kRows; ++r) {
-        if (separators_[r] && SeparatorRect(r).intersects(dirty))
-            painter.fillRect(SeparatorRect(r), separator_colour_);
-    }
-    painter.end();
-
-    if (!painted_) {
-        painted_ = true;
-        if (on_first_paint) on_first_paint();
     }
 }
 

@@ -101,6 +101,9 @@ private:
     // Scales and moves a glyph whose ink (box, relative to its pen position) leaves the cell.
     static void FitGlyph(const QRectF& box, CellGlyph& glyph);
     void UpdateColours();
+    void PaintHeaders(QPainter& painter, const QRect& dirty);
+    void UpdatePatterns();
+    void PaintCells(QPainter& painter, const QRect& dirty);
     void PaintHeader(QPainter& painter, const QRect& rect, const QString& text, Qt::Orientation,
                      bool current) const;
 
