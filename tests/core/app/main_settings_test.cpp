@@ -105,6 +105,18 @@ TEST_F(MainSettingsFile, ShutdownWritesEveryKeyInOrderAndARestartReadsThemBack) 
     EXPECT_EQ(ReadMainSettings(file_, limits_).font, "Old Font");
 }
 
+// A colour is an RGB value; anything else (a damaged or hand-edited file) is the default.
+TEST_F(MainSettingsFile, ColoursOutsideRgbReadAsTheDefault) {
+    for (const auto& [stored, valid] : {std::pair{"0", true}, std::pair{"16777215", true},
+                                        std::pair{"-1", false}, std::pair{"16777216", false}}) {
+        const MainSettings s =
+            Read(std::string("[fwMain_Picture]\nbbPicture0=") + stored + "\nbbPicture1=" + stored);
+        const std::int32_t value = std::atoi(stored);
+        EXPECT_EQ(s.picture.fore_colour, valid ? value : kDefaultForeColour) << stored;
+        EXPECT_EQ(s.picture.back_colour, valid ? value : kDefaultBackColour) << stored;
+    }
+}
+
 TEST_F(MainSettingsFile, RestoringRoundsHalfToEvenAndDefaultsToTheWindow) {
     WriteBytes(file_, "[fwMain_State]\nLeft=100.5\nTop=100.3\n");
     RestoreWindowPlacement(window_, placement_, file_);

@@ -141,6 +141,7 @@ TEST_F(CopyPanelTest, TheButtonCopiesTheWholeTextAndTheKeysOnlyTheCurrentCharact
     Paste(u"AB");
     M().SelectCopyFormat(kCharName);
     P().CopyToClipboard();
+    EXPECT_EQ(P().Preview().held_list.size(), 2u);  // a name per line, none after the last
     M().SelectCopyFormat(kNcrDec);
     M().TableKeyDown(keys::kInsert, kCtrlBit);
     M().TableKeyDown(kKeyC, kCtrlBit | kShiftBit);  // Ctrl with other bits still copies
