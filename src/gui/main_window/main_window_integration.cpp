@@ -36,6 +36,59 @@ void NameUnnamedControls(QWidget* window) {
     }
 }
 
+// What the Edit menu asks of the boxes whose undo, keys and paste the model keeps.
+ContextMenus::EditHooks EditMenuHooks(MainWindowModel& model, QLineEdit* copy_box,
+                                      const std::function<void()>& sync) {
+    ContextMenus::EditHooks hooks;
+    hooks.undo_text = [&model, copy_box, sync](EditMenuBox box) -> std::optional<std::u16string> {
+        switch (box) {
+            case EditMenuBox::tbCopy:
+                return model.Copy().ToCopyBox().undo_text;
+            case EditMenuBox::cbSearch:
+                return model.Search().UndoText();
+            case EditMenuBox::cbPicture:
+                return model.Picture().UndoText();
+            default:
+                return std::nullopt;
+        }
+    };
+    hooks.undo = [&model, copy_box, sync](EditMenuBox box) {
+        if (box == EditMenuBox::tbCopy) {
+            // The caret stays where it was.
+            const int caret = copy_box->cursorPosition();
+            model.Copy().UndoToCopy();
+            sync();
+            copy_box->setCursorPosition(caret);
+            return true;
+        }
+        if (box == EditMenuBox::cbSearch) {
+            model.Search().SearchUndo();
+            sync();
+            return true;
+        }
+        if (box == EditMenuBox::cbPicture) {
+            model.Picture().SizeUndo();
+            sync();
+            return true;
+        }
+        return false;
+    };
+    hooks.key_down = [&model, copy_box, sync](EditMenuBox box, int key_code, int shift) {
+        if (box == EditMenuBox::tbCopy) model.Copy().ToCopyKeyDown(key_code, shift, false);
+        if (box == EditMenuBox::cbSearch) model.Search().SearchKeyDown(key_code, shift);
+    };
+    hooks.before_paste = [&model, copy_box, sync](EditMenuBox box) {
+        if (box == EditMenuBox::tbCopy) model.Copy().ToCopyBeforePaste();
+        if (box == EditMenuBox::tbSearch) model.Search().SymbolBeforePaste();
+    };
+    hooks.menu_open = [&model, copy_box, sync](EditMenuBox box, bool open) {
+        // Losing the focus to its own Edit menu does not count as leaving the box.
+        if (box == EditMenuBox::tbSearch) model.Search().SetSymbolMenuOpen(open);
+        if (box == EditMenuBox::tbGoTo) model.Search().SetGoToMenuOpen(open);
+    };
+    return hooks;
+}
+
 }  // namespace
 
 void MainWindow::ConnectIntegration() {
@@ -52,54 +105,8 @@ void MainWindow::ConnectIntegration() {
     };
     hot_keys_ = new HotKeyFilter(this, *context_help_, std::move(keys));
 
-    ContextMenus::EditHooks hooks;
-    hooks.undo_text = [this](EditMenuBox box) -> std::optional<std::u16string> {
-        switch (box) {
-            case EditMenuBox::tbCopy:
-                return model_.Copy().ToCopyBox().undo_text;
-            case EditMenuBox::cbSearch:
-                return model_.Search().UndoText();
-            case EditMenuBox::cbPicture:
-                return model_.Picture().UndoText();
-            default:
-                return std::nullopt;
-        }
-    };
-    hooks.undo = [this](EditMenuBox box) {
-        if (box == EditMenuBox::tbCopy) {
-            // The caret stays where it was.
-            const int caret = tbCopy->cursorPosition();
-            model_.Copy().UndoToCopy();
-            Sync();
-            tbCopy->setCursorPosition(caret);
-            return true;
-        }
-        if (box == EditMenuBox::cbSearch) {
-            model_.Search().SearchUndo();
-            Sync();
-            return true;
-        }
-        if (box == EditMenuBox::cbPicture) {
-            model_.Picture().SizeUndo();
-            Sync();
-            return true;
-        }
-        return false;
-    };
-    hooks.key_down = [this](EditMenuBox box, int key_code, int shift) {
-        if (box == EditMenuBox::tbCopy) model_.Copy().ToCopyKeyDown(key_code, shift, false);
-        if (box == EditMenuBox::cbSearch) model_.Search().SearchKeyDown(key_code, shift);
-    };
-    hooks.before_paste = [this](EditMenuBox box) {
-        if (box == EditMenuBox::tbCopy) model_.Copy().ToCopyBeforePaste();
-        if (box == EditMenuBox::tbSearch) model_.Search().SymbolBeforePaste();
-    };
-    hooks.menu_open = [this](EditMenuBox box, bool open) {
-        // Losing the focus to its own Edit menu does not count as leaving the box.
-        if (box == EditMenuBox::tbSearch) model_.Search().SetSymbolMenuOpen(open);
-        if (box == EditMenuBox::tbGoTo) model_.Search().SetGoToMenuOpen(open);
-    };
-    context_menus_ = new ContextMenus(this, *context_help_, std::move(hooks));
+    context_menus_ =
+        new ContextMenus(this, *context_help_, EditMenuHooks(model_, tbCopy, [this] { Sync(); }));
 
     char_map_ = new CharMapButton(
         bbCharMap, qgetenv("PATH").toStdString(),
