@@ -3,8 +3,8 @@
 // Search button runs them on a model listing every subrange (the go-to of a match included).
 #include <benchmark/benchmark.h>
 
-#include "search/name_search_index.h"
 #include "panels/search_panel.h"
+#include "search/name_search_index.h"
 #include "table/main_window_model.h"
 #include "unicode/builtin_data.h"
 #include "unicode/icu_char_classifier.h"

@@ -10,9 +10,9 @@
 #include "cli_common.h"
 #include "cli_data.h"
 #include "copy/clipboard.h"
-#include "panels/copy_panel.h"
 #include "fonts/font_table.h"
 #include "fonts/fontconfig_font_source.h"
+#include "panels/copy_panel.h"
 
 namespace glyphora::cli {
 namespace {

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "base/list_model.h"
-#include "fonts/glyph_ranges.h"
 #include "fonts/font_catalog.h"
+#include "fonts/glyph_ranges.h"
 
 namespace glyphora {
 

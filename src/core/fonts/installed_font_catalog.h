@@ -3,9 +3,9 @@
 #include <map>
 #include <string>
 
+#include "fonts/font_catalog.h"
 #include "fonts/font_source.h"
 #include "fonts/font_table.h"
-#include "fonts/font_catalog.h"
 
 namespace glyphora {
 

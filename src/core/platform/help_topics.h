@@ -39,8 +39,8 @@ inline constexpr int kTopicModePanel = 177;
 // of indexed controls has one row per member with its own ("obFormat[3]") or one row for all
 // members ("tlCell").
 struct HelpTopicEntry {
-    std::string_view control;   // the object name
-    int topic = 0;              // help topic
+    std::string_view control;        // the object name
+    int topic = 0;                   // help topic
     std::string_view tool_tip = {};  // empty: none
 };
 

@@ -16,8 +16,8 @@
 #include <chrono>
 #include <utility>
 
-#include "base/key_codes.h"
 #include "base/edit_command.h"
+#include "base/key_codes.h"
 #include "main_window/context_help.h"
 #include "main_window/key_codes.h"
 #include "main_window/status_bar.h"

@@ -13,10 +13,10 @@
 #include <algorithm>
 
 #include "base/edit_command.h"
-#include "panels/read_only_box_keys.h"
 #include "main_window/fitted_combo_box.h"
 #include "main_window/key_codes.h"
 #include "main_window/qt_text.h"
+#include "panels/read_only_box_keys.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {

@@ -11,11 +11,11 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "panels/picture_panel.h"
 #include "main_window/char_view.h"
 #include "main_window/copy_picture.h"
 #include "main_window/key_codes.h"
 #include "main_window/qt_text.h"
+#include "panels/picture_panel.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {

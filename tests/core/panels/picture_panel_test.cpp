@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "../table/model_fixture.h"
+#include "base/allowed_chars_filter.h"
 #include "base/text.h"
 #include "panels/copy_panel.h"
-#include "base/allowed_chars_filter.h"
 
 namespace glyphora::testing {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "base/text.h"
 #include "../panels/search_fixture.h"
+#include "base/text.h"
 
 namespace glyphora {
 namespace {
