@@ -168,7 +168,8 @@ public:
     void CopyToClipboard();
     // The table's Copy key: one character in the current format ("Char. Name" without CR LF).
     void CopyCurrentCharacter(char16_t c);
-    // Text in the clipboard's ANSI text format (lists copy their selected item this way too).
+    // A format's text result: as text, and as Windows-1252 bytes for byte readers (lists copy
+    // their selected item this way too).
     void PutTextOnClipboard(std::u16string_view text);
     void PutEncodedOnClipboard(const EncodedText& encoded);
     // A rich-text copy of the characters of simple_rtf (as the RTF encoder writes them),

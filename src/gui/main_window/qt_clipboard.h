@@ -16,9 +16,9 @@ namespace glyphora {
 // The copy panel's clipboard on the desktop's clipboard (QClipboard). What each kind of write
 // offers, by MIME type:
 // - Unicode text: text/plain.
-// - ANSI text (the byte results of the copy formats, one character per byte): text/plain with the
-//   characters the bytes stand for in the system ANSI code page, as the desktop would convert
-//   them, and the bytes themselves as kAnsiMimeType for readers that want the bytes.
+// - A format's text or bytes: text/plain with the text (for bytes: the characters they stand
+//   for in Windows-1252, one per byte), and the Windows-1252 bytes as kAnsiMimeType for readers
+//   that want bytes.
 // - Rich text: text/rtf and application/rtf, with text/plain holding the document's characters
 //   for programs that take no rich text.
 // - The copy picture: an image (Qt offers it as image/png, image/bmp and the other image types).
