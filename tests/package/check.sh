@@ -135,7 +135,9 @@ for line in open(trace, errors="replace"):
         continue
     for path in paths:
         path = path if path.startswith("/") else "/" + path  # the program ran in /
-        if not any(path.startswith(prefix) for prefix in allowed):
+        # The home and runtime folders count as well as what is in them: Qt makes sure the
+        # runtime folder exists (a mkdir whose failure strace may not show when threads cross).
+        if not any((path.rstrip("/") + "/").startswith(prefix) for prefix in allowed):
             outside.add(f"{name} {path}")
 for entry in sorted(outside):
     print("  " + entry, file=sys.stderr)
