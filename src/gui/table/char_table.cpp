@@ -71,6 +71,8 @@ CharTable::CharTable(const MainWindowModel& model, const NameTable& names, QWidg
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(sizeHint());
     UpdateColours();
+    warm_timer_.setInterval(0);
+    connect(&warm_timer_, &QTimer::timeout, this, &CharTable::WarmSome);
 }
 
 QSize CharTable::sizeHint() const {
@@ -120,6 +122,8 @@ QString CharTable::CellDescription(int i) const {
 void CharTable::LoadFont() {
     family_ = model_.FontFamily();
     raw_font_ = QRawFont();
+    layouts_.clear();
+    to_warm_.clear();
     if (family_.empty()) return;
     const QString family = QString::fromStdU16String(family_);
     QFont font(family);
@@ -136,28 +140,69 @@ void CharTable::LoadFont() {
 }
 
 void CharTable::LayOutGlyph(int i) {
-    CellGlyph glyph;
-    const std::u16string& caption = model_.Cells()[i].caption;
-    if (raw_font_.isValid() && caption.size() == 1 && model_.Cells()[i].pattern < 0) {
-        const QChar ch(caption[0]);
-        quint32 index = 0;
-        int count = 1;
-        // Index 0 is the font's .notdef box: the font has no glyph of its own for ch.
-        if (raw_font_.glyphIndexesForChars(&ch, 1, &index, &count) && count == 1 && index != 0) {
-            QPointF advance;
-            raw_font_.advancesForGlyphIndexes(&index, &advance, 1);
-            const qreal ascent = raw_font_.ascent();
-            const qreal height = ascent + raw_font_.descent();
-            const QRectF box = raw_font_.boundingRect(index);
-            // A combining mark has no advance and draws left of its origin: centre its ink.
-            const qreal left = advance.x() >= 1 ? (kCellSide - advance.x()) / 2
-                                                : kCellSide / 2.0 - box.center().x();
-            glyph.index = index;
-            glyph.origin = QPointF(std::round(left), std::round((kCellSide - height) / 2 + ascent));
-            FitGlyph(box, glyph);
-        }
+    const Cell& cell = model_.Cells()[i];
+    const bool drawn = raw_font_.isValid() && cell.caption.size() == 1 && cell.pattern < 0;
+    glyphs_[i] = drawn ? GlyphOf(cell.caption[0]) : CellGlyph{};
+}
+
+const CharTable::CellGlyph& CharTable::GlyphOf(char16_t ch) {
+    const auto [it, added] = layouts_.try_emplace(ch);
+    if (!added) return it->second;
+    CellGlyph& glyph = it->second;
+    const QChar qch(ch);
+    quint32 index = 0;
+    int count = 1;
+    // Index 0 is the font's .notdef box: the font has no glyph of its own for ch.
+    if (raw_font_.glyphIndexesForChars(&qch, 1, &index, &count) && count == 1 && index != 0) {
+        QPointF advance;
+        raw_font_.advancesForGlyphIndexes(&index, &advance, 1);
+        const qreal ascent = raw_font_.ascent();
+        const qreal height = ascent + raw_font_.descent();
+        const QRectF box = raw_font_.boundingRect(index);
+        // A combining mark has no advance and draws left of its origin: centre its ink.
+        const qreal left =
+            advance.x() >= 1 ? (kCellSide - advance.x()) / 2 : kCellSide / 2.0 - box.center().x();
+        glyph.index = index;
+        glyph.origin = QPointF(std::round(left), std::round((kCellSide - height) / 2 + ascent));
+        FitGlyph(box, glyph);
     }
-    glyphs_[i] = glyph;
+    return glyph;
+}
+
+void CharTable::ScheduleWarming() {
+    to_warm_.clear();
+    warm_timer_.stop();
+    if (!raw_font_.isValid() || !hasFocus()) return;
+    long first = -1, last = -1;
+    for (const Cell& cell : model_.Cells()) {
+        if (cell.code_point <= 0) continue;
+        if (first < 0) first = cell.code_point;
+        last = cell.code_point;
+    }
+    if (first < 0) return;
+    // Page Down first: it is taken from the back.
+    constexpr long kPlaneEnd = 0xFFFF;
+    for (long cp = std::max(0L, first - kCells); cp < first; ++cp)
+        to_warm_.push_back(static_cast<char16_t>(cp));
+    for (long cp = std::min(kPlaneEnd, last + kCells); cp > last; --cp)
+        to_warm_.push_back(static_cast<char16_t>(cp));
+    if (!to_warm_.empty()) warm_timer_.start();
+}
+
+void CharTable::WarmSome() {
+    // Small steps keep a key pressed meanwhile waiting for one step at most.
+    constexpr int kStep = 16;
+    for (int n = 0; n < kStep && !to_warm_.empty(); ++n) {
+        const char16_t ch = to_warm_.back();
+        to_warm_.pop_back();
+        if (layouts_.contains(ch)) continue;
+        const CellGlyph& glyph = GlyphOf(ch);
+        if (glyph.index == 0) continue;
+        // Rasterised into the font engine's own glyph cache, as the paint will ask for it.
+        raw_font_.alphaMapForGlyph(glyph.index, QRawFont::PixelAntialiasing,
+                                   QTransform::fromScale(glyph.scale, glyph.scale));
+    }
+    if (to_warm_.empty()) warm_timer_.stop();
 }
 
 void CharTable::FitGlyph(const QRectF& box, CellGlyph& glyph) {
@@ -192,6 +237,7 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
     if (model_.FontFamily() != family_) {
         LoadFont();
         for (int i = 0; i < kCells; ++i) LayOutGlyph(i);
+        warm_after_paint_ = true;
         // The headers keep their look: only the cells take the new font.
         damage += QRect(CellOrigin(), CellRect(kCells - 1).bottomRight());
     } else if (dirty_cells.any()) {
@@ -200,6 +246,8 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
             LayOutGlyph(i);
             items[1 + i / 16].set(1 + i % 16);
         }
+        // A selection moves a few cells; a page or a scrolled row changes a row at least.
+        if (dirty_cells.count() >= 16) warm_after_paint_ = true;
     }
     for (int r = 0; r < kRows; ++r) {
         if (model_.RowLabels()[r] != row_labels_[r]) {
@@ -315,6 +363,10 @@ void CharTable::paintEvent(QPaintEvent* event) {
     }
     painter.end();
 
+    if (warm_after_paint_) {
+        warm_after_paint_ = false;
+        ScheduleWarming();
+    }
     if (!painted_) {
         painted_ = true;
         if (on_first_paint) on_first_paint();
@@ -466,6 +518,7 @@ void CharTable::wheelEvent(QWheelEvent* event) {
 void CharTable::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     emit FocusGained();
+    ScheduleWarming();
     // A screen reader is told of the table's focus after this handler; the current cell's focus
     // must come after that, or the reader never hears which character it is on.
     if (QAccessible::isActive()) {

@@ -2,11 +2,13 @@
 
 #include <QPixmap>
 #include <QRawFont>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <bitset>
 #include <functional>
 #include <string>
+#include <unordered_map>
 
 #include "table/main_window_model.h"
 
@@ -98,6 +100,15 @@ private:
     QRegion DamageOf(const DirtyItems& items) const;
     void LoadFont();
     void LayOutGlyph(int i);
+    // Where the font's glyph of ch stands in a cell (index 0: the font has none), worked out once
+    // per font: FreeType loads a glyph's outline for its metrics, which costs as much as drawing
+    // it.
+    const CellGlyph& GlyphOf(char16_t ch);
+    // While the table has the focus, the pages before and after the shown one are laid out and
+    // rasterised in idle time, a few cells at a time, so that Page Up and Page Down find them
+    // ready.
+    void ScheduleWarming();
+    void WarmSome();
     // Scales and moves a glyph whose ink (box, relative to its pen position) leaves the cell.
     static void FitGlyph(const QRectF& box, CellGlyph& glyph);
     void UpdateColours();
@@ -113,6 +124,10 @@ private:
     std::u16string family_;
     QRawFont raw_font_;
     std::array<CellGlyph, MainWindowModel::kCells> glyphs_{};
+    std::unordered_map<char16_t, CellGlyph> layouts_;  // of raw_font_, by character
+    std::vector<char16_t> to_warm_;                    // taken from the back
+    QTimer warm_timer_;
+    bool warm_after_paint_ = false;  // a new page or font: its neighbours, once it is on screen
     std::array<std::string, MainWindowModel::kRows> row_labels_{};
     std::array<bool, MainWindowModel::kRows> separators_{};
     int shown_current_ = -1;  // the cell whose row and column headers are drawn as current
