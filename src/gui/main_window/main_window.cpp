@@ -294,6 +294,18 @@ void MainWindow::ConnectControls() {
         model_, sync, this);
     search_frame_ =
         new SearchFrame({obSearch, tbGoTo, tbSearch, cbSearch, bbSearch}, model_, sync, this);
+    // While the user types a name, the page its search will jump to is prepared in idle time: the
+    // search index as far as the match, the glyphs of the page and its names for the status bar.
+    auto* anticipate = new QTimer(this);
+    anticipate->setSingleShot(true);
+    anticipate->setInterval(0);
+    connect(cbSearch->lineEdit(), &QLineEdit::textEdited, anticipate, qOverload<>(&QTimer::start));
+    connect(anticipate, &QTimer::timeout, this, [this] {
+        if (const std::optional<long> cp = model_.Search().NameSearchTarget()) {
+            pbTable->WarmPageOf(*cp);
+            names_.CharName(*cp);
+        }
+    });
     picture_frame_ = new PictureFrame(
         {cbPicture, tlPicture, tlPicture2, chPicture, bbPicture, pbView}, model_, sync, this);
 

@@ -26,6 +26,8 @@ namespace {
 constexpr int kCells = MainWindowModel::kCells;
 constexpr int kRows = MainWindowModel::kRows;
 constexpr QRgb kMarkColour = qRgb(255, 0, 0);
+// Cells show a glyph for one UTF-16 unit: warming stops at the end of the first plane.
+constexpr long kLastWarmed = 0xFFFF;
 
 // The key codes of the table's key handler for the keys it knows; 0 for any other key.
 int TableKeyCode(int qt_key, bool ctrl) {
@@ -181,12 +183,19 @@ void CharTable::ScheduleWarming() {
     }
     if (first < 0) return;
     // Page Down first: it is taken from the back.
-    constexpr long kPlaneEnd = 0xFFFF;
     for (long cp = std::max(0L, first - kCells); cp < first; ++cp)
         to_warm_.push_back(static_cast<char16_t>(cp));
-    for (long cp = std::min(kPlaneEnd, last + kCells); cp > last; --cp)
+    for (long cp = std::min(kLastWarmed, last + kCells); cp > last; --cp)
         to_warm_.push_back(static_cast<char16_t>(cp));
     if (!to_warm_.empty()) warm_timer_.start();
+}
+
+void CharTable::WarmPageOf(long cp) {
+    if (!raw_font_.isValid() || cp < 0 || cp > kLastWarmed) return;
+    const long row = cp / 16 * 16;
+    for (long c = std::min(kLastWarmed, row + kCells - 1); c >= row; --c)
+        to_warm_.push_back(static_cast<char16_t>(c));
+    warm_timer_.start();
 }
 
 void CharTable::WarmSome() {

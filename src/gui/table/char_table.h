@@ -52,6 +52,10 @@ public:
     QString CellDescription(int i) const;
     int CurrentCell() const { return model_.CurrentCell(); }
 
+    // Lays out and rasterises, in idle time, the page that a jump to cp will show (from cp's row
+    // on), so that the jump's repaint finds its glyphs ready.
+    void WarmPageOf(long cp);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
