@@ -248,6 +248,20 @@ void MainWindow::ConnectLists() {
     connect(lvFont, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
         if (QGuiApplication::mouseButtons() & Qt::LeftButton) FontItemChosen(index.row());
     });
+    // The font the pointer rests on is prepared in the table ahead of its click.
+    lvFont->setMouseTracking(true);
+    auto* hovered = new QTimer(this);
+    hovered->setSingleShot(true);
+    hovered->setInterval(100);
+    connect(lvFont, &QAbstractItemView::entered, this, [this, hovered](const QModelIndex& index) {
+        hovered_font_row_ = index.row();
+        hovered->start();
+    });
+    connect(hovered, &QTimer::timeout, this, [this] {
+        const auto& fonts = model_.FontList().items;
+        if (hovered_font_row_ >= 0 && static_cast<std::size_t>(hovered_font_row_) < fonts.size())
+            pbTable->WarmFont(fonts[static_cast<std::size_t>(hovered_font_row_)].text);
+    });
     // A press dragged to another item ends there.
     connect(lvFont, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         const auto& selected = model_.FontList().selected;

@@ -121,13 +121,9 @@ QString CharTable::CellDescription(int i) const {
     return text;
 }
 
-void CharTable::LoadFont() {
-    family_ = model_.FontFamily();
-    raw_font_ = QRawFont();
-    layouts_.clear();
-    to_warm_.clear();
-    if (family_.empty()) return;
-    const QString family = QString::fromStdU16String(family_);
+QRawFont CharTable::RawFontOf(const std::u16string& family_name) {
+    if (family_name.empty()) return {};
+    const QString family = QString::fromStdU16String(family_name);
     QFont font(family);
     font.setPixelSize(static_cast<int>(kCellFontPixels));
     font.setStyleStrategy(QFont::NoFontMerging);
@@ -138,29 +134,58 @@ void CharTable::LoadFont() {
     if (const qsizetype bracket = found.indexOf(QLatin1String(" ["));
         bracket > 0 && found.endsWith(QLatin1Char(']')))
         found.truncate(bracket);
-    if (raw.isValid() && found.compare(family, Qt::CaseInsensitive) == 0) raw_font_ = raw;
+    if (raw.isValid() && found.compare(family, Qt::CaseInsensitive) == 0) return raw;
+    return {};
+}
+
+void CharTable::LoadFont() {
+    const std::u16string family = model_.FontFamily();
+    to_warm_.clear();
+    if (!font_.family.empty()) Keep(std::move(font_));
+    const auto kept = std::find_if(kept_fonts_.begin(), kept_fonts_.end(),
+                                   [&](const FontGlyphs& f) { return f.family == family; });
+    if (kept != kept_fonts_.end()) {
+        font_ = std::move(*kept);
+        kept_fonts_.erase(kept);
+    } else {
+        font_ = FontGlyphs{family, RawFontOf(family), {}};
+    }
+}
+
+void CharTable::Keep(FontGlyphs font) {
+    std::erase_if(kept_fonts_, [&](const FontGlyphs& f) { return f.family == font.family; });
+    kept_fonts_.push_back(std::move(font));
+    if (kept_fonts_.size() > kKeptFonts) kept_fonts_.erase(kept_fonts_.begin());
+}
+
+CharTable::FontGlyphs* CharTable::FindFont(const std::u16string& family) {
+    if (family == font_.family) return &font_;
+    for (FontGlyphs& font : kept_fonts_)
+        if (font.family == family) return &font;
+    return nullptr;
 }
 
 void CharTable::LayOutGlyph(int i) {
     const Cell& cell = model_.Cells()[i];
-    const bool drawn = raw_font_.isValid() && cell.caption.size() == 1 && cell.pattern < 0;
-    glyphs_[i] = drawn ? GlyphOf(cell.caption[0]) : CellGlyph{};
+    const bool drawn = font_.raw.isValid() && cell.caption.size() == 1 && cell.pattern < 0;
+    glyphs_[i] = drawn ? GlyphOf(font_, cell.caption[0]) : CellGlyph{};
 }
 
-const CharTable::CellGlyph& CharTable::GlyphOf(char16_t ch) {
-    const auto [it, added] = layouts_.try_emplace(ch);
+const CharTable::CellGlyph& CharTable::GlyphOf(FontGlyphs& font, char16_t ch) {
+    const auto [it, added] = font.layouts.try_emplace(ch);
     if (!added) return it->second;
     CellGlyph& glyph = it->second;
+    const QRawFont& raw = font.raw;
     const QChar qch(ch);
     quint32 index = 0;
     int count = 1;
     // Index 0 is the font's .notdef box: the font has no glyph of its own for ch.
-    if (raw_font_.glyphIndexesForChars(&qch, 1, &index, &count) && count == 1 && index != 0) {
+    if (raw.glyphIndexesForChars(&qch, 1, &index, &count) && count == 1 && index != 0) {
         QPointF advance;
-        raw_font_.advancesForGlyphIndexes(&index, &advance, 1);
-        const qreal ascent = raw_font_.ascent();
-        const qreal height = ascent + raw_font_.descent();
-        const QRectF box = raw_font_.boundingRect(index);
+        raw.advancesForGlyphIndexes(&index, &advance, 1);
+        const qreal ascent = raw.ascent();
+        const qreal height = ascent + raw.descent();
+        const QRectF box = raw.boundingRect(index);
         // A combining mark has no advance and draws left of its origin: centre its ink.
         const qreal left =
             advance.x() >= 1 ? (kCellSide - advance.x()) / 2 : kCellSide / 2.0 - box.center().x();
@@ -174,7 +199,7 @@ const CharTable::CellGlyph& CharTable::GlyphOf(char16_t ch) {
 void CharTable::ScheduleWarming() {
     to_warm_.clear();
     warm_timer_.stop();
-    if (!raw_font_.isValid() || !hasFocus()) return;
+    if (!font_.raw.isValid() || !hasFocus()) return;
     long first = -1, last = -1;
     for (const Cell& cell : model_.Cells()) {
         if (cell.code_point <= 0) continue;
@@ -182,6 +207,7 @@ void CharTable::ScheduleWarming() {
         last = cell.code_point;
     }
     if (first < 0) return;
+    warming_ = font_.family;
     // Page Down first: it is taken from the back.
     for (long cp = std::max(0L, first - kCells); cp < first; ++cp)
         to_warm_.push_back(static_cast<char16_t>(cp));
@@ -191,25 +217,35 @@ void CharTable::ScheduleWarming() {
 }
 
 void CharTable::WarmPageOf(long cp) {
-    if (!raw_font_.isValid() || cp < 0 || cp > kLastWarmed) return;
+    if (!font_.raw.isValid() || cp < 0 || cp > kLastWarmed) return;
+    if (warming_ != font_.family) to_warm_.clear();
+    warming_ = font_.family;
     const long row = cp / 16 * 16;
     for (long c = std::min(kLastWarmed, row + kCells - 1); c >= row; --c)
         to_warm_.push_back(static_cast<char16_t>(c));
     warm_timer_.start();
 }
 
+void CharTable::WarmFont(const std::u16string& family) {
+    if (family.empty() || family == font_.family) return;
+    if (!FindFont(family)) Keep(FontGlyphs{family, RawFontOf(family), {}});
+    if (!FindFont(family)->raw.isValid()) return;
+    to_warm_.clear();
+    warming_ = family;
+    const auto& cells = model_.Cells();
+    for (auto cell = cells.rbegin(); cell != cells.rend(); ++cell)
+        if (cell->caption.size() == 1 && cell->pattern < 0) to_warm_.push_back(cell->caption[0]);
+    if (!to_warm_.empty()) warm_timer_.start();
+}
+
 void CharTable::WarmSome() {
+    FontGlyphs* font = FindFont(warming_);
+    if (!font || !font->raw.isValid()) to_warm_.clear();
     // Small steps keep a key pressed meanwhile waiting for one step at most.
-    constexpr int kStep = 16;
+    constexpr int kStep = 32;
     for (int n = 0; n < kStep && !to_warm_.empty(); ++n) {
-        const char16_t ch = to_warm_.back();
+        GlyphOf(*font, to_warm_.back());
         to_warm_.pop_back();
-        if (layouts_.contains(ch)) continue;
-        const CellGlyph& glyph = GlyphOf(ch);
-        if (glyph.index == 0) continue;
-        // Rasterised into the font engine's own glyph cache, as the paint will ask for it.
-        raw_font_.alphaMapForGlyph(glyph.index, QRawFont::PixelAntialiasing,
-                                   QTransform::fromScale(glyph.scale, glyph.scale));
     }
     if (to_warm_.empty()) warm_timer_.stop();
 }
@@ -243,7 +279,7 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
     // damage the window system sees stays a few rectangles instead of one per cell.
     DirtyItems items{};
     QRegion damage;
-    if (model_.FontFamily() != family_) {
+    if (model_.FontFamily() != font_.family) {
         LoadFont();
         for (int i = 0; i < kCells; ++i) LayOutGlyph(i);
         warm_after_paint_ = true;
@@ -454,7 +490,7 @@ void CharTable::PaintCells(QPainter& painter, const QRect& dirty) {
                 continue;
             }
             QGlyphRun run;
-            run.setRawFont(raw_font_);
+            run.setRawFont(font_.raw);
             run.setGlyphIndexes({glyph.index});
             run.setPositions({QPointF(0, 0)});
             painter.save();
@@ -471,7 +507,7 @@ void CharTable::PaintCells(QPainter& painter, const QRect& dirty) {
     }
     if (!run_glyphs.isEmpty()) {
         QGlyphRun run;
-        run.setRawFont(raw_font_);
+        run.setRawFont(font_.raw);
         run.setRawData(run_glyphs.constData(), run_positions.constData(), run_glyphs.size());
         painter.setPen(texts[0]);
         painter.drawGlyphRun(QPointF(0, 0), run);
