@@ -198,6 +198,7 @@ const CharTable::CellGlyph& CharTable::GlyphOf(FontGlyphs& font, char16_t ch) {
 
 void CharTable::ScheduleWarming() {
     to_warm_.clear();
+    left_to_paint_.clear();
     warm_timer_.stop();
     if (!font_.raw.isValid() || !hasFocus()) return;
     long first = -1, last = -1;
@@ -213,6 +214,10 @@ void CharTable::ScheduleWarming() {
         to_warm_.push_back(static_cast<char16_t>(cp));
     for (long cp = std::min(kLastWarmed, last + kCells); cp > last; --cp)
         to_warm_.push_back(static_cast<char16_t>(cp));
+    // A page key keeps the selection in its cell.
+    const long current = model_.CurrentCodePoint();
+    for (const long cp : {current - kCells, current + kCells})
+        if (cp >= 0 && cp <= kLastWarmed) left_to_paint_.push_back(static_cast<char16_t>(cp));
     if (!to_warm_.empty()) warm_timer_.start();
 }
 
@@ -220,6 +225,7 @@ void CharTable::WarmPageOf(long cp) {
     if (!font_.raw.isValid() || cp < 0 || cp > kLastWarmed) return;
     if (warming_ != font_.family) to_warm_.clear();
     warming_ = font_.family;
+    left_to_paint_ = {static_cast<char16_t>(cp)};
     const long row = cp / 16 * 16;
     for (long c = std::min(kLastWarmed, row + kCells - 1); c >= row; --c)
         to_warm_.push_back(static_cast<char16_t>(c));
@@ -233,6 +239,9 @@ void CharTable::WarmFont(const std::u16string& family) {
     to_warm_.clear();
     warming_ = family;
     const auto& cells = model_.Cells();
+    left_to_paint_ = {cells[model_.CurrentCell()].caption.size() == 1
+                          ? cells[model_.CurrentCell()].caption[0]
+                          : char16_t{0}};
     for (auto cell = cells.rbegin(); cell != cells.rend(); ++cell)
         if (cell->caption.size() == 1 && cell->pattern < 0) to_warm_.push_back(cell->caption[0]);
     if (!to_warm_.empty()) warm_timer_.start();
@@ -242,10 +251,22 @@ void CharTable::WarmSome() {
     FontGlyphs* font = FindFont(warming_);
     if (!font || !font->raw.isValid()) to_warm_.clear();
     // Small steps keep a key pressed meanwhile waiting for one step at most.
-    constexpr int kStep = 32;
+    constexpr int kStep = 16;
     for (int n = 0; n < kStep && !to_warm_.empty(); ++n) {
-        GlyphOf(*font, to_warm_.back());
+        const char16_t ch = to_warm_.back();
         to_warm_.pop_back();
+        if (font->layouts.contains(ch)) continue;
+        const CellGlyph& glyph = GlyphOf(*font, ch);
+        // Transformed glyphs have glyph caches of their own: left to the paint. So is the
+        // character that will be current: FreeType's hinting state, which all sizes of a face
+        // share, carries over from one glyph loaded to the next, and the picture box draws the
+        // current character right after the table; with its table glyph loaded long before, the
+        // large glyph came out a shade different.
+        if (glyph.index == 0 || glyph.scale != 1 ||
+            std::find(left_to_paint_.begin(), left_to_paint_.end(), ch) != left_to_paint_.end())
+            continue;
+        // Into the font engine's own glyph cache, where the paint looks first.
+        font->raw.alphaMapForGlyph(glyph.index, QRawFont::PixelAntialiasing);
     }
     if (to_warm_.empty()) warm_timer_.stop();
 }

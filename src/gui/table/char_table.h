@@ -142,8 +142,9 @@ private:
     std::vector<FontGlyphs> kept_fonts_;
     static constexpr std::size_t kKeptFonts = 3;
     std::array<CellGlyph, MainWindowModel::kCells> glyphs_{};
-    std::vector<char16_t> to_warm_;  // taken from the back
-    std::u16string warming_;         // the family to_warm_ is for
+    std::vector<char16_t> to_warm_;        // taken from the back
+    std::u16string warming_;               // the family to_warm_ is for
+    std::vector<char16_t> left_to_paint_;  // laid out but not rasterised ahead
     QTimer warm_timer_;
     bool warm_after_paint_ = false;  // a new page or font: its neighbours, once it is on screen
     std::array<std::string, MainWindowModel::kRows> row_labels_{};
