@@ -258,10 +258,9 @@ void CharTable::WarmSome() {
         if (font->layouts.contains(ch)) continue;
         const CellGlyph& glyph = GlyphOf(*font, ch);
         // Transformed glyphs have glyph caches of their own: left to the paint. So is the
-        // character that will be current: FreeType's hinting state, which all sizes of a face
-        // share, carries over from one glyph loaded to the next, and the picture box draws the
-        // current character right after the table; with its table glyph loaded long before, the
-        // large glyph came out a shade different.
+        // character that will be current: all sizes of a font share one FreeType face, and with
+        // its table glyph rasterised long before, the picture box's large glyph of it came out a
+        // shade different (the order of loads on the face shows; not traced further).
         if (glyph.index == 0 || glyph.scale != 1 ||
             std::find(left_to_paint_.begin(), left_to_paint_.end(), ch) != left_to_paint_.end())
             continue;

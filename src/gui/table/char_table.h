@@ -52,8 +52,8 @@ public:
     QString CellDescription(int i) const;
     int CurrentCell() const { return model_.CurrentCell(); }
 
-    // Lays out, in idle time, the glyphs of the page that a jump to cp will show (from cp's row
-    // on), so that the jump's repaint finds them ready.
+    // Lays out and rasterises, in idle time, the glyphs of the page that a jump to cp will show
+    // (from cp's row on), so that the jump's repaint finds them ready.
     void WarmPageOf(long cp);
     // The same for the shown page in another font, one the user is about to choose.
     void WarmFont(const std::u16string& family);
@@ -121,8 +121,8 @@ private:
     static const CellGlyph& GlyphOf(FontGlyphs& font, char16_t ch);
     // While the table has the focus, the glyphs of the pages before and after the shown one are
     // laid out in idle time, a few at a time, so that Page Up and Page Down find them ready.
-    // (Rasterising them ahead as well would save the paint as much again, but FreeType then
-    // draws the picture box's large glyph a shade differently: its face is shared.)
+    // They are rasterised too, into the font engine's glyph cache, all but the character that
+    // will be current (see WarmSome).
     void ScheduleWarming();
     void WarmSome();
     // Scales and moves a glyph whose ink (box, relative to its pen position) leaves the cell.
