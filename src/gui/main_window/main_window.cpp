@@ -239,28 +239,32 @@ void MainWindow::ConnectTable() {
 
 // The font and Subranges lists, the subrange box and the check boxes beside them.
 void MainWindow::ConnectLists() {
+    // The font the pointer rests on is prepared in the table ahead of its click; one chosen with
+    // the keys, the next one in the same direction.
+    auto* prepare = new QTimer(this);
+    prepare->setSingleShot(true);
+    prepare->setInterval(100);
+    connect(prepare, &QTimer::timeout, this, [this] {
+        const auto& fonts = model_.FontList().items;
+        if (font_to_prepare_ >= 0 && static_cast<std::size_t>(font_to_prepare_) < fonts.size())
+            pbTable->WarmFont(fonts[static_cast<std::size_t>(font_to_prepare_)].text);
+    });
     connect(lvFont->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& index) {
+            [this, prepare](const QModelIndex& index, const QModelIndex& previous) {
                 // A press reports itself below; here only the keys move the choice.
-                if (!choosing_from_list_ && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
-                    FontItemChosen(index.row());
+                if (choosing_from_list_ || (QGuiApplication::mouseButtons() & Qt::LeftButton))
+                    return;
+                FontItemChosen(index.row());
+                font_to_prepare_ = index.row() + (index.row() < previous.row() ? -1 : 1);
+                prepare->start();
             });
     connect(lvFont, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
         if (QGuiApplication::mouseButtons() & Qt::LeftButton) FontItemChosen(index.row());
     });
-    // The font the pointer rests on is prepared in the table ahead of its click.
     lvFont->setMouseTracking(true);
-    auto* hovered = new QTimer(this);
-    hovered->setSingleShot(true);
-    hovered->setInterval(100);
-    connect(lvFont, &QAbstractItemView::entered, this, [this, hovered](const QModelIndex& index) {
-        hovered_font_row_ = index.row();
-        hovered->start();
-    });
-    connect(hovered, &QTimer::timeout, this, [this] {
-        const auto& fonts = model_.FontList().items;
-        if (hovered_font_row_ >= 0 && static_cast<std::size_t>(hovered_font_row_) < fonts.size())
-            pbTable->WarmFont(fonts[static_cast<std::size_t>(hovered_font_row_)].text);
+    connect(lvFont, &QAbstractItemView::entered, this, [this, prepare](const QModelIndex& index) {
+        font_to_prepare_ = index.row();
+        prepare->start();
     });
     // A press dragged to another item ends there.
     connect(lvFont, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {

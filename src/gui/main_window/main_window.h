@@ -267,7 +267,7 @@ private:
     bool syncing_ = false;
     bool sync_again_ = false;
     bool choosing_from_list_ = false;  // the lists' selection is being set from the model
-    int hovered_font_row_ = -1;        // the font list's item under the pointer
+    int font_to_prepare_ = -1;         // the font list's item the table prepares next
     std::u16string shown_family_;
     std::vector<ComboEntry> shown_combo_;
     std::optional<std::size_t> shown_range_item_;
