@@ -35,7 +35,7 @@ struct Fixture {
     Fixture() {
         names.LoadCharData(IcuNameService{}, builtin::NameData(), builtin::EntityData());
         model.LoadFonts();
-        model.SetShowAllQuiet(true);
+        model.Subranges().SetShowAll(true);
         model.SelectFont(0);
     }
 };
@@ -61,7 +61,7 @@ void BM_HeldPageDownAcrossThePlane(benchmark::State& state) {
     for (auto _ : state) {
         model.TableKeyDown(keys::kHome, keys::kCtrl);
         pages = 0;
-        while (model.Cells()[255].code_point < 0xFFFF) {
+        while (model.Page().Cells()[255].code_point < 0xFFFF) {
             model.TableKeyDown(keys::kPageDown, 0);
             ++pages;
         }

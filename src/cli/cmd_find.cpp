@@ -95,7 +95,7 @@ int RunFind(const CliArgs& args, std::ostream& out) {
             out << CodeLabel(*found) << '\t' << cli.Names().CharName(*found) << '\n';
             any = true;
         } else {
-            out << Utf16ToUtf8(cli.Model().MessagePanel()) << '\n';
+            out << Utf16ToUtf8(cli.Model().Status().MessagePanel()) << '\n';
         }
     }
     return any ? 0 : 1;

@@ -111,39 +111,40 @@ void AppendCopyJson(std::string& out, const CopyPanel& copy) {
 
 std::string PageText(const MainWindowModel& model) {
     std::ostringstream out;
-    const auto& cells = model.Cells();
+    const auto& cells = model.Page().Cells();
     for (int row = 0; row < MainWindowModel::kRows; ++row) {
-        const std::string& label = model.RowLabels()[row];
+        const std::string& label = model.Page().RowLabels()[row];
         out << (label.empty() ? "   " : label) << '|';
         for (int c = 0; c < 16; ++c) {
             const int i = row * 16 + c;
             const Cell& cell = cells[i];
             const char mark = cell.caption.empty() ? '.' : cell.pattern >= 0 ? '#' : ' ';
-            const bool selected = i == model.CurrentCell();
+            const bool selected = i == model.Page().Current();
             out << (selected ? '[' : ' ') << Hex4(cell.code_point) << mark
                 << (selected ? ']' : ' ');
         }
         out << '\n';
-        if (model.Separators()[row]) out << std::string(3 + 1 + 16 * 7, '-') << '\n';
+        if (model.Page().Separators()[row]) out << std::string(3 + 1 + 16 * 7, '-') << '\n';
     }
-    const auto& list = model.Subranges().list;
-    const auto item = list.FindKey(MakeKey(model.CurrentSubrangeStart()));
-    out << "current\tcell " << model.CurrentCell() << "\tU+" << Hex4(model.CurrentCodePoint())
-        << '\n';
-    out << "subrange\t" << MakeKey(model.CurrentSubrangeStart()) << '\t'
+    const auto& list = model.Subranges().Views().list;
+    const auto item = list.FindKey(MakeKey(model.Subranges().CurrentStart()));
+    out << "current\tcell " << model.Page().Current() << "\tU+"
+        << Hex4(model.Page().CurrentCodePoint()) << '\n';
+    out << "subrange\t" << MakeKey(model.Subranges().CurrentStart()) << '\t'
         << (item ? Utf16ToUtf8(list.items[*item].text) : std::string()) << '\n';
-    out << "scroll\t" << model.ScrollBar().value << '\t' << model.ScrollBar().max << '\n';
-    out << "Hex\t" << Utf16ToUtf8(model.HexPanel()) << '\n';
-    out << "Name\t" << Utf16ToUtf8(model.NamePanel()) << '\n';
-    out << "Type\t" << model.TypePanel() << '\n';
-    out << "Message\t" << Utf16ToUtf8(model.MessagePanel()) << '\n';
+    out << "scroll\t" << model.ScrollBar().State().value << '\t' << model.ScrollBar().State().max
+        << '\n';
+    out << "Hex\t" << Utf16ToUtf8(model.Status().HexPanel()) << '\n';
+    out << "Name\t" << Utf16ToUtf8(model.Status().NamePanel()) << '\n';
+    out << "Type\t" << model.Status().TypePanel() << '\n';
+    out << "Message\t" << Utf16ToUtf8(model.Status().MessagePanel()) << '\n';
     return out.str();
 }
 
 // The 256 cells, the row labels and the rows a separator follows.
 void AppendCellsJson(std::string& out, const MainWindowModel& model) {
     out += "\"cells\":[";
-    const auto& cells = model.Cells();
+    const auto& cells = model.Page().Cells();
     for (int i = 0; i < MainWindowModel::kCells; ++i) {
         const Cell& cell = cells[i];
         if (i) out += ',';
@@ -155,12 +156,12 @@ void AppendCellsJson(std::string& out, const MainWindowModel& model) {
     out += "],\"row_labels\":[";
     for (int r = 0; r < MainWindowModel::kRows; ++r) {
         if (r) out += ',';
-        AppendJsonString(out, std::string_view(model.RowLabels()[r]));
+        AppendJsonString(out, std::string_view(model.Page().RowLabels()[r]));
     }
     out += "],\"separators\":[";
     bool first = true;
     for (int r = 0; r < MainWindowModel::kRows; ++r) {
-        if (!model.Separators()[r]) continue;
+        if (!model.Page().Separators()[r]) continue;
         if (!first) out += ',';
         out += std::to_string(r);
         first = false;
@@ -188,30 +189,30 @@ void AppendSearchJson(std::string& out, const SearchPanel& search) {
 std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_result) {
     std::string out = "{";
     AppendCellsJson(out, model);
-    out += ",\"current_cell\":" + std::to_string(model.CurrentCell());
-    out += ",\"current_subrange_start\":" + std::to_string(model.CurrentSubrangeStart());
-    out += ",\"scroll\":{\"value\":" + std::to_string(model.ScrollBar().value) +
-           ",\"max\":" + std::to_string(model.ScrollBar().max) + "}";
+    out += ",\"current_cell\":" + std::to_string(model.Page().Current());
+    out += ",\"current_subrange_start\":" + std::to_string(model.Subranges().CurrentStart());
+    out += ",\"scroll\":{\"value\":" + std::to_string(model.ScrollBar().State().value) +
+           ",\"max\":" + std::to_string(model.ScrollBar().State().max) + "}";
     out += ",\"status\":{\"Hex\":";
-    AppendJsonString(out, std::u16string_view(model.HexPanel()));
+    AppendJsonString(out, std::u16string_view(model.Status().HexPanel()));
     out += ",\"Name\":";
-    AppendJsonString(out, std::u16string_view(model.NamePanel()));
+    AppendJsonString(out, std::u16string_view(model.Status().NamePanel()));
     out += ",\"Type\":";
-    AppendJsonString(out, std::string_view(model.TypePanel()));
+    AppendJsonString(out, std::string_view(model.Status().TypePanel()));
     out += ",\"Message\":";
-    AppendJsonString(out, std::u16string_view(model.MessagePanel()));
+    AppendJsonString(out, std::u16string_view(model.Status().MessagePanel()));
     out += "},\"view_caption\":";
-    AppendJsonString(out, std::u16string_view(model.ViewCaption()));
+    AppendJsonString(out, std::u16string_view(model.Status().ViewCaption()));
     out += ",\"entities\":[";
     for (std::size_t i = 0; i < model.Copy().EntityRows().size(); ++i) {
         if (i) out += ',';
         AppendJsonString(out, std::u16string_view(model.Copy().EntityRows()[i]));
     }
-    out += "],\"listed_count\":" + std::to_string(model.ListedCount());
-    out += ",\"show_all\":" + std::string(model.ShowAll() ? "true" : "false");
+    out += "],\"listed_count\":" + std::to_string(model.Subranges().ListedCount());
+    out += ",\"show_all\":" + std::string(model.Subranges().ShowAll() ? "true" : "false");
     out += ",\"font\":";
-    AppendJsonString(out, std::u16string_view(model.FontFamily()));
-    out += ",\"last_scroll_value\":" + std::to_string(model.LastScrollValue());
+    AppendJsonString(out, std::u16string_view(model.Fonts().Family()));
+    out += ",\"last_scroll_value\":" + std::to_string(model.ScrollBar().LastValue());
     out += ",\"go_to_result\":" + std::string(!go_to_result   ? "null"
                                               : *go_to_result ? "true"
                                                               : "false");
@@ -226,13 +227,13 @@ std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_res
 bool RunTableAction(MainWindowModel& model, const std::string& action, const std::string& value,
                     std::optional<bool>& go_to_result) {
     if (action == "--font") {
-        const auto item = model.FontItemByName(Utf8ToUtf16(value));
+        const auto item = model.Fonts().ItemByName(Utf8ToUtf16(value));
         if (!item) throw UsageError{"unknown font family '" + value + "'"};
         model.SelectFont(item);
     } else if (action == "--show-all") {
         model.SetShowAll(ParseOnOff(value, action));
     } else if (action == "--subrange") {
-        const auto item = model.Subranges().list.FindKey(MakeKey(RequireCode(value)));
+        const auto item = model.Subranges().Views().list.FindKey(MakeKey(RequireCode(value)));
         if (!item) throw UsageError{"no listed subrange starts at " + value};
         model.ChooseSubrange(*item);
     } else if (action == "--goto") {
@@ -259,7 +260,7 @@ bool RunTableAction(MainWindowModel& model, const std::string& action, const std
                                      action + " (up|down)");
         const int step =
             action == "--scroll-line" ? ScrollBarState::kSmallChange : ScrollBarState::kLargeChange;
-        const auto& bar = model.ScrollBar();
+        const auto& bar = model.ScrollBar().State();
         const int target = std::clamp(bar.value + (down ? step : -step), 0, std::max(bar.max, 0));
         // The scroll bar raises no change at its ends.
         if (target != bar.value) model.ScrollBarChange(target);
@@ -287,7 +288,7 @@ bool RunCopyAction(MainWindowModel& model, const std::string& action, const std:
     } else if (action == "--preview-charset") {
         model.Copy().SetPreviewCharsetChecked(ParseOnOff(value, action));
     } else if (action == "--hex") {
-        if (model.HexView() != ParseOnOff(value, action)) model.CodePanelDoubleClick();
+        if (model.Status().HexView() != ParseOnOff(value, action)) model.CodePanelDoubleClick();
     } else {
         return false;
     }

@@ -167,7 +167,7 @@ private slots:
         auto* label = Find<QLabel>(W(), "tlPicture2");
         auto* view = Find<CharView>(W(), "pbView");
         TypeInto(size, "1");
-        QCOMPARE(label->text(), QString("(%1)").arg(window_->Model().PictureMaxSize()));
+        QCOMPARE(label->text(), QString("(%1)").arg(window_->Model().Fonts().PictureMaxSize()));
         QTest::keyClicks(size, "2x");
         QCOMPARE(size->currentText(), QString("12"));
         QCOMPARE(label->text(), QString());
@@ -199,7 +199,7 @@ private slots:
         TypeInto(search, "curl d!");  // letters that no name holds are removed as they are typed
         QCOMPARE(search->currentText(), QString("curl d"));
         QTest::keyClick(search, Qt::Key_Return);
-        QCOMPARE(window_->Model().CurrentCodePoint(), 0x221L);
+        QCOMPARE(window_->Model().Page().CurrentCodePoint(), 0x221L);
         QCOMPARE(search->itemText(0), QString("curl d"));
         for (int n = 0; n < 500 && button->isEnabled(); ++n)
             QTest::mouseClick(button, Qt::LeftButton);
@@ -209,7 +209,7 @@ private slots:
         auto* option = Find<QRadioButton>(W(), "obSearch0");
         go_to->setFocus();
         QTest::keyClicks(go_to, "20ac");  // a full box goes at once
-        QCOMPARE(window_->Model().CurrentCodePoint(), 0x20ACL);
+        QCOMPARE(window_->Model().Page().CurrentCodePoint(), 0x20ACL);
         QTest::mouseDClick(option, Qt::LeftButton);
         QCOMPARE(option->text(), QString("&Go to (Dec):"));
         QCOMPARE(go_to->text(), QString("8364"));
@@ -217,12 +217,12 @@ private slots:
         go_to->clear();
         QTest::keyClicks(go_to, "2a33");
         QTest::keyClick(go_to, Qt::Key_Return);
-        QCOMPARE(window_->Model().CurrentCodePoint(), 0xE9L);
+        QCOMPARE(window_->Model().Page().CurrentCodePoint(), 0xE9L);
 
         auto* symbol = Find<QLineEdit>(W(), "tbSearch");
         symbol->setFocus();
         QTest::keyClicks(symbol, "A");
-        QCOMPARE(window_->Model().CurrentCodePoint(), 0x41L);
+        QCOMPARE(window_->Model().Page().CurrentCodePoint(), 0x41L);
         QVERIFY(go_to->text().isEmpty());  // the boxes are exclusive
         window_->Table()->setFocus();      // its character is current: it stays
         QCOMPARE(symbol->text(), QString("A"));

@@ -81,12 +81,12 @@ private slots:
         Find<QAbstractButton>(W(), "chRange")->click();
         window_->Table()->setFocus();
         QTest::keyClick(window_->Table(), Qt::Key_F3);  // no search under way: nothing
-        QCOMPARE(model.CurrentCodePoint(), 0L);
+        QCOMPARE(model.Page().CurrentCodePoint(), 0L);
         model.Search().SearchTextChanged(u"WITH CURL", 9);
         const long first = model.Search().Search().value_or(-1);
         QTest::keyClick(window_->Table(), Qt::Key_F3);
-        QVERIFY(model.CurrentCodePoint() > first && first > 0);
-        QCOMPARE(window_->Table()->CurrentCell(), model.CurrentCell());
+        QVERIFY(model.Page().CurrentCodePoint() > first && first > 0);
+        QCOMPARE(window_->Table()->CurrentCell(), model.Page().Current());
 
         // Hidden in the compact layout, the formats cannot be chosen.
         Find<QAbstractButton>(W(), "chMode")->click();
@@ -147,7 +147,7 @@ private slots:
         Find<QAction>(cell_menu, "mCellWhatsThis")->trigger();
         QCOMPARE(last(), 101);
         Find<QAction>(cell_menu, "mCellMark")->trigger();  // and marks the cell
-        QVERIFY(window_->Model().CellMarks(0x41));
+        QVERIFY(window_->Model().Page().Cells()[0x41].marked);
     }
 
     void TheEditMenuActsOnTheBoxItWasOpenedOn() {
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(Enabled(menu), QString("O"));
         choose("mEditCopy");
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString::fromStdU16String(window_->Model().FontFamily()));
+                 QString::fromStdU16String(window_->Model().Fonts().Family()));
     }
 
     void TheTypeMenuOpensBelowThePanelButNotInTheMillisecondItClosed() {
@@ -236,7 +236,7 @@ private slots:
         QTRY_VERIFY(QFile::exists(record));
         QFile file(record);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString family = QString::fromStdU16String(window_->Model().FontFamily());
+        const QString family = QString::fromStdU16String(window_->Model().Fonts().Family());
         QCOMPARE(QString::fromUtf8(file.readAll()), QString("--font\n%1 20\n").arg(family));
         // Windows of other programs cannot be raised here, so nothing is polled for.
         auto* launcher = Find<CharMapButton>(W(), "CharMapButton");

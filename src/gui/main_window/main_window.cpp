@@ -250,7 +250,7 @@ void MainWindow::ConnectLists() {
     });
     // A press dragged to another item ends there.
     connect(lvFont, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        const auto& selected = model_.FontList().selected;
+        const auto& selected = model_.Fonts().Items().selected;
         if (!selected || static_cast<int>(*selected) != index.row()) FontItemChosen(index.row());
     });
     connect(lvRange->selectionModel(), &QItemSelectionModel::currentChanged, this,
@@ -263,7 +263,7 @@ void MainWindow::ConnectLists() {
         if (QGuiApplication::mouseButtons() & Qt::LeftButton) RangeItemChosen(index.row());
     });
     connect(lvRange, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        const auto& selected = model_.Subranges().list.selected;
+        const auto& selected = model_.Subranges().Views().list.selected;
         if (!selected || static_cast<int>(*selected) != index.row()) RangeItemChosen(index.row());
     });
     connect(cbRange, &QComboBox::activated, this, ThenSync([this](int entry) {
@@ -278,8 +278,8 @@ void MainWindow::ConnectLists() {
     connect(chView, &QCheckBox::clicked, this,
             ThenSync([this](bool on) { model_.ViewPatternClick(on); }));
     connect(bbFont, &QPushButton::clicked, this, [this] {
-        if (model_.PropertiesEnabled())
-            setup_.open_url(QUrl::fromLocalFile(Text(model_.PropertiesTarget())));
+        if (model_.Fonts().PropertiesEnabled())
+            setup_.open_url(QUrl::fromLocalFile(Text(model_.Fonts().PropertiesTarget())));
     });
 }
 
@@ -412,9 +412,9 @@ void MainWindow::RestorePlacementAndMode(const MainSettings& settings) {
 
 // The saved font, else the first one listed (a font no longer installed gives way to it).
 void MainWindow::ChooseStartFont(const std::optional<std::string>& saved) {
-    const auto& fonts = model_.FontList();
+    const auto& fonts = model_.Fonts().Items();
     std::optional<std::size_t> font;
-    if (saved) font = model_.FontItemByName(Utf8ToUtf16(*saved));
+    if (saved) font = model_.Fonts().ItemByName(Utf8ToUtf16(*saved));
     if (!font && !fonts.items.empty()) font = 0;
     model_.SelectFont(font);
     Sync();
@@ -425,11 +425,11 @@ void MainWindow::ChooseStartFont(const std::optional<std::string>& saved) {
 
 void MainWindow::RestoreSettings(const MainSettings& s) {
     search_frame_->RestoreNotation(s.hex_goto);
-    model_.SetHexView(s.hex_view);
+    model_.Status().SetHexView(s.hex_view);
 
     model_.RaiseUpdateBusy();
     chRange->setChecked(s.show_all);
-    model_.SetShowAllQuiet(s.show_all);
+    model_.Subranges().SetShowAll(s.show_all);
     chView->setChecked(s.view_pattern);
     model_.ViewPatternClick(s.view_pattern);
     model_.LowerUpdateBusy();
@@ -440,7 +440,7 @@ void MainWindow::RestoreSettings(const MainSettings& s) {
     copy_frame_->RestoreFormat(s.copy_format, s.preview_charset);
     picture_frame_->Restore(s.picture);
 
-    model_.SetCurrentSubrangeStart(s.subrange_start);
+    model_.Subranges().SetCurrentStart(s.subrange_start);
 }
 
 void MainWindow::FirstActivation() {
@@ -456,15 +456,15 @@ void MainWindow::FirstActivation() {
 
 MainSettings MainWindow::CurrentSettings() const {
     MainSettings s;
-    const auto& fonts = model_.FontList();
+    const auto& fonts = model_.Fonts().Items();
     if (fonts.selected && *fonts.selected < fonts.items.size())
         s.font = Utf16ToUtf8(fonts.items[*fonts.selected].text);
-    s.subrange_start = model_.CurrentSubrangeStart();
+    s.subrange_start = model_.Subranges().CurrentStart();
     s.show_all = chRange->isChecked();
     s.view_pattern = chView->isChecked();
     s.copy_format = model_.Copy().CurrentFormat();
     s.char_set = model_.Copy().CodePageRow();
-    s.hex_view = model_.HexView();
+    s.hex_view = model_.Status().HexView();
     s.hex_goto = model_.Search().GoToHex();
     s.expanded = chMode->isChecked();
     s.on_top = chOnTop->isChecked();
@@ -605,14 +605,14 @@ void MainWindow::RefreshLockPanels() {
 
 void MainWindow::ShowCellMenu(int cell, const QPoint& at) {
     mCellMark->setData(cell);
-    mCellMark->setChecked(model_.CellMarks(cell));
+    mCellMark->setChecked(model_.Page().Cells()[cell].marked);
     mCellFonts->setData(cell);
     mCell->popup(at);
 }
 
 void MainWindow::ShowFontsWithChar(int cell) {
-    if (cell >= 0 && cell < MainWindowModel::kCells && cell != model_.CurrentCell() &&
-        !model_.RowLabels()[static_cast<std::size_t>(cell / 16)].empty()) {
+    if (cell >= 0 && cell < MainWindowModel::kCells && cell != model_.Page().Current() &&
+        !model_.Page().RowLabels()[static_cast<std::size_t>(cell / 16)].empty()) {
         model_.SelectCell(cell);
         Sync();
     }
@@ -644,7 +644,7 @@ void MainWindow::WheelRows(int rows) {
     // A wheel row is a step of the scroll bar's arrow: the selection stays on its character.
     const int step = rows > 0 ? 1 : -1;
     for (int n = 0; n != rows; n += step) {
-        const ScrollBarState& bar = model_.ScrollBar();
+        const ScrollBarState& bar = model_.ScrollBar().State();
         const int target = bar.value + step;
         if (target < 0 || target > bar.max) break;
         model_.ScrollBarChange(target);
@@ -687,7 +687,7 @@ void MainWindow::SyncOnce() {
     if (fwFonts) fwFonts->Sync();
     {
         const QSignalBlocker block(sbTable);
-        const ScrollBarState& bar = model_.ScrollBar();
+        const ScrollBarState& bar = model_.ScrollBar().State();
         sbTable->setRange(0, std::max(bar.max, 0));
         if (!sbTable->isSliderDown()) sbTable->setValue(bar.value);
         sbTable->setEnabled(bar.max > 0);
@@ -699,7 +699,7 @@ void MainWindow::SyncOnce() {
 
 void MainWindow::SyncLists() {
     choosing_from_list_ = true;
-    const ListViewModel& ranges = model_.Subranges().list;
+    const ListViewModel& ranges = model_.Subranges().Views().list;
     range_items_->Sync(ranges);
     if (ranges.selected != shown_range_item_ ||
         lvRange->currentIndex().row() !=
@@ -714,7 +714,7 @@ void MainWindow::SyncLists() {
         }
     }
 
-    const ComboModel& combo = model_.Subranges().combo;
+    const ComboModel& combo = model_.Subranges().Views().combo;
     bool same = combo.entries.size() == shown_combo_.size();
     for (std::size_t i = 0; same && i < shown_combo_.size(); ++i)
         same = combo.entries[i].key == shown_combo_[i].key;
@@ -732,7 +732,7 @@ void MainWindow::SyncLists() {
         if (cbRange->currentIndex() != entry) cbRange->setCurrentIndex(entry);
     }
 
-    const ListViewModel& fonts = model_.FontList();
+    const ListViewModel& fonts = model_.Fonts().Items();
     font_items_->Sync(fonts);
     if (fonts.selected != shown_font_item_ ||
         lvFont->currentIndex().row() != (fonts.selected ? static_cast<int>(*fonts.selected) : -1)) {
@@ -740,17 +740,18 @@ void MainWindow::SyncLists() {
         if (fonts.selected)
             lvFont->setCurrentIndex(font_items_->index(static_cast<int>(*fonts.selected)));
     }
-    if (chRange->isChecked() != model_.ShowAll()) chRange->setChecked(model_.ShowAll());
+    if (chRange->isChecked() != model_.Subranges().ShowAll())
+        chRange->setChecked(model_.Subranges().ShowAll());
     choosing_from_list_ = false;
 }
 
 void MainWindow::SyncStatus() {
     StatusBar& first = *pbStatus[0];
-    first.SetText("Hex", Text(model_.HexPanel()));
-    first.SetText("Name", Text(model_.NamePanel()));
-    first.SetText("Type", Text(model_.TypePanel()));
-    pbStatus[1]->SetText("Message", Text(model_.MessagePanel()));
-    const TypeList& types = model_.TypeMenu();
+    first.SetText("Hex", Text(model_.Status().HexPanel()));
+    first.SetText("Name", Text(model_.Status().NamePanel()));
+    first.SetText("Type", Text(model_.Status().TypePanel()));
+    pbStatus[1]->SetText("Message", Text(model_.Status().MessagePanel()));
+    const TypeList& types = model_.Status().TypeMenu();
     pbType->setVisible(types.menu_button_visible);
     for (int i = 0; i < 3; ++i) {
         mTypeList[i]->setText(Text(types.captions[i]));
@@ -759,24 +760,25 @@ void MainWindow::SyncStatus() {
 }
 
 void MainWindow::SyncCharacter() {
-    if (model_.FontFamily() != shown_family_) {
-        shown_family_ = model_.FontFamily();
+    if (model_.Fonts().Family() != shown_family_) {
+        shown_family_ = model_.Fonts().Family();
         QFont copy_font = tbCopy->font();
         copy_font.setFamily(Text(shown_family_));
         tbCopy->setFont(copy_font);
         pbView->FontChanged();
         range_tips_->FontChanged();
     }
-    pbView->Show(Text(model_.ViewCaption()), pbTable->CellShowsGlyph(model_.CurrentCell()),
-                 model_.ViewPatternChoice(), model_.ViewPatternVisible());
-    chView->setEnabled(model_.ViewPatternEnabled());
-    if (chView->isChecked() != model_.ViewPatternChecked())
-        chView->setChecked(model_.ViewPatternChecked());
+    pbView->Show(Text(model_.Status().ViewCaption()),
+                 pbTable->CellShowsGlyph(model_.Page().Current()),
+                 model_.Status().ViewPatternChoice(), model_.Status().ViewPatternVisible());
+    chView->setEnabled(model_.Status().ViewPatternEnabled());
+    if (chView->isChecked() != model_.Status().ViewPatternChecked())
+        chView->setChecked(model_.Status().ViewPatternChecked());
 
     copy_frame_->Sync();
     search_frame_->Sync();
     picture_frame_->Sync();
-    bbFont->setEnabled(model_.PropertiesEnabled());
+    bbFont->setEnabled(model_.Fonts().PropertiesEnabled());
 }
 
 void MainWindow::ApplyFocusRequest() {

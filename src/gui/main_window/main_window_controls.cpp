@@ -134,8 +134,8 @@ void MainWindow::BuildControls() {
     // The track of the scroll bar: its height less the two arrow buttons.
     model_.SetScrollTrackPixels(
         sbTable->height() - 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sbTable));
-    model_.SetRangeListWidth(kRangeListWidth);
-    model_.SetFontListWidth(kFontListWidth - 4);
+    model_.Subranges().SetViewWidth(kRangeListWidth);
+    model_.Fonts().SetViewWidth(kFontListWidth - 4);
     ContextHelp::ApplyToolTips(this);
 }
 
@@ -387,7 +387,7 @@ void MainWindow::BuildStatusBars(QBoxLayout* root) {
     pbStatus[1]->Panel("OnTop")->setFixedWidth(box_panel);
     root->addWidget(pbStatus[0]);
     root->addWidget(pbStatus[1]);
-    model_.SetTypePanelWidth(kTypePanelWidth - 24);
+    model_.Status().SetTypePanelWidth(kTypePanelWidth - 24);
 }
 
 // The cells' and the Type button's menus.

@@ -110,7 +110,7 @@ void MainWindow::ConnectIntegration() {
 
     char_map_ = new CharMapButton(
         bbCharMap, qgetenv("PATH").toStdString(),
-        [this] { return QString::fromStdU16String(model_.FontFamily()); },
+        [this] { return QString::fromStdU16String(model_.Fonts().Family()); },
         std::make_unique<PosixProcessStarter>(), std::make_unique<X11ProgramWindows>());
 }
 

@@ -141,7 +141,7 @@ PictureSettings PictureFrame::Settings() const {
 
 QImage PictureFrame::DrawCopyPicture(std::u16string_view units) const {
     const PicturePanel& panel = model_.Picture();
-    QFont font(QString::fromStdU16String(model_.FontFamily()));
+    QFont font(QString::fromStdU16String(model_.Fonts().Family()));
     font = Shaped(font, panel.ViewFont());
     // An empty size box (size 0) draws at the view's size: no font has size 0.
     font = Shaped(font, panel.CopyFont());

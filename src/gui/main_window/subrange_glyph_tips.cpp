@@ -11,7 +11,7 @@ QString SubrangeGlyphTips::ToolTip(const std::string& key, const QString& text) 
     if (stale_) {
         stale_ = false;
         if (!counter_) counter_.emplace(names_);
-        counts_ = counter_->Count(model_.FontGlyphRanges());
+        counts_ = counter_->Count(model_.Fonts().Glyphs());
     }
     const auto first = KeyNumber(key);
     const auto row = first ? SubrangeGlyphCounts::RowStartingAt(*first) : std::nullopt;

@@ -108,7 +108,7 @@ int CharTable::CellAt(const QPoint& point) const {
 
 QString CharTable::CellDescription(int i) const {
     if (i < 0 || i >= kCells || row_labels_[i / 16].empty()) return {};
-    const long cp = model_.Cells()[i].code_point;
+    const long cp = model_.Page().Cells()[i].code_point;
     QString text;
     if (glyphs_[i].index != 0) text = QChar(static_cast<char16_t>(cp)) + QLatin1Char(' ');
     text += QString::fromStdString("U+" + Hex4(cp));
@@ -118,7 +118,7 @@ QString CharTable::CellDescription(int i) const {
 }
 
 void CharTable::LoadFont() {
-    family_ = model_.FontFamily();
+    family_ = model_.Fonts().Family();
     raw_font_ = QRawFont();
     if (family_.empty()) return;
     const QString family = QString::fromStdU16String(family_);
@@ -137,8 +137,8 @@ void CharTable::LoadFont() {
 
 void CharTable::LayOutGlyph(int i) {
     CellGlyph glyph;
-    const std::u16string& caption = model_.Cells()[i].caption;
-    if (raw_font_.isValid() && caption.size() == 1 && model_.Cells()[i].pattern < 0) {
+    const std::u16string& caption = model_.Page().Cells()[i].caption;
+    if (raw_font_.isValid() && caption.size() == 1 && model_.Page().Cells()[i].pattern < 0) {
         const QChar ch(caption[0]);
         quint32 index = 0;
         int count = 1;
@@ -189,7 +189,7 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
     // damage the window system sees stays a few rectangles instead of one per cell.
     DirtyItems items{};
     QRegion damage;
-    if (model_.FontFamily() != family_) {
+    if (model_.Fonts().Family() != family_) {
         LoadFont();
         for (int i = 0; i < kCells; ++i) LayOutGlyph(i);
         // The headers keep their look: only the cells take the new font.
@@ -202,16 +202,16 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
         }
     }
     for (int r = 0; r < kRows; ++r) {
-        if (model_.RowLabels()[r] != row_labels_[r]) {
-            row_labels_[r] = model_.RowLabels()[r];
+        if (model_.Page().RowLabels()[r] != row_labels_[r]) {
+            row_labels_[r] = model_.Page().RowLabels()[r];
             items[1 + r].set(0);
         }
-        if (model_.Separators()[r] != separators_[r]) {
-            separators_[r] = model_.Separators()[r];
+        if (model_.Page().Separators()[r] != separators_[r]) {
+            separators_[r] = model_.Page().Separators()[r];
             damage += SeparatorRect(r);
         }
     }
-    const int current = model_.CurrentCell();
+    const int current = model_.Page().Current();
     if (current != shown_current_) {
         // The headers of the current row and column are drawn raised: repaint those that move.
         for (int cell : {shown_current_, current}) {
@@ -323,7 +323,7 @@ void CharTable::paintEvent(QPaintEvent* event) {
 
 // The corner, the column headers and the row headers, the current cell's raised.
 void CharTable::PaintHeaders(QPainter& painter, const QRect& dirty) {
-    const int current = model_.CurrentCell();
+    const int current = model_.Page().Current();
     const QRect corner(0, 0, kRowHeaderWidth, kColumnHeaderHeight);
     if (corner.intersects(dirty)) PaintHeader(painter, corner, {}, Qt::Horizontal, false);
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -368,7 +368,7 @@ void CharTable::PaintCells(QPainter& painter, const QRect& dirty) {
     // Most cells share the normal text colour: their glyphs go out as one run.
     QVarLengthArray<quint32, kCells> run_glyphs;
     QVarLengthArray<QPointF, kCells> run_positions;
-    const auto& cells = model_.Cells();
+    const auto& cells = model_.Page().Cells();
     for (int i = 0; i < kCells; ++i) {
         const QRect rect = CellRect(i);
         if (!rect.intersects(dirty)) continue;
@@ -432,7 +432,7 @@ void CharTable::mouseDoubleClickEvent(QMouseEvent* event) {
 void CharTable::contextMenuEvent(QContextMenuEvent* event) {
     int cell = CellAt(event->pos());
     // From the keyboard (the menu key) the menu is about the current cell.
-    if (event->reason() == QContextMenuEvent::Keyboard) cell = model_.CurrentCell();
+    if (event->reason() == QContextMenuEvent::Keyboard) cell = model_.Page().Current();
     if (cell < 0) return;
     const QPoint at = event->reason() == QContextMenuEvent::Keyboard
                           ? mapToGlobal(CellRect(cell).bottomLeft())

@@ -48,7 +48,7 @@ public:
     bool CellShowsGlyph(int i) const { return glyphs_[i].index != 0; }
     // What assistive technology reads for cell i: the character, its code and its name.
     QString CellDescription(int i) const;
-    int CurrentCell() const { return model_.CurrentCell(); }
+    int CurrentCell() const { return model_.Page().Current(); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

@@ -123,13 +123,13 @@ TEST_F(CopyPanelTest, APictureTooLargeToMakeCopiesNothingAndSaysSo) {
     M().SelectCopyFormat(kPicture);
     clipboard_.picture_fits = false;
     for (int way = 0; way < 2; ++way) {
-        M().SelectCell(M().CurrentCell());  // a selection empties the panel
-        ASSERT_EQ(M().MessagePanel(), u"");
+        M().SelectCell(M().Page().Current());  // a selection empties the panel
+        ASSERT_EQ(M().Status().MessagePanel(), u"");
         if (way == 0)
             P().CopyToClipboard();
         else
             M().TableKeyDown(kKeyC, kCtrlBit);
-        EXPECT_EQ(M().MessagePanel(), u"Picture too large to copy.") << way;
+        EXPECT_EQ(M().Status().MessagePanel(), u"Picture too large to copy.") << way;
     }
     EXPECT_TRUE(clipboard_.writes.empty());
 }
@@ -151,7 +151,7 @@ TEST_F(CopyPanelTest, TheButtonCopiesTheWholeTextAndTheKeysOnlyTheCurrentCharact
         (std::vector<Write>{{Kind::Ansi, "Latin Capital Letter A\r\nLatin Capital Letter B\r\n"},
                             {Kind::Ansi, "&#66;"},
                             {Kind::Ansi, "&#66;"}}));
-    EXPECT_EQ(M().CurrentCodePoint(), 0x42);
+    EXPECT_EQ(M().Page().CurrentCodePoint(), 0x42);
     // A Unicode copy from the button asks the window to select the whole box, once.
     M().SelectCopyFormat(kUnicode);
     EXPECT_FALSE(P().TakeSelectAllRequest());

@@ -51,7 +51,7 @@ TEST_F(GoTo, LeavingTheBoxKeepsItOnlyWhenItShowsTheCurrentCodePoint) {
     S().SwitchGoToNotation();
     ClearGoTo();
     TypeGoTo(u"03B1");
-    EXPECT_EQ(M().MessagePanel(), u"Character 03B1 not supported by selected font.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"Character 03B1 not supported by selected font.");
     S().GoToFocusLost();
     EXPECT_EQ(GoToText(), u"");
     S().GoToTextChanged(u"00fc", 4);  // hexadecimal digits in either case

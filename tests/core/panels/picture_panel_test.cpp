@@ -93,7 +93,7 @@ TEST_F(PictureThroughModelTest, TheWidestGlyphFitsTheViewAtTheMaximumSize) {
     for (const ViewTextMetrics& font : fonts) {
         metrics_.per_mille_em = font;
         ChooseFont(u"Latin Only");
-        const int max = M().PictureMaxSize();
+        const int max = M().Fonts().PictureMaxSize();
         EXPECT_LE(metrics_.Metrics(max).max_char_width, 100) << font.max_char_width;
         EXPECT_GT(metrics_.Metrics(max + 1).max_char_width, 100) << font.max_char_width;
         ChooseFont(u"Every");

@@ -12,8 +12,8 @@ TEST_F(Search, CurlDFindsTheFirstNameHoldingBothWordsInAnyOrderAndCase) {
     EXPECT_EQ(FirstHolder({"curl", "d"}), 0x0221);
     for (const std::u16string text : {u"curl d", u"d curl", u"CURL D"}) {
         EXPECT_EQ(SearchFor(text), 0x0221);
-        EXPECT_EQ(M().NamePanel(), u"Latin Small Letter D With Curl");
-        EXPECT_EQ(M().MessagePanel(), u"");
+        EXPECT_EQ(M().Status().NamePanel(), u"Latin Small Letter D With Curl");
+        EXPECT_EQ(M().Status().MessagePanel(), u"");
         EXPECT_EQ(S().ButtonCaption(), u"N&ext (F3)");
         EXPECT_TRUE(S().ButtonEnabled());
         EXPECT_EQ(S().SearchPosition(), 0x0222);
@@ -38,7 +38,7 @@ TEST_F(Search, NextContinuesAfterTheMatchUntilNoMoreOccurrences) {
     }
     M().TakeFocusRequest();
     EXPECT_EQ(S().Search(), std::nullopt);
-    EXPECT_EQ(M().MessagePanel(), u"No more occurences.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"No more occurences.");
     EXPECT_EQ(S().ButtonCaption(), u"S&earch");
     EXPECT_FALSE(S().ButtonEnabled());
     EXPECT_EQ(M().TakeFocusRequest(), FocusTarget::Table);
@@ -59,7 +59,7 @@ TEST_F(Search, TheRangeRunsFromTheFirstToTheLastListedSubrangeGapsIncluded) {
     ShowAll(true);
     M().GoToCodePoint(0x41);
     EXPECT_EQ(SearchFor(u"zzqx"), std::nullopt);  // a fresh search from U+0000
-    EXPECT_EQ(M().MessagePanel(), u"No character found.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"No character found.");
     EXPECT_TRUE(S().ButtonEnabled());
     EXPECT_TRUE(S().History().empty());
     EXPECT_EQ(Current(), 0x41);
@@ -68,7 +68,7 @@ TEST_F(Search, TheRangeRunsFromTheFirstToTheLastListedSubrangeGapsIncluded) {
     ShowAll(false);
     ChooseFont(u"Cyrillic Only");
     EXPECT_EQ(SearchFor(u"latin"), std::nullopt);
-    EXPECT_EQ(M().MessagePanel(), u"No more occurences.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"No more occurences.");
     EXPECT_FALSE(S().ButtonEnabled());
     // "Latin Only" lists U+0000..U+024F: Greek lies beyond the range.
     ChooseFont(u"Latin Only");
@@ -79,12 +79,12 @@ TEST_F(Search, TheRangeRunsFromTheFirstToTheLastListedSubrangeGapsIncluded) {
     ChooseFont(u"Every");
     const long armenian = FirstHolder({"armenian"}).value_or(-1);
     EXPECT_EQ(SearchFor(u"armenian"), armenian);
-    EXPECT_EQ(M().MessagePanel(),
+    EXPECT_EQ(M().Status().MessagePanel(),
               Utf8ToUtf16("Character " + Hex4(armenian) + " not supported by selected font."));
     ChooseFont(u"Nothing");
     EXPECT_EQ(SearchFor(u"a"), std::nullopt);
     EXPECT_EQ(SearchFor(u"&amp;"), std::nullopt);
-    EXPECT_EQ(M().MessagePanel(), u"No character found.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"No character found.");
 }
 
 TEST_F(Search, EntitySearchComparesTheNameExactly) {
@@ -107,7 +107,7 @@ TEST_F(Search, EntitySearchComparesTheNameExactly) {
     for (const auto& [text, message] : cases) {
         M().GoToCodePoint(0x41);
         EXPECT_EQ(SearchFor(text), std::nullopt) << Utf16ToUtf8(text);
-        EXPECT_EQ(M().MessagePanel(), message) << Utf16ToUtf8(text);
+        EXPECT_EQ(M().Status().MessagePanel(), message) << Utf16ToUtf8(text);
         EXPECT_EQ(Current(), 0x41);
     }
     EXPECT_EQ(S().History().size(), 2u);

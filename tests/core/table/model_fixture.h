@@ -119,14 +119,14 @@ protected:
     }
 
     MainWindowModel& M() { return *model_; }
-    long Cp(int cell) const { return model_->Cells()[cell].code_point; }
-    long Current() const { return model_->CurrentCodePoint(); }
+    long Cp(int cell) const { return model_->Page().Cells()[cell].code_point; }
+    long Current() const { return model_->Page().CurrentCodePoint(); }
     void ShowAll(bool on) { model_->SetShowAll(on); }
     void ChooseFont(const std::u16string& name) {
-        model_->SelectFont(model_->FontItemByName(name));
+        model_->SelectFont(model_->Fonts().ItemByName(name));
     }
     std::size_t ItemOf(long first) const {
-        return *model_->Subranges().list.FindKey(MakeKey(first));
+        return *model_->Subranges().Views().list.FindKey(MakeKey(first));
     }
 
     IcuCharClassifier classifier_;
