@@ -27,15 +27,15 @@ class CopyFrame : public QObject {
 
 public:
     struct Controls {
-        std::array<QRadioButton*, kCopyFormatCount> obFormat{};
-        QLineEdit* tbCopy = nullptr;
-        QComboBox* cbCharSet = nullptr;
-        FittedComboBox* cbEntity = nullptr;
-        QLabel* tlEntity = nullptr;
-        QPushButton* bbCopy = nullptr;
-        QPushButton* bbReset = nullptr;
-        FittedComboBox* cbPreview = nullptr;
-        QCheckBox* chPreview = nullptr;
+        std::array<QRadioButton*, kCopyFormatCount> formats{};
+        QLineEdit* copy_box = nullptr;
+        QComboBox* code_page = nullptr;
+        FittedComboBox* entity = nullptr;
+        QLabel* entity_label = nullptr;
+        QPushButton* copy = nullptr;
+        QPushButton* reset = nullptr;
+        FittedComboBox* preview = nullptr;
+        QCheckBox* preview_charset = nullptr;
     };
 
     // after runs once an event has reached the model: the window shows the new state (Sync).

@@ -93,9 +93,10 @@ ContextMenus::EditHooks EditMenuHooks(MainWindowModel& model, QLineEdit* copy_bo
 
 void MainWindow::ConnectIntegration() {
     NameUnnamedControls(this);
-    sbTable->setAccessibleName(QStringLiteral("Table rows"));
-    context_help_ = new ContextHelp(this);
-    connect(bbHelp, &QPushButton::clicked, context_help_, &ContextHelp::EnterWhatsThisMode);
+    upper_.scroll_bar->setAccessibleName(QStringLiteral("Table rows"));
+    helpers_.context_help = new ContextHelp(this);
+    connect(lower_.help, &QPushButton::clicked, helpers_.context_help,
+            &ContextHelp::EnterWhatsThisMode);
 
     HotKeyFilter::Actions keys;
     keys.search_position = [this] { return model_.Search().SearchPosition(); };
@@ -103,13 +104,14 @@ void MainWindow::ConnectIntegration() {
         model_.Search().Search();
         Sync();
     };
-    hot_keys_ = new HotKeyFilter(this, *context_help_, std::move(keys));
+    helpers_.hot_keys = new HotKeyFilter(this, *helpers_.context_help, std::move(keys));
 
-    context_menus_ =
-        new ContextMenus(this, *context_help_, EditMenuHooks(model_, tbCopy, [this] { Sync(); }));
+    helpers_.context_menus =
+        new ContextMenus(this, *helpers_.context_help,
+                         EditMenuHooks(model_, copy_controls_.copy_box, [this] { Sync(); }));
 
-    char_map_ = new CharMapButton(
-        bbCharMap, qgetenv("PATH").toStdString(),
+    helpers_.char_map = new CharMapButton(
+        lower_.char_map, qgetenv("PATH").toStdString(),
         [this] { return QString::fromStdU16String(model_.Fonts().Family()); },
         std::make_unique<PosixProcessStarter>(), std::make_unique<X11ProgramWindows>());
 }
