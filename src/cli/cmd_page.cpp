@@ -127,10 +127,10 @@ std::string PageText(const MainWindowModel& model) {
         if (model.Page().Separators()[row]) out << std::string(3 + 1 + 16 * 7, '-') << '\n';
     }
     const auto& list = model.Subranges().Views().list;
-    const auto item = list.FindKey(MakeKey(model.Subranges().CurrentStart()));
+    const auto item = list.FindId(model.Subranges().CurrentStart());
     out << "current\tcell " << model.Page().Current() << "\tU+"
         << Hex4(model.Page().CurrentCodePoint()) << '\n';
-    out << "subrange\t" << MakeKey(model.Subranges().CurrentStart()) << '\t'
+    out << "subrange\t" << ItemKey(model.Subranges().CurrentStart()) << '\t'
         << (item ? Utf16ToUtf8(list.items[*item].text) : std::string()) << '\n';
     out << "scroll\t" << model.ScrollBar().State().value << '\t' << model.ScrollBar().State().max
         << '\n';
@@ -233,7 +233,7 @@ bool RunTableAction(MainWindowModel& model, const std::string& action, const std
     } else if (action == "--show-all") {
         model.SetShowAll(ParseOnOff(value, action));
     } else if (action == "--subrange") {
-        const auto item = model.Subranges().Views().list.FindKey(MakeKey(RequireCode(value)));
+        const auto item = model.Subranges().Views().list.FindId(RequireCode(value));
         if (!item) throw UsageError{"no listed subrange starts at " + value};
         model.ChooseSubrange(*item);
     } else if (action == "--goto") {

@@ -89,7 +89,7 @@ public:
         const long cp = m.Page().CurrentCodePoint();
         const auto& items = m.Subranges().Views().list.items;
         const bool listed = std::any_of(items.begin(), items.end(), [cp](const ListItem& item) {
-            return KeyNumber(item.key).value_or(-1) <= cp && cp <= item.tag;
+            return item.id <= cp && cp <= item.last;
         });
         // Cells without a caption (beyond the list's end, before a subrange's start) may be
         // selected too; they show an empty view.
@@ -266,7 +266,7 @@ private:
         // The bar's Top goes to the top, as a drag there does.
         const auto& items = w_.Model().Subranges().Views().list.items;
         if (action == QAbstractSlider::SliderToMinimum && bar->maximum() > 0 && !items.empty() &&
-            w_.Model().Page().Cells()[0].code_point != KeyNumber(items.front().key))
+            w_.Model().Page().Cells()[0].code_point != items.front().id)
             broken_ = "the scroll bar's Top left the page where it was";
         return QString("sbTable action %1").arg(action);
     }

@@ -83,7 +83,7 @@ bool FontTable::AddEnumeratedFont(const EnumeratedFace& face, ListViewModel& lis
         list.items.begin(), list.items.end(), text,
         [](const std::u16string& t, const ListItem& item) { return ListsBefore(t, item.text); });
     const auto position = static_cast<std::size_t>(at - list.items.begin());
-    list.items.insert(at, ListItem{MakeKey(static_cast<long>(match)), text, 0, 0, false});
+    list.items.insert(at, ListItem{static_cast<long>(match), text});
     if (list.selected && *list.selected >= position) ++*list.selected;
 
     const int needed = measure.TextWidth(text) + kColumnPadding;

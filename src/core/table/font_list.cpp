@@ -11,7 +11,7 @@ void FontList::Load(FontCatalog* catalog, const TextMeasure& measure) {
     list_ = catalog->BuildFontList(measure, view_width);
     item_coverage_.reserve(list_.items.size());
     for (const auto& item : list_.items) {
-        const auto description = catalog->Describe(item.key);
+        const auto description = catalog->Describe(item.id);
         item_coverage_.push_back(description ? description->coverage : std::string());
     }
 }
@@ -19,13 +19,13 @@ void FontList::Load(FontCatalog* catalog, const TextMeasure& measure) {
 bool FontList::Choose(std::size_t k, FontCatalog& catalog) {
     if (k >= list_.items.size()) return false;
     const ListItem& font = list_.items[k];
-    const auto description = catalog.Describe(font.key);
+    const auto description = catalog.Describe(font.id);
     if (!description) return false;
     list_.selected = k;
     properties_target_ = description->file_exists ? description->file_path : std::string();
     family_ = font.text;
     coverage_ = description->coverage;
-    glyph_ranges_ = catalog.Ranges(font.key);
+    glyph_ranges_ = catalog.Ranges(font.id);
     return true;
 }
 

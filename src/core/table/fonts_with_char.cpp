@@ -48,7 +48,7 @@ void FontsWithChar::Choose(std::size_t row) {
     if (!model_.Subranges().ShowAll()) {
         bool listed = false;
         for (const ListItem& item : model_.Subranges().Views().list.items)
-            listed = listed || (KeyNumber(item.key).value_or(-1) <= cp && cp <= item.tag);
+            listed = listed || (item.id <= cp && cp <= item.last);
         if (!listed) model_.SetShowAll(true);
     }
     model_.GoToCodePoint(cp);

@@ -195,7 +195,7 @@ bool MainWindowModel::PageUp() {
 void MainWindowModel::SetCurrentSubrange(std::size_t item) {
     if (item >= ItemCount()) return;
     subranges_.Select(item);
-    fonts_.ShowCoverageIcons(subranges_.Views().list.items[item].sub_item);
+    fonts_.ShowCoverageIcons(subranges_.Views().list.items[item].bit);
 }
 
 void MainWindowModel::SyncScrollBar(long cp) {

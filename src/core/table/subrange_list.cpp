@@ -24,7 +24,7 @@ std::optional<std::size_t> SubrangeList::ItemForComboEntry(std::size_t entry) co
     if (list.selected && *list.selected < list.items.size() &&
         list.items[*list.selected].text == chosen.text)
         return std::nullopt;
-    return list.FindKey(chosen.key);
+    return list.FindId(chosen.id);
 }
 
 long SubrangeList::ListedBefore(std::size_t k) const {
@@ -37,8 +37,7 @@ void SubrangeList::Refill(std::string_view coverage, const TextMeasure& measure)
     FillSubranges(views_, show_all_, coverage, measure);
     item_first_.clear();
     item_first_.reserve(Count());
-    for (const auto& item : views_.list.items)
-        item_first_.push_back(KeyNumber(item.key).value_or(0));
+    for (const auto& item : views_.list.items) item_first_.push_back(item.id);
 }
 
 void SubrangeList::Select(std::size_t k) {
@@ -49,7 +48,7 @@ void SubrangeList::Select(std::size_t k) {
     // Keep the compact mode's combo box on the same subrange.
     views_.combo.selected.reset();
     for (std::size_t e = 0; e < views_.combo.entries.size(); ++e)
-        if (views_.combo.entries[e].key == views_.list.items[k].key) views_.combo.selected = e;
+        if (views_.combo.entries[e].id == views_.list.items[k].id) views_.combo.selected = e;
 }
 
 }  // namespace glyphora

@@ -18,7 +18,7 @@ public:
     const SubrangeViews& Views() const { return views_; }
     std::size_t Count() const { return views_.list.items.size(); }
     long First(std::size_t k) const { return item_first_[k]; }
-    long Last(std::size_t k) const { return views_.list.items[k].tag; }
+    long Last(std::size_t k) const { return views_.list.items[k].last; }
     // The item of the subrange that starts at `start`, if listed.
     std::optional<std::size_t> ItemByStart(long start) const;
     // The listed subrange holding cp, else the next one after it, else the last one.

@@ -318,8 +318,8 @@ void MainWindow::ConnectControls() {
     auto* fonts_key = new QShortcut(menus_.fonts_with_char->shortcut(), this);
     connect(fonts_key, &QShortcut::activated, this, [this] { ShowFontsWithChar(-1); });
     helpers_.range_tips = std::make_unique<SubrangeGlyphTips>(model_, names_);
-    upper_.range_items->SetToolTips([this](const std::string& key, const QString& text) {
-        return helpers_.range_tips->ToolTip(key, text);
+    upper_.range_items->SetToolTips([this](long first, const QString& text) {
+        return helpers_.range_tips->ToolTip(first, text);
     });
     qApp->installEventFilter(this);
 }
@@ -720,7 +720,7 @@ void MainWindow::SyncLists() {
     const ComboModel& combo = model_.Subranges().Views().combo;
     bool same = combo.entries.size() == sync_.shown_combo.size();
     for (std::size_t i = 0; same && i < sync_.shown_combo.size(); ++i)
-        same = combo.entries[i].key == sync_.shown_combo[i].key;
+        same = combo.entries[i].id == sync_.shown_combo[i].id;
     {
         const QSignalBlocker block(upper_.range_combo);
         if (!same) {

@@ -32,10 +32,10 @@ std::vector<std::string> Texts(const ListViewModel& list) {
     return texts;
 }
 
-std::vector<std::string> Keys(const ListViewModel& list) {
-    std::vector<std::string> keys;
-    for (const ListItem& item : list.items) keys.push_back(item.key);
-    return keys;
+std::vector<long> Ids(const ListViewModel& list) {
+    std::vector<long> ids;
+    for (const ListItem& item : list.items) ids.push_back(item.id);
+    return ids;
 }
 
 class FontTableTest : public ::testing::Test {
@@ -62,14 +62,14 @@ TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
     Install({"Gill", "Gill Sans", "Gill", "Gill Sans", "Lucida"});
     // The full name wins over the family name, and the first record of that name is taken.
     Enumerate({Report("Gill", "Gill Sans")});
-    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.2"}));
+    EXPECT_EQ(Ids(list_), (std::vector<long>{2}));
     EXPECT_FALSE(table_.Record(2)->coverage.empty());
     EXPECT_TRUE(table_.Record(4)->coverage.empty());
 
     // Without a full-name match: the last record of the family, while it has no coverage.
     list_.Clear();
     Enumerate({Report("Gill", "Gill Regular", kCyrillic)});
-    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.3"}));
+    EXPECT_EQ(Ids(list_), (std::vector<long>{3}));
     EXPECT_EQ(table_.Record(3)->coverage, CoverageString(kCyrillic));
     EXPECT_TRUE(table_.Record(1)->coverage.empty()) << "an earlier record is not taken instead";
 
@@ -98,11 +98,11 @@ TEST(BuildFontList, RunsBothPassesAndChoosesAnItemsFile) {
     source.glyph_ranges["Arial"].range_count = 0;
     FontTable table;
     ListViewModel list;
-    list.items.push_back({"D.1", u"stale", 0, 0, false});
+    list.items.push_back({1, u"stale"});
     list.view_width = 200;
     BuildFontList(source, FixedWidthMeasure{7}, table, list);
     EXPECT_EQ(Texts(list), (std::vector<std::string>{"Arial", "Symbol"}));
-    EXPECT_EQ(Keys(list), (std::vector<std::string>{"D.1", "D.2"}));
+    EXPECT_EQ(Ids(list), (std::vector<long>{1, 2}));
     EXPECT_EQ(list.column_width, 196);
     const auto arial = ChooseFontItem(table, list.items[0], source);
     ASSERT_TRUE(arial);
@@ -113,8 +113,8 @@ TEST(BuildFontList, RunsBothPassesAndChoosesAnItemsFile) {
     EXPECT_EQ(symbol->file_path, "/elsewhere/symbol.ttf");
     EXPECT_TRUE(symbol->properties_target.empty()) << "no such file";
     EXPECT_EQ(symbol->glyph_ranges.range_count, -1) << "no ranges known: every glyph";
-    for (const char* key : {"", "D.", "D.0", "D.4", "D.-1", "X", "D.99999999999"})
-        EXPECT_FALSE(ChooseFontItem(table, ListItem{key, u"Arial", 0, 0, false}, source)) << key;
+    for (const long id : {0L, 4L, -1L, 99999999999L})
+        EXPECT_FALSE(ChooseFontItem(table, ListItem{id, u"Arial"}, source)) << id;
 }
 
 // The table of the window and of "page" asks the catalogue; "glyphs" asks ChooseFontItem. Both
@@ -133,10 +133,10 @@ TEST(InstalledFontCatalog, GivesTheFamilysRangesAsTheChoiceDoes) {
     BuildFontList(source, FixedWidthMeasure{}, table, chosen);
     for (const char16_t* family : {u"Arial", u"C059"}) {
         const ListItem& item = list.items[*list.FindText(family)];
-        EXPECT_EQ(catalog.Ranges(item.key), source.glyph_ranges[Utf16ToUtf8(family)]);
-        EXPECT_EQ(catalog.Ranges(item.key), ChooseFontItem(table, item, source)->glyph_ranges);
+        EXPECT_EQ(catalog.Ranges(item.id), source.glyph_ranges[Utf16ToUtf8(family)]);
+        EXPECT_EQ(catalog.Ranges(item.id), ChooseFontItem(table, item, source)->glyph_ranges);
     }
-    EXPECT_EQ(catalog.Ranges("D.9").range_count, -1);
+    EXPECT_EQ(catalog.Ranges(9).range_count, -1);
 }
 
 TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOne) {
@@ -155,7 +155,7 @@ TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOn
     Enumerate({Report("Cambria Math", "Cambria Math", kCyrillic), Report("Cambria", "Cambria"),
                Report("Arial", "Arial")});
     EXPECT_EQ(Texts(list_), (std::vector<std::string>{"Arial", "Cambria", "Cambria Math"}));
-    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.4", "D.1", "D.2"}));
+    EXPECT_EQ(Ids(list_), (std::vector<long>{4, 1, 2}));
     EXPECT_EQ(table_.Record(2)->coverage, CoverageString(kCyrillic));
     EXPECT_TRUE(table_.Record(3)->coverage.empty());
 }

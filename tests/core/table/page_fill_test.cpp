@@ -93,7 +93,7 @@ TEST_F(Paging, ThumbDragsLandInsideTheRightSubrangeUpToTheLastPage) {
     M().ScrollBarChange(M().ScrollBar().State().max / 2);
     const long start = M().Subranges().CurrentStart();
     EXPECT_GE(Cp(0), start);
-    EXPECT_LE(Cp(0), M().Subranges().Views().list.items[ItemOf(start)].tag);
+    EXPECT_LE(Cp(0), M().Subranges().Views().list.items[ItemOf(start)].last);
     M().ScrollBarScroll();
     M().ScrollBarChange(
         M().ScrollBar().State().max);  // the page ends at the last listed code point

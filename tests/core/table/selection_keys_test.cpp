@@ -242,7 +242,7 @@ TEST_F(Choice, RandomActionsKeepTheTableSound) {
         ASSERT_GE(M().ScrollBar().State().value, 0);
         ASSERT_LE(M().ScrollBar().State().value, std::max(M().ScrollBar().State().max, 0));
         if (items.empty()) continue;
-        ASSERT_TRUE(M().Subranges().Views().list.FindKey(MakeKey(M().Subranges().CurrentStart())))
+        ASSERT_TRUE(M().Subranges().Views().list.FindId(M().Subranges().CurrentStart()))
             << "step " << step;
         long previous = -1;
         for (int i = 0; i < 256; ++i) {
@@ -252,7 +252,7 @@ TEST_F(Choice, RandomActionsKeepTheTableSound) {
             previous = cp;
             bool listed = false;
             for (const auto& item : items)
-                if (KeyNumber(item.key) <= cp && cp <= item.tag) listed = true;
+                if (item.id <= cp && cp <= item.last) listed = true;
             ASSERT_TRUE(listed) << "step " << step << " cell " << i << " cp " << cp;
         }
         ASSERT_FALSE(M().Page().RowLabels()[M().Page().Current() / 16].empty()) << "step " << step;
