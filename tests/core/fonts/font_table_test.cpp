@@ -22,8 +22,9 @@ constexpr std::array<std::uint32_t, 4> kLatin = {0x7, 0, 0, 0};
 constexpr std::array<std::uint32_t, 4> kCyrillic = {0x200, 0, 0, 0};
 
 EnumeratedFace Report(std::string family, std::string full,
-                      std::array<std::uint32_t, 4> subset = kLatin, int type = kTrueTypeKind) {
-    return EnumeratedFace{std::move(family), std::move(full), type, subset};
+                      std::array<std::uint32_t, 4> subset = kLatin,
+                      FontKind kind = FontKind::Outline) {
+    return EnumeratedFace{std::move(family), std::move(full), kind, subset};
 }
 
 std::vector<std::string> Texts(const ListViewModel& list) {
@@ -49,8 +50,8 @@ protected:
     void Install(std::initializer_list<const char*> faces) {
         source_.installed.emplace();
         for (const char* face : faces)
-            source_.installed->push_back({kTrueTypeKind, face, std::string(face) + ".ttf"});
-        table_.LoadRegistryFonts(source_, kTrueTypeKind);
+            source_.installed->push_back({FontKind::Outline, {face}, std::string(face) + ".ttf"});
+        table_.LoadInstalledFonts(source_);
     }
     void Enumerate(const std::vector<EnumeratedFace>& reports) {
         for (const auto& report : reports)
@@ -79,8 +80,8 @@ TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
 
     Enumerate({Report("Verdana", "Verdana")});
     EXPECT_TRUE(list_.items.empty()) << "a family the installed list does not name";
-    Enumerate({Report("Lucida", "Lucida", kLatin, 1), Report("Lucida", "Lucida", kLatin, 2)});
-    EXPECT_TRUE(list_.items.empty()) << "not a TrueType face";
+    Enumerate({Report("Lucida", "Lucida", kLatin, FontKind::Other)});
+    EXPECT_TRUE(list_.items.empty()) << "not an outline face";
     EXPECT_TRUE(table_.Record(5)->coverage.empty());
 }
 
@@ -90,11 +91,12 @@ TEST(BuildFontList, RunsBothPassesAndChoosesAnItemsFile) {
     testing::WriteBytes(folder / "arial.ttf", "font");
     FixedFontSource source;
     source.fonts_folder = folder.path().string();
-    source.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"},
-                         {kOtherFontKind, "Courier", "coure.fon"},
-                         {kTrueTypeKind, "Symbol", "/elsewhere/symbol.ttf"}}};
+    source.installed = {{{FontKind::Outline, {"Arial"}, "arial.ttf"},
+                         {FontKind::Other, {"Courier"}, "coure.fon"},
+                         {FontKind::Outline, {"Symbol"}, "/elsewhere/symbol.ttf"}}};
     source.reports = {Report("Symbol", "Symbol", {0, 0, 0, 0x80000000u}),
-                      Report("Courier", "Courier", kLatin, 1), Report("Arial", "Arial")};
+                      Report("Courier", "Courier", kLatin, FontKind::Other),
+                      Report("Arial", "Arial")};
     source.glyph_ranges["Arial"].range_count = 0;
     FontTable table;
     ListViewModel list;
@@ -121,8 +123,8 @@ TEST(BuildFontList, RunsBothPassesAndChoosesAnItemsFile) {
 // must give the family's ranges, also when the record is named by a full name of its own.
 TEST(InstalledFontCatalog, GivesTheFamilysRangesAsTheChoiceDoes) {
     FixedFontSource source;
-    source.installed = {
-        {{kTrueTypeKind, "Arial", "arial.ttf"}, {kTrueTypeKind, "C059 Roman", "c059.otf"}}};
+    source.installed = {{{FontKind::Outline, {"Arial"}, "arial.ttf"},
+                         {FontKind::Outline, {"C059 Roman"}, "c059.otf"}}};
     source.reports = {Report("Arial", "Arial"), Report("C059", "C059 Roman")};
     source.glyph_ranges["Arial"] = {1, {{0x20, 0x5F}}};
     source.glyph_ranges["C059"] = {1, {{0x20, 0x160}}};
@@ -140,9 +142,10 @@ TEST(InstalledFontCatalog, GivesTheFamilysRangesAsTheChoiceDoes) {
 }
 
 TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOne) {
-    source_.installed = {{{kTrueTypeKind, "Cambria & Cambria Math & Cambria Bold", " cambria.ttc "},
-                          {kTrueTypeKind, "Arial", "arial.ttf"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    source_.installed = {
+        {{FontKind::Outline, {"Cambria", "Cambria Math", "Cambria Bold"}, " cambria.ttc "},
+         {FontKind::Outline, {"Arial"}, "arial.ttf"}}};
+    table_.LoadInstalledFonts(source_);
     ASSERT_EQ(table_.Records().size(), 5u);
     EXPECT_EQ(table_.Record(0), nullptr);
     EXPECT_EQ(table_.Record(5), nullptr);
