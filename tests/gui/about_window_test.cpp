@@ -81,7 +81,7 @@ private slots:
         QFETCH(QPalette, palette);
         QFETCH(bool, own_colour);
         AboutWindow about(services_);
-        QCOMPARE(about.tlSite()->ForeColor(), kSystemHotLight);
+        QCOMPARE(about.tlSite()->ForeColor(), kThemeLink);
         about.setPalette(palette);
         for (LinkBox* link : {about.tlSite(), about.tlMail()}) {
             const QPalette shown = link->tlCaption()->palette();

@@ -45,7 +45,7 @@ private:
 };
 
 // Start-up's two passes: clears the list, makes its column at least the list's width less 4
-// pixels, loads the TrueType records and feeds every enumeration report to AddEnumeratedFont.
+// pixels, loads the outline fonts' records and feeds every enumeration report to AddEnumeratedFont.
 void BuildFontList(const FontSource& source, const TextMeasure& measure, FontTable& table,
                    ListViewModel& list);
 
