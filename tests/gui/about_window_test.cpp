@@ -19,7 +19,7 @@
 #include "app/version_info.h"
 #include "controls/link_box.h"
 #include "local_http_server.h"
-#include "platform/system_colors.h"
+#include "platform/theme_colors.h"
 
 namespace glyphora {
 namespace {

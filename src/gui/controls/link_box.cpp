@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "app/version_info.h"
-#include "platform/system_colors.h"
+#include "platform/theme_colors.h"
 #include "platform/window_layout.h"
 
 namespace glyphora {

@@ -15,7 +15,7 @@
 #include <cmath>
 
 #include "base/text.h"
-#include "platform/system_colors.h"
+#include "platform/theme_colors.h"
 #include "table/cell_patterns.h"
 #include "unicode/name_table.h"
 

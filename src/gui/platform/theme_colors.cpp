@@ -1,4 +1,4 @@
-#include "platform/system_colors.h"
+#include "platform/theme_colors.h"
 
 #include <algorithm>
 #include <cmath>
