@@ -16,13 +16,13 @@ public:
     ListViewModel BuildFontList(const TextMeasure&, int view_width) override {
         ListViewModel list;
         list.view_width = view_width;
-        list.items.push_back({"D.1", u"Every"});
+        list.items.push_back({1, u"Every"});
         return list;
     }
-    std::optional<FontDescription> Describe(const std::string&) override {
+    std::optional<FontDescription> Describe(long) override {
         return FontDescription{std::string(128, '1'), "", false};
     }
-    GlyphRanges Ranges(const std::string&) override { return {}; }
+    GlyphRanges Ranges(long) override { return {}; }
 };
 
 struct Fixture {
