@@ -16,22 +16,25 @@ namespace glyphora::cli {
 
 namespace {
 
+// The keys --keys takes, with the table command each stands for alone and with Ctrl, as the
+// window reads them (Shift changes nothing); Insert and C alone do nothing.
 struct KeyName {
     const char* name;
-    int code;
+    std::optional<TableCommand> alone;
+    std::optional<TableCommand> with_ctrl;
 };
 constexpr KeyName kKeyNames[] = {
-    {"Left", keys::kLeft},
-    {"Right", keys::kRight},
-    {"Up", keys::kUp},
-    {"Down", keys::kDown},
-    {"Home", keys::kHome},
-    {"End", keys::kEnd},
-    {"PageUp", keys::kPageUp},
-    {"PageDown", keys::kPageDown},
-    {"Enter", keys::kEnter},
-    {"Insert", keys::kInsert},
-    {"C", 'C'},
+    {"Left", TableCommand::Left, TableCommand::Left},
+    {"Right", TableCommand::Right, TableCommand::Right},
+    {"Up", TableCommand::Up, TableCommand::Up},
+    {"Down", TableCommand::Down, TableCommand::Down},
+    {"Home", TableCommand::RowStart, TableCommand::First},
+    {"End", TableCommand::RowEnd, TableCommand::Last},
+    {"PageUp", TableCommand::PageUp, TableCommand::PageUp},
+    {"PageDown", TableCommand::PageDown, TableCommand::PageDown},
+    {"Enter", TableCommand::Activate, TableCommand::Activate},
+    {"Insert", std::nullopt, TableCommand::CopyCharacter},
+    {"C", std::nullopt, TableCommand::CopyCharacter},
 };
 
 bool ParseOnOff(const std::string& value, const std::string& action) {
@@ -47,19 +50,14 @@ long ParseNumber(const std::string& text, const std::string& action) {
     return std::stol(text);
 }
 
-std::pair<int, int> ParseKey(std::string name) {
-    int shift = 0;
+std::optional<TableCommand> ParseKey(std::string name) {
+    bool ctrl = false;
     while (name.rfind("Ctrl+", 0) == 0 || name.rfind("Shift+", 0) == 0) {
-        if (name[0] == 'C') {
-            shift |= keys::kCtrl;
-            name.erase(0, 5);
-        } else {
-            shift |= keys::kShift;
-            name.erase(0, 6);
-        }
+        ctrl = ctrl || name[0] == 'C';
+        name.erase(0, name[0] == 'C' ? 5 : 6);
     }
     for (const auto& key : kKeyNames)
-        if (name == key.name) return {key.code, shift};
+        if (name == key.name) return ctrl ? key.with_ctrl : key.alone;
     throw UsageError{"unknown key '" + name + "'"};
 }
 
@@ -246,9 +244,10 @@ bool RunTableAction(MainWindowModel& model, const std::string& action, const std
     } else if (action == "--keys") {
         std::stringstream list(value);
         std::string key;
-        std::vector<std::pair<int, int>> parsed;
+        std::vector<std::optional<TableCommand>> parsed;
         while (std::getline(list, key, ',')) parsed.push_back(ParseKey(key));
-        for (auto [code, shift] : parsed) model.TableKeyDown(code, shift);
+        for (const auto command : parsed)
+            if (command) model.RunTableCommand(*command);
     } else if (action == "--scroll") {
         model.ScrollBarScroll();
         model.ScrollBarChange(static_cast<int>(ParseNumber(value, action)));

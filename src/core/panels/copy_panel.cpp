@@ -8,12 +8,6 @@
 #include "unicode/name_table.h"
 
 namespace glyphora {
-namespace {
-
-constexpr int kKeypadFirstDigit = 96;
-constexpr int kKeypadLastDigit = 105;
-
-}  // namespace
 
 char16_t ConvertTypedEightBitChar(char16_t c, int keyboard_code_page,
                                   CodePageConverter& converter) {
@@ -101,13 +95,10 @@ void CopyPanel::AppendCharacter(char16_t c) {
     if (to_copy_.text.size() < kMaxCopyTextLength) WriteToCopy(to_copy_.text + c);
 }
 
-bool CopyPanel::ToCopyKeyDown(int key_code, int shift, bool num_lock) {
-    // Alt + keypad digits compose a character code that arrives already converted.
-    if (num_lock && shift == kAltBit && key_code >= kKeypadFirstDigit &&
-        key_code <= kKeypadLastDigit)
-        conversion_guard_ = true;
+bool CopyPanel::ToCopyKeyDown(BoxKey key) {
+    if (key.command == EditCommand::Paste) ToCopyBeforePaste();
     saved_text_ = to_copy_.text;
-    if (EditCommandForKey(key_code, shift) != kEditUndo) return false;
+    if (key.command != EditCommand::Undo) return false;
     UndoToCopy();
     return true;
 }

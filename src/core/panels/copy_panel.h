@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/edit_command.h"
 #include "base/undoable_text.h"
 #include "copy/code_page_converter.h"
 #include "copy/code_page_list.h"
@@ -146,11 +147,10 @@ public:
     // is full.
     void AppendCharacter(char16_t c);
 
-    // Key down in the To-copy box. key_code and shift as EditCommandForKey takes them (keypad
-    // digits 96..105); num_lock: whether Num Lock is on. Returns true when the key ran Undo: the
-    // window must not pass it on to the box.
-    bool ToCopyKeyDown(int key_code, int shift, bool num_lock);
-    // A paste or drop is about to change the box.
+    // Key down in the To-copy box (also the Edit menu's command on it, before the box runs it).
+    // Returns true when the key ran Undo: the window must not pass it on to the box.
+    bool ToCopyKeyDown(BoxKey key);
+    // A paste (also of the desktop's selection) or drop is about to change the box.
     void ToCopyBeforePaste() { conversion_guard_ = true; }
     // The user changed the box: its whole new text and the caret position after the change.
     void ToCopyEdited(std::u16string text, std::size_t caret);

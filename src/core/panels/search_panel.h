@@ -10,6 +10,7 @@
 
 #include "base/allowed_chars_filter.h"
 #include "base/edit_box.h"
+#include "base/edit_command.h"
 #include "panels/search_host.h"
 
 namespace glyphora {
@@ -115,15 +116,14 @@ public:
     void SearchTextChanged(std::u16string text, std::size_t caret);
     // An entry of the drop-down list chosen by a click.
     void HistoryClicked(std::size_t index);
-    // key: one of the key numbers of base/key_codes.h, shift: kShiftBit/kCtrlBit/kAltBit.
-    void SearchKeyDown(int key, int shift);
+    // A key down (also the Edit menu's command, before the box runs it): Enter searches.
+    void SearchKeyDown(BoxKey key);
     // The Edit menu's Undo while cbSearch has the focus: text and undo text change places.
     void SearchUndo();
 
     // ---- tbSearch ----------------------------------------------------------------------------
     void SymbolFocusGained();
-    // num_lock: the Num Lock state when the key went down; keypad digits are 96..105.
-    void SymbolKeyDown(int key, int shift, bool num_lock);
+    void SymbolKeyDown(BoxKey key);
     void SymbolBeforePaste();  // also before a drop
     // The user typed, pasted or dropped; the box keeps only the first UTF-16 unit.
     void SymbolTextChanged(std::u16string text);
@@ -135,9 +135,9 @@ public:
     void GoToFocusGained();
     // The user edited the text; the box takes at most GoToMaxLength() characters.
     void GoToTextChanged(std::u16string text, std::size_t caret);
-    // A character key pressed in the box (its character code); returns true when the model took
-    // it (Enter, 13), which the box must then not process.
-    bool GoToKeyPress(int char_code);
+    // A key down in the box; returns true when the model took it (Enter), which the box must then
+    // not process.
+    bool GoToKeyDown(BoxKey key);
     void GoToFocusLost();
     void SetGoToMenuOpen(bool open) { go_to_menu_open_ = open; }
 

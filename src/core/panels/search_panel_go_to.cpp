@@ -7,8 +7,6 @@ namespace glyphora {
 
 namespace {
 
-constexpr int kEnterChar = 13;
-
 // The decimal value of the leading digits, as the box's value is read; saturates instead of
 // overflowing.
 std::uint64_t DecimalValue(std::u16string_view text) {
@@ -102,8 +100,8 @@ void SearchPanel::GoToChanged() {
     if (go_to_.text.size() == GoToMaxLength()) GoToEnter();
 }
 
-bool SearchPanel::GoToKeyPress(int char_code) {
-    if (char_code != kEnterChar) return false;
+bool SearchPanel::GoToKeyDown(BoxKey key) {
+    if (!key.enter) return false;
     GoToEnter();
     return true;
 }

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "base/key_codes.h"
 #include "base/list_model.h"
 #include "base/text_measure.h"
 #include "fonts/glyph_ranges.h"
@@ -15,6 +14,7 @@
 #include "panels/picture_panel.h"
 #include "panels/search_host.h"
 #include "panels/search_panel.h"
+#include "table/table_command.h"
 #include "table/window_services.h"
 #include "unicode/char_type.h"
 #include "unicode/subrange_views.h"
@@ -44,29 +44,6 @@ struct ScrollBarState {
     static constexpr int kSmallChange = 1;
     static constexpr int kLargeChange = 16;
 };
-
-// What the table's keys do: move the selection by a cell, a row or a page, to the row's ends or
-// the list's first and last character, activate the cell (as a double click does), or copy its
-// character.
-enum class TableCommand : std::uint8_t {
-    Left,
-    Right,
-    Up,
-    Down,
-    PageUp,
-    PageDown,
-    RowStart,
-    RowEnd,
-    First,
-    Last,
-    Activate,
-    CopyCharacter,
-};
-
-// The table's command for a key (base/key_codes.h numbers, keys:: shift bits): Ctrl+Home and
-// Ctrl+End go to the first and last character, the copy keys copy, Enter activates; with Ctrl
-// any other key acts as the key alone. nullopt for a key without one.
-std::optional<TableCommand> TableCommandForKey(int key, int shift);
 
 // Which picture the character view lays over the enlarged character.
 enum class ViewPattern : std::uint8_t { None, Overhang, Combining };
@@ -204,8 +181,7 @@ public:
     void CodePanelDoubleClick();          // the "Hex" panel
     void SetMessage(std::u16string text) { message_panel_ = std::move(text); }
 
-    // ---- Keys and focus of the table ---------------------------------------------------------
-    void TableKeyDown(int key, int shift);  // the key's command, if it has one
+    // ---- Commands and focus of the table -----------------------------------------------------
     void RunTableCommand(TableCommand command);
     void TableFocusLost();
     void TableFocusGained();

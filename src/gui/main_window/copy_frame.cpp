@@ -12,11 +12,9 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "base/edit_command.h"
 #include "main_window/fitted_combo_box.h"
-#include "main_window/key_codes.h"
 #include "main_window/qt_text.h"
-#include "panels/read_only_box_keys.h"
+#include "platform/key_commands.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {
@@ -110,12 +108,7 @@ bool CopyFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == c_.tbCopy) {
         CopyPanel& panel = model_.Copy();
         if (type == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const int code = DesktopKeyCode(*key);
-            const int shift = ShiftBits(key->modifiers());
-            if (EditCommandForKey(code, shift) == kEditPaste) panel.ToCopyBeforePaste();
-            // Num Lock plays no part: keys arrive here as characters, never as keypad codes.
-            if (panel.ToCopyKeyDown(code, shift, false)) {
+            if (panel.ToCopyKeyDown(BoxKeyOf(*static_cast<QKeyEvent*>(event)))) {
                 after_();
                 return true;
             }
@@ -130,9 +123,7 @@ bool CopyFrame::eventFilter(QObject* watched, QEvent* event) {
     const bool preview = watched == c_.cbPreview || watched == c_.cbPreview->lineEdit();
     const bool entity = watched == c_.cbEntity || watched == c_.cbEntity->lineEdit();
     if ((preview || entity) && type == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!ReadOnlyBoxKeyPasses(DesktopKeyCode(*key), ShiftBits(key->modifiers()), entity))
-            return true;
+        if (!ReadOnlyBoxKeyPasses(*static_cast<QKeyEvent*>(event), entity)) return true;
     }
     return QObject::eventFilter(watched, event);
 }

@@ -214,8 +214,8 @@ void MainWindow::ConnectTable() {
     connect(pbTable, &CharTable::CellDoubleClicked, this,
             ThenSync([this](int) { model_.CellDoubleClick(); }));
     connect(pbTable, &CharTable::CellMenuRequested, this, &MainWindow::ShowCellMenu);
-    connect(pbTable, &CharTable::KeyDown, this,
-            ThenSync([this](int key, int shift) { model_.TableKeyDown(key, shift); }));
+    connect(pbTable, &CharTable::CommandRequested, this,
+            ThenSync([this](TableCommand command) { model_.RunTableCommand(command); }));
     connect(pbTable, &CharTable::FocusGained, this,
             ThenSync([this] { model_.TableFocusGained(); }));
     connect(pbTable, &CharTable::FocusLost, this, ThenSync([this] { model_.TableFocusLost(); }));

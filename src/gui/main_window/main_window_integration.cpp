@@ -36,7 +36,7 @@ void NameUnnamedControls(QWidget* window) {
     }
 }
 
-// What the Edit menu asks of the boxes whose undo, keys and paste the model keeps.
+// What the Edit menu asks of the boxes whose undo and edits the model keeps.
 ContextMenus::EditHooks EditMenuHooks(MainWindowModel& model, QLineEdit* copy_box,
                                       const std::function<void()>& sync) {
     ContextMenus::EditHooks hooks;
@@ -52,34 +52,40 @@ ContextMenus::EditHooks EditMenuHooks(MainWindowModel& model, QLineEdit* copy_bo
                 return std::nullopt;
         }
     };
-    hooks.undo = [&model, copy_box, sync](EditMenuBox box) {
-        if (box == EditMenuBox::tbCopy) {
-            // The caret stays where it was.
-            const int caret = copy_box->cursorPosition();
-            model.Copy().UndoToCopy();
-            sync();
-            copy_box->setCursorPosition(caret);
-            return true;
+    hooks.command = [&model, copy_box, sync](EditMenuBox box, EditCommand command) {
+        const bool undo = command == EditCommand::Undo;
+        switch (box) {
+            case EditMenuBox::tbCopy:
+                if (undo) {
+                    // The caret stays where it was.
+                    const int caret = copy_box->cursorPosition();
+                    model.Copy().UndoToCopy();
+                    sync();
+                    copy_box->setCursorPosition(caret);
+                    return true;
+                }
+                model.Copy().ToCopyKeyDown({command});
+                return false;
+            case EditMenuBox::cbSearch:
+                if (undo) {
+                    model.Search().SearchUndo();
+                    sync();
+                    return true;
+                }
+                model.Search().SearchKeyDown({command});
+                return false;
+            case EditMenuBox::cbPicture:
+                if (undo) {
+                    model.Picture().SizeUndo();
+                    sync();
+                }
+                return undo;
+            case EditMenuBox::tbSearch:
+                if (command == EditCommand::Paste) model.Search().SymbolBeforePaste();
+                return false;
+            default:
+                return false;
         }
-        if (box == EditMenuBox::cbSearch) {
-            model.Search().SearchUndo();
-            sync();
-            return true;
-        }
-        if (box == EditMenuBox::cbPicture) {
-            model.Picture().SizeUndo();
-            sync();
-            return true;
-        }
-        return false;
-    };
-    hooks.key_down = [&model, copy_box, sync](EditMenuBox box, int key_code, int shift) {
-        if (box == EditMenuBox::tbCopy) model.Copy().ToCopyKeyDown(key_code, shift, false);
-        if (box == EditMenuBox::cbSearch) model.Search().SearchKeyDown(key_code, shift);
-    };
-    hooks.before_paste = [&model, copy_box, sync](EditMenuBox box) {
-        if (box == EditMenuBox::tbCopy) model.Copy().ToCopyBeforePaste();
-        if (box == EditMenuBox::tbSearch) model.Search().SymbolBeforePaste();
     };
     hooks.menu_open = [&model, copy_box, sync](EditMenuBox box, bool open) {
         // Losing the focus to its own Edit menu does not count as leaving the box.

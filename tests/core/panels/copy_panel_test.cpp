@@ -17,7 +17,8 @@ using Texts = std::vector<std::u16string>;
 
 constexpr int kUnicode = 0, kRtf = 1, kPercent = 2, kUtf8 = 3, kUcn = 5, kNcrDec = 7, kCodePage = 8,
               kCharName = 9, kPicture = 10, kSgml = 11;
-constexpr int kRowWestern = 8, kKeyC = 67, kKeyZ = 90;
+constexpr int kRowWestern = 8;
+constexpr BoxKey kUndoKey{EditCommand::Undo};
 
 // The enabled controls in one word: picture Size, stYles, Fore and Back colour, Code page,
 // Entity, To-copy box, Preview, preview cHarset; "-" for each one disabled.
@@ -52,7 +53,7 @@ protected:
     }
     // The user types one character at the end.
     void Type(char16_t c) {
-        P().ToCopyKeyDown(c >= u'a' && c <= u'z' ? c - 32 : c, 0, false);
+        P().ToCopyKeyDown({});
         P().ToCopyEdited(P().ToCopyText() + c, P().ToCopyText().size() + 1);
     }
 
@@ -111,7 +112,7 @@ TEST_F(CopyPanelTest, EveryFormatCopiesOneCharacterByButtonAndByKey) {
         M().SelectCopyFormat(f);
         clipboard_.writes.clear();
         P().CopyToClipboard();
-        M().TableKeyDown(kKeyC, kCtrlBit);
+        M().RunTableCommand(TableCommand::CopyCharacter);
         const std::string key = f == kCharName ? "Latin Small Letter E With Acute" : button;
         EXPECT_EQ(clipboard_.writes, (std::vector<Write>{{kind, button}, {kind, key}})) << f;
     }
@@ -128,7 +129,7 @@ TEST_F(CopyPanelTest, APictureTooLargeToMakeCopiesNothingAndSaysSo) {
         if (way == 0)
             P().CopyToClipboard();
         else
-            M().TableKeyDown(kKeyC, kCtrlBit);
+            M().RunTableCommand(TableCommand::CopyCharacter);
         EXPECT_EQ(M().MessagePanel(), u"Picture too large to copy.") << way;
     }
     EXPECT_TRUE(clipboard_.writes.empty());
@@ -143,13 +144,10 @@ TEST_F(CopyPanelTest, TheButtonCopiesTheWholeTextAndTheKeysOnlyTheCurrentCharact
     P().CopyToClipboard();
     EXPECT_EQ(P().Preview().held_list.size(), 2u);  // a name per line, none after the last
     M().SelectCopyFormat(kNcrDec);
-    M().TableKeyDown(keys::kInsert, kCtrlBit);
-    M().TableKeyDown(kKeyC, kCtrlBit | kShiftBit);  // Ctrl with other bits still copies
-    M().TableKeyDown(kKeyC, kShiftBit);             // no copy, no movement
+    M().RunTableCommand(TableCommand::CopyCharacter);
     EXPECT_EQ(
         clipboard_.writes,
         (std::vector<Write>{{Kind::Ansi, "Latin Capital Letter A\r\nLatin Capital Letter B\r\n"},
-                            {Kind::Ansi, "&#66;"},
                             {Kind::Ansi, "&#66;"}}));
     EXPECT_EQ(M().CurrentCodePoint(), 0x42);
     // A Unicode copy from the button asks the window to select the whole box, once.
@@ -166,16 +164,16 @@ TEST_F(CopyPanelTest, TheButtonCopiesTheWholeTextAndTheKeysOnlyTheCurrentCharact
 TEST_F(CopyPanelTest, UndoTwiceReturnsToTheFirstState) {
     Type(u'a');
     Type(u'b');
-    EXPECT_TRUE(P().ToCopyKeyDown(kKeyZ, kCtrlBit, false));  // Ctrl+Z in the box
+    EXPECT_TRUE(P().ToCopyKeyDown(kUndoKey));  // Ctrl+Z in the box
     EXPECT_EQ(P().ToCopyText(), u"a");
-    EXPECT_TRUE(P().ToCopyKeyDown(kKeyZ, kCtrlBit, false));
+    EXPECT_TRUE(P().ToCopyKeyDown(kUndoKey));
     EXPECT_EQ(P().ToCopyText(), u"ab");
     P().UndoToCopy();  // the Edit menu's Undo, with no key down before it
     P().UndoToCopy();
-    // Alt+Backspace is Undo too; the swap refreshes the button and the preview.
+    // The swap refreshes the button and the preview.
     M().SelectCopyFormat(kNcrDec);
     P().Reset();
-    EXPECT_TRUE(P().ToCopyKeyDown(8, kAltBit, false));
+    EXPECT_TRUE(P().ToCopyKeyDown(kUndoKey));
     EXPECT_EQ(P().ToCopyText(), u"ab");
     EXPECT_TRUE(P().CopyEnabled());
     EXPECT_EQ(P().Preview().text, u"&#97;&#98;");
@@ -187,10 +185,10 @@ TEST_F(CopyPanelTest, EightBitKeysAreReadInTheKeyboardLayoutsCodePage) {
     P().SetKeyboardCodePage(1251);
     Type(u'\u00E9');  // the 8-bit code 0xE9 under a Russian layout
     EXPECT_EQ(P().ToCopyText(), u"\u00E9\u0439");
-    Paste(P().ToCopyText() + u"\u00E9");       // pasted: kept
-    P().ToCopyKeyDown(96 + 3, kAltBit, true);  // Alt + keypad digit with Num Lock on: kept
+    Paste(P().ToCopyText() + u"\u00E9");      // pasted: kept
+    P().ToCopyKeyDown({EditCommand::Paste});  // pasted by its key: kept
     P().ToCopyEdited(u"\u00E9" + P().ToCopyText(), 1);
-    P().ToCopyKeyDown(96 + 3, kAltBit, false);  // Num Lock off: typed, converted at the caret
+    P().ToCopyKeyDown({});  // typed, converted at the caret
     P().ToCopyEdited(u"\u00E9" + P().ToCopyText(), 1);
     EXPECT_EQ(P().ToCopyText(), u"\u0439\u00E9\u00E9\u0439\u00E9");
 

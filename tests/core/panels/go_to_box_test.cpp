@@ -19,7 +19,7 @@ TEST_F(GoTo, DecimalRefusesTheDigitThatPassesFFFFWhereverTheCaretIs) {
     EXPECT_EQ(Current(), 0xFFFF);
     ClearGoTo();
     TypeGoTo(u"8364");
-    S().GoToKeyPress(13);
+    S().GoToKeyDown(kEnterBoxKey);
     EXPECT_EQ(Current(), 0x20AC);
     S().GoToTextChanged(u"9655", 0);
     S().GoToTextChanged(u"99655", 1);  // typed at the front
@@ -44,7 +44,7 @@ TEST_F(GoTo, LeavingTheBoxKeepsItOnlyWhenItShowsTheCurrentCodePoint) {
     S().SwitchGoToNotation();
     ClearGoTo();
     TypeGoTo(u"233");
-    S().GoToKeyPress(13);
+    S().GoToKeyDown(kEnterBoxKey);
     S().GoToFocusLost();  // 233 in decimal is U+00E9
     EXPECT_EQ(GoToText(), u"233");
     // A code the font lacks goes to the nearest, and the box is cleared on leaving.

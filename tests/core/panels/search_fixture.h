@@ -44,7 +44,7 @@ protected:
         TypeSearch(text);
         return S().Search();
     }
-    void PressEnterInSearch() { S().SearchKeyDown(13, 0); }
+    void PressEnterInSearch() { S().SearchKeyDown(kEnterBoxKey); }
 
     // One character typed into tbGoTo at its caret; a full box takes no more.
     void TypeGoTo(char16_t c) {
