@@ -95,8 +95,9 @@ void AppendJsonList(std::string& out, const std::vector<std::u16string>& list) {
 // The copy frame: format, To-copy text and the preview as shown (bytes decoded in its code page).
 void AppendCopyJson(std::string& out, const CopyPanel& copy) {
     const ClipboardPreview& preview = copy.Preview();
-    out += ",\"copy_format\":" + std::to_string(copy.CurrentFormat()) + ",\"to_copy\":";
-    AppendJsonString(out, std::u16string_view(copy.ToCopyText()));
+    out += ",\"copy_format\":" + std::to_string(CopyFormatIndex(copy.CurrentFormat())) +
+           ",\"to_copy\":";
+    AppendJsonString(out, std::u16string_view(copy.ToCopyBox().text));
     out += ",\"preview\":{\"enabled\":" + std::string(preview.enabled ? "true" : "false") +
            ",\"code_page\":" + std::to_string(preview.code_page) + ",\"text\":";
     AppendJsonString(out, std::u16string_view(preview.text));
@@ -201,9 +202,10 @@ std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_res
     out += "},\"view_caption\":";
     AppendJsonString(out, std::u16string_view(model.ViewCaption()));
     out += ",\"entities\":[";
-    for (std::size_t i = 0; i < model.Copy().EntityRows().size(); ++i) {
+    const EntityBox entity = model.Copy().Entity();
+    for (std::size_t i = 0; i < entity.rows.size(); ++i) {
         if (i) out += ',';
-        AppendJsonString(out, std::u16string_view(model.Copy().EntityRows()[i]));
+        AppendJsonString(out, std::u16string_view(entity.rows[i]));
     }
     out += "],\"listed_count\":" + std::to_string(model.ListedCount());
     out += ",\"show_all\":" + std::string(model.ShowAll() ? "true" : "false");
@@ -272,8 +274,9 @@ bool RunTableAction(MainWindowModel& model, const std::string& action, const std
 bool RunCopyAction(MainWindowModel& model, const std::string& action, const std::string& value) {
     if (action == "--format") {
         const long index = ParseNumber(value, action);
-        if (index >= kCopyFormatCount) throw UsageError{"--format takes 0..11"};
-        model.SelectCopyFormat(static_cast<int>(index));
+        const auto format = CopyFormatFromIndex(static_cast<int>(index));
+        if (!format) throw UsageError{"--format takes 0..11"};
+        model.SelectCopyFormat(*format);
     } else if (action == "--copy-text") {
         model.Copy().ToCopyBeforePaste();  // as a paste
         const std::u16string text = Utf8ToUtf16(value);

@@ -125,7 +125,8 @@ public:
         if (Find<QLineEdit>("tbCopy")->text() !=
             QString::fromStdU16String(m.Copy().ToCopyBox().text))
             return "the To-copy box holds other text";
-        if (!Find<QAbstractButton>(QString("obFormat%1").arg(m.Copy().CurrentFormat()))
+        if (!Find<QAbstractButton>(
+                 QString("obFormat%1").arg(CopyFormatIndex(m.Copy().CurrentFormat())))
                  ->isChecked())
             return "the chosen format's option is not checked";
         if (Find<QAbstractButton>("chRange")->isChecked() != m.ShowAll())
@@ -318,7 +319,7 @@ int Run(long actions, unsigned seed) {
             .arg(QString::fromStdU16String(m.FontFamily()))
             .arg(m.CurrentSubrangeStart())
             .arg(m.ShowAll())
-            .arg(m.Copy().CurrentFormat())
+            .arg(CopyFormatIndex(m.Copy().CurrentFormat()))
             .arg(m.HexView())
             .arg(w.Expanded());
     };

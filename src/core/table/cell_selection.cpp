@@ -100,8 +100,8 @@ void MainWindowModel::ViewPatternClick(bool checked) {
     if (update_busy_ < 1) view_pattern_visible_ = view_pattern_enabled_ && view_pattern_checked_;
 }
 
-void MainWindowModel::SelectCopyFormat(int index) {
-    copy_.SelectCopyFormat(index, CurrentCharacter());
+void MainWindowModel::SelectCopyFormat(CopyFormat format) {
+    copy_.SelectCopyFormat(format, CurrentCharacter());
 }
 
 std::optional<char16_t> MainWindowModel::CurrentCharacter() const {

@@ -196,7 +196,7 @@ public:
     std::optional<std::size_t> FontItemByName(const std::u16string& name) const;
 
     // ---- Copy format (an obFormat button was chosen) -----------------------------------------
-    void SelectCopyFormat(int index);
+    void SelectCopyFormat(CopyFormat format);
 
 private:
     // Bounds of list item k of the Subranges list.

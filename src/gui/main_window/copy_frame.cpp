@@ -68,7 +68,7 @@ void CopyFrame::Connect() {
     };
     for (int i = 0; i < kCopyFormatCount; ++i)
         connect(c_.obFormat[i], &QRadioButton::clicked, this,
-                after([this, i](bool) { model_.SelectCopyFormat(i); }));
+                after([this, i](bool) { model_.SelectCopyFormat(*CopyFormatFromIndex(i)); }));
     connect(c_.tbCopy, &QLineEdit::textEdited, this, after([this](const QString& text) {
                 model_.Copy().ToCopyEdited(text.toStdU16String(),
                                            static_cast<std::size_t>(c_.tbCopy->cursorPosition()));
@@ -133,19 +133,20 @@ void CopyFrame::RestoreCodePageRow(int row) {
     Sync();
 }
 
-void CopyFrame::RestoreFormat(int format, bool preview_charset) {
-    model_.SelectCopyFormat(format);
+void CopyFrame::RestoreFormat(std::optional<CopyFormat> format, bool preview_charset) {
+    if (format) model_.SelectCopyFormat(*format);
     model_.Copy().SetPreviewCharsetChecked(preview_charset);
     Sync();
 }
 
 void CopyFrame::Sync() {
     const CopyPanel& panel = model_.Copy();
-    for (int i = 0; i < kCopyFormatCount; ++i) c_.obFormat[i]->setEnabled(panel.FormatEnabled(i));
-    QRadioButton* chosen = c_.obFormat[panel.CurrentFormat()];
+    for (int i = 0; i < kCopyFormatCount; ++i)
+        c_.obFormat[i]->setEnabled(panel.FormatEnabled(*CopyFormatFromIndex(i)));
+    QRadioButton* chosen = c_.obFormat[CopyFormatIndex(panel.CurrentFormat())];
     if (!chosen->isChecked()) chosen->setChecked(true);
 
-    const QString to_copy = Text(panel.ToCopyText());
+    const QString to_copy = Text(panel.ToCopyBox().text);
     if (c_.tbCopy->text() != to_copy) {
         // Characters added at the end leave the caret after them; an Undo leaves it in place.
         const QString before = c_.tbCopy->text();
@@ -170,11 +171,12 @@ void CopyFrame::Sync() {
 void CopyFrame::SyncEntities() {
     const CopyPanel& panel = model_.Copy();
     QStringList rows;
-    for (const auto& row : panel.EntityRows()) rows.push_back(Text(row));
-    ShowItems(c_.cbEntity, rows, panel.EntityRow(), Text(panel.EntityText()));
-    c_.cbEntity->setEnabled(panel.EntityEnabled());
-    c_.cbEntity->SetDropButtonShown(panel.EntityDropButton());
-    c_.tlEntity->setText(Text(panel.EntityLabel()));
+    const EntityBox entity = panel.Entity();
+    for (const auto& row : entity.rows) rows.push_back(Text(row));
+    ShowItems(c_.cbEntity, rows, entity.row, Text(entity.text));
+    c_.cbEntity->setEnabled(entity.enabled);
+    c_.cbEntity->SetDropButtonShown(entity.drop_button);
+    c_.tlEntity->setText(Text(entity.label));
 }
 
 void CopyFrame::SyncPreview() {

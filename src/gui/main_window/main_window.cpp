@@ -437,7 +437,7 @@ void MainWindow::RestoreSettings(const MainSettings& s) {
     SetTopmost(s.on_top);
 
     search_frame_->RestoreHistory(s.search_history);
-    copy_frame_->RestoreFormat(s.copy_format, s.preview_charset);
+    copy_frame_->RestoreFormat(CopyFormatFromIndex(s.copy_format), s.preview_charset);
     picture_frame_->Restore(s.picture);
 
     model_.SetCurrentSubrangeStart(s.subrange_start);
@@ -462,7 +462,7 @@ MainSettings MainWindow::CurrentSettings() const {
     s.subrange_start = model_.CurrentSubrangeStart();
     s.show_all = chRange->isChecked();
     s.view_pattern = chView->isChecked();
-    s.copy_format = model_.Copy().CurrentFormat();
+    s.copy_format = CopyFormatIndex(model_.Copy().CurrentFormat());
     s.char_set = model_.Copy().CodePageRow();
     s.hex_view = model_.HexView();
     s.hex_goto = model_.Search().GoToHex();

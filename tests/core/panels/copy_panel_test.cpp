@@ -15,8 +15,11 @@ using Kind = RecordingClipboard::Kind;
 using Write = RecordingClipboard::Write;
 using Texts = std::vector<std::u16string>;
 
-constexpr int kUnicode = 0, kRtf = 1, kPercent = 2, kUtf8 = 3, kUcn = 5, kNcrDec = 7, kCodePage = 8,
-              kCharName = 9, kPicture = 10, kSgml = 11;
+constexpr CopyFormat kUnicode = CopyFormat::Unicode, kPercent = CopyFormat::PercentEscape,
+                     kUtf8 = CopyFormat::Utf8, kUcn = CopyFormat::Ucn, kNcrDec = CopyFormat::NcrDec,
+                     kCodePage = CopyFormat::CodePage, kCharName = CopyFormat::CharName,
+                     kPicture = CopyFormat::Picture, kSgml = CopyFormat::Sgml;
+CopyFormat Format(int button) { return *CopyFormatFromIndex(button); }
 constexpr int kRowWestern = 8;
 constexpr BoxKey kUndoKey{EditCommand::Undo};
 
@@ -27,7 +30,7 @@ std::string Controls(const CopyPanel& p) {
     std::string word;
     const std::pair<bool, char> controls[] = {
         {pc.size, 'S'},           {pc.styles, 'Y'},           {pc.fore_colour, 'F'},
-        {pc.back_colour, 'B'},    {p.CodePageEnabled(), 'C'}, {p.EntityEnabled(), 'E'},
+        {pc.back_colour, 'B'},    {p.CodePageEnabled(), 'C'}, {p.Entity().enabled, 'E'},
         {p.ToCopyEnabled(), 'T'}, {p.Preview().enabled, 'P'}, {p.PreviewCharsetEnabled(), 'H'},
     };
     for (const auto& [on, letter] : controls) word += on ? letter : '-';
@@ -54,7 +57,7 @@ protected:
     // The user types one character at the end.
     void Type(char16_t c) {
         P().ToCopyKeyDown({});
-        P().ToCopyEdited(P().ToCopyText() + c, P().ToCopyText().size() + 1);
+        P().ToCopyEdited(P().ToCopyBox().text + c, P().ToCopyBox().text.size() + 1);
     }
 
     RecordingClipboard clipboard_;
@@ -66,15 +69,14 @@ TEST_F(CopyPanelTest, EveryFormatEnablesItsControls) {
                                     "----C-TPH", "------TP-", "SYFB--T--", "-----E---"};
     M().GoToCodePoint(0xE9);  // has an entity and a glyph: every format is available
     for (int format = 0; format < 12; ++format) {
-        ASSERT_TRUE(P().FormatEnabled(format));
-        M().SelectCopyFormat(format);
-        EXPECT_EQ(P().CurrentFormat(), format);
+        ASSERT_TRUE(P().FormatEnabled(Format(format)));
+        M().SelectCopyFormat(Format(format));
+        EXPECT_EQ(P().CurrentFormat(), Format(format));
         EXPECT_EQ(Controls(P()), controls[format]) << format;
     }
-    M().SelectCopyFormat(12);  // no such button
     EXPECT_EQ(P().CurrentFormat(), kSgml);
-    EXPECT_EQ(P().ToCopyText(), u"\u00E9");  // "SGML:" shows the current character alone
-    M().SelectCopyFormat(kUcn);              // and another format keeps it
+    EXPECT_EQ(P().ToCopyBox().text, u"\u00E9");  // "SGML:" shows the current character alone
+    M().SelectCopyFormat(kUcn);                  // and another format keeps it
     EXPECT_EQ(P().Preview().text, u"\\u00e9");
     M().SelectCopyFormat(kSgml);
     M().GoToCodePoint(0x41);  // no entity name: "SGML:" falls back to Unicode
@@ -109,11 +111,11 @@ TEST_F(CopyPanelTest, EveryFormatCopiesOneCharacterByButtonAndByKey) {
         M().SelectCopyFormat(kUnicode);
         P().Reset();
         M().CellDoubleClick();
-        M().SelectCopyFormat(f);
+        M().SelectCopyFormat(Format(f));
         clipboard_.writes.clear();
         P().CopyToClipboard();
         M().RunTableCommand(TableCommand::CopyCharacter);
-        const std::string key = f == kCharName ? "Latin Small Letter E With Acute" : button;
+        const std::string key = Format(f) == kCharName ? "Latin Small Letter E With Acute" : button;
         EXPECT_EQ(clipboard_.writes, (std::vector<Write>{{kind, button}, {kind, key}})) << f;
     }
 }
@@ -165,16 +167,16 @@ TEST_F(CopyPanelTest, UndoTwiceReturnsToTheFirstState) {
     Type(u'a');
     Type(u'b');
     EXPECT_TRUE(P().ToCopyKeyDown(kUndoKey));  // Ctrl+Z in the box
-    EXPECT_EQ(P().ToCopyText(), u"a");
+    EXPECT_EQ(P().ToCopyBox().text, u"a");
     EXPECT_TRUE(P().ToCopyKeyDown(kUndoKey));
-    EXPECT_EQ(P().ToCopyText(), u"ab");
+    EXPECT_EQ(P().ToCopyBox().text, u"ab");
     P().UndoToCopy();  // the Edit menu's Undo, with no key down before it
     P().UndoToCopy();
     // The swap refreshes the button and the preview.
     M().SelectCopyFormat(kNcrDec);
     P().Reset();
     EXPECT_TRUE(P().ToCopyKeyDown(kUndoKey));
-    EXPECT_EQ(P().ToCopyText(), u"ab");
+    EXPECT_EQ(P().ToCopyBox().text, u"ab");
     EXPECT_TRUE(P().CopyEnabled());
     EXPECT_EQ(P().Preview().text, u"&#97;&#98;");
 }
@@ -184,13 +186,13 @@ TEST_F(CopyPanelTest, EightBitKeysAreReadInTheKeyboardLayoutsCodePage) {
     Type(u'\u00E9');
     P().SetKeyboardCodePage(1251);
     Type(u'\u00E9');  // the 8-bit code 0xE9 under a Russian layout
-    EXPECT_EQ(P().ToCopyText(), u"\u00E9\u0439");
-    Paste(P().ToCopyText() + u"\u00E9");      // pasted: kept
+    EXPECT_EQ(P().ToCopyBox().text, u"\u00E9\u0439");
+    Paste(P().ToCopyBox().text + u"\u00E9");  // pasted: kept
     P().ToCopyKeyDown({EditCommand::Paste});  // pasted by its key: kept
-    P().ToCopyEdited(u"\u00E9" + P().ToCopyText(), 1);
+    P().ToCopyEdited(u"\u00E9" + P().ToCopyBox().text, 1);
     P().ToCopyKeyDown({});  // typed, converted at the caret
-    P().ToCopyEdited(u"\u00E9" + P().ToCopyText(), 1);
-    EXPECT_EQ(P().ToCopyText(), u"\u0439\u00E9\u00E9\u0439\u00E9");
+    P().ToCopyEdited(u"\u00E9" + P().ToCopyBox().text, 1);
+    EXPECT_EQ(P().ToCopyBox().text, u"\u0439\u00E9\u00E9\u0439\u00E9");
 
     CodePageConverter converter;
     const std::tuple<char16_t, int, char16_t> cases[] = {
@@ -234,15 +236,15 @@ TEST_F(CopyPanelTest, PreviewCharsetShowsTheBytesInTheChosenCodePage) {
 TEST_F(CopyPanelTest, EntityBoxRowChoiceDecidesLabelAndCopy) {
     M().GoToCodePoint(0xA0);
     M().SelectCopyFormat(kSgml);
-    EXPECT_EQ(P().EntityLabel(), u"ie");
+    EXPECT_EQ(P().Entity().label, u"ie");
     P().ChooseEntityRow(1);
-    EXPECT_EQ(P().EntityLabel(), u"");
+    EXPECT_EQ(P().Entity().label, u"");
     P().CopyToClipboard();
     EXPECT_EQ(clipboard_.Last(), (Write{Kind::Ansi, "&NonBreakingSpace;"}));
     P().ChooseEntityRow(2);  // no such row
-    EXPECT_EQ(P().EntityRow(), 1);
+    EXPECT_EQ(P().Entity().row, 1);
     M().GoToCodePoint(0x26);  // a new character starts at row 0
-    EXPECT_EQ(P().EntityText(), u"&amp;");
+    EXPECT_EQ(P().Entity().text, u"&amp;");
 }
 
 }  // namespace

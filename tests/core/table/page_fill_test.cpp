@@ -198,7 +198,7 @@ TEST_F(Paging, EmptyCoverageLeavesAUsableEmptyTable) {
     M().ScrollBarChange(5);
     EXPECT_FALSE(M().GoToCodePoint(0x41));
     EXPECT_EQ(M().MessagePanel(), u"Character 0041 not supported by selected font.");
-    EXPECT_TRUE(M().Copy().ToCopyText().empty());
+    EXPECT_TRUE(M().Copy().ToCopyBox().text.empty());
     // Showing all lists everything again.
     ShowAll(true);
     EXPECT_EQ(M().Subranges().list.items.size(), 162u);

@@ -20,7 +20,7 @@ TEST_F(Selection, CodePanelSwitchesBetweenHexAndDecimalAndEnterAppendsTheCharact
     EXPECT_EQ(M().TypePanel(), "Uppercase, Hex. digit; Left to right");
     M().CellDoubleClick();
     M().RunTableCommand(TableCommand::Activate);
-    EXPECT_EQ(M().Copy().ToCopyText(), u"AA");
+    EXPECT_EQ(M().Copy().ToCopyBox().text, u"AA");
     EXPECT_TRUE(M().Copy().ResetEnabled());
 }
 
@@ -54,7 +54,7 @@ TEST_F(Selection, ViewPatternForMarksAndOverhangs) {
     EXPECT_FALSE(M().ViewPatternEnabled());
     EXPECT_FALSE(M().ViewPatternVisible());
     EXPECT_EQ(M().ViewCaption(), u"a");
-    EXPECT_TRUE(M().Copy().FormatEnabled(CopyFormatIndex(CopyFormat::Picture)));
+    EXPECT_TRUE(M().Copy().FormatEnabled(CopyFormat::Picture));
 }
 
 TEST_F(Selection, MessageStaysForQuietRefreshesOnly) {
