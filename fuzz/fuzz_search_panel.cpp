@@ -49,11 +49,12 @@ struct Reader {
     }
 };
 
-void Check(const SearchPanel& s) {
+void Check(SearchPanel& s) {
     for (char16_t c : s.SearchBox().text)
         if (!AllowedCharsFilter::IsAllowed(c, kSearchAllowedChars)) std::abort();
     for (char16_t c : s.GoToBox().text)
-        if (!AllowedCharsFilter::IsAllowed(c, s.GoToAllowedChars())) std::abort();
+        if (!AllowedCharsFilter::IsAllowed(c, s.GoToHex() ? kHexAllowedChars : kDecAllowedChars))
+            std::abort();
     if (!s.GoToHex() && s.GoToBox().text.size() <= 5 && !s.GoToBox().text.empty() &&
         std::stol(std::string(s.GoToBox().text.begin(), s.GoToBox().text.end())) > 65535)
         std::abort();
@@ -63,7 +64,7 @@ void Check(const SearchPanel& s) {
     const int filled =
         !s.SearchBox().text.empty() + !s.SymbolBox().text.empty() + !s.GoToBox().text.empty();
     if (filled > 1 || s.SymbolBox().text.size() > 1) std::abort();
-    if (s.History().size() > SearchPanel::kHistoryMax || s.FilterNesting() != 0) std::abort();
+    if (s.History().size() > SearchPanel::kHistoryMax || s.Filter().Nesting() != 0) std::abort();
 }
 
 }  // namespace
@@ -121,10 +122,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 s.SymbolFocusLost();
                 break;
             case 13:
-                s.SetSymbolMenuOpen(in.Byte() % 2);
+                s.SetMenuOpen(SearchOption::Symbol, in.Byte() % 2);
                 break;
             case 14:
-                s.SetGoToMenuOpen(in.Byte() % 2);
+                s.SetMenuOpen(SearchOption::GoTo, in.Byte() % 2);
                 break;
             case 15:
                 model.RunTableCommand(TableCommand::Right);

@@ -10,7 +10,7 @@ namespace {
 
 void TypeIntoSearchBox(SearchPanel& panel, const std::string& text) {
     const std::u16string typed = Utf8ToUtf16(text);
-    panel.SearchFocusGained();
+    panel.BoxFocusGained(SearchOption::Name);
     panel.SearchTextChanged(typed, typed.size());
 }
 
@@ -18,7 +18,7 @@ void TypeIntoSearchBox(SearchPanel& panel, const std::string& text) {
 // the first character replaces it; each further one goes in at the caret; a full box takes no
 // more.
 void TypeIntoGoToBox(SearchPanel& panel, const std::string& text) {
-    panel.GoToFocusGained();
+    panel.BoxFocusGained(SearchOption::GoTo);
     bool selected = true;
     for (char16_t c : Utf8ToUtf16(text)) {
         EditBox box = panel.GoToBox();
@@ -57,7 +57,7 @@ bool RunSearchAction(MainWindowModel& model, const std::string& action, const st
         if (panel.CanSearchNext()) panel.Search();
     } else if (action == "--symbol") {
         if (value.empty()) throw UsageError{"--symbol takes a character"};
-        panel.SymbolFocusGained();
+        panel.BoxFocusGained(SearchOption::Symbol);
         panel.SymbolKeyDown({});
         panel.SymbolTextChanged(Utf8ToUtf16(value));
     } else if (action == "--goto-box") {

@@ -138,8 +138,6 @@ void SearchPanel::ClearBoxes() {
 
 // ---- cbSearch -------------------------------------------------------------------------------
 
-void SearchPanel::SearchFocusGained() { option_ = SearchOption::Name; }
-
 void SearchPanel::SearchTextChanged(std::u16string text, std::size_t caret) {
     search_.text = std::move(text);
     search_.caret = std::min(caret, search_.text.size());
@@ -196,8 +194,6 @@ void SearchPanel::SearchUndo() {
 
 // ---- tbSearch -------------------------------------------------------------------------------
 
-void SearchPanel::SymbolFocusGained() { option_ = SearchOption::Symbol; }
-
 void SearchPanel::SymbolKeyDown(BoxKey key) {
     if (key.command == EditCommand::Paste) SymbolBeforePaste();
     symbol_.caret = 0;
@@ -252,6 +248,11 @@ void SearchPanel::SymbolFocusLost() {
 }
 
 // ---- obSearch -------------------------------------------------------------------------------
+
+void SearchPanel::SetMenuOpen(SearchOption box, bool open) {
+    if (box == SearchOption::Symbol) symbol_menu_open_ = open;
+    if (box == SearchOption::GoTo) go_to_menu_open_ = open;
+}
 
 void SearchPanel::OptionFocusGained(SearchOption option) {
     switch (option) {

@@ -89,8 +89,8 @@ ContextMenus::EditHooks EditMenuHooks(MainWindowModel& model, QLineEdit* copy_bo
     };
     hooks.menu_open = [&model, copy_box, sync](EditMenuBox box, bool open) {
         // Losing the focus to its own Edit menu does not count as leaving the box.
-        if (box == EditMenuBox::tbSearch) model.Search().SetSymbolMenuOpen(open);
-        if (box == EditMenuBox::tbGoTo) model.Search().SetGoToMenuOpen(open);
+        if (box == EditMenuBox::tbSearch) model.Search().SetMenuOpen(SearchOption::Symbol, open);
+        if (box == EditMenuBox::tbGoTo) model.Search().SetMenuOpen(SearchOption::GoTo, open);
     };
     return hooks;
 }

@@ -118,7 +118,7 @@ bool SearchFrame::GoToEvent(QEvent* event) {
     SearchPanel& panel = model_.Search();
     switch (event->type()) {
         case QEvent::FocusIn:
-            panel.GoToFocusGained();
+            panel.BoxFocusGained(SearchOption::GoTo);
             after_();
             break;
         case QEvent::FocusOut:
@@ -142,7 +142,7 @@ bool SearchFrame::SymbolEvent(QEvent* event) {
     SearchPanel& panel = model_.Search();
     switch (event->type()) {
         case QEvent::FocusIn:
-            panel.SymbolFocusGained();
+            panel.BoxFocusGained(SearchOption::Symbol);
             after_();
             break;
         case QEvent::FocusOut:
@@ -173,7 +173,7 @@ bool SearchFrame::SymbolEvent(QEvent* event) {
 bool SearchFrame::SearchBoxEvent(QEvent* event, bool watched_is_box) {
     SearchPanel& panel = model_.Search();
     if (event->type() == QEvent::FocusIn) {
-        panel.SearchFocusGained();
+        panel.BoxFocusGained(SearchOption::Name);
         after_();
         return false;
     }

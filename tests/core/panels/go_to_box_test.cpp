@@ -35,10 +35,10 @@ TEST_F(GoTo, LeavingTheBoxKeepsItOnlyWhenItShowsTheCurrentCodePoint) {
     EXPECT_EQ(GoToText(), u"00E9");
     ClearGoTo();
     TypeGoTo(u"41");
-    S().SetGoToMenuOpen(true);
+    S().SetMenuOpen(SearchOption::GoTo, true);
     S().GoToFocusLost();
     EXPECT_EQ(GoToText(), u"41");
-    S().SetGoToMenuOpen(false);
+    S().SetMenuOpen(SearchOption::GoTo, false);
     S().GoToFocusLost();
     EXPECT_EQ(GoToText(), u"");
     S().SwitchGoToNotation();

@@ -37,7 +37,7 @@ protected:
 
     // Typing a whole text into cbSearch.
     void TypeSearch(const std::u16string& text) {
-        S().SearchFocusGained();
+        S().BoxFocusGained(SearchOption::Name);
         S().SearchTextChanged(text, text.size());
     }
     std::optional<long> SearchFor(const std::u16string& text) {
@@ -48,7 +48,7 @@ protected:
 
     // One character typed into tbGoTo at its caret; a full box takes no more.
     void TypeGoTo(char16_t c) {
-        S().GoToFocusGained();
+        S().BoxFocusGained(SearchOption::GoTo);
         EditBox box = S().GoToBox();
         if (box.text.size() >= S().GoToMaxLength()) return;
         box.text.insert(box.caret, 1, c);

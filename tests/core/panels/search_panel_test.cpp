@@ -191,7 +191,7 @@ TEST_F(Search, TheThreeBoxesAreExclusiveAndMovingTheTableEmptiesThem) {
 
 TEST_F(Search, TypingASymbolJumpsToItAndLeavingTheBoxKeepsItOnlyWhileItIsCurrent) {
     ChooseFont(u"Latin Only");
-    S().SymbolFocusGained();
+    S().BoxFocusGained(SearchOption::Symbol);
     S().SymbolKeyDown({});
     EXPECT_EQ(S().SymbolSelectionLength(), 1u);  // the typed character replaces the old one
     S().SymbolTextChanged(u"xyz");               // one character at most
@@ -202,10 +202,10 @@ TEST_F(Search, TypingASymbolJumpsToItAndLeavingTheBoxKeepsItOnlyWhileItIsCurrent
     EXPECT_EQ(SymbolText(), u"x");
     S().SymbolTextChanged(u"\u03B1");  // not listed: the table goes to the nearest character
     EXPECT_NE(Current(), 0x03B1);
-    S().SetSymbolMenuOpen(true);
+    S().SetMenuOpen(SearchOption::Symbol, true);
     S().SymbolFocusLost();
     EXPECT_EQ(SymbolText(), u"\u03B1");
-    S().SetSymbolMenuOpen(false);
+    S().SetMenuOpen(SearchOption::Symbol, false);
     S().SymbolFocusLost();
     EXPECT_EQ(SymbolText(), u"");
 }
@@ -218,18 +218,17 @@ TEST_F(Search, ATypedByteOfTheAnsiCodePageIsReadAsItsCharacter) {
     S().SymbolBeforePaste();  // pasted text is Unicode already
     S().SymbolTextChanged(u"\u0080");
     EXPECT_EQ(Current(), 0x80);
-    EXPECT_FALSE(S().ConversionGuard());  // each change clears it
-    S().SymbolKeyDown({EditCommand::Paste});
-    EXPECT_TRUE(S().ConversionGuard());
+    S().SymbolKeyDown({EditCommand::Paste});  // the paste key too
     S().SymbolTextChanged(u"\u0082");
     EXPECT_EQ(Current(), 0x82);
-    S().SymbolKeyDown({EditCommand::Copy});
-    EXPECT_FALSE(S().ConversionGuard());
+    S().SymbolKeyDown({EditCommand::Copy});  // each change cleared it
+    S().SymbolTextChanged(u"\u0080");
+    EXPECT_EQ(Current(), 0x20AC);
     // Changes are ignored while the update busy count is up.
     M().RaiseUpdateBusy();
     S().SymbolTextChanged(u"x");
     M().LowerUpdateBusy();
-    EXPECT_EQ(Current(), 0x82);
+    EXPECT_EQ(Current(), 0x20AC);
 }
 
 }  // namespace
