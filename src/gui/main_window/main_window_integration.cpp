@@ -53,39 +53,33 @@ ContextMenus::EditHooks EditMenuHooks(MainWindowModel& model, QLineEdit* copy_bo
         }
     };
     hooks.command = [&model, copy_box, sync](EditMenuBox box, EditCommand command) {
-        const bool undo = command == EditCommand::Undo;
-        switch (box) {
-            case EditMenuBox::tbCopy:
-                if (undo) {
-                    // The caret stays where it was.
-                    const int caret = copy_box->cursorPosition();
+        if (command == EditCommand::Undo) {
+            // The one-step Undo of the boxes that keep their undo text is the model's.
+            const int caret = copy_box->cursorPosition();
+            switch (box) {
+                case EditMenuBox::tbCopy:
                     model.Copy().UndoToCopy();
-                    sync();
-                    copy_box->setCursorPosition(caret);
-                    return true;
-                }
-                model.Copy().ToCopyKeyDown({command});
-                return false;
-            case EditMenuBox::cbSearch:
-                if (undo) {
+                    break;
+                case EditMenuBox::cbSearch:
                     model.Search().SearchUndo();
-                    sync();
-                    return true;
-                }
-                model.Search().SearchKeyDown({command});
-                return false;
-            case EditMenuBox::cbPicture:
-                if (undo) {
+                    break;
+                case EditMenuBox::cbPicture:
                     model.Picture().SizeUndo();
-                    sync();
-                }
-                return undo;
-            case EditMenuBox::tbSearch:
-                if (command == EditCommand::Paste) model.Search().SymbolBeforePaste();
-                return false;
-            default:
-                return false;
+                    break;
+                default:
+                    return false;
+            }
+            sync();
+            // The To-copy box's caret stays where it was.
+            if (box == EditMenuBox::tbCopy) copy_box->setCursorPosition(caret);
+            return true;
         }
+        // The others are the box's own, after the model has seen them as it sees their keys.
+        if (box == EditMenuBox::tbCopy) model.Copy().ToCopyKeyDown({command});
+        if (box == EditMenuBox::cbSearch) model.Search().SearchKeyDown({command});
+        if (box == EditMenuBox::tbSearch && command == EditCommand::Paste)
+            model.Search().SymbolBeforePaste();
+        return false;
     };
     hooks.menu_open = [&model, copy_box, sync](EditMenuBox box, bool open) {
         // Losing the focus to its own Edit menu does not count as leaving the box.
