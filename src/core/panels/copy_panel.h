@@ -163,8 +163,7 @@ public:
     void CopyCurrentCharacter(char16_t c);
 
 private:
-    // A format's text result: as text, and as Windows-1252 bytes for byte readers (lists copy
-    // their selected item this way too).
+    // A format's text result: as text, and as Windows-1252 bytes for byte readers.
     void PutTextOnClipboard(std::u16string_view text);
     void PutEncodedOnClipboard(const EncodedText& encoded);
     // A rich-text copy of the characters of simple_rtf (as the RTF encoder writes them),

@@ -99,7 +99,7 @@ public:
     // by other means than a search.
     void ClearBoxes();
 
-    // ---- The boxes -----------------------------------------------------------------------------
+    // ---- The three boxes ---------------------------------------------------------------------
     // A box got the focus: its option is the chosen one.
     void BoxFocusGained(SearchOption box) { option_ = box; }
     // While its Edit menu is open, losing the focus to the menu leaves the symbol or go-to box
@@ -117,6 +117,9 @@ public:
     void SearchUndo();
 
     // ---- tbSearch ----------------------------------------------------------------------------
+    // A key down: the whole box gets selected, so that a typed character replaces the one
+    // there; the paste key, like a paste or drop, keeps the new character from being read as a
+    // keyboard byte of the ANSI code page.
     void SymbolKeyDown(BoxKey key);
     void SymbolBeforePaste();  // also before a drop
     // The user typed, pasted or dropped; the box keeps only the first UTF-16 unit.
@@ -180,7 +183,7 @@ private:
 
     EditBox symbol_;
     std::size_t symbol_selection_length_ = 0;
-    bool conversion_guard_ = false;
+    bool conversion_guard_ = false;  // the next change is no keyboard byte (a paste or drop)
     bool symbol_menu_open_ = false;
 
     EditBox go_to_;
