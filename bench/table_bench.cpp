@@ -59,10 +59,10 @@ void BM_HeldPageDownAcrossThePlane(benchmark::State& state) {
     MainWindowModel& model = Shared().model;
     int pages = 0;
     for (auto _ : state) {
-        model.TableKeyDown(keys::kHome, keys::kCtrl);
+        model.RunTableCommand(TableCommand::First);
         pages = 0;
         while (model.Page().Cells()[255].code_point < 0xFFFF) {
-            model.TableKeyDown(keys::kPageDown, 0);
+            model.RunTableCommand(TableCommand::PageDown);
             ++pages;
         }
     }

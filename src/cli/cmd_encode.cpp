@@ -87,9 +87,9 @@ int RunEncode(const CliArgs& args, std::ostream& out) {
     panel.CharacterSelected(first, true);
     panel.ToCopyBeforePaste();
     panel.ToCopyEdited(text, text.size());
-    panel.SelectCopyFormat(format_index, first);
+    panel.SelectCopyFormat(format, first);
     // A character without an entity name has no "SGML:" option to choose.
-    if (panel.CurrentFormat() != format_index) return 1;
+    if (panel.CurrentFormat() != format) return 1;
 
     if (current)
         panel.CopyCurrentCharacter(*first);

@@ -16,22 +16,25 @@ namespace glyphora::cli {
 
 namespace {
 
+// The keys --keys takes, with the table command each stands for alone and with Ctrl, as the
+// window reads them (Shift changes nothing); Insert and C alone do nothing.
 struct KeyName {
     const char* name;
-    int code;
+    std::optional<TableCommand> alone;
+    std::optional<TableCommand> with_ctrl;
 };
 constexpr KeyName kKeyNames[] = {
-    {"Left", keys::kLeft},
-    {"Right", keys::kRight},
-    {"Up", keys::kUp},
-    {"Down", keys::kDown},
-    {"Home", keys::kHome},
-    {"End", keys::kEnd},
-    {"PageUp", keys::kPageUp},
-    {"PageDown", keys::kPageDown},
-    {"Enter", keys::kEnter},
-    {"Insert", keys::kInsert},
-    {"C", 'C'},
+    {"Left", TableCommand::Left, TableCommand::Left},
+    {"Right", TableCommand::Right, TableCommand::Right},
+    {"Up", TableCommand::Up, TableCommand::Up},
+    {"Down", TableCommand::Down, TableCommand::Down},
+    {"Home", TableCommand::RowStart, TableCommand::First},
+    {"End", TableCommand::RowEnd, TableCommand::Last},
+    {"PageUp", TableCommand::PageUp, TableCommand::PageUp},
+    {"PageDown", TableCommand::PageDown, TableCommand::PageDown},
+    {"Enter", TableCommand::Activate, TableCommand::Activate},
+    {"Insert", std::nullopt, TableCommand::CopyCharacter},
+    {"C", std::nullopt, TableCommand::CopyCharacter},
 };
 
 bool ParseOnOff(const std::string& value, const std::string& action) {
@@ -47,19 +50,14 @@ long ParseNumber(const std::string& text, const std::string& action) {
     return std::stol(text);
 }
 
-std::pair<int, int> ParseKey(std::string name) {
-    int shift = 0;
+std::optional<TableCommand> ParseKey(std::string name) {
+    bool ctrl = false;
     while (name.rfind("Ctrl+", 0) == 0 || name.rfind("Shift+", 0) == 0) {
-        if (name[0] == 'C') {
-            shift |= keys::kCtrl;
-            name.erase(0, 5);
-        } else {
-            shift |= keys::kShift;
-            name.erase(0, 6);
-        }
+        ctrl = ctrl || name[0] == 'C';
+        name.erase(0, name[0] == 'C' ? 5 : 6);
     }
     for (const auto& key : kKeyNames)
-        if (name == key.name) return {key.code, shift};
+        if (name == key.name) return ctrl ? key.with_ctrl : key.alone;
     throw UsageError{"unknown key '" + name + "'"};
 }
 
@@ -97,8 +95,9 @@ void AppendJsonList(std::string& out, const std::vector<std::u16string>& list) {
 // The copy frame: format, To-copy text and the preview as shown (bytes decoded in its code page).
 void AppendCopyJson(std::string& out, const CopyPanel& copy) {
     const ClipboardPreview& preview = copy.Preview();
-    out += ",\"copy_format\":" + std::to_string(copy.CurrentFormat()) + ",\"to_copy\":";
-    AppendJsonString(out, std::u16string_view(copy.ToCopyText()));
+    out += ",\"copy_format\":" + std::to_string(CopyFormatIndex(copy.CurrentFormat())) +
+           ",\"to_copy\":";
+    AppendJsonString(out, std::u16string_view(copy.ToCopyBox().text));
     out += ",\"preview\":{\"enabled\":" + std::string(preview.enabled ? "true" : "false") +
            ",\"code_page\":" + std::to_string(preview.code_page) + ",\"text\":";
     AppendJsonString(out, std::u16string_view(preview.text));
@@ -204,9 +203,10 @@ std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_res
     out += "},\"view_caption\":";
     AppendJsonString(out, std::u16string_view(model.Status().ViewCaption()));
     out += ",\"entities\":[";
-    for (std::size_t i = 0; i < model.Copy().EntityRows().size(); ++i) {
+    const EntityBox entity = model.Copy().Entity();
+    for (std::size_t i = 0; i < entity.rows.size(); ++i) {
         if (i) out += ',';
-        AppendJsonString(out, std::u16string_view(model.Copy().EntityRows()[i]));
+        AppendJsonString(out, std::u16string_view(entity.rows[i]));
     }
     out += "],\"listed_count\":" + std::to_string(model.Subranges().ListedCount());
     out += ",\"show_all\":" + std::string(model.Subranges().ShowAll() ? "true" : "false");
@@ -247,9 +247,10 @@ bool RunTableAction(MainWindowModel& model, const std::string& action, const std
     } else if (action == "--keys") {
         std::stringstream list(value);
         std::string key;
-        std::vector<std::pair<int, int>> parsed;
+        std::vector<std::optional<TableCommand>> parsed;
         while (std::getline(list, key, ',')) parsed.push_back(ParseKey(key));
-        for (auto [code, shift] : parsed) model.TableKeyDown(code, shift);
+        for (const auto command : parsed)
+            if (command) model.RunTableCommand(*command);
     } else if (action == "--scroll") {
         model.ScrollBarScroll();
         model.ScrollBarChange(static_cast<int>(ParseNumber(value, action)));
@@ -274,8 +275,9 @@ bool RunTableAction(MainWindowModel& model, const std::string& action, const std
 bool RunCopyAction(MainWindowModel& model, const std::string& action, const std::string& value) {
     if (action == "--format") {
         const long index = ParseNumber(value, action);
-        if (index >= kCopyFormatCount) throw UsageError{"--format takes 0..11"};
-        model.SelectCopyFormat(static_cast<int>(index));
+        const auto format = CopyFormatFromIndex(static_cast<int>(index));
+        if (!format) throw UsageError{"--format takes 0..11"};
+        model.SelectCopyFormat(*format);
     } else if (action == "--copy-text") {
         model.Copy().ToCopyBeforePaste();  // as a paste
         const std::u16string text = Utf8ToUtf16(value);

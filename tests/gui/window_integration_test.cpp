@@ -61,20 +61,19 @@ private slots:
         auto* fonts = Find(W(), "lvFont");
         fonts->setFocus();
         QTest::keyClick(fonts, Qt::Key_3, Qt::AltModifier);
-        QCOMPARE(window_->Model().Copy().CurrentFormat(), 3);
+        QCOMPARE(window_->Model().Copy().CurrentFormat(), CopyFormat::Utf8);
         QVERIFY(Find<QRadioButton>(W(), "obFormat3")->hasFocus());
         // A format the user cannot choose stays unchosen, and the focus stays where it was.
         Find(W(), "obFormat5")->setEnabled(false);
         fonts->setFocus();
         QTest::keyClick(fonts, Qt::Key_5, Qt::AltModifier);
-        QTest::keyClick(fonts, Qt::Key_0, Qt::AltModifier | Qt::KeypadModifier);
-        QCOMPARE(window_->Model().Copy().CurrentFormat(), 3);
+        QCOMPARE(window_->Model().Copy().CurrentFormat(), CopyFormat::Utf8);
         QVERIFY(fonts->hasFocus());
         // The digit that chose a format is not typed into the box that had the focus.
         auto* copy_box = Find<QLineEdit>(W(), "tbCopy");
         copy_box->setFocus();
         QTest::keyClick(copy_box, Qt::Key_7, Qt::AltModifier);
-        QCOMPARE(window_->Model().Copy().CurrentFormat(), 7);
+        QCOMPARE(window_->Model().Copy().CurrentFormat(), CopyFormat::NcrDec);
         QCOMPARE(copy_box->text(), QString());
 
         MainWindowModel& model = window_->Model();
@@ -92,7 +91,7 @@ private slots:
         Find<QAbstractButton>(W(), "chMode")->click();
         copy_box->setFocus();
         QTest::keyClick(copy_box, Qt::Key_3, Qt::AltModifier);
-        QCOMPARE(window_->Model().Copy().CurrentFormat(), 7);
+        QCOMPARE(window_->Model().Copy().CurrentFormat(), CopyFormat::NcrDec);
     }
 
     void F1WhatsThisAndRightClicksShowTheTopicOfTheControlPanelOrMenuItem() {
@@ -174,7 +173,7 @@ private slots:
         QCOMPARE(Enabled(menu), QString("UCOPDS"));
         choose("mEditCut");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("ab"));
-        QCOMPARE(window_->Model().Copy().ToCopyText(), std::u16string(u"c"));
+        QCOMPARE(window_->Model().Copy().ToCopyBox().text, std::u16string(u"c"));
         open(copy_box);  // back to the text before the cut: the model's one-step undo
         choose("mEditUndo");
         QCOMPARE(copy_box->text(), QString("abc"));

@@ -127,7 +127,8 @@ public:
         if (Find<QLineEdit>("tbCopy")->text() !=
             QString::fromStdU16String(m.Copy().ToCopyBox().text))
             return "the To-copy box holds other text";
-        if (!Find<QAbstractButton>(QString("obFormat%1").arg(m.Copy().CurrentFormat()))
+        if (!Find<QAbstractButton>(
+                 QString("obFormat%1").arg(CopyFormatIndex(m.Copy().CurrentFormat())))
                  ->isChecked())
             return "the chosen format's option is not checked";
         if (Find<QAbstractButton>("chRange")->isChecked() != m.Subranges().ShowAll())
@@ -320,7 +321,7 @@ int Run(long actions, unsigned seed) {
             .arg(QString::fromStdU16String(m.Fonts().Family()))
             .arg(m.Subranges().CurrentStart())
             .arg(m.Subranges().ShowAll())
-            .arg(m.Copy().CurrentFormat())
+            .arg(CopyFormatIndex(m.Copy().CurrentFormat()))
             .arg(m.Status().HexView())
             .arg(w.Expanded());
     };

@@ -14,10 +14,6 @@ namespace glyphora {
 
 namespace {
 
-constexpr int kEnterKey = 13;
-constexpr int kKeypadFirst = 96;  // keypad 0 .. keypad 9
-constexpr int kKeypadLast = 105;
-
 std::u16string_view TrimSpaces16(std::u16string_view text) {
     const auto first = text.find_first_not_of(u' ');
     if (first == std::u16string_view::npos) return {};
@@ -142,8 +138,6 @@ void SearchPanel::ClearBoxes() {
 
 // ---- cbSearch -------------------------------------------------------------------------------
 
-void SearchPanel::SearchFocusGained() { option_ = SearchOption::Name; }
-
 void SearchPanel::SearchTextChanged(std::u16string text, std::size_t caret) {
     search_.text = std::move(text);
     search_.caret = std::min(caret, search_.text.size());
@@ -182,14 +176,14 @@ void SearchPanel::HistoryClicked(std::size_t index) {
     SearchChanged();
 }
 
-void SearchPanel::SearchKeyDown(int key, int shift) {
+void SearchPanel::SearchKeyDown(BoxKey key) {
     if (!button_enabled_) return;
-    if (key == kEnterKey) {
+    if (key.enter) {
         window_.RequestFocus(FocusTarget::SearchButton);
         Search();
     }
     saved_text_ = search_.text;
-    if (EditCommandForKey(key, shift) == kEditUndo) SearchUndo();
+    if (key.command == EditCommand::Undo) SearchUndo();
 }
 
 void SearchPanel::SearchUndo() {
@@ -200,11 +194,8 @@ void SearchPanel::SearchUndo() {
 
 // ---- tbSearch -------------------------------------------------------------------------------
 
-void SearchPanel::SymbolFocusGained() { option_ = SearchOption::Symbol; }
-
-void SearchPanel::SymbolKeyDown(int key, int shift, bool num_lock) {
-    if (num_lock && shift == kAltBit && key >= kKeypadFirst && key <= kKeypadLast)
-        conversion_guard_ = true;
+void SearchPanel::SymbolKeyDown(BoxKey key) {
+    if (key.command == EditCommand::Paste) SymbolBeforePaste();
     symbol_.caret = 0;
     symbol_selection_length_ = 1;
 }
@@ -257,6 +248,11 @@ void SearchPanel::SymbolFocusLost() {
 }
 
 // ---- obSearch -------------------------------------------------------------------------------
+
+void SearchPanel::SetMenuOpen(SearchOption box, bool open) {
+    if (box == SearchOption::Symbol) symbol_menu_open_ = open;
+    if (box == SearchOption::GoTo) go_to_menu_open_ = open;
+}
 
 void SearchPanel::OptionFocusGained(SearchOption option) {
     switch (option) {

@@ -39,8 +39,8 @@ void MainWindowModel::CellDoubleClick() {
     SelectCell(page_.Current());
 }
 
-void MainWindowModel::SelectCopyFormat(int index) {
-    copy_.SelectCopyFormat(index, page_.CurrentCharacter());
+void MainWindowModel::SelectCopyFormat(CopyFormat format) {
+    copy_.SelectCopyFormat(format, page_.CurrentCharacter());
 }
 
 FocusTarget MainWindowModel::TakeFocusRequest() {

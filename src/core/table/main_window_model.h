@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "base/key_codes.h"
 #include "base/text_measure.h"
 #include "panels/copy_panel.h"
 #include "panels/picture_panel.h"
@@ -14,35 +13,13 @@
 #include "table/character_status.h"
 #include "table/font_list.h"
 #include "table/subrange_list.h"
+#include "table/table_command.h"
 #include "table/table_scroll_bar.h"
 #include "table/window_services.h"
 
 namespace glyphora {
 
 class NameTable;
-
-// What the table's keys do: move the selection by a cell, a row or a page, to the row's ends or
-// the list's first and last character, activate the cell (as a double click does), or copy its
-// character.
-enum class TableCommand : std::uint8_t {
-    Left,
-    Right,
-    Up,
-    Down,
-    PageUp,
-    PageDown,
-    RowStart,
-    RowEnd,
-    First,
-    Last,
-    Activate,
-    CopyCharacter,
-};
-
-// The table's command for a key (base/key_codes.h numbers, keys:: shift bits): Ctrl+Home and
-// Ctrl+End go to the first and last character, the copy keys copy, Enter activates; with Ctrl
-// any other key acts as the key alone. nullopt for a key without one.
-std::optional<TableCommand> TableCommandForKey(int key, int shift);
 
 // The main window without its widgets. It holds the window's parts (the page, its scroll bar, the
 // Subranges list, the font list, the current character's status, and the copy, picture and
@@ -121,7 +98,6 @@ public:
     void ToggleMark(int i) { page_.ToggleMark(i); }  // Cell > Mark
     void ViewPatternClick(bool checked) { status_.ClickViewPattern(checked, update_busy_ > 0); }
     void CodePanelDoubleClick() { status_.ToggleHexView(page_.CurrentCodePoint()); }
-    void TableKeyDown(int key, int shift);  // the key's command, if it has one
     void RunTableCommand(TableCommand command);
     void TableFocusLost();
     void TableFocusGained();
@@ -134,7 +110,7 @@ public:
     bool GoToCodePoint(long cp);
     void SelectFont(std::optional<std::size_t> item);
     // An obFormat button was chosen.
-    void SelectCopyFormat(int index);
+    void SelectCopyFormat(CopyFormat format);
 
 private:
     long First(std::size_t k) const { return subranges_.First(k); }

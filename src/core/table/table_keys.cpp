@@ -1,43 +1,7 @@
-// Keyboard navigation in the character table and its focus handlers.
-#include "base/edit_command.h"
+// The character table's commands (moves, activation, copy) and its focus handlers.
 #include "table/main_window_model.h"
 
 namespace glyphora {
-
-std::optional<TableCommand> TableCommandForKey(int key, int shift) {
-    if (EditCommandForKey(key, shift) == kEditCopy) return TableCommand::CopyCharacter;
-    if (shift & keys::kCtrl) {
-        if (key == keys::kHome) return TableCommand::First;
-        if (key == keys::kEnd) return TableCommand::Last;
-        // Any other key with Ctrl acts as the key alone.
-    }
-    switch (key) {
-        case keys::kHome:
-            return TableCommand::RowStart;
-        case keys::kEnd:
-            return TableCommand::RowEnd;
-        case keys::kLeft:
-            return TableCommand::Left;
-        case keys::kRight:
-            return TableCommand::Right;
-        case keys::kUp:
-            return TableCommand::Up;
-        case keys::kDown:
-            return TableCommand::Down;
-        case keys::kPageUp:
-            return TableCommand::PageUp;
-        case keys::kPageDown:
-            return TableCommand::PageDown;
-        case keys::kEnter:
-            return TableCommand::Activate;
-        default:
-            return std::nullopt;
-    }
-}
-
-void MainWindowModel::TableKeyDown(int key, int shift) {
-    if (const auto command = TableCommandForKey(key, shift)) RunTableCommand(*command);
-}
 
 void MainWindowModel::RunTableCommand(TableCommand command) {
     if (ItemCount() == 0) return;

@@ -12,11 +12,9 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "base/edit_command.h"
 #include "main_window/fitted_combo_box.h"
-#include "main_window/key_codes.h"
 #include "main_window/qt_text.h"
-#include "panels/read_only_box_keys.h"
+#include "platform/key_commands.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {
@@ -70,7 +68,7 @@ void CopyFrame::Connect() {
     };
     for (int i = 0; i < kCopyFormatCount; ++i)
         connect(c_.formats[i], &QRadioButton::clicked, this,
-                after([this, i](bool) { model_.SelectCopyFormat(i); }));
+                after([this, i](bool) { model_.SelectCopyFormat(*CopyFormatFromIndex(i)); }));
     connect(c_.copy_box, &QLineEdit::textEdited, this, after([this](const QString& text) {
                 model_.Copy().ToCopyEdited(text.toStdU16String(),
                                            static_cast<std::size_t>(c_.copy_box->cursorPosition()));
@@ -109,12 +107,7 @@ bool CopyFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == c_.copy_box) {
         CopyPanel& panel = model_.Copy();
         if (type == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const int code = DesktopKeyCode(*key);
-            const int shift = ShiftBits(key->modifiers());
-            if (EditCommandForKey(code, shift) == kEditPaste) panel.ToCopyBeforePaste();
-            // Num Lock plays no part: keys arrive here as characters, never as keypad codes.
-            if (panel.ToCopyKeyDown(code, shift, false)) {
+            if (panel.ToCopyKeyDown(BoxKeyOf(*static_cast<QKeyEvent*>(event)))) {
                 after_();
                 return true;
             }
@@ -129,9 +122,7 @@ bool CopyFrame::eventFilter(QObject* watched, QEvent* event) {
     const bool preview = watched == c_.preview || watched == c_.preview->lineEdit();
     const bool entity = watched == c_.entity || watched == c_.entity->lineEdit();
     if ((preview || entity) && type == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!ReadOnlyBoxKeyPasses(DesktopKeyCode(*key), ShiftBits(key->modifiers()), entity))
-            return true;
+        if (!ReadOnlyBoxKeyPasses(*static_cast<QKeyEvent*>(event), entity)) return true;
     }
     return QObject::eventFilter(watched, event);
 }
@@ -141,19 +132,20 @@ void CopyFrame::RestoreCodePageRow(int row) {
     Sync();
 }
 
-void CopyFrame::RestoreFormat(int format, bool preview_charset) {
-    model_.SelectCopyFormat(format);
+void CopyFrame::RestoreFormat(std::optional<CopyFormat> format, bool preview_charset) {
+    if (format) model_.SelectCopyFormat(*format);
     model_.Copy().SetPreviewCharsetChecked(preview_charset);
     Sync();
 }
 
 void CopyFrame::Sync() {
     const CopyPanel& panel = model_.Copy();
-    for (int i = 0; i < kCopyFormatCount; ++i) c_.formats[i]->setEnabled(panel.FormatEnabled(i));
-    QRadioButton* chosen = c_.formats[panel.CurrentFormat()];
+    for (int i = 0; i < kCopyFormatCount; ++i)
+        c_.formats[i]->setEnabled(panel.FormatEnabled(*CopyFormatFromIndex(i)));
+    QRadioButton* chosen = c_.formats[CopyFormatIndex(panel.CurrentFormat())];
     if (!chosen->isChecked()) chosen->setChecked(true);
 
-    const QString to_copy = Text(panel.ToCopyText());
+    const QString to_copy = Text(panel.ToCopyBox().text);
     if (c_.copy_box->text() != to_copy) {
         // Characters added at the end leave the caret after them; an Undo leaves it in place.
         const QString before = c_.copy_box->text();
@@ -178,11 +170,12 @@ void CopyFrame::Sync() {
 void CopyFrame::SyncEntities() {
     const CopyPanel& panel = model_.Copy();
     QStringList rows;
-    for (const auto& row : panel.EntityRows()) rows.push_back(Text(row));
-    ShowItems(c_.entity, rows, panel.EntityRow(), Text(panel.EntityText()));
-    c_.entity->setEnabled(panel.EntityEnabled());
-    c_.entity->SetDropButtonShown(panel.EntityDropButton());
-    c_.entity_label->setText(Text(panel.EntityLabel()));
+    const EntityBox entity = panel.Entity();
+    for (const auto& row : entity.rows) rows.push_back(Text(row));
+    ShowItems(c_.entity, rows, entity.row, Text(entity.text));
+    c_.entity->setEnabled(entity.enabled);
+    c_.entity->SetDropButtonShown(entity.drop_button);
+    c_.entity_label->setText(Text(entity.label));
 }
 
 void CopyFrame::SyncPreview() {

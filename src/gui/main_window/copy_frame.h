@@ -3,6 +3,7 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "copy/copy_format.h"
 
@@ -45,7 +46,7 @@ public:
     // Start-up: the code page row (with the controls' preparation), then the format and the
     // preview's character set (with the other settings).
     void RestoreCodePageRow(int row);
-    void RestoreFormat(int format, bool preview_charset);
+    void RestoreFormat(std::optional<CopyFormat> format, bool preview_charset);
 
     // Model to widgets.
     void Sync();

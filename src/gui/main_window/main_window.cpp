@@ -214,8 +214,8 @@ void MainWindow::ConnectTable() {
     connect(upper_.table, &CharTable::CellDoubleClicked, this,
             ThenSync([this](int) { model_.CellDoubleClick(); }));
     connect(upper_.table, &CharTable::CellMenuRequested, this, &MainWindow::ShowCellMenu);
-    connect(upper_.table, &CharTable::KeyDown, this,
-            ThenSync([this](int key, int shift) { model_.TableKeyDown(key, shift); }));
+    connect(upper_.table, &CharTable::CommandRequested, this,
+            ThenSync([this](TableCommand command) { model_.RunTableCommand(command); }));
     connect(upper_.table, &CharTable::FocusGained, this,
             ThenSync([this] { model_.TableFocusGained(); }));
     connect(upper_.table, &CharTable::FocusLost, this,
@@ -438,7 +438,7 @@ void MainWindow::RestoreSettings(const MainSettings& s) {
     SetTopmost(s.on_top);
 
     frames_.search->RestoreHistory(s.search_history);
-    frames_.copy->RestoreFormat(s.copy_format, s.preview_charset);
+    frames_.copy->RestoreFormat(CopyFormatFromIndex(s.copy_format), s.preview_charset);
     frames_.picture->Restore(s.picture);
 
     model_.Subranges().SetCurrentStart(s.subrange_start);
@@ -464,7 +464,7 @@ MainSettings MainWindow::CurrentSettings() const {
     s.subrange_start = model_.Subranges().CurrentStart();
     s.show_all = upper_.show_all->isChecked();
     s.view_pattern = lower_.view_pattern->isChecked();
-    s.copy_format = model_.Copy().CurrentFormat();
+    s.copy_format = CopyFormatIndex(model_.Copy().CurrentFormat());
     s.char_set = model_.Copy().CodePageRow();
     s.hex_view = model_.Status().HexView();
     s.hex_goto = model_.Search().GoToHex();

@@ -13,9 +13,9 @@
 
 #include "main_window/char_view.h"
 #include "main_window/copy_picture.h"
-#include "main_window/key_codes.h"
 #include "main_window/qt_text.h"
 #include "panels/picture_panel.h"
+#include "platform/key_commands.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {
@@ -91,8 +91,7 @@ void PictureFrame::Connect() {
 
 bool PictureFrame::eventFilter(QObject* watched, QEvent* event) {
     if (watched == c_.size_box->lineEdit() && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (model_.Picture().SizeKeyDown(DesktopKeyCode(*key), ShiftBits(key->modifiers()))) {
+        if (model_.Picture().SizeKeyDown(BoxKeyOf(*static_cast<QKeyEvent*>(event)))) {
             after_();
             return true;
         }

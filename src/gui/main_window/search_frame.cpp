@@ -12,20 +12,14 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "base/edit_command.h"
-#include "base/key_codes.h"
 #include "base/text.h"
-#include "main_window/key_codes.h"
 #include "main_window/qt_text.h"
+#include "platform/key_commands.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {
 
 namespace {
-
-bool IsEnter(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
 
 // Shows the model's text and caret in a box, touching it only when the text differs.
 void ShowBox(QLineEdit* box, const EditBox& shown) {
@@ -124,7 +118,7 @@ bool SearchFrame::GoToEvent(QEvent* event) {
     SearchPanel& panel = model_.Search();
     switch (event->type()) {
         case QEvent::FocusIn:
-            panel.GoToFocusGained();
+            panel.BoxFocusGained(SearchOption::GoTo);
             after_();
             break;
         case QEvent::FocusOut:
@@ -133,10 +127,9 @@ bool SearchFrame::GoToEvent(QEvent* event) {
             after_();
             break;
         case QEvent::KeyPress:
-            if (IsEnter(*static_cast<QKeyEvent*>(event))) {
-                const bool taken = panel.GoToKeyPress(keys::kEnter);
+            if (panel.GoToKeyDown(BoxKeyOf(*static_cast<QKeyEvent*>(event)))) {
                 after_();
-                return taken;
+                return true;
             }
             break;
         default:
@@ -149,7 +142,7 @@ bool SearchFrame::SymbolEvent(QEvent* event) {
     SearchPanel& panel = model_.Search();
     switch (event->type()) {
         case QEvent::FocusIn:
-            panel.SymbolFocusGained();
+            panel.BoxFocusGained(SearchOption::Symbol);
             after_();
             break;
         case QEvent::FocusOut:
@@ -158,11 +151,7 @@ bool SearchFrame::SymbolEvent(QEvent* event) {
             after_();
             break;
         case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const int code = DesktopKeyCode(*key);
-            const int shift = ShiftBits(key->modifiers());
-            if (EditCommandForKey(code, shift) == kEditPaste) panel.SymbolBeforePaste();
-            panel.SymbolKeyDown(code, shift, false);
+            panel.SymbolKeyDown(BoxKeyOf(*static_cast<QKeyEvent*>(event)));
             // The whole content selected, so that a typed character replaces the one there.
             if (panel.SymbolSelectionLength() > 0)
                 c_.symbol_box->setSelection(0, static_cast<int>(c_.symbol_box->text().size()));
@@ -184,7 +173,7 @@ bool SearchFrame::SymbolEvent(QEvent* event) {
 bool SearchFrame::SearchBoxEvent(QEvent* event, bool watched_is_box) {
     SearchPanel& panel = model_.Search();
     if (event->type() == QEvent::FocusIn) {
-        panel.SearchFocusGained();
+        panel.BoxFocusGained(SearchOption::Name);
         after_();
         return false;
     }
@@ -194,15 +183,12 @@ bool SearchFrame::SearchBoxEvent(QEvent* event, bool watched_is_box) {
         return false;
     }
     if (event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const int code = DesktopKeyCode(*key);
-    const int shift = ShiftBits(key->modifiers());
+    const BoxKey key = BoxKeyOf(*static_cast<QKeyEvent*>(event));
     // Enter is the search's alone: the combo box would otherwise also choose the history entry
     // that matches the text, which starts the search afresh.
-    const bool enter = IsEnter(*key);
-    const bool undo = panel.ButtonEnabled() && EditCommandForKey(code, shift) == kEditUndo;
-    panel.SearchKeyDown(code, shift);
-    if (enter || undo) {
+    const bool undo = panel.ButtonEnabled() && key.command == EditCommand::Undo;
+    panel.SearchKeyDown(key);
+    if (key.enter || undo) {
         after_();
         return true;
     }

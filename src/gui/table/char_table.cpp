@@ -15,6 +15,7 @@
 #include <cmath>
 
 #include "base/text.h"
+#include "platform/key_commands.h"
 #include "platform/theme_colors.h"
 #include "table/cell_patterns.h"
 #include "unicode/name_table.h"
@@ -26,40 +27,6 @@ namespace {
 constexpr int kCells = MainWindowModel::kCells;
 constexpr int kRows = MainWindowModel::kRows;
 constexpr QRgb kMarkColour = qRgb(255, 0, 0);
-
-// The key codes of the table's key handler for the keys it knows; 0 for any other key.
-int TableKeyCode(int qt_key, bool ctrl) {
-    switch (qt_key) {
-        case Qt::Key_Left:
-            return keys::kLeft;
-        case Qt::Key_Up:
-            return keys::kUp;
-        case Qt::Key_Right:
-            return keys::kRight;
-        case Qt::Key_Down:
-            return keys::kDown;
-        case Qt::Key_Home:
-            return keys::kHome;
-        case Qt::Key_End:
-            return keys::kEnd;
-        case Qt::Key_PageUp:
-            return keys::kPageUp;
-        case Qt::Key_PageDown:
-            return keys::kPageDown;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return keys::kEnter;
-        case Qt::Key_Insert:
-            return keys::kInsert;
-        case Qt::Key_Delete:
-            return keys::kDelete;
-        default:
-            break;
-    }
-    // Letters keep their codes (Ctrl+C and the other edit keys); alone they mean nothing here.
-    if (ctrl && qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) return qt_key;
-    return 0;
-}
 
 }  // namespace
 
@@ -441,16 +408,9 @@ void CharTable::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CharTable::keyPressEvent(QKeyEvent* event) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    // Alt combinations belong to the window's shortcuts and the controls' mnemonics.
-    const int key = modifiers & Qt::AltModifier
-                        ? 0
-                        : TableKeyCode(event->key(), modifiers & Qt::ControlModifier);
-    if (key == 0) return QWidget::keyPressEvent(event);
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= keys::kShift;
-    if (modifiers & Qt::ControlModifier) shift |= keys::kCtrl;
-    emit KeyDown(key, shift);
+    const auto command = TableCommandForKey(*event);
+    if (!command) return QWidget::keyPressEvent(event);
+    emit CommandRequested(*command);
 }
 
 void CharTable::wheelEvent(QWheelEvent* event) {

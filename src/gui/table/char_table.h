@@ -60,8 +60,8 @@ signals:
     void CellPressed(int cell);
     void CellDoubleClicked(int cell);
     void CellMenuRequested(int cell, const QPoint& global_position);
-    // A key of the table's key handler: the key code and shift bits of table/main_window_model.h.
-    void KeyDown(int key, int shift);
+    // A key asked for a command of the table.
+    void CommandRequested(TableCommand command);
     void FocusGained();
     void FocusLost();
     // Wheel turned by this many rows (positive: towards the end).

@@ -12,13 +12,13 @@
 namespace glyphora::testing {
 namespace {
 
-constexpr int kCtrl = 2, kAlt = 4, kKeyZ = 90, kBackspace = 8;
+constexpr BoxKey kUndoKey{EditCommand::Undo};
 
 class PicturePanelTest : public ::testing::Test {
 protected:
     // The user types a whole new text, the caret ending after it.
     void Type(std::u16string text) {
-        panel_.SizeKeyDown('0', 0);
+        panel_.SizeKeyDown({});
         const std::size_t caret = text.size();
         panel_.SizeTextChanged(std::move(text), caret);
     }
@@ -68,11 +68,11 @@ TEST_F(PicturePanelTest, UndoSwapsWithTheTextBeforeTheLastKeyAndTakesItsKeysFrom
     panel_.SizeUndo();
     EXPECT_EQ(panel_.SizeBox().text, u"12");
     EXPECT_EQ(panel_.ViewFont().point_size, 12);
-    EXPECT_TRUE(panel_.SizeKeyDown(kKeyZ, kCtrl));
+    EXPECT_TRUE(panel_.SizeKeyDown(kUndoKey));
     EXPECT_EQ(panel_.SizeBox().text, u"14");
-    EXPECT_TRUE(panel_.SizeKeyDown(kBackspace, kAlt));
+    EXPECT_TRUE(panel_.SizeKeyDown(kUndoKey));
     EXPECT_EQ(panel_.SizeBox().text, u"12");
-    EXPECT_FALSE(panel_.SizeKeyDown(kBackspace, 0));
+    EXPECT_FALSE(panel_.SizeKeyDown({EditCommand::Cut}));
 }
 
 TEST(PicturePanel, ThePatternIsTheInkHeightTakenAsPoints) {

@@ -160,12 +160,12 @@ TEST_F(Search, TheBoxKeepsOnlyWhatNamesHoldAndUndoesItsLastEdit) {
     EXPECT_EQ(SearchText(), u"");
     EXPECT_FALSE(S().ButtonEnabled());
     TypeSearch(u"ab");
-    S().SearchKeyDown('C', 0);
+    S().SearchKeyDown({});
     TypeSearch(u"abc");
     EXPECT_EQ(S().UndoText(), u"ab");
-    S().SearchKeyDown('Z', kCtrlBit);
+    S().SearchKeyDown({EditCommand::Undo});
     EXPECT_EQ(SearchText(), u"ab");
-    S().SearchKeyDown(8, kAltBit);  // Alt+Backspace undoes too, and a second undo redoes
+    S().SearchKeyDown({EditCommand::Undo});  // a second undo redoes
     EXPECT_EQ(SearchText(), u"abc");
 }
 
@@ -180,7 +180,7 @@ TEST_F(Search, TheThreeBoxesAreExclusiveAndMovingTheTableEmptiesThem) {
     TypeGoTo(u"4");
     EXPECT_EQ(SymbolText(), u"");
     ASSERT_TRUE(SearchFor(u"curl d"));
-    M().TableKeyDown(keys::kRight, 0);
+    M().RunTableCommand(TableCommand::Right);
     EXPECT_EQ(SearchText(), u"");
     EXPECT_EQ(M().RequestedCodePoint(), 0);
     // The position stays, so F3 runs the button's action, which finds no text to search for.
@@ -191,8 +191,8 @@ TEST_F(Search, TheThreeBoxesAreExclusiveAndMovingTheTableEmptiesThem) {
 
 TEST_F(Search, TypingASymbolJumpsToItAndLeavingTheBoxKeepsItOnlyWhileItIsCurrent) {
     ChooseFont(u"Latin Only");
-    S().SymbolFocusGained();
-    S().SymbolKeyDown('A', kShiftBit, false);
+    S().BoxFocusGained(SearchOption::Symbol);
+    S().SymbolKeyDown({});
     EXPECT_EQ(S().SymbolSelectionLength(), 1u);  // the typed character replaces the old one
     S().SymbolTextChanged(u"xyz");               // one character at most
     EXPECT_EQ(SymbolText(), u"x");
@@ -202,10 +202,10 @@ TEST_F(Search, TypingASymbolJumpsToItAndLeavingTheBoxKeepsItOnlyWhileItIsCurrent
     EXPECT_EQ(SymbolText(), u"x");
     S().SymbolTextChanged(u"\u03B1");  // not listed: the table goes to the nearest character
     EXPECT_NE(Current(), 0x03B1);
-    S().SetSymbolMenuOpen(true);
+    S().SetMenuOpen(SearchOption::Symbol, true);
     S().SymbolFocusLost();
     EXPECT_EQ(SymbolText(), u"\u03B1");
-    S().SetSymbolMenuOpen(false);
+    S().SetMenuOpen(SearchOption::Symbol, false);
     S().SymbolFocusLost();
     EXPECT_EQ(SymbolText(), u"");
 }
@@ -218,20 +218,17 @@ TEST_F(Search, ATypedByteOfTheAnsiCodePageIsReadAsItsCharacter) {
     S().SymbolBeforePaste();  // pasted text is Unicode already
     S().SymbolTextChanged(u"\u0080");
     EXPECT_EQ(Current(), 0x80);
-    EXPECT_FALSE(S().ConversionGuard());   // each change clears it
-    S().SymbolKeyDown(97, kAltBit, true);  // Alt + keypad 1 with Num Lock on
-    EXPECT_TRUE(S().ConversionGuard());
+    S().SymbolKeyDown({EditCommand::Paste});  // the paste key too
     S().SymbolTextChanged(u"\u0082");
     EXPECT_EQ(Current(), 0x82);
-    S().SymbolKeyDown(97, kAltBit, false);
-    S().SymbolKeyDown(97, kAltBit | kCtrlBit, true);
-    S().SymbolKeyDown(48, kAltBit, true);
-    EXPECT_FALSE(S().ConversionGuard());
+    S().SymbolKeyDown({EditCommand::Copy});  // each change cleared it
+    S().SymbolTextChanged(u"\u0080");
+    EXPECT_EQ(Current(), 0x20AC);
     // Changes are ignored while the update busy count is up.
     M().RaiseUpdateBusy();
     S().SymbolTextChanged(u"x");
     M().LowerUpdateBusy();
-    EXPECT_EQ(Current(), 0x82);
+    EXPECT_EQ(Current(), 0x20AC);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include <functional>
 
-#include "base/key_codes.h"
 #include "base/text.h"
 #include "model_fixture.h"
 
@@ -59,9 +58,9 @@ TEST_F(Paging, CellCaptionsFollowNamesAndGlyphs) {
 TEST_F(Paging, PageUpNearTheTopStopsAtTheFirstListedCodePoint) {
     ChooseFont(u"Cyrillic Only");
     EXPECT_EQ(Cp(0), 0x400);
-    M().TableKeyDown(keys::kPageDown, 0);
+    M().RunTableCommand(TableCommand::PageDown);
     M().SelectCell(20);
-    M().TableKeyDown(keys::kPageUp, 0);
+    M().RunTableCommand(TableCommand::PageUp);
     EXPECT_EQ(Cp(0), 0x400);
     EXPECT_EQ(M().Page().Current(), 4);
 }
@@ -70,7 +69,7 @@ TEST_F(Paging, PageUpNearTheTopStopsAtTheFirstListedCodePoint) {
 // selected, both ways back show the 256 listed code points before U+0370.
 TEST_F(Paging, PageUpAndATrackClickAboveTheThumbShowThePageBefore) {
     const std::function<void(MainWindowModel&)> ways[] = {
-        [](MainWindowModel& m) { m.TableKeyDown(keys::kPageUp, 0); },
+        [](MainWindowModel& m) { m.RunTableCommand(TableCommand::PageUp); },
         [](MainWindowModel& m) {
             m.ScrollBarChange(m.ScrollBar().State().value - ScrollBarState::kLargeChange);
         },
@@ -137,8 +136,8 @@ TEST_F(Paging, ScrollArrowsKeepTheSelectionAndTrackClicksPage) {
 // Found by scripts/monkey (seed 1): the scroll bar's Top right after Ctrl+Home.
 TEST_F(Paging, APageUpOnTheFirstPageStillShowsTheCharacter) {
     ShowAll(true);
-    M().TableKeyDown(keys::kEnd, keys::kCtrl);
-    M().TableKeyDown(keys::kHome, keys::kCtrl);
+    M().RunTableCommand(TableCommand::Last);
+    M().RunTableCommand(TableCommand::First);
     ASSERT_GE(M().ScrollBar().State().value, 2);
     M().ScrollBarChange(0);
     EXPECT_EQ(Cp(0), 0);
@@ -198,15 +197,13 @@ TEST_F(Paging, EmptyCoverageLeavesAUsableEmptyTable) {
     EXPECT_EQ(M().ScrollBar().State().max, -1);
     for (const Cell& cell : M().Page().Cells())
         EXPECT_TRUE(cell.caption.empty() && cell.pattern == 0);
-    for (int key : {keys::kLeft, keys::kRight, keys::kUp, keys::kDown, keys::kPageUp,
-                    keys::kPageDown, keys::kHome, keys::kEnd, keys::kEnter})
-        M().TableKeyDown(key, 0);
-    M().TableKeyDown(keys::kHome, keys::kCtrl);
+    for (int command = 0; command <= static_cast<int>(TableCommand::CopyCharacter); ++command)
+        M().RunTableCommand(static_cast<TableCommand>(command));
     M().ScrollBarScroll();
     M().ScrollBarChange(5);
     EXPECT_FALSE(M().GoToCodePoint(0x41));
     EXPECT_EQ(M().Status().MessagePanel(), u"Character 0041 not supported by selected font.");
-    EXPECT_TRUE(M().Copy().ToCopyText().empty());
+    EXPECT_TRUE(M().Copy().ToCopyBox().text.empty());
     // Showing all lists everything again.
     ShowAll(true);
     EXPECT_EQ(M().Subranges().Views().list.items.size(), 162u);

@@ -19,8 +19,8 @@ TEST_F(Selection, CodePanelSwitchesBetweenHexAndDecimalAndEnterAppendsTheCharact
     EXPECT_EQ(M().Status().NamePanel(), u"Latin Capital Letter A");
     EXPECT_EQ(M().Status().TypePanel(), "Uppercase, Hex. digit; Left to right");
     M().CellDoubleClick();
-    M().TableKeyDown(keys::kEnter, 0);
-    EXPECT_EQ(M().Copy().ToCopyText(), u"AA");
+    M().RunTableCommand(TableCommand::Activate);
+    EXPECT_EQ(M().Copy().ToCopyBox().text, u"AA");
     EXPECT_TRUE(M().Copy().ResetEnabled());
 }
 
@@ -54,7 +54,7 @@ TEST_F(Selection, ViewPatternForMarksAndOverhangs) {
     EXPECT_FALSE(M().Status().ViewPatternEnabled());
     EXPECT_FALSE(M().Status().ViewPatternVisible());
     EXPECT_EQ(M().Status().ViewCaption(), u"a");
-    EXPECT_TRUE(M().Copy().FormatEnabled(CopyFormatIndex(CopyFormat::Picture)));
+    EXPECT_TRUE(M().Copy().FormatEnabled(CopyFormat::Picture));
 }
 
 TEST_F(Selection, MessageStaysForQuietRefreshesOnly) {
@@ -105,45 +105,48 @@ TEST_F(Selection, SelectingAnotherSubrangeMakesItCurrentAndRefreshesFontIcons) {
 
 using Keys = ModelTest;
 
-// Left and Right wrap at the page edges, Up and Down scroll under a fixed selection, Home and
-// End go along the row, with Ctrl to the ends of the list, where nothing moves further.
+// Left and Right wrap at the page edges, Up and Down scroll under a fixed selection, the row's
+// start and end go along the row, First and Last to the ends of the list, where nothing moves
+// further.
 TEST_F(Keys, MoveTheSelectionAndThePage) {
     const struct {
         long page;
-        int cell, key, shift;
+        int cell;
+        TableCommand command;
         long first;
         int cell_after;
     } cases[] = {
-        {0x40, 0, keys::kLeft, 0, 0x30, 15},
-        {0x40, 5, keys::kLeft, 0, 0x40, 4},
-        {0x40, 254, keys::kRight, 0, 0x40, 255},
-        {0x100, 255, keys::kRight, keys::kCtrl, 0x110, 240},  // Ctrl+Right acts as Right
-        {0x100, 3, keys::kUp, 0, 0xF0, 3},
-        {0x100, 250, keys::kDown, 0, 0x110, 250},
-        {0x100, 240, keys::kDown, 0, 0x110, 240},
-        {0x100, 16, keys::kUp, 0, 0x100, 0},
-        {0x40, 37, keys::kPageUp, 0, 0, 5},  // to the first listed code point, same column
-        {0x100, 37, keys::kHome, 0, 0x100, 32},
-        {0x100, 37, keys::kEnd, 0, 0x100, 47},
-        {0x100, 37, keys::kEnd, keys::kCtrl, 0xFF00, 255},
-        {0x100, 37, keys::kHome, keys::kCtrl, 0, 0},
-        {0xFF00, 255, keys::kRight, 0, 0xFF00, 255},
-        {0xFF00, 255, keys::kDown, 0, 0xFF00, 255},
-        {0xFF00, 255, keys::kPageDown, 0, 0xFF00, 255},
-        {0, 0, keys::kLeft, 0, 0, 0},
-        {0, 0, keys::kUp, 0, 0, 0},
-        {0, 0, keys::kPageUp, 0, 0, 0},
+        {0x40, 0, TableCommand::Left, 0x30, 15},
+        {0x40, 5, TableCommand::Left, 0x40, 4},
+        {0x40, 254, TableCommand::Right, 0x40, 255},
+        {0x100, 255, TableCommand::Right, 0x110, 240},
+        {0x100, 3, TableCommand::Up, 0xF0, 3},
+        {0x100, 250, TableCommand::Down, 0x110, 250},
+        {0x100, 240, TableCommand::Down, 0x110, 240},
+        {0x100, 16, TableCommand::Up, 0x100, 0},
+        {0x40, 37, TableCommand::PageUp, 0, 5},  // to the first listed code point, same column
+        {0x100, 37, TableCommand::RowStart, 0x100, 32},
+        {0x100, 37, TableCommand::RowEnd, 0x100, 47},
+        {0x100, 37, TableCommand::Last, 0xFF00, 255},
+        {0x100, 37, TableCommand::First, 0, 0},
+        {0xFF00, 255, TableCommand::Right, 0xFF00, 255},
+        {0xFF00, 255, TableCommand::Down, 0xFF00, 255},
+        {0xFF00, 255, TableCommand::PageDown, 0xFF00, 255},
+        {0, 0, TableCommand::Left, 0, 0},
+        {0, 0, TableCommand::Up, 0, 0},
+        {0, 0, TableCommand::PageUp, 0, 0},
     };
     ShowAll(true);
     for (const auto& c : cases) {
         M().FillPage(c.page);
         M().SelectCell(c.cell);
-        M().TableKeyDown(c.key, c.shift);
-        EXPECT_EQ(Cp(0), c.first) << c.key << " from " << std::hex << c.page;
-        EXPECT_EQ(M().Page().Current(), c.cell_after) << c.key << " from " << std::hex << c.page;
+        M().RunTableCommand(c.command);
+        const int command = static_cast<int>(c.command);
+        EXPECT_EQ(Cp(0), c.first) << command << " from " << std::hex << c.page;
+        EXPECT_EQ(M().Page().Current(), c.cell_after) << command << " from " << std::hex << c.page;
     }
     EXPECT_EQ(M().ScrollBar().State().value, 0);
-    M().TableKeyDown(keys::kEnd, keys::kCtrl);
+    M().RunTableCommand(TableCommand::Last);
     EXPECT_EQ(M().ScrollBar().State().value, M().ScrollBar().State().max);
     EXPECT_EQ(M().UpdateBusy(), 0);
 }
@@ -204,8 +207,6 @@ TEST_F(Choice, RandomActionsKeepTheTableSound) {
     std::mt19937 rng(12345);
     const std::vector<std::u16string> families = {u"Every", u"Latin Only", u"Nothing",
                                                   u"Cyrillic Only"};
-    const int key_codes[] = {keys::kLeft,   keys::kRight,    keys::kUp,   keys::kDown,
-                             keys::kPageUp, keys::kPageDown, keys::kHome, keys::kEnd};
     for (int step = 0; step < 1500; ++step) {
         const int action = static_cast<int>(rng() % 10);
         switch (action) {
@@ -234,7 +235,8 @@ TEST_F(Choice, RandomActionsKeepTheTableSound) {
                 M().ScrollBarChange(static_cast<int>(rng() % (M().ScrollBar().State().max + 2)));
                 break;
             default:
-                M().TableKeyDown(key_codes[rng() % 8], rng() % 4 == 0 ? keys::kCtrl : 0);
+                // The moves: every command up to Last.
+                M().RunTableCommand(static_cast<TableCommand>(rng() % 10));
         }
         const auto& items = M().Subranges().Views().list.items;
         ASSERT_GE(M().Page().Current(), 0);
