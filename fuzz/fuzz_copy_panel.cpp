@@ -14,7 +14,7 @@ class NullClipboard final : public glyphora::Clipboard {
 public:
     void PutUnicodeText(std::u16string_view) override {}
     // A byte format's result reaches the clipboard as bytes, any other one as text.
-    void PutAnsiText(std::u16string_view) override {
+    void PutCp1252Text(std::u16string_view) override {
         if (byte_format) std::abort();
     }
     void PutBytes(std::string_view) override {

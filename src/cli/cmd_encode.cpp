@@ -23,7 +23,7 @@ public:
     std::optional<std::string> content;
 
     void PutUnicodeText(std::u16string_view text) override { content = Utf16ToUtf8(text); }
-    void PutAnsiText(std::u16string_view text) override { content = Utf16ToUtf8(text); }
+    void PutCp1252Text(std::u16string_view text) override { content = Utf16ToUtf8(text); }
     void PutBytes(std::string_view bytes) override { content = std::string(bytes); }
     void PutRtf(std::string_view document) override { content = std::string(document); }
     bool PutPicture(std::u16string_view code_units) override {

@@ -20,7 +20,7 @@
 #include <QTimer>
 #include <optional>
 
-#include "copy/ansi_code_page.h"
+#include "copy/cp1252.h"
 #include "main_window/char_view.h"
 #include "main_window/qt_clipboard.h"
 #include "main_window/status_bar.h"
@@ -55,8 +55,8 @@ bool DropButtonDrawn(QComboBox* box) {
     return colours.size() > 1;
 }
 
-QByteArray AnsiBytes() {
-    return Clipboard()->data(QString::fromLatin1(QtClipboard::kAnsiMimeType));
+QByteArray Cp1252Bytes() {
+    return Clipboard()->data(QString::fromLatin1(QtClipboard::kCp1252MimeType));
 }
 
 void TypeInto(QComboBox* box, const QString& text) {
@@ -79,14 +79,15 @@ private slots:
         Select(*window_, 0xE9);
         TypeToCopy(QString::fromUtf8("A\u00E9\u20AC"));
         ChooseCodePageRow(8);  // Western European (Windows), 1252
-        // Byte formats: the ANSI bytes, and for a reader of text the characters they stand for.
+        // Byte formats: the Windows-1252 bytes, and for a reader of text the characters they stand
+        // for.
         for (const auto& [format, bytes] : {std::pair{kCodePage, QByteArray("A\xE9\x80")},
                                             {kUtf8, QByteArray("A\xC3\xA9\xE2\x82\xAC")}}) {
             Format(W(), format)->click();
             Copy();
-            QCOMPARE(AnsiBytes(), bytes);
+            QCOMPARE(Cp1252Bytes(), bytes);
             QCOMPARE(Clipboard()->text(),
-                     QString::fromStdU16String(AnsiBytesToText(bytes.toStdString())));
+                     QString::fromStdU16String(Cp1252BytesToText(bytes.toStdString())));
         }
         Format(W(), kUnicode)->click();
         Copy();
@@ -104,7 +105,7 @@ private slots:
         Format(W(), kNcrDec)->click();
         window_->Table()->setFocus();
         QTest::keyClick(window_->Table(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(AnsiBytes(), QByteArray("&#233;"));
+        QCOMPARE(Cp1252Bytes(), QByteArray("&#233;"));
         Format(W(), kPicture)->click();
         QTest::keyClick(window_->Table(), Qt::Key_Insert, Qt::ControlModifier);
         QVERIFY(Clipboard()->hasImage());

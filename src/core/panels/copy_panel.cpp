@@ -2,16 +2,16 @@
 
 #include "base/edit_command.h"
 #include "base/text.h"
-#include "copy/ansi_code_page.h"
 #include "copy/clipboard.h"
 #include "copy/clipboard_rtf.h"
+#include "copy/cp1252.h"
 #include "unicode/name_table.h"
 
 namespace glyphora {
 
 char16_t ConvertTypedEightBitChar(char16_t c, int keyboard_code_page,
                                   CodePageConverter& converter) {
-    const auto byte = AnsiCharToByte(c);
+    const auto byte = Cp1252CharToByte(c);
     if (!byte) return c;
     const std::u16string decoded =
         converter.ConvertFromCodePage(std::string(1, static_cast<char>(*byte)), keyboard_code_page);
@@ -226,7 +226,7 @@ void CopyPanel::CopyCurrentCharacter(char16_t c) {
 }
 
 void CopyPanel::PutTextOnClipboard(std::u16string_view text) {
-    if (services_.clipboard) services_.clipboard->PutAnsiText(text);
+    if (services_.clipboard) services_.clipboard->PutCp1252Text(text);
 }
 
 void CopyPanel::PutEncodedOnClipboard(const EncodedText& encoded) {
@@ -234,7 +234,7 @@ void CopyPanel::PutEncodedOnClipboard(const EncodedText& encoded) {
     if (encoded.is_bytes)
         services_.clipboard->PutBytes(encoded.bytes);
     else
-        services_.clipboard->PutAnsiText(encoded.text);
+        services_.clipboard->PutCp1252Text(encoded.text);
 }
 
 void CopyPanel::PutRtfOnClipboard(std::u16string_view simple_rtf) {
@@ -269,7 +269,7 @@ void CopyPanel::RefreshPreview() {
 
 void CopyPanel::ApplyPreviewCharset() {
     const bool own_charset = format_ != CopyFormat::Utf8 && preview_charset_checked_;
-    preview_.code_page = own_charset ? CodePageRowAt(code_page_row_).code_page : kAnsiCodePage;
+    preview_.code_page = own_charset ? CodePageRowAt(code_page_row_).code_page : kDefaultCodePage;
     ShowPreview();
 }
 
@@ -281,9 +281,10 @@ void CopyPanel::ShowPreview() {
 }
 
 std::u16string CopyPanel::DecodeForPreview(const std::u16string& held) {
-    if (preview_.code_page == kAnsiCodePage) return held;
-    // Runs of ANSI characters are bytes to decode together (double-byte code pages join them);
-    // a character with no ANSI byte (only in a name from an edited data file) stays as it is.
+    if (preview_.code_page == kDefaultCodePage) return held;
+    // Runs of Windows-1252 characters are bytes to decode together (double-byte code pages join
+    // them); a character with no Windows-1252 byte (only in a name from an edited data file) stays
+    // as it is.
     std::u16string shown;
     shown.reserve(held.size());
     std::string run;
@@ -293,7 +294,7 @@ std::u16string CopyPanel::DecodeForPreview(const std::u16string& held) {
         run.clear();
     };
     for (char16_t c : held) {
-        if (const auto byte = AnsiCharToByte(c)) {
+        if (const auto byte = Cp1252CharToByte(c)) {
             run.push_back(static_cast<char>(*byte));
         } else {
             flush();

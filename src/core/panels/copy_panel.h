@@ -36,13 +36,13 @@ struct PictureControlsEnabled {
 struct ClipboardPreview {
     bool enabled = false;
     // What the box holds: the To-copy text encoded in the current format, byte results as
-    // characters of the system ANSI code page (one per byte). For "Char. Name" the list holds
+    // characters of the Windows-1252 (one per byte). For "Char. Name" the list holds
     // one name per code unit and the text is the first name.
     std::u16string held_text;
     std::vector<std::u16string> held_list;
     // The code page whose characters the held bytes are shown as (the preview font's character
     // set), and the held text and list decoded with it: what the window displays.
-    int code_page = kAnsiCodePage;
+    int code_page = kDefaultCodePage;
     std::u16string text;
     std::vector<std::u16string> list;
     bool drop_button = false;  // shown exactly when the list holds two entries or more
@@ -58,10 +58,10 @@ struct EntityBox {
     bool drop_button = false;
 };
 
-// The character a key delivered to a text box as an 8-bit code (read as a character of the
-// system ANSI code page), as the keyboard layout's code page has it: 0xE9 typed under a layout
-// whose code page is 1251 is U+0439. A character that is no ANSI byte, or whose byte does not
-// stand for a single character there (a lead byte of a double-byte code page), stays.
+// The character a key delivered to a text box as an 8-bit code (read as a Windows-1252
+// character), as the keyboard layout's code page has it: 0xE9 typed under a layout
+// whose code page is 1251 is U+0439. A character that is no Windows-1252 byte, or whose byte does
+// not stand for a single character there (a lead byte of a double-byte code page), stays.
 char16_t ConvertTypedEightBitChar(char16_t c, int keyboard_code_page, CodePageConverter& converter);
 
 // The "Message" panel's text when the picture of the text to copy would be too large to make.

@@ -5,7 +5,7 @@
 
 #include "base/edit_command.h"
 #include "base/text.h"
-#include "copy/ansi_code_page.h"
+#include "copy/cp1252.h"
 #include "search/code_notation.h"
 #include "search/name_search_index.h"
 #include "unicode/name_table.h"
@@ -224,12 +224,12 @@ void SearchPanel::SymbolChanged() {
     SetSearchText({});
     SetGoToText({});
     if (!conversion_guard_) {
-        // A typed character below 256 came as a byte of the keyboard's ANSI code page. Only the
+        // A typed character below 256 came as a byte of the keyboard's 8-bit code page. Only the
         // C1 range reads differently there (0x80 is the euro sign): the keyboard cannot type C1
         // controls, so such a code is always a byte.
         const char16_t typed = symbol_.text.front();
         if (typed < 0x100) {
-            const char16_t meant = AnsiByteToChar(static_cast<unsigned char>(typed));
+            const char16_t meant = Cp1252ByteToChar(static_cast<unsigned char>(typed));
             if (meant != typed) {
                 window_.RaiseUpdateBusy();
                 SetSymbolText(std::u16string(1, meant));

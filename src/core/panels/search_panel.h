@@ -119,7 +119,7 @@ public:
     // ---- tbSearch ----------------------------------------------------------------------------
     // A key down: the whole box gets selected, so that a typed character replaces the one
     // there; the paste key, like a paste or drop, keeps the new character from being read as a
-    // keyboard byte of the ANSI code page.
+    // keyboard byte of an 8-bit code page.
     void SymbolKeyDown(BoxKey key);
     void SymbolBeforePaste();  // also before a drop
     // The user typed, pasted or dropped; the box keeps only the first UTF-16 unit.

@@ -92,16 +92,16 @@ TEST_F(CopyPanelTest, EveryFormatCopiesOneCharacterByButtonAndByKey) {
         {Kind::Rtf,
          "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 Every;}}"
          "{\\colortbl;\\red0\\green0\\blue0;}\\cf1\r\n\\uc1\\pard\\f0\\fs72 \\u233?}"},
-        {Kind::Ansi, "%e9"},
-        {Kind::Ansi, "\xC3\xA9"},
-        {Kind::Ansi, "+AOk-"},
-        {Kind::Ansi, "\\u00e9"},
-        {Kind::Ansi, "&#x00e9;"},
-        {Kind::Ansi, "&#233;"},
-        {Kind::Ansi, "\xE9"},
-        {Kind::Ansi, "Latin Small Letter E With Acute\r\n"},  // the key copies no line end
+        {Kind::Cp1252, "%e9"},
+        {Kind::Cp1252, "\xC3\xA9"},
+        {Kind::Cp1252, "+AOk-"},
+        {Kind::Cp1252, "\\u00e9"},
+        {Kind::Cp1252, "&#x00e9;"},
+        {Kind::Cp1252, "&#233;"},
+        {Kind::Cp1252, "\xE9"},
+        {Kind::Cp1252, "Latin Small Letter E With Acute\r\n"},  // the key copies no line end
         {Kind::Picture, "\u00E9"},
-        {Kind::Ansi, "&eacute;"},
+        {Kind::Cp1252, "&eacute;"},
     };
     P().ChooseCodePageRow(kRowWestern);
     M().Picture().SizeTextChanged(u"36", 2);  // the rich text takes the view's size
@@ -149,8 +149,8 @@ TEST_F(CopyPanelTest, TheButtonCopiesTheWholeTextAndTheKeysOnlyTheCurrentCharact
     M().RunTableCommand(TableCommand::CopyCharacter);
     EXPECT_EQ(
         clipboard_.writes,
-        (std::vector<Write>{{Kind::Ansi, "Latin Capital Letter A\r\nLatin Capital Letter B\r\n"},
-                            {Kind::Ansi, "&#66;"}}));
+        (std::vector<Write>{{Kind::Cp1252, "Latin Capital Letter A\r\nLatin Capital Letter B\r\n"},
+                            {Kind::Cp1252, "&#66;"}}));
     EXPECT_EQ(M().Page().CurrentCodePoint(), 0x42);
     // A Unicode copy from the button asks the window to select the whole box, once.
     M().SelectCopyFormat(kUnicode);
@@ -197,7 +197,7 @@ TEST_F(CopyPanelTest, EightBitKeysAreReadInTheKeyboardLayoutsCodePage) {
     CodePageConverter converter;
     const std::tuple<char16_t, int, char16_t> cases[] = {
         {u'\u00E9', 1251, u'\u0439'}, {u'\u00E9', 1252, u'\u00E9'},
-        {u'a', 1251, u'a'},           {u'\u0439', 1251, u'\u0439'},  // no ANSI byte
+        {u'a', 1251, u'a'},           {u'\u0439', 1251, u'\u0439'},  // no Windows-1252 byte
         {u'\u201A', 932, u'\u201A'},                                 // a lead byte
         {u'\u00E9', 437, u'\u00E9'},                                 // an unknown code page
     };
@@ -208,14 +208,14 @@ TEST_F(CopyPanelTest, EightBitKeysAreReadInTheKeyboardLayoutsCodePage) {
 TEST_F(CopyPanelTest, PreviewCharsetShowsTheBytesInTheChosenCodePage) {
     M().SelectCopyFormat(kCodePage);
     Paste(u"\u0439\u00E9");                     // 1251, the first-start row: E9 and "e" (best fit)
-    EXPECT_EQ(P().Preview().text, u"\u00E9e");  // unchecked: as ANSI characters
+    EXPECT_EQ(P().Preview().text, u"\u00E9e");  // unchecked: as Windows-1252 characters
     P().SetPreviewCharsetChecked(true);
     EXPECT_EQ(P().Preview().code_page, 1251);
     EXPECT_EQ(P().Preview().text, u"\u0439e");  // as the letters they stand for
     // UTF-8 always uses the window's character set; the box is disabled but keeps its mark.
     M().SelectCopyFormat(kUtf8);
     EXPECT_TRUE(P().PreviewCharsetChecked());
-    EXPECT_EQ(P().Preview().code_page, kAnsiCodePage);
+    EXPECT_EQ(P().Preview().code_page, kDefaultCodePage);
     M().SelectCopyFormat(kPercent);  // any other format follows the check mark
     EXPECT_EQ(P().Preview().code_page, 1251);
     // Another row changes the character set but not the bytes, until the text changes.
@@ -224,13 +224,13 @@ TEST_F(CopyPanelTest, PreviewCharsetShowsTheBytesInTheChosenCodePage) {
     EXPECT_EQ(P().Preview().code_page, 1252);
     EXPECT_EQ(P().Preview().held_text, u"\u00E9e");
     P().CopyToClipboard();  // copying encodes with the row chosen now
-    EXPECT_EQ(clipboard_.Last(), (Write{Kind::Ansi, "?\xE9"}));
+    EXPECT_EQ(clipboard_.Last(), (Write{Kind::Cp1252, "?\xE9"}));
     Type(u'a');
     EXPECT_EQ(P().Preview().held_text, u"?\u00E9a");
     P().ChooseCodePageRow(99);  // clamped
     EXPECT_EQ(P().CodePageRow(), 15);
     P().SetPreviewCharsetChecked(false);
-    EXPECT_EQ(P().Preview().code_page, kAnsiCodePage);
+    EXPECT_EQ(P().Preview().code_page, kDefaultCodePage);
 }
 
 TEST_F(CopyPanelTest, EntityBoxRowChoiceDecidesLabelAndCopy) {
@@ -240,7 +240,7 @@ TEST_F(CopyPanelTest, EntityBoxRowChoiceDecidesLabelAndCopy) {
     P().ChooseEntityRow(1);
     EXPECT_EQ(P().Entity().label, u"");
     P().CopyToClipboard();
-    EXPECT_EQ(clipboard_.Last(), (Write{Kind::Ansi, "&NonBreakingSpace;"}));
+    EXPECT_EQ(clipboard_.Last(), (Write{Kind::Cp1252, "&NonBreakingSpace;"}));
     P().ChooseEntityRow(2);  // no such row
     EXPECT_EQ(P().Entity().row, 1);
     M().GoToCodePoint(0x26);  // a new character starts at row 0

@@ -210,7 +210,7 @@ TEST_F(Search, TypingASymbolJumpsToItAndLeavingTheBoxKeepsItOnlyWhileItIsCurrent
     EXPECT_EQ(SymbolText(), u"");
 }
 
-TEST_F(Search, ATypedByteOfTheAnsiCodePageIsReadAsItsCharacter) {
+TEST_F(Search, ATypedByteOfTheKeyboardCodePageIsReadAsItsCharacter) {
     ShowAll(true);
     S().SymbolTextChanged(u"\u0080");  // a keyboard byte 0x80 is the euro sign
     EXPECT_EQ(SymbolText(), u"\u20AC");
