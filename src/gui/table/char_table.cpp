@@ -17,6 +17,7 @@
 #include "base/text.h"
 #include "platform/key_commands.h"
 #include "platform/theme_colors.h"
+#include "table/cell_font.h"
 #include "table/cell_patterns.h"
 #include "unicode/name_table.h"
 
@@ -86,20 +87,8 @@ QString CharTable::CellDescription(int i) const {
 
 void CharTable::LoadFont() {
     family_ = model_.Fonts().Family();
-    raw_font_ = QRawFont();
-    if (family_.empty()) return;
-    const QString family = QString::fromStdU16String(family_);
-    QFont font(family);
-    font.setPixelSize(static_cast<int>(kCellFontPixels));
-    font.setStyleStrategy(QFont::NoFontMerging);
-    QRawFont raw = QRawFont::fromFont(font);
-    // Qt answers an unknown family with another font: such a table shows no glyph at all. The
-    // family may carry its foundry ("C059 [UKWN]") when several foundries share the name.
-    QString found = raw.familyName();
-    if (const qsizetype bracket = found.indexOf(QLatin1String(" ["));
-        bracket > 0 && found.endsWith(QLatin1Char(']')))
-        found.truncate(bracket);
-    if (raw.isValid() && found.compare(family, Qt::CaseInsensitive) == 0) raw_font_ = raw;
+    const CellFont& face = CellFontOf(family_);
+    raw_font_ = face.own ? face.raw : QRawFont();
 }
 
 void CharTable::LayOutGlyph(int i) {
