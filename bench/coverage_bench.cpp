@@ -66,7 +66,7 @@ void BM_SubrangeGlyphCountsPerFontChoice(benchmark::State& state) {
     names.LoadCharData(IcuNameService{}, builtin::NameData(), builtin::EntityData());
     const SubrangeGlyphCounts counter(names);
     std::vector<GlyphRanges> ranges;
-    for (const ListItem& item : fonts.list.items) ranges.push_back(fonts.catalog.Ranges(item.key));
+    for (const ListItem& item : fonts.list.items) ranges.push_back(fonts.catalog.Ranges(item.id));
     if (ranges.empty()) ranges.emplace_back();
     std::size_t next = 0;
     for (auto _ : state) {

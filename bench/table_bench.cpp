@@ -16,13 +16,13 @@ public:
     ListViewModel BuildFontList(const TextMeasure&, int view_width) override {
         ListViewModel list;
         list.view_width = view_width;
-        list.items.push_back({"D.1", u"Every"});
+        list.items.push_back({1, u"Every"});
         return list;
     }
-    std::optional<FontDescription> Describe(const std::string&) override {
+    std::optional<FontDescription> Describe(long) override {
         return FontDescription{std::string(128, '1'), "", false};
     }
-    GlyphRanges Ranges(const std::string&) override { return {}; }
+    GlyphRanges Ranges(long) override { return {}; }
 };
 
 struct Fixture {
@@ -35,7 +35,7 @@ struct Fixture {
     Fixture() {
         names.LoadCharData(IcuNameService{}, builtin::NameData(), builtin::EntityData());
         model.LoadFonts();
-        model.SetShowAllQuiet(true);
+        model.Subranges().SetShowAll(true);
         model.SelectFont(0);
     }
 };
@@ -59,10 +59,10 @@ void BM_HeldPageDownAcrossThePlane(benchmark::State& state) {
     MainWindowModel& model = Shared().model;
     int pages = 0;
     for (auto _ : state) {
-        model.TableKeyDown(keys::kHome, keys::kCtrl);
+        model.RunTableCommand(TableCommand::First);
         pages = 0;
-        while (model.Cells()[255].code_point < 0xFFFF) {
-            model.TableKeyDown(keys::kPageDown, 0);
+        while (model.Page().Cells()[255].code_point < 0xFFFF) {
+            model.RunTableCommand(TableCommand::PageDown);
             ++pages;
         }
     }

@@ -1,11 +1,11 @@
 // Encodes arbitrary UTF-16 text in every copy format and every code page row, checking what must
-// hold whatever the text: byte results survive the trip through ANSI text, UTF-7 is 7-bit.
+// hold whatever the text: byte results survive the trip through Windows-1252 text, UTF-7 is 7-bit.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
-#include "copy/ansi_code_page.h"
 #include "copy/copy_encoder.h"
+#include "copy/cp1252.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int f = 0; f < glyphora::kCopyFormatCount; ++f) {
         const auto format = *glyphora::CopyFormatFromIndex(f);
         const glyphora::EncodedText encoded = glyphora::EncodeCopyText(format, text, context);
-        if (encoded.is_bytes && glyphora::TextToAnsiBytes(encoded.AsText()) != encoded.bytes)
+        if (encoded.is_bytes && glyphora::TextToCp1252Bytes(encoded.AsText()) != encoded.bytes)
             std::abort();
         if (format == glyphora::CopyFormat::Utf7)
             for (char b : encoded.bytes)

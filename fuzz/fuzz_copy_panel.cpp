@@ -14,7 +14,7 @@ class NullClipboard final : public glyphora::Clipboard {
 public:
     void PutUnicodeText(std::u16string_view) override {}
     // A byte format's result reaches the clipboard as bytes, any other one as text.
-    void PutAnsiText(std::u16string_view) override {
+    void PutCp1252Text(std::u16string_view) override {
         if (byte_format) std::abort();
     }
     void PutBytes(std::string_view) override {
@@ -32,13 +32,13 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 4) return 0;
-    const int format = data[0] % glyphora::kCopyFormatCount;
+    const auto format = *glyphora::CopyFormatFromIndex(data[0] % glyphora::kCopyFormatCount);
     std::u16string text;
     for (std::size_t i = 4; i + 1 < size; i += 2)
         text.push_back(static_cast<char16_t>(data[i] | data[i + 1] << 8));
 
     NullClipboard clipboard;
-    clipboard.byte_format = glyphora::CopyFormatGivesBytes(*glyphora::CopyFormatFromIndex(format));
+    clipboard.byte_format = glyphora::CopyFormatGivesBytes(format);
     const int busy = 0;
     glyphora::CopyPanel panel({nullptr, &clipboard, {}}, busy);
     panel.CharacterSelected(text.empty() ? u'A' : text[0], true);
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     panel.CopyToClipboard();
     if (!text.empty()) panel.CopyCurrentCharacter(text[0]);
     panel.UndoToCopy();
-    if (panel.ToCopyText() != u"" || panel.ToCopyBox().undo_text != text.substr(0, 32767))
+    if (!panel.ToCopyBox().text.empty() || panel.ToCopyBox().undo_text != text.substr(0, 32767))
         std::abort();
     return 0;
 }

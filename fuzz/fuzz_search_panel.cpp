@@ -35,6 +35,12 @@ struct Reader {
     std::size_t pos = 0;
     bool More() const { return pos < size; }
     std::uint8_t Byte() { return pos < size ? data[pos++] : 0; }
+    // A key of a text box: Enter, one of the edit commands, or a typing key.
+    BoxKey Key() {
+        const int k = Byte() % 8;
+        if (k == 7) return kEnterBoxKey;
+        return {k < 6 ? std::optional(static_cast<EditCommand>(k)) : std::nullopt};
+    }
     std::u16string Text() {
         std::u16string text;
         for (int n = Byte() % 9; n > 0; --n)
@@ -43,11 +49,12 @@ struct Reader {
     }
 };
 
-void Check(const SearchPanel& s) {
+void Check(SearchPanel& s) {
     for (char16_t c : s.SearchBox().text)
         if (!AllowedCharsFilter::IsAllowed(c, kSearchAllowedChars)) std::abort();
     for (char16_t c : s.GoToBox().text)
-        if (!AllowedCharsFilter::IsAllowed(c, s.GoToAllowedChars())) std::abort();
+        if (!AllowedCharsFilter::IsAllowed(c, s.GoToHex() ? kHexAllowedChars : kDecAllowedChars))
+            std::abort();
     if (!s.GoToHex() && s.GoToBox().text.size() <= 5 && !s.GoToBox().text.empty() &&
         std::stol(std::string(s.GoToBox().text.begin(), s.GoToBox().text.end())) > 65535)
         std::abort();
@@ -57,7 +64,7 @@ void Check(const SearchPanel& s) {
     const int filled =
         !s.SearchBox().text.empty() + !s.SymbolBox().text.empty() + !s.GoToBox().text.empty();
     if (filled > 1 || s.SymbolBox().text.size() > 1) std::abort();
-    if (s.History().size() > SearchPanel::kHistoryMax || s.FilterNesting() != 0) std::abort();
+    if (s.History().size() > SearchPanel::kHistoryMax || s.Filter().Nesting() != 0) std::abort();
 }
 
 }  // namespace
@@ -80,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 s.Search();
                 break;
             case 2:
-                s.SearchKeyDown(in.Byte() % 2 ? 13 : 'Z', in.Byte() % 8);
+                s.SearchKeyDown(in.Key());
                 break;
             case 3:
                 s.HistoryClicked(in.Byte() % 24);
@@ -94,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
             case 6:
-                s.GoToKeyPress(in.Byte() % 2 ? 13 : 'a');
+                s.GoToKeyDown(in.Key());
                 break;
             case 7:
                 s.SwitchGoToNotation();
@@ -109,19 +116,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 s.SymbolBeforePaste();
                 break;
             case 11:
-                s.SymbolKeyDown(96 + in.Byte() % 12, in.Byte() % 8, in.Byte() % 2);
+                s.SymbolKeyDown(in.Key());
                 break;
             case 12:
                 s.SymbolFocusLost();
                 break;
             case 13:
-                s.SetSymbolMenuOpen(in.Byte() % 2);
+                s.SetMenuOpen(SearchOption::Symbol, in.Byte() % 2);
                 break;
             case 14:
-                s.SetGoToMenuOpen(in.Byte() % 2);
+                s.SetMenuOpen(SearchOption::GoTo, in.Byte() % 2);
                 break;
             case 15:
-                model.TableKeyDown(keys::kRight, 0);
+                model.RunTableCommand(TableCommand::Right);
                 break;
             case 16:
                 model.SetShowAll(in.Byte() % 2);

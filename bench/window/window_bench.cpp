@@ -118,11 +118,11 @@ void BM_PageDownStepAndRepaint(benchmark::State& state) {
     QKeyEvent to_top(QEvent::KeyPress, Qt::Key_Home, Qt::ControlModifier);
     std::int64_t steps = 0;
     for (auto _ : state) {
-        const std::string first_row = bench.Window().Model().RowLabels()[0];
+        const std::string first_row = bench.Window().Model().Page().RowLabels()[0];
         QApplication::sendEvent(table, &page_down);
         BenchWindow::Settle();
         ++steps;
-        if (bench.Window().Model().RowLabels()[0] == first_row) {
+        if (bench.Window().Model().Page().RowLabels()[0] == first_row) {
             state.PauseTiming();
             QApplication::sendEvent(table, &to_top);
             BenchWindow::Settle();

@@ -23,7 +23,7 @@ public:
     std::optional<std::string> content;
 
     void PutUnicodeText(std::u16string_view text) override { content = Utf16ToUtf8(text); }
-    void PutAnsiText(std::u16string_view text) override { content = Utf16ToUtf8(text); }
+    void PutCp1252Text(std::u16string_view text) override { content = Utf16ToUtf8(text); }
     void PutBytes(std::string_view bytes) override { content = std::string(bytes); }
     void PutRtf(std::string_view document) override { content = std::string(document); }
     bool PutPicture(std::u16string_view code_units) override {
@@ -87,9 +87,9 @@ int RunEncode(const CliArgs& args, std::ostream& out) {
     panel.CharacterSelected(first, true);
     panel.ToCopyBeforePaste();
     panel.ToCopyEdited(text, text.size());
-    panel.SelectCopyFormat(format_index, first);
+    panel.SelectCopyFormat(format, first);
     // A character without an entity name has no "SGML:" option to choose.
-    if (panel.CurrentFormat() != format_index) return 1;
+    if (panel.CurrentFormat() != format) return 1;
 
     if (current)
         panel.CopyCurrentCharacter(*first);

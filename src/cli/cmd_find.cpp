@@ -1,7 +1,6 @@
 // glyphora-cli find, and the Search frame's actions of glyphora-cli page.
 #include <algorithm>
 
-#include "base/key_codes.h"
 #include "base/text.h"
 #include "cli_model.h"
 
@@ -11,7 +10,7 @@ namespace {
 
 void TypeIntoSearchBox(SearchPanel& panel, const std::string& text) {
     const std::u16string typed = Utf8ToUtf16(text);
-    panel.SearchFocusGained();
+    panel.BoxFocusGained(SearchOption::Name);
     panel.SearchTextChanged(typed, typed.size());
 }
 
@@ -19,7 +18,7 @@ void TypeIntoSearchBox(SearchPanel& panel, const std::string& text) {
 // the first character replaces it; each further one goes in at the caret; a full box takes no
 // more.
 void TypeIntoGoToBox(SearchPanel& panel, const std::string& text) {
-    panel.GoToFocusGained();
+    panel.BoxFocusGained(SearchOption::GoTo);
     bool selected = true;
     for (char16_t c : Utf8ToUtf16(text)) {
         EditBox box = panel.GoToBox();
@@ -29,7 +28,7 @@ void TypeIntoGoToBox(SearchPanel& panel, const std::string& text) {
         box.text.insert(box.caret, 1, c);
         panel.GoToTextChanged(box.text, box.caret + 1);
     }
-    if (panel.GoToBox().text.size() < panel.GoToMaxLength()) panel.GoToKeyPress(keys::kEnter);
+    if (panel.GoToBox().text.size() < panel.GoToMaxLength()) panel.GoToKeyDown(kEnterBoxKey);
 }
 
 bool ParseShowAll(const std::optional<std::string>& value) {
@@ -53,13 +52,13 @@ bool RunSearchAction(MainWindowModel& model, const std::string& action, const st
     SearchPanel& panel = model.Search();
     if (action == "--search") {
         TypeIntoSearchBox(panel, value);
-        panel.SearchKeyDown(keys::kEnter, 0);
+        panel.SearchKeyDown(kEnterBoxKey);
     } else if (action == "--search-next") {
         if (panel.CanSearchNext()) panel.Search();
     } else if (action == "--symbol") {
         if (value.empty()) throw UsageError{"--symbol takes a character"};
-        panel.SymbolFocusGained();
-        panel.SymbolKeyDown(0, 0, false);
+        panel.BoxFocusGained(SearchOption::Symbol);
+        panel.SymbolKeyDown({});
         panel.SymbolTextChanged(Utf8ToUtf16(value));
     } else if (action == "--goto-box") {
         TypeIntoGoToBox(panel, value);
@@ -95,7 +94,7 @@ int RunFind(const CliArgs& args, std::ostream& out) {
             out << CodeLabel(*found) << '\t' << cli.Names().CharName(*found) << '\n';
             any = true;
         } else {
-            out << Utf16ToUtf8(cli.Model().MessagePanel()) << '\n';
+            out << Utf16ToUtf8(cli.Model().Status().MessagePanel()) << '\n';
         }
     }
     return any ? 0 : 1;

@@ -37,7 +37,7 @@ struct InstalledFontList {
     FontChoice Choose(const ListItem& item) const {
         // Every listed item names a record, so this only fails if the list was built wrongly.
         auto choice = ChooseFontItem(table, item, source);
-        if (!choice) throw UsageError{"font list item without a record: " + item.key};
+        if (!choice) throw UsageError{"font list item without a record: " + ItemKey(item.id)};
         return *choice;
     }
 };
@@ -62,7 +62,7 @@ GlyphRanges TableGlyphRangesOfFamily(const std::string& family) {
     for (std::size_t i = 0; !item && i < list.items.size(); ++i)
         if (CompareNoCase(list.items[i].text, wanted) == 0) item = i;
     if (!item) throw UsageError{"unknown font family: '" + family + "'"};
-    return catalog.Ranges(list.items[*item].key);
+    return catalog.Ranges(list.items[*item].id);
 }
 
 int RunFonts(const CliArgs& args, std::ostream& out) {
@@ -79,10 +79,10 @@ int RunFonts(const CliArgs& args, std::ostream& out) {
     if (covering) items = FamilyGlyphIndex(list, catalog).FamiliesCovering(*covering);
     for (const std::size_t i : items) {
         const ListItem& item = list.items[i];
-        const auto description = catalog.Describe(item.key);
-        if (!description) throw UsageError{"font list item without a record: " + item.key};
-        out << item.key << '\t' << Utf16ToUtf8(item.text) << '\t' << description->file_path << '\t'
-            << description->coverage << '\n';
+        const auto description = catalog.Describe(item.id);
+        if (!description) throw UsageError{"font list item without a record: " + ItemKey(item.id)};
+        out << ItemKey(item.id) << '\t' << Utf16ToUtf8(item.text) << '\t' << description->file_path
+            << '\t' << description->coverage << '\n';
     }
     return 0;
 }

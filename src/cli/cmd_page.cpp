@@ -16,22 +16,25 @@ namespace glyphora::cli {
 
 namespace {
 
+// The keys --keys takes, with the table command each stands for alone and with Ctrl, as the
+// window reads them (Shift changes nothing); Insert and C alone do nothing.
 struct KeyName {
     const char* name;
-    int code;
+    std::optional<TableCommand> alone;
+    std::optional<TableCommand> with_ctrl;
 };
 constexpr KeyName kKeyNames[] = {
-    {"Left", keys::kLeft},
-    {"Right", keys::kRight},
-    {"Up", keys::kUp},
-    {"Down", keys::kDown},
-    {"Home", keys::kHome},
-    {"End", keys::kEnd},
-    {"PageUp", keys::kPageUp},
-    {"PageDown", keys::kPageDown},
-    {"Enter", keys::kEnter},
-    {"Insert", keys::kInsert},
-    {"C", 'C'},
+    {"Left", TableCommand::Left, TableCommand::Left},
+    {"Right", TableCommand::Right, TableCommand::Right},
+    {"Up", TableCommand::Up, TableCommand::Up},
+    {"Down", TableCommand::Down, TableCommand::Down},
+    {"Home", TableCommand::RowStart, TableCommand::First},
+    {"End", TableCommand::RowEnd, TableCommand::Last},
+    {"PageUp", TableCommand::PageUp, TableCommand::PageUp},
+    {"PageDown", TableCommand::PageDown, TableCommand::PageDown},
+    {"Enter", TableCommand::Activate, TableCommand::Activate},
+    {"Insert", std::nullopt, TableCommand::CopyCharacter},
+    {"C", std::nullopt, TableCommand::CopyCharacter},
 };
 
 bool ParseOnOff(const std::string& value, const std::string& action) {
@@ -47,19 +50,14 @@ long ParseNumber(const std::string& text, const std::string& action) {
     return std::stol(text);
 }
 
-std::pair<int, int> ParseKey(std::string name) {
-    int shift = 0;
+std::optional<TableCommand> ParseKey(std::string name) {
+    bool ctrl = false;
     while (name.rfind("Ctrl+", 0) == 0 || name.rfind("Shift+", 0) == 0) {
-        if (name[0] == 'C') {
-            shift |= keys::kCtrl;
-            name.erase(0, 5);
-        } else {
-            shift |= keys::kShift;
-            name.erase(0, 6);
-        }
+        ctrl = ctrl || name[0] == 'C';
+        name.erase(0, name[0] == 'C' ? 5 : 6);
     }
     for (const auto& key : kKeyNames)
-        if (name == key.name) return {key.code, shift};
+        if (name == key.name) return ctrl ? key.with_ctrl : key.alone;
     throw UsageError{"unknown key '" + name + "'"};
 }
 
@@ -97,8 +95,9 @@ void AppendJsonList(std::string& out, const std::vector<std::u16string>& list) {
 // The copy frame: format, To-copy text and the preview as shown (bytes decoded in its code page).
 void AppendCopyJson(std::string& out, const CopyPanel& copy) {
     const ClipboardPreview& preview = copy.Preview();
-    out += ",\"copy_format\":" + std::to_string(copy.CurrentFormat()) + ",\"to_copy\":";
-    AppendJsonString(out, std::u16string_view(copy.ToCopyText()));
+    out += ",\"copy_format\":" + std::to_string(CopyFormatIndex(copy.CurrentFormat())) +
+           ",\"to_copy\":";
+    AppendJsonString(out, std::u16string_view(copy.ToCopyBox().text));
     out += ",\"preview\":{\"enabled\":" + std::string(preview.enabled ? "true" : "false") +
            ",\"code_page\":" + std::to_string(preview.code_page) + ",\"text\":";
     AppendJsonString(out, std::u16string_view(preview.text));
@@ -111,39 +110,40 @@ void AppendCopyJson(std::string& out, const CopyPanel& copy) {
 
 std::string PageText(const MainWindowModel& model) {
     std::ostringstream out;
-    const auto& cells = model.Cells();
+    const auto& cells = model.Page().Cells();
     for (int row = 0; row < MainWindowModel::kRows; ++row) {
-        const std::string& label = model.RowLabels()[row];
+        const std::string& label = model.Page().RowLabels()[row];
         out << (label.empty() ? "   " : label) << '|';
         for (int c = 0; c < 16; ++c) {
             const int i = row * 16 + c;
             const Cell& cell = cells[i];
             const char mark = cell.caption.empty() ? '.' : cell.pattern >= 0 ? '#' : ' ';
-            const bool selected = i == model.CurrentCell();
+            const bool selected = i == model.Page().Current();
             out << (selected ? '[' : ' ') << Hex4(cell.code_point) << mark
                 << (selected ? ']' : ' ');
         }
         out << '\n';
-        if (model.Separators()[row]) out << std::string(3 + 1 + 16 * 7, '-') << '\n';
+        if (model.Page().Separators()[row]) out << std::string(3 + 1 + 16 * 7, '-') << '\n';
     }
-    const auto& list = model.Subranges().list;
-    const auto item = list.FindKey(MakeKey(model.CurrentSubrangeStart()));
-    out << "current\tcell " << model.CurrentCell() << "\tU+" << Hex4(model.CurrentCodePoint())
-        << '\n';
-    out << "subrange\t" << MakeKey(model.CurrentSubrangeStart()) << '\t'
+    const auto& list = model.Subranges().Views().list;
+    const auto item = list.FindId(model.Subranges().CurrentStart());
+    out << "current\tcell " << model.Page().Current() << "\tU+"
+        << Hex4(model.Page().CurrentCodePoint()) << '\n';
+    out << "subrange\t" << ItemKey(model.Subranges().CurrentStart()) << '\t'
         << (item ? Utf16ToUtf8(list.items[*item].text) : std::string()) << '\n';
-    out << "scroll\t" << model.ScrollBar().value << '\t' << model.ScrollBar().max << '\n';
-    out << "Hex\t" << Utf16ToUtf8(model.HexPanel()) << '\n';
-    out << "Name\t" << Utf16ToUtf8(model.NamePanel()) << '\n';
-    out << "Type\t" << model.TypePanel() << '\n';
-    out << "Message\t" << Utf16ToUtf8(model.MessagePanel()) << '\n';
+    out << "scroll\t" << model.ScrollBar().State().value << '\t' << model.ScrollBar().State().max
+        << '\n';
+    out << "Hex\t" << Utf16ToUtf8(model.Status().HexPanel()) << '\n';
+    out << "Name\t" << Utf16ToUtf8(model.Status().NamePanel()) << '\n';
+    out << "Type\t" << model.Status().TypePanel() << '\n';
+    out << "Message\t" << Utf16ToUtf8(model.Status().MessagePanel()) << '\n';
     return out.str();
 }
 
 // The 256 cells, the row labels and the rows a separator follows.
 void AppendCellsJson(std::string& out, const MainWindowModel& model) {
     out += "\"cells\":[";
-    const auto& cells = model.Cells();
+    const auto& cells = model.Page().Cells();
     for (int i = 0; i < MainWindowModel::kCells; ++i) {
         const Cell& cell = cells[i];
         if (i) out += ',';
@@ -155,12 +155,12 @@ void AppendCellsJson(std::string& out, const MainWindowModel& model) {
     out += "],\"row_labels\":[";
     for (int r = 0; r < MainWindowModel::kRows; ++r) {
         if (r) out += ',';
-        AppendJsonString(out, std::string_view(model.RowLabels()[r]));
+        AppendJsonString(out, std::string_view(model.Page().RowLabels()[r]));
     }
     out += "],\"separators\":[";
     bool first = true;
     for (int r = 0; r < MainWindowModel::kRows; ++r) {
-        if (!model.Separators()[r]) continue;
+        if (!model.Page().Separators()[r]) continue;
         if (!first) out += ',';
         out += std::to_string(r);
         first = false;
@@ -188,30 +188,31 @@ void AppendSearchJson(std::string& out, const SearchPanel& search) {
 std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_result) {
     std::string out = "{";
     AppendCellsJson(out, model);
-    out += ",\"current_cell\":" + std::to_string(model.CurrentCell());
-    out += ",\"current_subrange_start\":" + std::to_string(model.CurrentSubrangeStart());
-    out += ",\"scroll\":{\"value\":" + std::to_string(model.ScrollBar().value) +
-           ",\"max\":" + std::to_string(model.ScrollBar().max) + "}";
+    out += ",\"current_cell\":" + std::to_string(model.Page().Current());
+    out += ",\"current_subrange_start\":" + std::to_string(model.Subranges().CurrentStart());
+    out += ",\"scroll\":{\"value\":" + std::to_string(model.ScrollBar().State().value) +
+           ",\"max\":" + std::to_string(model.ScrollBar().State().max) + "}";
     out += ",\"status\":{\"Hex\":";
-    AppendJsonString(out, std::u16string_view(model.HexPanel()));
+    AppendJsonString(out, std::u16string_view(model.Status().HexPanel()));
     out += ",\"Name\":";
-    AppendJsonString(out, std::u16string_view(model.NamePanel()));
+    AppendJsonString(out, std::u16string_view(model.Status().NamePanel()));
     out += ",\"Type\":";
-    AppendJsonString(out, std::string_view(model.TypePanel()));
+    AppendJsonString(out, std::string_view(model.Status().TypePanel()));
     out += ",\"Message\":";
-    AppendJsonString(out, std::u16string_view(model.MessagePanel()));
+    AppendJsonString(out, std::u16string_view(model.Status().MessagePanel()));
     out += "},\"view_caption\":";
-    AppendJsonString(out, std::u16string_view(model.ViewCaption()));
+    AppendJsonString(out, std::u16string_view(model.Status().ViewCaption()));
     out += ",\"entities\":[";
-    for (std::size_t i = 0; i < model.Copy().EntityRows().size(); ++i) {
+    const EntityBox entity = model.Copy().Entity();
+    for (std::size_t i = 0; i < entity.rows.size(); ++i) {
         if (i) out += ',';
-        AppendJsonString(out, std::u16string_view(model.Copy().EntityRows()[i]));
+        AppendJsonString(out, std::u16string_view(entity.rows[i]));
     }
-    out += "],\"listed_count\":" + std::to_string(model.ListedCount());
-    out += ",\"show_all\":" + std::string(model.ShowAll() ? "true" : "false");
+    out += "],\"listed_count\":" + std::to_string(model.Subranges().ListedCount());
+    out += ",\"show_all\":" + std::string(model.Subranges().ShowAll() ? "true" : "false");
     out += ",\"font\":";
-    AppendJsonString(out, std::u16string_view(model.FontFamily()));
-    out += ",\"last_scroll_value\":" + std::to_string(model.LastScrollValue());
+    AppendJsonString(out, std::u16string_view(model.Fonts().Family()));
+    out += ",\"last_scroll_value\":" + std::to_string(model.ScrollBar().LastValue());
     out += ",\"go_to_result\":" + std::string(!go_to_result   ? "null"
                                               : *go_to_result ? "true"
                                                               : "false");
@@ -226,13 +227,13 @@ std::string PageJson(const MainWindowModel& model, std::optional<bool> go_to_res
 bool RunTableAction(MainWindowModel& model, const std::string& action, const std::string& value,
                     std::optional<bool>& go_to_result) {
     if (action == "--font") {
-        const auto item = model.FontItemByName(Utf8ToUtf16(value));
+        const auto item = model.Fonts().ItemByName(Utf8ToUtf16(value));
         if (!item) throw UsageError{"unknown font family '" + value + "'"};
         model.SelectFont(item);
     } else if (action == "--show-all") {
         model.SetShowAll(ParseOnOff(value, action));
     } else if (action == "--subrange") {
-        const auto item = model.Subranges().list.FindKey(MakeKey(RequireCode(value)));
+        const auto item = model.Subranges().Views().list.FindId(RequireCode(value));
         if (!item) throw UsageError{"no listed subrange starts at " + value};
         model.ChooseSubrange(*item);
     } else if (action == "--goto") {
@@ -246,9 +247,10 @@ bool RunTableAction(MainWindowModel& model, const std::string& action, const std
     } else if (action == "--keys") {
         std::stringstream list(value);
         std::string key;
-        std::vector<std::pair<int, int>> parsed;
+        std::vector<std::optional<TableCommand>> parsed;
         while (std::getline(list, key, ',')) parsed.push_back(ParseKey(key));
-        for (auto [code, shift] : parsed) model.TableKeyDown(code, shift);
+        for (const auto command : parsed)
+            if (command) model.RunTableCommand(*command);
     } else if (action == "--scroll") {
         model.ScrollBarScroll();
         model.ScrollBarChange(static_cast<int>(ParseNumber(value, action)));
@@ -259,7 +261,7 @@ bool RunTableAction(MainWindowModel& model, const std::string& action, const std
                                      action + " (up|down)");
         const int step =
             action == "--scroll-line" ? ScrollBarState::kSmallChange : ScrollBarState::kLargeChange;
-        const auto& bar = model.ScrollBar();
+        const auto& bar = model.ScrollBar().State();
         const int target = std::clamp(bar.value + (down ? step : -step), 0, std::max(bar.max, 0));
         // The scroll bar raises no change at its ends.
         if (target != bar.value) model.ScrollBarChange(target);
@@ -273,8 +275,9 @@ bool RunTableAction(MainWindowModel& model, const std::string& action, const std
 bool RunCopyAction(MainWindowModel& model, const std::string& action, const std::string& value) {
     if (action == "--format") {
         const long index = ParseNumber(value, action);
-        if (index >= kCopyFormatCount) throw UsageError{"--format takes 0..11"};
-        model.SelectCopyFormat(static_cast<int>(index));
+        const auto format = CopyFormatFromIndex(static_cast<int>(index));
+        if (!format) throw UsageError{"--format takes 0..11"};
+        model.SelectCopyFormat(*format);
     } else if (action == "--copy-text") {
         model.Copy().ToCopyBeforePaste();  // as a paste
         const std::u16string text = Utf8ToUtf16(value);
@@ -287,7 +290,7 @@ bool RunCopyAction(MainWindowModel& model, const std::string& action, const std:
     } else if (action == "--preview-charset") {
         model.Copy().SetPreviewCharsetChecked(ParseOnOff(value, action));
     } else if (action == "--hex") {
-        if (model.HexView() != ParseOnOff(value, action)) model.CodePanelDoubleClick();
+        if (model.Status().HexView() != ParseOnOff(value, action)) model.CodePanelDoubleClick();
     } else {
         return false;
     }

@@ -48,10 +48,9 @@ int RunSubranges(const CliArgs& args, std::ostream& out) {
     SubrangeViews views;
     FillSubranges(views, args.Has("--all"), coverage, FixedWidthMeasure{});
     for (const ListItem& item : views.list.items) {
-        const long first = KeyNumber(item.key).value_or(0);
-        out << item.key << '\t' << Hex4(first) << '\t' << Hex4(item.tag) << '\t' << item.sub_item
-            << '\t' << (item.check ? 1 : 0) << '\t' << Utf16ToUtf8(item.text);
-        if (const auto row = SubrangeGlyphCounts::RowStartingAt(first); row && !counts.empty())
+        out << ItemKey(item.id) << '\t' << Hex4(item.id) << '\t' << Hex4(item.last) << '\t'
+            << item.bit << '\t' << (item.check ? 1 : 0) << '\t' << Utf16ToUtf8(item.text);
+        if (const auto row = SubrangeGlyphCounts::RowStartingAt(item.id); row && !counts.empty())
             out << '\t' << counts[*row].have << '\t' << counts[*row].assigned;
         out << '\n';
     }

@@ -19,7 +19,7 @@
 #include "app/version_info.h"
 #include "controls/link_box.h"
 #include "local_http_server.h"
-#include "platform/system_colors.h"
+#include "platform/theme_colors.h"
 
 namespace glyphora {
 namespace {
@@ -81,7 +81,7 @@ private slots:
         QFETCH(QPalette, palette);
         QFETCH(bool, own_colour);
         AboutWindow about(services_);
-        QCOMPARE(about.tlSite()->ForeColor(), kSystemHotLight);
+        QCOMPARE(about.tlSite()->ForeColor(), kThemeLink);
         about.setPalette(palette);
         for (LinkBox* link : {about.tlSite(), about.tlMail()}) {
             const QPalette shown = link->tlCaption()->palette();

@@ -20,7 +20,7 @@
 #include <QTimer>
 #include <optional>
 
-#include "copy/ansi_code_page.h"
+#include "copy/cp1252.h"
 #include "main_window/char_view.h"
 #include "main_window/qt_clipboard.h"
 #include "main_window/status_bar.h"
@@ -55,8 +55,8 @@ bool DropButtonDrawn(QComboBox* box) {
     return colours.size() > 1;
 }
 
-QByteArray AnsiBytes() {
-    return Clipboard()->data(QString::fromLatin1(QtClipboard::kAnsiMimeType));
+QByteArray Cp1252Bytes() {
+    return Clipboard()->data(QString::fromLatin1(QtClipboard::kCp1252MimeType));
 }
 
 void TypeInto(QComboBox* box, const QString& text) {
@@ -79,14 +79,15 @@ private slots:
         Select(*window_, 0xE9);
         TypeToCopy(QString::fromUtf8("A\u00E9\u20AC"));
         ChooseCodePageRow(8);  // Western European (Windows), 1252
-        // Byte formats: the ANSI bytes, and for a reader of text the characters they stand for.
+        // Byte formats: the Windows-1252 bytes, and for a reader of text the characters they stand
+        // for.
         for (const auto& [format, bytes] : {std::pair{kCodePage, QByteArray("A\xE9\x80")},
                                             {kUtf8, QByteArray("A\xC3\xA9\xE2\x82\xAC")}}) {
             Format(W(), format)->click();
             Copy();
-            QCOMPARE(AnsiBytes(), bytes);
+            QCOMPARE(Cp1252Bytes(), bytes);
             QCOMPARE(Clipboard()->text(),
-                     QString::fromStdU16String(AnsiBytesToText(bytes.toStdString())));
+                     QString::fromStdU16String(Cp1252BytesToText(bytes.toStdString())));
         }
         Format(W(), kUnicode)->click();
         Copy();
@@ -104,7 +105,7 @@ private slots:
         Format(W(), kNcrDec)->click();
         window_->Table()->setFocus();
         QTest::keyClick(window_->Table(), Qt::Key_C, Qt::ControlModifier);
-        QCOMPARE(AnsiBytes(), QByteArray("&#233;"));
+        QCOMPARE(Cp1252Bytes(), QByteArray("&#233;"));
         Format(W(), kPicture)->click();
         QTest::keyClick(window_->Table(), Qt::Key_Insert, Qt::ControlModifier);
         QVERIFY(Clipboard()->hasImage());
@@ -167,7 +168,7 @@ private slots:
         auto* label = Find<QLabel>(W(), "tlPicture2");
         auto* view = Find<CharView>(W(), "pbView");
         TypeInto(size, "1");
-        QCOMPARE(label->text(), QString("(%1)").arg(window_->Model().PictureMaxSize()));
+        QCOMPARE(label->text(), QString("(%1)").arg(window_->Model().Fonts().PictureMaxSize()));
         QTest::keyClicks(size, "2x");
         QCOMPARE(size->currentText(), QString("12"));
         QCOMPARE(label->text(), QString());
@@ -199,7 +200,7 @@ private slots:
         TypeInto(search, "curl d!");  // letters that no name holds are removed as they are typed
         QCOMPARE(search->currentText(), QString("curl d"));
         QTest::keyClick(search, Qt::Key_Return);
-        QCOMPARE(window_->Model().CurrentCodePoint(), 0x221L);
+        QCOMPARE(window_->Model().Page().CurrentCodePoint(), 0x221L);
         QCOMPARE(search->itemText(0), QString("curl d"));
         for (int n = 0; n < 500 && button->isEnabled(); ++n)
             QTest::mouseClick(button, Qt::LeftButton);
@@ -209,7 +210,7 @@ private slots:
         auto* option = Find<QRadioButton>(W(), "obSearch0");
         go_to->setFocus();
         QTest::keyClicks(go_to, "20ac");  // a full box goes at once
-        QCOMPARE(window_->Model().CurrentCodePoint(), 0x20ACL);
+        QCOMPARE(window_->Model().Page().CurrentCodePoint(), 0x20ACL);
         QTest::mouseDClick(option, Qt::LeftButton);
         QCOMPARE(option->text(), QString("&Go to (Dec):"));
         QCOMPARE(go_to->text(), QString("8364"));
@@ -217,12 +218,12 @@ private slots:
         go_to->clear();
         QTest::keyClicks(go_to, "2a33");
         QTest::keyClick(go_to, Qt::Key_Return);
-        QCOMPARE(window_->Model().CurrentCodePoint(), 0xE9L);
+        QCOMPARE(window_->Model().Page().CurrentCodePoint(), 0xE9L);
 
         auto* symbol = Find<QLineEdit>(W(), "tbSearch");
         symbol->setFocus();
         QTest::keyClicks(symbol, "A");
-        QCOMPARE(window_->Model().CurrentCodePoint(), 0x41L);
+        QCOMPARE(window_->Model().Page().CurrentCodePoint(), 0x41L);
         QVERIFY(go_to->text().isEmpty());  // the boxes are exclusive
         window_->Table()->setFocus();      // its character is current: it stays
         QCOMPARE(symbol->text(), QString("A"));

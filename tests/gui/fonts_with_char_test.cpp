@@ -52,7 +52,7 @@ private slots:
                           list->visualItemRect(serif.first()).center());
         QCOMPARE(Find<QListView>(W(), "lvFont")->currentIndex().data().toString(),
                  QString("DejaVu Serif"));
-        QCOMPARE(window_->Model().CurrentCodePoint(), 0x416L);
+        QCOMPARE(window_->Model().Page().CurrentCodePoint(), 0x416L);
         QCOMPARE(list->currentItem(), serif.first());
         // The open list follows the table.
         QTest::keyClick(window_->Table(), Qt::Key_Right);

@@ -24,7 +24,7 @@ namespace {
 using namespace testing;
 
 QString RowLabel(MainWindow& window, int row) {
-    return QString::fromStdString(window.Model().RowLabels()[static_cast<std::size_t>(row)]);
+    return QString::fromStdString(window.Model().Page().RowLabels()[static_cast<std::size_t>(row)]);
 }
 
 // Collects the regions a widget is asked to paint.
@@ -55,7 +55,7 @@ private slots:
         WindowFixture::WriteFile(home_->ProgramFolder() / "glyphora.ent", "0041,,letterA\r\n");
         home_->MakeProgramFolderReadOnly();
         QVERIFY(Start());
-        QCOMPARE(window_->Model().CurrentSubrangeStart(), 0x400L);
+        QCOMPARE(window_->Model().Subranges().CurrentStart(), 0x400L);
         Select(*window_, 0x41);
         QCOMPARE(Find<QComboBox>(W(), "cbEntity")->currentText(), QString("&letterA;"));
         WindowFixture::Close(window_);
@@ -88,10 +88,10 @@ private slots:
         QApplication::sendEvent(table, &down);
         const int lines = QApplication::wheelScrollLines();
         QCOMPARE(RowLabel(*window_, 0), QString("%1").arg(lines, 3, 16, QChar('0')).toUpper());
-        QCOMPARE(window_->Model().CurrentCodePoint(), 0x42L);
+        QCOMPARE(window_->Model().Page().CurrentCodePoint(), 0x42L);
 
         auto* bar = Find<QScrollBar>(W(), "sbTable");
-        QCOMPARE(bar->maximum(), window_->Model().ScrollBar().max);
+        QCOMPARE(bar->maximum(), window_->Model().ScrollBar().State().max);
         QTest::keyClick(table, Qt::Key_End, Qt::ControlModifier);
         QCOMPARE(bar->value(), bar->maximum());
     }
@@ -124,7 +124,7 @@ private slots:
         auto* combo = Find<QComboBox>(W(), "cbRange");
         combo->setCurrentIndex(combo->findText("Greek and Coptic"));
         emit combo->activated(combo->currentIndex());
-        QCOMPARE(window_->Model().CurrentSubrangeStart(), 0x370L);
+        QCOMPARE(window_->Model().Subranges().CurrentStart(), 0x370L);
         auto* show_all = Find<QCheckBox>(W(), "chRange");
         QTest::mouseClick(show_all, Qt::LeftButton, {}, QPoint(6, show_all->height() / 2));
         QCOMPARE(RowLabel(*window_, 0), QString("037"));  // the page stays
@@ -142,8 +142,9 @@ private slots:
         // What is written, key by key, is the core's (main_settings_test); here: it comes back.
         WindowFixture::Close(window_);
         QVERIFY(Start());
-        QCOMPARE(QString::fromStdU16String(window_->Model().FontFamily()), QString("DejaVu Serif"));
-        QCOMPARE(window_->Model().CurrentSubrangeStart(), 0x400L);
+        QCOMPARE(QString::fromStdU16String(window_->Model().Fonts().Family()),
+                 QString("DejaVu Serif"));
+        QCOMPARE(window_->Model().Subranges().CurrentStart(), 0x400L);
         QVERIFY(Find<QCheckBox>(W(), "chView")->isChecked());
         QVERIFY(Find<QCheckBox>(W(), "chRange")->isChecked());
         QVERIFY(Panel(W(), "pbStatus0", "Hex").startsWith("Alt+"));
@@ -205,9 +206,9 @@ private slots:
         WindowFixture::WriteFile(home_->Paths().settings_file,
                                  "[fwMain]\nlvFont=A Font Nobody Has\nlvRange=-5\nchRange=1\n");
         QVERIFY(Start());
-        QCOMPARE(window_->Model().FontList().selected, std::optional<std::size_t>(0));
+        QCOMPARE(window_->Model().Fonts().Items().selected, std::optional<std::size_t>(0));
         QCOMPARE(Find<QListView>(W(), "lvFont")->currentIndex().row(), 0);
-        QCOMPARE(window_->Model().CurrentSubrangeStart(), 0L);
+        QCOMPARE(window_->Model().Subranges().CurrentStart(), 0L);
     }
 
     void ARefusedVersionWritesNothing() {
@@ -274,7 +275,7 @@ private slots:
         QVERIFY(window_->Table()->CellShowsGlyph(1));
         QVERIFY(!window_->Table()->CellShowsGlyph(0x40));  // U+0080, a control character
         Select(*window_, 0x20);  // the font's own blank glyph, not the empty-cell pattern
-        QVERIFY(window_->Table()->CellShowsGlyph(window_->Model().CurrentCell()));
+        QVERIFY(window_->Table()->CellShowsGlyph(window_->Model().Page().Current()));
     }
 
     // A move repaints only the two cells and their column headers (the row stays the same); a

@@ -161,7 +161,7 @@ inline bool ChooseFont(QWidget* window, const QString& family) {
 inline void Select(MainWindow& window, long cp) {
     window.Model().GoToCodePoint(cp);
     QTest::mouseClick(window.Table(), Qt::LeftButton, {},
-                      CellCentre(window.Table(), window.Model().CurrentCell()));
+                      CellCentre(window.Table(), window.Model().Page().Current()));
 }
 
 }  // namespace glyphora::testing

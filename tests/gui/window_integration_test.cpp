@@ -61,38 +61,37 @@ private slots:
         auto* fonts = Find(W(), "lvFont");
         fonts->setFocus();
         QTest::keyClick(fonts, Qt::Key_3, Qt::AltModifier);
-        QCOMPARE(window_->Model().Copy().CurrentFormat(), 3);
+        QCOMPARE(window_->Model().Copy().CurrentFormat(), CopyFormat::Utf8);
         QVERIFY(Find<QRadioButton>(W(), "obFormat3")->hasFocus());
         // A format the user cannot choose stays unchosen, and the focus stays where it was.
         Find(W(), "obFormat5")->setEnabled(false);
         fonts->setFocus();
         QTest::keyClick(fonts, Qt::Key_5, Qt::AltModifier);
-        QTest::keyClick(fonts, Qt::Key_0, Qt::AltModifier | Qt::KeypadModifier);
-        QCOMPARE(window_->Model().Copy().CurrentFormat(), 3);
+        QCOMPARE(window_->Model().Copy().CurrentFormat(), CopyFormat::Utf8);
         QVERIFY(fonts->hasFocus());
         // The digit that chose a format is not typed into the box that had the focus.
         auto* copy_box = Find<QLineEdit>(W(), "tbCopy");
         copy_box->setFocus();
         QTest::keyClick(copy_box, Qt::Key_7, Qt::AltModifier);
-        QCOMPARE(window_->Model().Copy().CurrentFormat(), 7);
+        QCOMPARE(window_->Model().Copy().CurrentFormat(), CopyFormat::NcrDec);
         QCOMPARE(copy_box->text(), QString());
 
         MainWindowModel& model = window_->Model();
         Find<QAbstractButton>(W(), "chRange")->click();
         window_->Table()->setFocus();
         QTest::keyClick(window_->Table(), Qt::Key_F3);  // no search under way: nothing
-        QCOMPARE(model.CurrentCodePoint(), 0L);
+        QCOMPARE(model.Page().CurrentCodePoint(), 0L);
         model.Search().SearchTextChanged(u"WITH CURL", 9);
         const long first = model.Search().Search().value_or(-1);
         QTest::keyClick(window_->Table(), Qt::Key_F3);
-        QVERIFY(model.CurrentCodePoint() > first && first > 0);
-        QCOMPARE(window_->Table()->CurrentCell(), model.CurrentCell());
+        QVERIFY(model.Page().CurrentCodePoint() > first && first > 0);
+        QCOMPARE(window_->Table()->CurrentCell(), model.Page().Current());
 
         // Hidden in the compact layout, the formats cannot be chosen.
         Find<QAbstractButton>(W(), "chMode")->click();
         copy_box->setFocus();
         QTest::keyClick(copy_box, Qt::Key_3, Qt::AltModifier);
-        QCOMPARE(window_->Model().Copy().CurrentFormat(), 7);
+        QCOMPARE(window_->Model().Copy().CurrentFormat(), CopyFormat::NcrDec);
     }
 
     void F1WhatsThisAndRightClicksShowTheTopicOfTheControlPanelOrMenuItem() {
@@ -147,7 +146,7 @@ private slots:
         Find<QAction>(cell_menu, "mCellWhatsThis")->trigger();
         QCOMPARE(last(), 101);
         Find<QAction>(cell_menu, "mCellMark")->trigger();  // and marks the cell
-        QVERIFY(window_->Model().CellMarks(0x41));
+        QVERIFY(window_->Model().Page().Cells()[0x41].marked);
     }
 
     void TheEditMenuActsOnTheBoxItWasOpenedOn() {
@@ -174,7 +173,7 @@ private slots:
         QCOMPARE(Enabled(menu), QString("UCOPDS"));
         choose("mEditCut");
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("ab"));
-        QCOMPARE(window_->Model().Copy().ToCopyText(), std::u16string(u"c"));
+        QCOMPARE(window_->Model().Copy().ToCopyBox().text, std::u16string(u"c"));
         open(copy_box);  // back to the text before the cut: the model's one-step undo
         choose("mEditUndo");
         QCOMPARE(copy_box->text(), QString("abc"));
@@ -186,7 +185,7 @@ private slots:
         QCOMPARE(Enabled(menu), QString("O"));
         choose("mEditCopy");
         QCOMPARE(QGuiApplication::clipboard()->text(),
-                 QString::fromStdU16String(window_->Model().FontFamily()));
+                 QString::fromStdU16String(window_->Model().Fonts().Family()));
     }
 
     void TheTypeMenuOpensBelowThePanelButNotInTheMillisecondItClosed() {
@@ -236,7 +235,7 @@ private slots:
         QTRY_VERIFY(QFile::exists(record));
         QFile file(record);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString family = QString::fromStdU16String(window_->Model().FontFamily());
+        const QString family = QString::fromStdU16String(window_->Model().Fonts().Family());
         QCOMPARE(QString::fromUtf8(file.readAll()), QString("--font\n%1 20\n").arg(family));
         // Windows of other programs cannot be raised here, so nothing is polled for.
         auto* launcher = Find<CharMapButton>(W(), "CharMapButton");

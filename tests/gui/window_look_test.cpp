@@ -79,7 +79,7 @@ private slots:
         QVERIFY(!SelectionDrawnIn(fonts, unfocused));  // visibly different
         QVERIFY(SelectionDrawnIn(fonts, focused));
         QVERIFY(SelectionDrawnIn(ranges, unfocused));
-        QCOMPARE(window_->Model().Cells()[window_->Model().CurrentCell()].state,
+        QCOMPARE(window_->Model().Page().Cells()[window_->Model().Page().Current()].state,
                  PaintState::SelectedInactive);
         ClickItem(ranges, "Basic Latin");
         QVERIFY(SelectionDrawnIn(fonts, unfocused));
@@ -121,7 +121,7 @@ private slots:
         QVERIFY(left > inner.left() + 1 && right < inner.right() - 1);
         // In its cell, away from the selection's frame.
         CharTable* table = window_->Table();
-        const int cell = window_->Model().CurrentCell();
+        const int cell = window_->Model().Page().Current();
         QTest::mouseClick(table, Qt::LeftButton, {}, CellCentre(table, cell - 1));
         const QRect rect = table->CellRect(cell);
         const auto [first, last] = InkColumns(table->grab().toImage(), rect);

@@ -84,21 +84,21 @@ public:
     // What disagrees between the window and its model; empty when nothing does.
     QString Broken() const {
         const MainWindowModel& m = w_.Model();
-        const int cell = m.CurrentCell();
+        const int cell = m.Page().Current();
         if (cell < 0 || cell >= MainWindowModel::kCells) return "current cell out of range";
-        const long cp = m.CurrentCodePoint();
-        const auto& items = m.Subranges().list.items;
+        const long cp = m.Page().CurrentCodePoint();
+        const auto& items = m.Subranges().Views().list.items;
         const bool listed = std::any_of(items.begin(), items.end(), [cp](const ListItem& item) {
-            return KeyNumber(item.key).value_or(-1) <= cp && cp <= item.tag;
+            return item.id <= cp && cp <= item.last;
         });
         // Cells without a caption (beyond the list's end, before a subrange's start) may be
         // selected too; they show an empty view.
-        if (m.ListedCount() > 0 && !listed && !m.Cells()[cell].caption.empty())
+        if (m.Subranges().ListedCount() > 0 && !listed && !m.Page().Cells()[cell].caption.empty())
             return QString("current cell %1 holds U+%2, which no listed subrange holds")
                 .arg(cell)
                 .arg(cp, 4, 16, QChar('0'));
         auto* bar = Find<QScrollBar>("sbTable");
-        const ScrollBarState& scroll = m.ScrollBar();
+        const ScrollBarState& scroll = m.ScrollBar().State();
         if (bar->value() != scroll.value || scroll.value < 0 ||
             (scroll.max >= 0 && (scroll.value > scroll.max || bar->maximum() != scroll.max)))
             return QString("scroll bar %1 of %2, model %3 of %4")
@@ -108,8 +108,9 @@ public:
                 .arg(scroll.max);
         if (!broken_.isEmpty()) return broken_;
         auto* status = Find<StatusBar>("pbStatus0");
-        const QString code = m.HexView() ? QString("U+%1").arg(cp, 4, 16, QChar('0')).toUpper()
-                                         : QString("Alt+%1").arg(cp);
+        const QString code = m.Status().HexView()
+                                 ? QString("U+%1").arg(cp, 4, 16, QChar('0')).toUpper()
+                                 : QString("Alt+%1").arg(cp);
         // The name as the table tells it, unless the page does not fill the cell's row.
         const QString name = status->Text("Name");
         const QString cell_text = w_.Table()->CellDescription(cell);
@@ -117,18 +118,20 @@ public:
             (!cell_text.endsWith(name) && !cell_text.isEmpty()))
             return QString("status panels '%1' '%2' for cell '%3'")
                 .arg(status->Text("Hex"), name, cell_text);
-        if (Row("lvFont") != Selected(m.FontList().selected) ||
-            Row("lvRange") != Selected(m.Subranges().list.selected))
+        if (Row("lvFont") != Selected(m.Fonts().Items().selected) ||
+            Row("lvRange") != Selected(m.Subranges().Views().list.selected))
             return "a list's current row is not the model's";
-        if (Find<QComboBox>("cbRange")->currentIndex() != Selected(m.Subranges().combo.selected))
+        if (Find<QComboBox>("cbRange")->currentIndex() !=
+            Selected(m.Subranges().Views().combo.selected))
             return "the subrange box shows another entry";
         if (Find<QLineEdit>("tbCopy")->text() !=
             QString::fromStdU16String(m.Copy().ToCopyBox().text))
             return "the To-copy box holds other text";
-        if (!Find<QAbstractButton>(QString("obFormat%1").arg(m.Copy().CurrentFormat()))
+        if (!Find<QAbstractButton>(
+                 QString("obFormat%1").arg(CopyFormatIndex(m.Copy().CurrentFormat())))
                  ->isChecked())
             return "the chosen format's option is not checked";
-        if (Find<QAbstractButton>("chRange")->isChecked() != m.ShowAll())
+        if (Find<QAbstractButton>("chRange")->isChecked() != m.Subranges().ShowAll())
             return "Show All disagrees";
         return {};
     }
@@ -262,9 +265,9 @@ private:
         const auto action = static_cast<QAbstractSlider::SliderAction>(1 + Pick(7));
         bar->triggerAction(action);
         // The bar's Top goes to the top, as a drag there does.
-        const auto& items = w_.Model().Subranges().list.items;
+        const auto& items = w_.Model().Subranges().Views().list.items;
         if (action == QAbstractSlider::SliderToMinimum && bar->maximum() > 0 && !items.empty() &&
-            w_.Model().Cells()[0].code_point != KeyNumber(items.front().key))
+            w_.Model().Page().Cells()[0].code_point != items.front().id)
             broken_ = "the scroll bar's Top left the page where it was";
         return QString("sbTable action %1").arg(action);
     }
@@ -315,11 +318,11 @@ int Run(long actions, unsigned seed) {
     const auto state = [](MainWindow& w) {
         const MainWindowModel& m = w.Model();
         return QString("%1|%2|%3|%4|%5|%6")
-            .arg(QString::fromStdU16String(m.FontFamily()))
-            .arg(m.CurrentSubrangeStart())
-            .arg(m.ShowAll())
-            .arg(m.Copy().CurrentFormat())
-            .arg(m.HexView())
+            .arg(QString::fromStdU16String(m.Fonts().Family()))
+            .arg(m.Subranges().CurrentStart())
+            .arg(m.Subranges().ShowAll())
+            .arg(CopyFormatIndex(m.Copy().CurrentFormat()))
+            .arg(m.Status().HexView())
             .arg(w.Expanded());
     };
     const QString before = state(*window);

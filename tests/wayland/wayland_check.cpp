@@ -61,7 +61,7 @@ void WaylandCheck::TheWindowWorksInAWaylandSession() {
     RealKeys({"type", "--delay", "30", "curl d"});
     QTRY_COMPARE_WITH_TIMEOUT(search->currentText(), QString("curl d"), kPatience);
     RealKeys({"key", "Return"});
-    QTRY_COMPARE_WITH_TIMEOUT(window->Model().CurrentCodePoint(), 0x221L, kPatience);
+    QTRY_COMPARE_WITH_TIMEOUT(window->Model().Page().CurrentCodePoint(), 0x221L, kPatience);
 
     window->Table()->setFocus();
     RealKeys({"key", "ctrl+c"});

@@ -1,26 +1,19 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+
 namespace glyphora {
 
-// Shift-state bits of a key event.
-inline constexpr int kShiftBit = 1;
-inline constexpr int kCtrlBit = 2;
-inline constexpr int kAltBit = 4;
+// What the editing keys and the Edit menu's items ask of a text box.
+enum class EditCommand : std::uint8_t { Undo, Cut, Copy, Paste, Delete, SelectAll };
 
-// Edit commands, numbered as the Edit menu's items.
-inline constexpr int kEditNone = -1;
-inline constexpr int kEditUndo = 0;
-inline constexpr int kEditCut = 1;
-inline constexpr int kEditCopy = 2;
-inline constexpr int kEditPaste = 3;
-inline constexpr int kEditDelete = 4;
-inline constexpr int kEditSelectAll = 5;
-
-// The edit command of a key (one of base/key_codes.h: letters 65..90, Insert 45, Delete 46,
-// Backspace 8) with the shift state: Ctrl+A select all; Ctrl+Z or Alt+Backspace undo; Ctrl+X or
-// Shift+Delete cut; Ctrl+Insert or Ctrl+C copy; Shift+Insert or Ctrl+V paste; Delete with no
-// shift key delete; tested in that order, each needing its bit whatever the other bits are (so
-// Ctrl+Shift+Insert copies and Ctrl+Delete is no command). kEditNone for any other key.
-int EditCommandForKey(int key_code, int shift);
+// A key pressed in a text box, as the box's own handling reads it (the window's key mapper makes
+// it): the edit command it stands for, if any, and whether it is Enter. Any other key types.
+struct BoxKey {
+    std::optional<EditCommand> command;
+    bool enter = false;
+};
+inline constexpr BoxKey kEnterBoxKey{std::nullopt, true};
 
 }  // namespace glyphora

@@ -10,10 +10,10 @@ namespace glyphora {
 // One row of a headless list view (the Subranges list, the font list): what the window shows,
 // without the widget.
 struct ListItem {
-    std::string key;     // "D." + number
+    long id = 0;  // a subrange's first code point; a font's record in the font table
     std::u16string text;
-    long tag = 0;        // last code point of a subrange; unused by the font list
-    int sub_item = 0;    // signature bit of a subrange
+    long last = 0;       // a subrange's last code point; unused by the font list
+    int bit = 0;         // a subrange's signature bit
     bool check = false;  // the "Check" small icon
 };
 
@@ -28,10 +28,10 @@ struct ListViewModel {
         items.clear();
         selected.reset();
     }
-    // Index of the item with this key (exact), if any.
-    std::optional<std::size_t> FindKey(const std::string& key) const {
+    // Index of the item with this id, if any.
+    std::optional<std::size_t> FindId(long id) const {
         for (std::size_t i = 0; i < items.size(); ++i)
-            if (items[i].key == key) return i;
+            if (items[i].id == id) return i;
         return std::nullopt;
     }
     // Index of the first item with this text (exact), if any.
@@ -42,10 +42,10 @@ struct ListViewModel {
     }
 };
 
-// A two-column combo box: column 0 shown, column 1 a key.
+// A combo box entry: the text shown and the id of the list item it stands for.
 struct ComboEntry {
     std::u16string text;
-    std::string key;
+    long id = 0;
 };
 
 struct ComboModel {
@@ -58,9 +58,7 @@ struct ComboModel {
     }
 };
 
-// The number after "D." in a key ("D.880" gives 880); nullopt when there is none.
-std::optional<long> KeyNumber(const std::string& key);
-// "D." + n.
-std::string MakeKey(long n);
+// How the command line names a list item: "D." + id.
+std::string ItemKey(long id);
 
 }  // namespace glyphora

@@ -15,12 +15,12 @@ namespace glyphora {
 struct LinkBoxProperties {
     int alignment = 0;  // 0 left, 1 right, 2 centre
     bool auto_size = false;
-    ColorValue back_color = kSystemButtonFace;
+    ColorValue back_color = kThemeWindow;
     std::string caption;
     bool caption_is_path = true;
     bool enabled = true;
     std::string font;
-    ColorValue fore_color = kSystemButtonText;
+    ColorValue fore_color = kThemeWindowText;
     bool hot_tracking = true;
     std::string path;
 };

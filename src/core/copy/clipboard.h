@@ -15,14 +15,14 @@ public:
     virtual void PutUnicodeText(std::u16string_view text) = 0;
 
     // A copy format's text result (character references, names, an entity): a reader of text
-    // sees it as it is; a reader of bytes gets it in the ANSI code page (see ansi_code_page.h),
+    // sees it as it is; a reader of bytes gets it in Windows-1252 (see cp1252.h),
     // a character without a byte (a name from an edited data file, say) as that code page's best
-    // fit, which CodePageConverter::ConvertToCodePage(text, kAnsiCodePage) gives for any text.
-    virtual void PutAnsiText(std::u16string_view text) = 0;
+    // fit, which CodePageConverter::ConvertToCodePage(text, kDefaultCodePage) gives for any text.
+    virtual void PutCp1252Text(std::u16string_view text) = 0;
 
     // A copy format's byte result ("% Escape", "UTF-8", "UTF-7", "Code Page:"): a reader of bytes
-    // gets exactly these; a reader of text sees each byte as the ANSI code page's character for
-    // it (AnsiBytesToText), as a program reading bytes as text would: the UTF-8 copy of U+00E9
+    // gets exactly these; a reader of text sees each byte as the Windows-1252 character for
+    // it (Cp1252BytesToText), as a program reading bytes as text would: the UTF-8 copy of U+00E9
     // reads back as U+00C3 U+00A9.
     virtual void PutBytes(std::string_view bytes) = 0;
 

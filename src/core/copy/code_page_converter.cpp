@@ -8,8 +8,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "copy/ansi_code_page.h"
 #include "copy/code_page_list.h"
+#include "copy/cp1252.h"
 
 namespace glyphora {
 namespace {
@@ -263,7 +263,7 @@ CodePageConverter::Impl& CodePageConverter::GetImpl() {
 }
 
 bool CodePageConverter::IsKnownCodePage(int code_page) {
-    return code_page == kAnsiCodePage || code_page == kSymbolCodePage ||
+    return code_page == kDefaultCodePage || code_page == kSymbolCodePage ||
            code_page == kUtf7CodePage || code_page == kUtf8CodePage ||
            IconvName(code_page) != nullptr;
 }
@@ -279,9 +279,9 @@ void CodePageConverter::AppendCodeUnit(char16_t unit, int code_page, std::string
         case kSymbolCodePage:
             AppendSymbol(unit, out);
             return;
-        case kAnsiCodePage:
+        case kDefaultCodePage:
         case 1252:
-            if (const auto byte = AnsiCharToByte(unit)) {
+            if (const auto byte = Cp1252CharToByte(unit)) {
                 out.push_back(static_cast<char>(*byte));
                 return;
             }
@@ -302,9 +302,9 @@ std::string CodePageConverter::ConvertToCodePage(std::u16string_view text, int c
 
 std::u16string CodePageConverter::ConvertFromCodePage(std::string_view bytes, int code_page) {
     switch (code_page) {
-        case kAnsiCodePage:
+        case kDefaultCodePage:
         case 1252:
-            return AnsiBytesToText(bytes);
+            return Cp1252BytesToText(bytes);
         case kSymbolCodePage: {
             std::u16string text;
             text.reserve(bytes.size());

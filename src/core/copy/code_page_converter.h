@@ -19,8 +19,9 @@ namespace glyphora {
 // - 874, 932, 936, 949, 950, 1250..1258 and 1361 (Johab) through iconv. A character the code
 //   page lacks gets iconv's transliteration (Ā -> "A", ™ -> "(TM)"), else "?"; a lone surrogate
 //   gives "?". Transliteration always uses the C.UTF-8 rules, whatever the process locale.
-// - 1252 and 0 (the system ANSI code page) map U+0081, U+008D, U+008F, U+0090 and U+009D to their
-//   own bytes as well, so that they agree with AnsiBytesToText.
+// - 1252 and 0 (the default, also Windows-1252) map U+0081, U+008D, U+008F, U+0090 and U+009D to
+// their
+//   own bytes as well, so that they agree with Cp1252BytesToText.
 // - 42 (Symbol): U+F020..U+F0FF and U+0020..U+00FF give their low byte, any other unit "?".
 // - Any other number gives the empty string, as a conversion that cannot be made.
 //
@@ -39,7 +40,7 @@ public:
 
     // The characters a byte string stands for in a code page, as text drawn with that code
     // page's character set shows them:
-    // - 0 and 1252: AnsiBytesToText (lossless, one character per byte).
+    // - 0 and 1252: Cp1252BytesToText (lossless, one character per byte).
     // - 42 (Symbol): each byte as the Latin-1 character of the same value. The encoder takes
     //   U+0020..U+00FF to their own byte, so this is its inverse there; the private-use form
     //   U+F0xx would show only in symbol fonts, and the preview is drawn in the window's font.

@@ -6,7 +6,7 @@
 namespace glyphora {
 
 // Code page numbers with a meaning of their own besides the rows of the list.
-inline constexpr int kAnsiCodePage = 0;     // the system ANSI code page (Windows-1252 here)
+inline constexpr int kDefaultCodePage = 0;  // the default 8-bit code page, Windows-1252
 inline constexpr int kSymbolCodePage = 42;  // the Symbol font's own 8-bit encoding
 inline constexpr int kUtf7CodePage = 65000;
 inline constexpr int kUtf8CodePage = 65001;

@@ -1,7 +1,7 @@
 #include "copy/copy_encoder.h"
 
 #include "base/text.h"
-#include "copy/ansi_code_page.h"
+#include "copy/cp1252.h"
 
 namespace glyphora {
 namespace {
@@ -109,7 +109,7 @@ void AppendEncoded(CopyFormat format, char16_t c, const CopyContext& context, En
 
 }  // namespace
 
-std::u16string EncodedText::AsText() const { return is_bytes ? AnsiBytesToText(bytes) : text; }
+std::u16string EncodedText::AsText() const { return is_bytes ? Cp1252BytesToText(bytes) : text; }
 
 std::string PadLeft(std::string_view text, std::string_view templ) {
     return PadLeftImpl(text, templ);

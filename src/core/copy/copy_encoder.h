@@ -34,8 +34,8 @@ struct EncodedText {
     std::u16string text;
 
     bool empty() const { return is_bytes ? bytes.empty() : text.empty(); }
-    // The result as characters: bytes as characters of the system ANSI code page (see
-    // AnsiBytesToText, lossless), text as it is.
+    // The result as characters: bytes as characters of the Windows-1252 (see
+    // Cp1252BytesToText, lossless), text as it is.
     std::u16string AsText() const;
 
     friend bool operator==(const EncodedText&, const EncodedText&) = default;

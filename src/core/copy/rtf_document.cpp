@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "base/text.h"
-#include "copy/ansi_code_page.h"
+#include "copy/cp1252.h"
 
 namespace glyphora {
 namespace {
@@ -86,7 +86,7 @@ public:
             ++pos_;
             group_start_ = false;
             if (c == '\r' || c == '\n') continue;
-            Emit(AnsiByteToChar(static_cast<unsigned char>(c)));
+            Emit(Cp1252ByteToChar(static_cast<unsigned char>(c)));
         }
         return text_;
     }
@@ -149,7 +149,7 @@ private:
                 return;
             case '\'':
                 if (const int byte = ReadHexByte(); byte >= 0)
-                    Emit(AnsiByteToChar(static_cast<unsigned char>(byte)));
+                    Emit(Cp1252ByteToChar(static_cast<unsigned char>(byte)));
                 return;
             case '~':
                 Emit(u'\u00A0');

@@ -17,7 +17,7 @@ struct RtfCharFormat {
 };
 
 // The characters of an RTF document, as a rich-text box would read them: \uN (signed or
-// unsigned N, with its \ucN fallback skipped), \'hh bytes of the ANSI code page, \\ \{ \}, plain
+// unsigned N, with its \ucN fallback skipped), \'hh bytes of the Windows-1252, \\ \{ \}, plain
 // characters; \par and \line become CR, \tab a tab; destinations (font table, colour table,
 // {\* ...} groups and the like) and every other control word are left out. Any input is read
 // without failing; unbalanced braces are tolerated.

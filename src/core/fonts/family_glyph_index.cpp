@@ -4,7 +4,7 @@ namespace glyphora {
 
 FamilyGlyphIndex::FamilyGlyphIndex(const ListViewModel& font_list, FontCatalog& catalog) {
     ranges_.reserve(font_list.items.size());
-    for (const ListItem& item : font_list.items) ranges_.push_back(catalog.Ranges(item.key));
+    for (const ListItem& item : font_list.items) ranges_.push_back(catalog.Ranges(item.id));
 }
 
 std::vector<std::size_t> FamilyGlyphIndex::FamiliesCovering(long cp) const {

@@ -20,11 +20,11 @@ struct FontDescription {
 class FontCatalog {
 public:
     virtual ~FontCatalog() = default;
-    // lvFont's items (key "D." + record index, text = family), once at start-up.
+    // lvFont's items (id = the face's record in the font table, text = family), once at start-up.
     virtual ListViewModel BuildFontList(const TextMeasure& measure, int view_width) = 0;
-    // The record behind a key; nullopt for a key that names no record.
-    virtual std::optional<FontDescription> Describe(const std::string& key) = 0;
-    virtual GlyphRanges Ranges(const std::string& key) = 0;
+    // The record behind an item's id; nullopt for an id that names no record.
+    virtual std::optional<FontDescription> Describe(long id) = 0;
+    virtual GlyphRanges Ranges(long id) = 0;
 };
 
 }  // namespace glyphora

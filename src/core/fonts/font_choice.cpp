@@ -17,13 +17,11 @@ std::string FontFilePath(const std::string& fonts_folder, const std::string& fil
 
 std::optional<FontChoice> ChooseFontItem(const FontTable& table, const ListItem& item,
                                          const FontSource& source) {
-    const std::optional<long> index = KeyNumber(item.key);
-    if (!index) return std::nullopt;
-    const FontRecord* record = table.Record(*index);
+    const FontRecord* record = table.Record(item.id);
     if (record == nullptr) return std::nullopt;
 
     FontChoice choice;
-    choice.record_index = *index;
+    choice.record_index = item.id;
     choice.family = Utf16ToUtf8(item.text);
     choice.record = *record;
     choice.file_path = FontFilePath(source.FontsFolder(), record->file_name);

@@ -28,8 +28,8 @@ struct FontChoice {
 // relative to the fonts folder.
 std::string FontFilePath(const std::string& fonts_folder, const std::string& file_name);
 
-// The choice for a font list item (key "D." + record index); nullopt when the key names no
-// record of the table.
+// The choice for a font list item (id = record index); nullopt when the id names no record of the
+// table.
 std::optional<FontChoice> ChooseFontItem(const FontTable& table, const ListItem& item,
                                          const FontSource& source);
 

@@ -10,17 +10,17 @@
 
 namespace glyphora {
 
-// Kind of an installed-font entry, and font type of an enumerated face, that stands for an
-// outline font with an OS/2 table (TrueType or CFF/OpenType). Only such fonts are listed.
-inline constexpr int kTrueTypeKind = 4;
-// Any other installed font (Type 1, bitmap): kept in the source's answers, skipped by the filter.
-inline constexpr int kOtherFontKind = 1;
+// What kind of font a file or a face is. Only outline fonts with an OS/2 table (TrueType or
+// CFF/OpenType) are listed; any other (Type 1, bitmap) stays in the source's answers and is
+// skipped by the font table.
+enum class FontKind : std::uint8_t { Other, Outline };
 
 // One entry of the installed-font list: a font file and the faces it holds.
 struct InstalledFontEntry {
-    int kind = kOtherFontKind;
-    // One face name, or several joined by " & " when one file holds several faces.
-    std::string face_names;
+    FontKind kind = FontKind::Other;
+    // The faces' full names: several when the file is a collection or a variable font with named
+    // instances.
+    std::vector<std::string> face_names;
     // As the list gives it: relative to the fonts folder, or an absolute path.
     std::string file_name;
 };
@@ -29,7 +29,7 @@ struct InstalledFontEntry {
 struct EnumeratedFace {
     std::string face_name;  // the family name
     std::string full_name;  // the full name of the reported face
-    int type = kOtherFontKind;
+    FontKind kind = FontKind::Other;
     // The Unicode subset field of the face's signature (OS/2 ulUnicodeRange1..4), word 0 first.
     std::array<std::uint32_t, 4> unicode_subset{};
 };

@@ -9,23 +9,8 @@
 namespace glyphora {
 namespace {
 
-constexpr std::string_view kFaceSeparator = " & ";
 constexpr int kColumnPadding = 12;
 constexpr int kListInnerMargin = 4;
-
-std::vector<std::string> SplitFaceNames(const std::string& names) {
-    std::vector<std::string> parts;
-    std::size_t start = 0;
-    while (true) {
-        const std::size_t at = names.find(kFaceSeparator, start);
-        if (at == std::string::npos) {
-            parts.push_back(names.substr(start));
-            return parts;
-        }
-        parts.push_back(names.substr(start, at - start));
-        start = at + kFaceSeparator.size();
-    }
-}
 
 // Names and file names end at the first zero byte, as the platform's text fields do.
 std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
@@ -39,21 +24,21 @@ bool ListsBefore(const std::u16string& a, const std::u16string& b) {
 
 }  // namespace
 
-void FontTable::LoadRegistryFonts(const FontSource& source, int kind_filter) {
+void FontTable::LoadInstalledFonts(const FontSource& source) {
     const auto entries = source.InstalledFonts();
     if (!entries) return;
     records_.assign(1, FontRecord{});
     for (const InstalledFontEntry& entry : *entries) {
-        if (kind_filter != 0 && entry.kind != kind_filter) continue;
+        if (entry.kind != FontKind::Outline) continue;
         const std::string file_name(TrimSpaces(UpToNul(entry.file_name)));
-        for (std::string& face : SplitFaceNames(std::string(UpToNul(entry.face_names))))
-            records_.push_back(FontRecord{entry.kind, std::move(face), file_name, {}});
+        for (const std::string& face : entry.face_names)
+            records_.push_back(FontRecord{entry.kind, std::string(UpToNul(face)), file_name, {}});
     }
 }
 
 bool FontTable::AddEnumeratedFont(const EnumeratedFace& face, ListViewModel& list,
                                   const TextMeasure& measure) {
-    if (face.type != kTrueTypeKind) return true;
+    if (face.kind != FontKind::Outline) return true;
 
     const std::string_view family = UpToNul(face.face_name);
     const std::string_view full = UpToNul(face.full_name);
@@ -83,7 +68,7 @@ bool FontTable::AddEnumeratedFont(const EnumeratedFace& face, ListViewModel& lis
         list.items.begin(), list.items.end(), text,
         [](const std::u16string& t, const ListItem& item) { return ListsBefore(t, item.text); });
     const auto position = static_cast<std::size_t>(at - list.items.begin());
-    list.items.insert(at, ListItem{MakeKey(static_cast<long>(match)), text, 0, 0, false});
+    list.items.insert(at, ListItem{static_cast<long>(match), text});
     if (list.selected && *list.selected >= position) ++*list.selected;
 
     const int needed = measure.TextWidth(text) + kColumnPadding;
@@ -100,7 +85,7 @@ void BuildFontList(const FontSource& source, const TextMeasure& measure, FontTab
                    ListViewModel& list) {
     list.Clear();
     list.column_width = std::max(list.column_width, list.view_width - kListInnerMargin);
-    table.LoadRegistryFonts(source, kTrueTypeKind);
+    table.LoadInstalledFonts(source);
     for (const EnumeratedFace& face : source.EnumerateFaces())
         if (!table.AddEnumeratedFont(face, list, measure)) break;
 }

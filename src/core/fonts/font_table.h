@@ -11,7 +11,7 @@ namespace glyphora {
 
 // One installed face as the installed-font list names it.
 struct FontRecord {
-    int kind = 0;
+    FontKind kind = FontKind::Other;
     std::string face_name;
     std::string file_name;
     std::string coverage;  // empty until the enumeration stores the face's coverage string
@@ -22,15 +22,15 @@ struct FontRecord {
 // the enumeration gives each family its coverage string and its one list item.
 class FontTable {
 public:
-    // Rebuilds the records from the source's installed-font list, skipping entries whose kind
-    // differs from a non-zero filter; an entry naming several faces (joined by " & ") gives one
-    // record per face, all with its file. When the list cannot be read the table stays as it is.
-    void LoadRegistryFonts(const FontSource& source, int kind_filter);
+    // Rebuilds the records from the source's installed-font list, outline fonts only; an entry
+    // naming several faces gives one record per face, all with its file. When the list cannot be
+    // read the table stays as it is.
+    void LoadInstalledFonts(const FontSource& source);
 
     // One enumeration report. Finds the report's record (the first whose face name is the
     // report's full name, else the last named like the family if it has no coverage yet), stores
-    // the coverage string there, and lists the family under its name with key "D." + record
-    // index unless it is listed already, widening the column to the name plus 12 pixels. Items
+    // the coverage string there, and lists the family under its name with the record's index as
+    // its id unless it is listed already, widening the column to the name plus 12 pixels. Items
     // stay in case-insensitive alphabetical order. Returns true: the enumeration goes on.
     bool AddEnumeratedFont(const EnumeratedFace& face, ListViewModel& list,
                            const TextMeasure& measure);
@@ -45,7 +45,7 @@ private:
 };
 
 // Start-up's two passes: clears the list, makes its column at least the list's width less 4
-// pixels, loads the TrueType records and feeds every enumeration report to AddEnumeratedFont.
+// pixels, loads the outline fonts' records and feeds every enumeration report to AddEnumeratedFont.
 void BuildFontList(const FontSource& source, const TextMeasure& measure, FontTable& table,
                    ListViewModel& list);
 

@@ -20,7 +20,7 @@ struct Face {
     std::string style;
     std::string file;
     int index = 0;  // fontconfig's: face in the low 16 bits, named instance above
-    int kind = kOtherFontKind;
+    FontKind kind = FontKind::Other;
     int weight = FC_WEIGHT_REGULAR;
     int slant = FC_SLANT_ROMAN;
     int width = FC_WIDTH_NORMAL;
@@ -45,8 +45,8 @@ bool IsRegularStyle(const std::string& style) {
 }
 
 // The sfnt formats: the only ones with an OS/2 table and Unicode subset bits.
-int KindOfFormat(const std::string& format) {
-    return format == "TrueType" || format == "CFF" ? kTrueTypeKind : kOtherFontKind;
+FontKind KindOfFormat(const std::string& format) {
+    return format == "TrueType" || format == "CFF" ? FontKind::Outline : FontKind::Other;
 }
 
 // Lower is more like the face a plain family name stands for.
@@ -131,7 +131,7 @@ struct FontconfigFontSource::Impl {
         for (const std::size_t i : representative) {
             const Face& face = faces[i];
             EnumeratedFace report{face.family, face.full_name, face.kind, {}};
-            if (face.kind == kTrueTypeKind) {
+            if (face.kind == FontKind::Outline) {
                 const auto face_in_file = static_cast<std::uint32_t>(face.index) & 0xFFFFu;
                 // An unreadable or damaged file keeps the all-zero field: listed, covering
                 // nothing.
@@ -144,7 +144,7 @@ struct FontconfigFontSource::Impl {
 
     // sfnt faces first, then the more regular face.
     static bool Better(const Face& a, const Face& b) {
-        if (a.kind != b.kind) return a.kind == kTrueTypeKind;
+        if (a.kind != b.kind) return a.kind == FontKind::Outline;
         return RegularityKey(a) < RegularityKey(b);
     }
 
@@ -166,10 +166,10 @@ std::optional<std::vector<InstalledFontEntry>> FontconfigFontSource::InstalledFo
     std::vector<InstalledFontEntry> entries;
     const std::vector<Face>& faces = impl_->faces;
     for (std::size_t i = 0; i < faces.size();) {
-        InstalledFontEntry entry{faces[i].kind, faces[i].full_name, faces[i].file};
+        InstalledFontEntry entry{faces[i].kind, {faces[i].full_name}, faces[i].file};
         std::size_t next = i + 1;
         for (; next < faces.size() && faces[next].file == faces[i].file; ++next)
-            entry.face_names += " & " + faces[next].full_name;
+            entry.face_names.push_back(faces[next].full_name);
         entries.push_back(std::move(entry));
         i = next;
     }

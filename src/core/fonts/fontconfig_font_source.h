@@ -14,9 +14,9 @@ namespace glyphora {
 //
 // How the installed-font list and the enumeration map onto fontconfig:
 // - Installed-font list: one entry per font file, naming the full names of the file's faces
-//   (several faces of a collection or named instances of a variable font joined by " & ", in
-//   face order) and the file's absolute path. Kind 4 for TrueType and CFF/OpenType files (the
-//   sfnt fonts, which carry an OS/2 table), kind 1 for Type 1 and bitmap fonts.
+//   (several faces of a collection or named instances of a variable font, in face order) and
+//   the file's absolute path. Outline for TrueType and CFF/OpenType files (the sfnt fonts, which
+//   carry an OS/2 table), Other for Type 1 and bitmap fonts.
 // - Enumeration: one report per family (the first family name fontconfig gives a face), made
 //   for the family's face closest to upright, normal width and regular weight. Its full name
 //   matches that face's own record, so the listed family's coverage string and file are those

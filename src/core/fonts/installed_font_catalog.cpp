@@ -13,13 +13,12 @@ ListViewModel InstalledFontCatalog::BuildFontList(const TextMeasure& measure, in
     list.view_width = view_width;
     glyphora::BuildFontList(source_, measure, table_, list);
     families_.clear();
-    for (const ListItem& item : list.items) families_[item.key] = Utf16ToUtf8(item.text);
+    for (const ListItem& item : list.items) families_[item.id] = Utf16ToUtf8(item.text);
     return list;
 }
 
-std::optional<FontDescription> InstalledFontCatalog::Describe(const std::string& key) {
-    const auto index = KeyNumber(key);
-    const FontRecord* record = index ? table_.Record(*index) : nullptr;
+std::optional<FontDescription> InstalledFontCatalog::Describe(long id) {
+    const FontRecord* record = table_.Record(id);
     if (!record) return std::nullopt;
     FontDescription description;
     description.coverage = record->coverage;
@@ -29,8 +28,8 @@ std::optional<FontDescription> InstalledFontCatalog::Describe(const std::string&
     return description;
 }
 
-GlyphRanges InstalledFontCatalog::Ranges(const std::string& key) {
-    const auto family = families_.find(key);
+GlyphRanges InstalledFontCatalog::Ranges(long id) {
+    const auto family = families_.find(id);
     if (family == families_.end()) return {};
     return source_.FamilyGlyphRanges(family->second);
 }

@@ -16,17 +16,17 @@ public:
     explicit InstalledFontCatalog(const FontSource& source) : source_(source) {}
 
     ListViewModel BuildFontList(const TextMeasure& measure, int view_width) override;
-    std::optional<FontDescription> Describe(const std::string& key) override;
-    GlyphRanges Ranges(const std::string& key) override;
+    std::optional<FontDescription> Describe(long id) override;
+    GlyphRanges Ranges(long id) override;
 
     const FontTable& Table() const { return table_; }
 
 private:
     const FontSource& source_;
     FontTable table_;
-    // The family each item of the built list shows, by key: glyph ranges belong to the family,
+    // The family each item of the built list shows, by id: glyph ranges belong to the family,
     // while a record is named by the face's full name ("C059 Roman", "Noto Sans Regular").
-    std::map<std::string, std::string> families_;
+    std::map<long, std::string> families_;
 };
 
 }  // namespace glyphora

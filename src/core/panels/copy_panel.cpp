@@ -2,22 +2,16 @@
 
 #include "base/edit_command.h"
 #include "base/text.h"
-#include "copy/ansi_code_page.h"
 #include "copy/clipboard.h"
 #include "copy/clipboard_rtf.h"
+#include "copy/cp1252.h"
 #include "unicode/name_table.h"
 
 namespace glyphora {
-namespace {
-
-constexpr int kKeypadFirstDigit = 96;
-constexpr int kKeypadLastDigit = 105;
-
-}  // namespace
 
 char16_t ConvertTypedEightBitChar(char16_t c, int keyboard_code_page,
                                   CodePageConverter& converter) {
-    const auto byte = AnsiCharToByte(c);
+    const auto byte = Cp1252CharToByte(c);
     if (!byte) return c;
     const std::u16string decoded =
         converter.ConvertFromCodePage(std::string(1, static_cast<char>(*byte)), keyboard_code_page);
@@ -35,8 +29,14 @@ std::u16string CopyPanel::EntityText() const {
     return entity_rows_[static_cast<std::size_t>(entity_row_)];
 }
 
-std::u16string CopyPanel::EntityLabel() const {
-    return entity_ie_ && entity_row_ == 0 && !entity_rows_.empty() ? u"ie" : u"";
+EntityBox CopyPanel::Entity() const {
+    const bool any = !entity_rows_.empty();
+    return {entity_rows_,
+            entity_row_,
+            EntityText(),
+            entity_ie_ && entity_row_ == 0 && any ? u"ie" : u"",
+            format_ == CopyFormat::Sgml && any,
+            entity_rows_.size() > 1};
 }
 
 bool CopyPanel::TakeSelectAllRequest() {
@@ -67,27 +67,23 @@ void CopyPanel::CharacterSelected(std::optional<char16_t> character, bool pictur
         }
         entity_ie_ = !entity_rows_.empty() && services_.names->IEFlag(*character) == 1;
     }
-    const int picture = CopyFormatIndex(CopyFormat::Picture);
-    const int sgml = CopyFormatIndex(CopyFormat::Sgml);
-    format_enabled_[sgml] = !entity_rows_.empty();
-    format_enabled_[picture] = picture_available;
-    if ((format_ == picture || format_ == sgml) && !format_enabled_[format_])
-        format_ = CopyFormatIndex(CopyFormat::Unicode);
+    format_enabled_[CopyFormatIndex(CopyFormat::Sgml)] = !entity_rows_.empty();
+    format_enabled_[CopyFormatIndex(CopyFormat::Picture)] = picture_available;
+    if (!FormatEnabled(format_)) format_ = CopyFormat::Unicode;
     SelectCopyFormat(format_, character);
     reset_enabled_ = true;
 }
 
-void CopyPanel::SelectCopyFormat(int index, std::optional<char16_t> current) {
-    const auto format = CopyFormatFromIndex(index);
-    if (!format || !format_enabled_[index]) return;
-    format_ = index;
+void CopyPanel::SelectCopyFormat(CopyFormat format, std::optional<char16_t> current) {
+    if (!FormatEnabled(format)) return;
+    format_ = format;
 
-    const bool picture = *format == CopyFormat::Picture;
-    const bool styled = picture || *format == CopyFormat::Rtf;
+    const bool picture = format == CopyFormat::Picture;
+    const bool styled = picture || format == CopyFormat::Rtf;
     picture_controls_ = {styled, styled, styled, picture};
 
-    to_copy_enabled_ = *format != CopyFormat::Sgml;
-    if (*format == CopyFormat::Sgml) {
+    to_copy_enabled_ = format != CopyFormat::Sgml;
+    if (format == CopyFormat::Sgml) {
         // The entity stands for the current character, so the box shows just that character.
         conversion_guard_ = true;
         WriteToCopy(current ? std::u16string(1, *current) : std::u16string());
@@ -101,13 +97,10 @@ void CopyPanel::AppendCharacter(char16_t c) {
     if (to_copy_.text.size() < kMaxCopyTextLength) WriteToCopy(to_copy_.text + c);
 }
 
-bool CopyPanel::ToCopyKeyDown(int key_code, int shift, bool num_lock) {
-    // Alt + keypad digits compose a character code that arrives already converted.
-    if (num_lock && shift == kAltBit && key_code >= kKeypadFirstDigit &&
-        key_code <= kKeypadLastDigit)
-        conversion_guard_ = true;
+bool CopyPanel::ToCopyKeyDown(BoxKey key) {
+    if (key.command == EditCommand::Paste) ToCopyBeforePaste();
     saved_text_ = to_copy_.text;
-    if (EditCommandForKey(key_code, shift) != kEditUndo) return false;
+    if (key.command != EditCommand::Undo) return false;
     UndoToCopy();
     return true;
 }
@@ -183,7 +176,7 @@ void CopyPanel::PutPicture(std::u16string_view code_units) {
 
 void CopyPanel::CopyToClipboard() {
     if (!copy_enabled_ || !services_.clipboard) return;
-    const CopyFormat format = Format();
+    const CopyFormat format = format_;
     switch (format) {
         case CopyFormat::Unicode:
             services_.clipboard->PutUnicodeText(to_copy_.text);
@@ -206,7 +199,7 @@ void CopyPanel::CopyToClipboard() {
 
 void CopyPanel::CopyCurrentCharacter(char16_t c) {
     if (!services_.clipboard) return;
-    const CopyFormat format = Format();
+    const CopyFormat format = format_;
     switch (format) {
         case CopyFormat::Unicode:
             services_.clipboard->PutUnicodeText(std::u16string_view(&c, 1));
@@ -233,7 +226,7 @@ void CopyPanel::CopyCurrentCharacter(char16_t c) {
 }
 
 void CopyPanel::PutTextOnClipboard(std::u16string_view text) {
-    if (services_.clipboard) services_.clipboard->PutAnsiText(text);
+    if (services_.clipboard) services_.clipboard->PutCp1252Text(text);
 }
 
 void CopyPanel::PutEncodedOnClipboard(const EncodedText& encoded) {
@@ -241,7 +234,7 @@ void CopyPanel::PutEncodedOnClipboard(const EncodedText& encoded) {
     if (encoded.is_bytes)
         services_.clipboard->PutBytes(encoded.bytes);
     else
-        services_.clipboard->PutAnsiText(encoded.text);
+        services_.clipboard->PutCp1252Text(encoded.text);
 }
 
 void CopyPanel::PutRtfOnClipboard(std::u16string_view simple_rtf) {
@@ -250,9 +243,9 @@ void CopyPanel::PutRtfOnClipboard(std::u16string_view simple_rtf) {
 }
 
 void CopyPanel::RefreshPreview() {
-    const CopyFormat format = Format();
-    preview_.enabled = format_ >= CopyFormatIndex(CopyFormat::Rtf) &&
-                       format_ <= CopyFormatIndex(CopyFormat::CharName);
+    const CopyFormat format = format_;
+    preview_.enabled = CopyFormatIndex(format) >= CopyFormatIndex(CopyFormat::Rtf) &&
+                       CopyFormatIndex(format) <= CopyFormatIndex(CopyFormat::CharName);
     preview_charset_enabled_ = format == CopyFormat::CodePage;
     preview_.held_text.clear();
     preview_.held_list.clear();
@@ -275,9 +268,8 @@ void CopyPanel::RefreshPreview() {
 }
 
 void CopyPanel::ApplyPreviewCharset() {
-    const bool own_charset =
-        format_ != CopyFormatIndex(CopyFormat::Utf8) && preview_charset_checked_;
-    preview_.code_page = own_charset ? CodePageRowAt(code_page_row_).code_page : kAnsiCodePage;
+    const bool own_charset = format_ != CopyFormat::Utf8 && preview_charset_checked_;
+    preview_.code_page = own_charset ? CodePageRowAt(code_page_row_).code_page : kDefaultCodePage;
     ShowPreview();
 }
 
@@ -289,9 +281,10 @@ void CopyPanel::ShowPreview() {
 }
 
 std::u16string CopyPanel::DecodeForPreview(const std::u16string& held) {
-    if (preview_.code_page == kAnsiCodePage) return held;
-    // Runs of ANSI characters are bytes to decode together (double-byte code pages join them);
-    // a character with no ANSI byte (only in a name from an edited data file) stays as it is.
+    if (preview_.code_page == kDefaultCodePage) return held;
+    // Runs of Windows-1252 characters are bytes to decode together (double-byte code pages join
+    // them); a character with no Windows-1252 byte (only in a name from an edited data file) stays
+    // as it is.
     std::u16string shown;
     shown.reserve(held.size());
     std::string run;
@@ -301,7 +294,7 @@ std::u16string CopyPanel::DecodeForPreview(const std::u16string& held) {
         run.clear();
     };
     for (char16_t c : held) {
-        if (const auto byte = AnsiCharToByte(c)) {
+        if (const auto byte = Cp1252CharToByte(c)) {
             run.push_back(static_cast<char>(*byte));
         } else {
             flush();

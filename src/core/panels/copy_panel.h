@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/edit_command.h"
 #include "base/undoable_text.h"
 #include "copy/code_page_converter.h"
 #include "copy/code_page_list.h"
@@ -35,22 +36,32 @@ struct PictureControlsEnabled {
 struct ClipboardPreview {
     bool enabled = false;
     // What the box holds: the To-copy text encoded in the current format, byte results as
-    // characters of the system ANSI code page (one per byte). For "Char. Name" the list holds
+    // characters of the Windows-1252 (one per byte). For "Char. Name" the list holds
     // one name per code unit and the text is the first name.
     std::u16string held_text;
     std::vector<std::u16string> held_list;
     // The code page whose characters the held bytes are shown as (the preview font's character
     // set), and the held text and list decoded with it: what the window displays.
-    int code_page = kAnsiCodePage;
+    int code_page = kDefaultCodePage;
     std::u16string text;
     std::vector<std::u16string> list;
     bool drop_button = false;  // shown exactly when the list holds two entries or more
 };
 
-// The character a key delivered to a text box as an 8-bit code (read as a character of the
-// system ANSI code page), as the keyboard layout's code page has it: 0xE9 typed under a layout
-// whose code page is 1251 is U+0439. A character that is no ANSI byte, or whose byte does not
-// stand for a single character there (a lead byte of a double-byte code page), stays.
+// The entity box cbEntity: its rows "&name;", the chosen row and the caption of tlEntity.
+struct EntityBox {
+    std::vector<std::u16string> rows;
+    int row = 0;
+    std::u16string text;   // the chosen row, empty when there is none
+    std::u16string label;  // "ie" on the first row when the entity record has its IE flag
+    bool enabled = false;  // with the "SGML:" format and at least one row
+    bool drop_button = false;
+};
+
+// The character a key delivered to a text box as an 8-bit code (read as a Windows-1252
+// character), as the keyboard layout's code page has it: 0xE9 typed under a layout
+// whose code page is 1251 is U+0439. A character that is no Windows-1252 byte, or whose byte does
+// not stand for a single character there (a lead byte of a double-byte code page), stays.
 char16_t ConvertTypedEightBitChar(char16_t c, int keyboard_code_page, CodePageConverter& converter);
 
 // The "Message" panel's text when the picture of the text to copy would be too large to make.
@@ -79,51 +90,34 @@ public:
     CopyPanel& operator=(const CopyPanel&) = delete;
 
     // ---- State the window shows --------------------------------------------------------------
-    int CurrentFormat() const { return format_; }  // obFormat: 0..11
-    bool FormatEnabled(int index) const {
-        return index >= 0 && index < kCopyFormatCount && format_enabled_[index];
+    CopyFormat CurrentFormat() const { return format_; }  // the chosen obFormat
+    bool FormatEnabled(CopyFormat format) const {
+        return format_enabled_[static_cast<std::size_t>(CopyFormatIndex(format))];
     }
-    const std::u16string& ToCopyText() const { return to_copy_.text; }  // tbCopy
-    const UndoableText& ToCopyBox() const { return to_copy_; }  // its text and undo text (Tag)
+    const UndoableText& ToCopyBox() const { return to_copy_; }  // tbCopy: text and undo text
     bool ToCopyEnabled() const { return to_copy_enabled_; }  // else shown with button-face colour
     bool CopyEnabled() const { return copy_enabled_; }       // bbCopy
     bool ResetEnabled() const { return reset_enabled_; }     // bbReset
     PictureControlsEnabled PictureControls() const { return picture_controls_; }
 
     int CodePageRow() const { return code_page_row_; }  // cbCharSet
-    bool CodePageEnabled() const { return format_ == CopyFormatIndex(CopyFormat::CodePage); }
+    bool CodePageEnabled() const { return format_ == CopyFormat::CodePage; }
 
-    // Entity box (cbEntity rows "&name;", its chosen row, and the caption of tlEntity).
-    const std::vector<std::u16string>& EntityRows() const { return entity_rows_; }
-    int EntityRow() const { return entity_row_; }
-    std::u16string EntityText() const;  // the chosen row, empty when there is none
-    std::u16string EntityLabel() const;
-    bool EntityDropButton() const { return entity_rows_.size() > 1; }
-    bool EntityEnabled() const {
-        return format_ == CopyFormatIndex(CopyFormat::Sgml) && !entity_rows_.empty();
-    }
+    EntityBox Entity() const;
 
     const ClipboardPreview& Preview() const { return preview_; }
     bool PreviewCharsetChecked() const { return preview_charset_checked_; }  // chPreview
     bool PreviewCharsetEnabled() const { return preview_charset_enabled_; }
-
-    // What an RTF copy applies to the whole text: the chosen font with the character view's size
-    // and styles, and the view's fore colour (red + 256 * green + 65536 * blue).
-    const RtfCharFormat& RtfFormat() const { return rtf_format_; }
-    std::uint32_t ForeColour() const { return fore_colour_; }
-
-    // Fields of the box's event handling.
-    bool ConversionGuard() const { return conversion_guard_; }
-    const std::u16string& SavedText() const { return saved_text_; }
 
     // Set by a "Unicode" copy from the button: the To-copy box should take the focus with its
     // whole text selected. Cleared by taking it.
     bool TakeSelectAllRequest();
 
     // ---- Set by other parts of the window ----------------------------------------------------
-    // The chosen font's family (the rich-text copy names it in its font table).
+    // What an RTF copy applies to the whole text: the chosen font's family (named in its font
+    // table) with the character view's point size and styles, and the view's fore colour (red +
+    // 256 * green + 65536 * blue).
     void SetRtfFontFamily(std::string family_utf8) { rtf_format_.family = std::move(family_utf8); }
-    // The character view's point size and styles.
     void SetRtfViewFont(double point_size, bool bold, bool italic, bool underline, bool strikeout);
     void SetForeColour(std::uint32_t colour) { fore_colour_ = colour; }
     // The code page of the keyboard layout's language where keys deliver 8-bit codes to the box;
@@ -139,18 +133,17 @@ public:
 
     // ---- Events ------------------------------------------------------------------------------
     // An obFormat button was chosen (current: the current character, for the entity format).
-    // Indexes outside 0..11 and disabled buttons are ignored.
-    void SelectCopyFormat(int index, std::optional<char16_t> current);
+    // A disabled format is ignored.
+    void SelectCopyFormat(CopyFormat format, std::optional<char16_t> current);
 
     // Double click on a cell (and Enter on the table): the character is appended, unless the box
     // is full.
     void AppendCharacter(char16_t c);
 
-    // Key down in the To-copy box. key_code and shift as EditCommandForKey takes them (keypad
-    // digits 96..105); num_lock: whether Num Lock is on. Returns true when the key ran Undo: the
-    // window must not pass it on to the box.
-    bool ToCopyKeyDown(int key_code, int shift, bool num_lock);
-    // A paste or drop is about to change the box.
+    // Key down in the To-copy box (also the Edit menu's command on it, before the box runs it).
+    // Returns true when the key ran Undo: the window must not pass it on to the box.
+    bool ToCopyKeyDown(BoxKey key);
+    // A paste (also of the desktop's selection) or drop is about to change the box.
     void ToCopyBeforePaste() { conversion_guard_ = true; }
     // The user changed the box: its whole new text and the caret position after the change.
     void ToCopyEdited(std::u16string text, std::size_t caret);
@@ -168,12 +161,13 @@ public:
     void CopyToClipboard();
     // The table's Copy key: one character in the current format ("Char. Name" without CR LF).
     void CopyCurrentCharacter(char16_t c);
-    // A format's text result: as text, and as Windows-1252 bytes for byte readers (lists copy
-    // their selected item this way too).
+
+private:
+    // A format's text result: as text, and as Windows-1252 bytes for byte readers.
     void PutTextOnClipboard(std::u16string_view text);
     void PutEncodedOnClipboard(const EncodedText& encoded);
     // A rich-text copy of the characters of simple_rtf (as the RTF encoder writes them),
-    // completed with the font, size, styles and colour above.
+    // completed with the font, size, styles and colour set above.
     void PutRtfOnClipboard(std::u16string_view simple_rtf);
 
     // Re-encodes the preview from the To-copy text (run by every change of the text and format).
@@ -181,12 +175,11 @@ public:
     // Sets the code page the preview's bytes are shown in, without re-encoding them.
     void ApplyPreviewCharset();
 
-private:
     // The copy picture of the units, or the "Message" panel's word on why there is none.
     void PutPicture(std::u16string_view code_units);
     CopyContext Context();
     EncodedText Encode(CopyFormat format, std::u16string_view text);
-    CopyFormat Format() const { return static_cast<CopyFormat>(format_); }
+    std::u16string EntityText() const;  // the chosen row, empty when there is none
     // A text the program writes into the box, with the box's change handling.
     void WriteToCopy(std::u16string text);
     // Change steps that follow every change of the box's text.
@@ -199,7 +192,7 @@ private:
     const int& update_busy_;
     CodePageConverter converter_;
 
-    int format_ = 0;
+    CopyFormat format_ = CopyFormat::Unicode;
     std::array<bool, kCopyFormatCount> format_enabled_{};
     UndoableText to_copy_;
     std::u16string saved_text_;

@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "base/allowed_chars_filter.h"
-#include "base/edit_command.h"
 #include "base/scale.h"
 #include "panels/copy_panel.h"
 
@@ -54,10 +53,10 @@ void PicturePanel::SizeListChosen(std::size_t index) {
     SizeTextChanged(std::u16string(digits.begin(), digits.end()), digits.size());
 }
 
-bool PicturePanel::SizeKeyDown(int key_code, int shift) {
+bool PicturePanel::SizeKeyDown(BoxKey key) {
     // The box keeps its own text to return to, rather than whichever box last had a key down.
     saved_text_ = size_.text;
-    if (EditCommandForKey(key_code, shift) != kEditUndo) return false;
+    if (key.command != EditCommand::Undo) return false;
     SizeUndo();
     return true;
 }

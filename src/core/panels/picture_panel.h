@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "base/edit_box.h"
+#include "base/edit_command.h"
 
 namespace glyphora {
 
@@ -78,9 +79,9 @@ public:
     void SizeTextChanged(std::u16string text, std::size_t caret);
     // An entry of the size list chosen by a click.
     void SizeListChosen(std::size_t index);
-    // Key down in the size box (key codes and shift bits as EditCommandForKey takes them). Returns
-    // true when the key ran Undo: the box must not process it itself.
-    bool SizeKeyDown(int key_code, int shift);
+    // Key down in the size box. Returns true when the key ran Undo: the box must not process it
+    // itself.
+    bool SizeKeyDown(BoxKey key);
     // The Edit menu's Undo on the size box: text and undo text swap; the caret stays.
     void SizeUndo();
     // A click on chPicture(index), after its value changed.

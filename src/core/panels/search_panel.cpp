@@ -5,7 +5,7 @@
 
 #include "base/edit_command.h"
 #include "base/text.h"
-#include "copy/ansi_code_page.h"
+#include "copy/cp1252.h"
 #include "search/code_notation.h"
 #include "search/name_search_index.h"
 #include "unicode/name_table.h"
@@ -13,10 +13,6 @@
 namespace glyphora {
 
 namespace {
-
-constexpr int kEnterKey = 13;
-constexpr int kKeypadFirst = 96;  // keypad 0 .. keypad 9
-constexpr int kKeypadLast = 105;
 
 std::u16string_view TrimSpaces16(std::u16string_view text) {
     const auto first = text.find_first_not_of(u' ');
@@ -152,8 +148,6 @@ void SearchPanel::ClearBoxes() {
 
 // ---- cbSearch -------------------------------------------------------------------------------
 
-void SearchPanel::SearchFocusGained() { option_ = SearchOption::Name; }
-
 void SearchPanel::SearchTextChanged(std::u16string text, std::size_t caret) {
     search_.text = std::move(text);
     search_.caret = std::min(caret, search_.text.size());
@@ -192,14 +186,14 @@ void SearchPanel::HistoryClicked(std::size_t index) {
     SearchChanged();
 }
 
-void SearchPanel::SearchKeyDown(int key, int shift) {
+void SearchPanel::SearchKeyDown(BoxKey key) {
     if (!button_enabled_) return;
-    if (key == kEnterKey) {
+    if (key.enter) {
         window_.RequestFocus(FocusTarget::SearchButton);
         Search();
     }
     saved_text_ = search_.text;
-    if (EditCommandForKey(key, shift) == kEditUndo) SearchUndo();
+    if (key.command == EditCommand::Undo) SearchUndo();
 }
 
 void SearchPanel::SearchUndo() {
@@ -210,11 +204,8 @@ void SearchPanel::SearchUndo() {
 
 // ---- tbSearch -------------------------------------------------------------------------------
 
-void SearchPanel::SymbolFocusGained() { option_ = SearchOption::Symbol; }
-
-void SearchPanel::SymbolKeyDown(int key, int shift, bool num_lock) {
-    if (num_lock && shift == kAltBit && key >= kKeypadFirst && key <= kKeypadLast)
-        conversion_guard_ = true;
+void SearchPanel::SymbolKeyDown(BoxKey key) {
+    if (key.command == EditCommand::Paste) SymbolBeforePaste();
     symbol_.caret = 0;
     symbol_selection_length_ = 1;
 }
@@ -243,12 +234,12 @@ void SearchPanel::SymbolChanged() {
     SetSearchText({});
     SetGoToText({});
     if (!conversion_guard_) {
-        // A typed character below 256 came as a byte of the keyboard's ANSI code page. Only the
+        // A typed character below 256 came as a byte of the keyboard's 8-bit code page. Only the
         // C1 range reads differently there (0x80 is the euro sign): the keyboard cannot type C1
         // controls, so such a code is always a byte.
         const char16_t typed = symbol_.text.front();
         if (typed < 0x100) {
-            const char16_t meant = AnsiByteToChar(static_cast<unsigned char>(typed));
+            const char16_t meant = Cp1252ByteToChar(static_cast<unsigned char>(typed));
             if (meant != typed) {
                 window_.RaiseUpdateBusy();
                 SetSymbolText(std::u16string(1, meant));
@@ -267,6 +258,11 @@ void SearchPanel::SymbolFocusLost() {
 }
 
 // ---- obSearch -------------------------------------------------------------------------------
+
+void SearchPanel::SetMenuOpen(SearchOption box, bool open) {
+    if (box == SearchOption::Symbol) symbol_menu_open_ = open;
+    if (box == SearchOption::GoTo) go_to_menu_open_ = open;
+}
 
 void SearchPanel::OptionFocusGained(SearchOption option) {
     switch (option) {

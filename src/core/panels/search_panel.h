@@ -10,6 +10,7 @@
 
 #include "base/allowed_chars_filter.h"
 #include "base/edit_box.h"
+#include "base/edit_command.h"
 #include "panels/search_host.h"
 
 namespace glyphora {
@@ -57,7 +58,6 @@ public:
     // ---- State the window shows --------------------------------------------------------------
     const EditBox& SearchBox() const { return search_; }                     // cbSearch's edit part
     const std::vector<std::u16string>& History() const { return history_; }  // its list
-    const std::u16string& SavedText() const { return saved_text_; }  // text at its last key down
     const std::u16string& UndoText() const { return undo_text_; }
     const std::u16string& ButtonCaption() const { return caption_; }  // bbSearch
     bool ButtonEnabled() const { return button_enabled_; }
@@ -68,9 +68,6 @@ public:
     const EditBox& SymbolBox() const { return symbol_; }  // tbSearch, at most one character
     // tbSearch's selection after a key went down: all of it, so a typed character replaces it.
     std::size_t SymbolSelectionLength() const { return symbol_selection_length_; }
-    // The symbol box's conversion guard: set by a paste, a drop or an Alt+keypad code, it keeps
-    // the next change from reading the new character as a keyboard byte of the ANSI code page.
-    bool ConversionGuard() const { return conversion_guard_; }
 
     const EditBox& GoToBox() const { return go_to_; }  // tbGoTo
     bool GoToHex() const { return go_to_hex_; }        // the go-to notation
@@ -78,13 +75,9 @@ public:
         return go_to_hex_ ? kGoToHexCaption : kGoToDecCaption;
     }
     std::size_t GoToMaxLength() const { return go_to_hex_ ? 4 : 5; }
-    std::u16string_view GoToAllowedChars() const {
-        return go_to_hex_ ? kHexAllowedChars : kDecAllowedChars;
-    }
 
     // The filter the three boxes share; the picture size box uses it too.
     AllowedCharsFilter& Filter() { return filter_; }
-    int FilterNesting() const { return filter_.Nesting(); }
 
     // ---- Start-up and shutdown ---------------------------------------------------------------
     // The restored history (newest first); entries beyond the 20th are dropped.
@@ -105,44 +98,44 @@ public:
     bool CanSearchNext() const { return search_position_ >= 1; }
     // The double click on obSearch(0).
     void SwitchGoToNotation();
-    // The sum of each hexadecimal digit's value (either case) times 16 to the power of its distance
-    // from the right end; empty text gives 0, other characters count as 0. Wraps past 64 bits.
-    static std::uint64_t HexToValue(std::u16string_view text);
     // Empties tbGoTo, tbSearch and cbSearch, as the table does when its current character changes
     // by other means than a search.
     void ClearBoxes();
 
+    // ---- The three boxes ---------------------------------------------------------------------
+    // A box got the focus: its option is the chosen one.
+    void BoxFocusGained(SearchOption box) { option_ = box; }
+    // While its Edit menu is open, losing the focus to the menu leaves the symbol or go-to box
+    // alone (the search box keeps nothing for it).
+    void SetMenuOpen(SearchOption box, bool open);
+
     // ---- cbSearch ----------------------------------------------------------------------------
-    void SearchFocusGained();
     // The user edited the text; caret is where the edit left it.
     void SearchTextChanged(std::u16string text, std::size_t caret);
     // An entry of the drop-down list chosen by a click.
     void HistoryClicked(std::size_t index);
-    // key: one of the key numbers of base/key_codes.h, shift: kShiftBit/kCtrlBit/kAltBit.
-    void SearchKeyDown(int key, int shift);
+    // A key down (also the Edit menu's command, before the box runs it): Enter searches.
+    void SearchKeyDown(BoxKey key);
     // The Edit menu's Undo while cbSearch has the focus: text and undo text change places.
     void SearchUndo();
 
     // ---- tbSearch ----------------------------------------------------------------------------
-    void SymbolFocusGained();
-    // num_lock: the Num Lock state when the key went down; keypad digits are 96..105.
-    void SymbolKeyDown(int key, int shift, bool num_lock);
+    // A key down: the whole box gets selected, so that a typed character replaces the one
+    // there; the paste key, like a paste or drop, keeps the new character from being read as a
+    // keyboard byte of an 8-bit code page.
+    void SymbolKeyDown(BoxKey key);
     void SymbolBeforePaste();  // also before a drop
     // The user typed, pasted or dropped; the box keeps only the first UTF-16 unit.
     void SymbolTextChanged(std::u16string text);
     void SymbolFocusLost();
-    // While its Edit menu is open, losing the focus to the menu leaves the box alone.
-    void SetSymbolMenuOpen(bool open) { symbol_menu_open_ = open; }
 
     // ---- tbGoTo ------------------------------------------------------------------------------
-    void GoToFocusGained();
     // The user edited the text; the box takes at most GoToMaxLength() characters.
     void GoToTextChanged(std::u16string text, std::size_t caret);
-    // A character key pressed in the box (its character code); returns true when the model took
-    // it (Enter, 13), which the box must then not process.
-    bool GoToKeyPress(int char_code);
+    // A key down in the box; returns true when the model took it (Enter), which the box must then
+    // not process.
+    bool GoToKeyDown(BoxKey key);
     void GoToFocusLost();
-    void SetGoToMenuOpen(bool open) { go_to_menu_open_ = open; }
 
     // ---- obSearch ----------------------------------------------------------------------------
     // An option button got the focus: the focus moves on to its box.
@@ -170,6 +163,9 @@ private:
     void SymbolChanged();
     void GoToChanged();
     void GoToEnter();
+    std::u16string_view GoToAllowedChars() const {
+        return go_to_hex_ ? kHexAllowedChars : kDecAllowedChars;
+    }
     // The box's value in the current notation.
     std::uint64_t GoToValue() const;
 
@@ -190,7 +186,7 @@ private:
 
     EditBox symbol_;
     std::size_t symbol_selection_length_ = 0;
-    bool conversion_guard_ = false;
+    bool conversion_guard_ = false;  // the next change is no keyboard byte (a paste or drop)
     bool symbol_menu_open_ = false;
 
     EditBox go_to_;

@@ -7,8 +7,6 @@ namespace glyphora {
 
 namespace {
 
-constexpr int kEnterChar = 13;
-
 // The decimal value of the leading digits, as the box's value is read; saturates instead of
 // overflowing.
 std::uint64_t DecimalValue(std::u16string_view text) {
@@ -31,9 +29,9 @@ std::u16string ToText(std::uint64_t value, unsigned base) {
     return text;
 }
 
-}  // namespace
-
-std::uint64_t SearchPanel::HexToValue(std::u16string_view text) {
+// The sum of each hexadecimal digit's value (either case) times 16 to the power of its distance
+// from the right end; empty text gives 0, other characters count as 0. Wraps past 64 bits.
+std::uint64_t HexToValue(std::u16string_view text) {
     std::uint64_t value = 0;
     for (char16_t c : text) {
         std::uint64_t digit = 0;
@@ -47,6 +45,8 @@ std::uint64_t SearchPanel::HexToValue(std::u16string_view text) {
     }
     return value;
 }
+
+}  // namespace
 
 std::uint64_t SearchPanel::GoToValue() const {
     return go_to_hex_ ? HexToValue(go_to_.text) : DecimalValue(go_to_.text);
@@ -66,8 +66,6 @@ void SearchPanel::SwitchGoToNotation() {
         SetGoToText(ToText(HexToValue(go_to_.text), 10));
     }
 }
-
-void SearchPanel::GoToFocusGained() { option_ = SearchOption::GoTo; }
 
 void SearchPanel::GoToTextChanged(std::u16string text, std::size_t caret) {
     // The box itself refuses what goes beyond its length, typed or pasted.
@@ -102,8 +100,8 @@ void SearchPanel::GoToChanged() {
     if (go_to_.text.size() == GoToMaxLength()) GoToEnter();
 }
 
-bool SearchPanel::GoToKeyPress(int char_code) {
-    if (char_code != kEnterChar) return false;
+bool SearchPanel::GoToKeyDown(BoxKey key) {
+    if (!key.enter) return false;
     GoToEnter();
     return true;
 }

@@ -2,12 +2,7 @@
 
 #include <bitset>
 
-#include "base/key_codes.h"
-
 namespace glyphora {
-
-// The shortcuts use the program's key numbers.
-namespace hot_keys = keys;
 
 // What the main window knows when a key goes down, before the focused control sees it.
 struct HotKeyState {
@@ -30,10 +25,10 @@ struct HotKey {
     bool operator==(const HotKey&) const = default;
 };
 
-// The main window's shortcuts, seen before the focused control (which still receives the key):
-// F1 with a focused control that has a topic, F3 while a name search is under way, Alt+Enter and
-// Alt+0 .. Alt+9 for an enabled copy format option. Shift is the bit 1, Ctrl 2, Alt 4 of shift;
-// F1 and F3 act whatever else is held, Alt+Enter and Alt+digit whatever is held with Alt.
-HotKey FormKeyDown(int key_code, int shift, const HotKeyState& state);
+// The main window's shortcut a key stands for (the window's key mapper reads it) acts only in its
+// state, seen before the focused control (which still receives the key): F1 with a focused
+// control that has a topic, F3 while a name search is under way, Alt+Enter always and Alt+digit
+// for an enabled copy format option. None when it does not act.
+HotKey FormKeyDown(HotKey key, const HotKeyState& state);
 
 }  // namespace glyphora

@@ -1,13 +1,14 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 
 #include "platform/status_panels.h"
 
 namespace glyphora {
 
-// The lock keys the status bar shows, numbered as the desktop-independent key numbers.
-enum class LockKey : int { Caps = 20, Kana = 21, Insert = 45, Num = 144, Scroll = 145 };
+// The lock keys the status bar shows.
+enum class LockKey : std::uint8_t { Caps, Kana, Insert, Num, Scroll };
 
 // The keyboard's lock states, as far as the desktop tells them. The window implements it (X11
 // XKB where available); a desktop that reports or switches nothing is allowed.

@@ -13,11 +13,9 @@ public:
 
     // A mouse button went down on the button: the right one asks for its help menu, any other
     // opens the Type menu, unless the menu closed in this same millisecond: the click that closes
-    // the menu over the button must not open it again at once.
+    // the menu over the button must not open it again at once. The drop-down key (Alt+Down) acts
+    // as a left click.
     Response MouseDown(bool right_button, std::int64_t now_ms) const;
-
-    // Alt+Down (key 40 with the Alt bit 4, whatever else is held) acts as a left click.
-    Response KeyDown(int key_code, int shift, std::int64_t now_ms) const;
 
     // The Type menu closed (its pop-up call returned).
     void MenuClosed(std::int64_t now_ms) { closed_at_ = now_ms; }

@@ -9,10 +9,10 @@ FontsWithChar::FontsWithChar(MainWindowModel& model, FontCatalog& catalog)
     : model_(model), catalog_(catalog) {}
 
 bool FontsWithChar::Refresh() {
-    if (!index_) index_.emplace(model_.FontList(), catalog_);
+    if (!index_) index_.emplace(model_.Fonts().Items(), catalog_);
     std::optional<long> cp;
-    if (!model_.RowLabels()[static_cast<std::size_t>(model_.CurrentCell() / 16)].empty())
-        cp = model_.CurrentCodePoint();
+    if (!model_.Page().RowLabels()[static_cast<std::size_t>(model_.Page().Current() / 16)].empty())
+        cp = model_.Page().CurrentCodePoint();
     if (cp == code_point_) return false;
     code_point_ = cp;
     families_ = cp ? index_->FamiliesCovering(*cp) : std::vector<std::size_t>{};
@@ -20,11 +20,11 @@ bool FontsWithChar::Refresh() {
 }
 
 const std::u16string& FontsWithChar::FamilyName(std::size_t row) const {
-    return model_.FontList().items[families_.at(row)].text;
+    return model_.Fonts().Items().items[families_.at(row)].text;
 }
 
 std::optional<std::size_t> FontsWithChar::ChosenRow() const {
-    const auto& chosen = model_.FontList().selected;
+    const auto& chosen = model_.Fonts().Items().selected;
     if (!chosen) return std::nullopt;
     for (std::size_t row = 0; row < families_.size(); ++row)
         if (families_[row] == *chosen) return row;
@@ -32,7 +32,7 @@ std::optional<std::size_t> FontsWithChar::ChosenRow() const {
 }
 
 std::u16string FontsWithChar::Title() const {
-    const std::size_t all = index_ ? index_->FamilyCount() : model_.FontList().items.size();
+    const std::size_t all = index_ ? index_->FamilyCount() : model_.Fonts().Items().items.size();
     return Utf8ToUtf16(std::to_string(families_.size()) + " of " + std::to_string(all) + " fonts");
 }
 
@@ -40,15 +40,15 @@ void FontsWithChar::Choose(std::size_t row) {
     if (row >= families_.size() || !code_point_) return;
     const long cp = *code_point_;
     model_.SelectFont(families_[row]);
-    const auto& cells = model_.Cells();
-    const int cell = model_.CurrentCell();
-    if (!model_.RowLabels()[static_cast<std::size_t>(cell / 16)].empty() &&
+    const auto& cells = model_.Page().Cells();
+    const int cell = model_.Page().Current();
+    if (!model_.Page().RowLabels()[static_cast<std::size_t>(cell / 16)].empty() &&
         cells[static_cast<std::size_t>(cell)].code_point == cp)
         return;
-    if (!model_.ShowAll()) {
+    if (!model_.Subranges().ShowAll()) {
         bool listed = false;
-        for (const ListItem& item : model_.Subranges().list.items)
-            listed = listed || (KeyNumber(item.key).value_or(-1) <= cp && cp <= item.tag);
+        for (const ListItem& item : model_.Subranges().Views().list.items)
+            listed = listed || (item.id <= cp && cp <= item.last);
         if (!listed) model_.SetShowAll(true);
     }
     model_.GoToCodePoint(cp);

@@ -1,113 +1,45 @@
 // Paging of the character table: which code points a page shows, the row and page movements and
 // the scroll bar that follows them.
 #include <algorithm>
-#include <cstdio>
 
 #include "table/main_window_model.h"
 #include "unicode/name_table.h"
 
 namespace glyphora {
 
-namespace {
-
-// a / b rounded to the nearest whole number, halves to even (b > 0, a >= 0).
-long long RoundHalfEven(long long a, long long b) {
-    const long long q = a / b;
-    const long long r = a % b;
-    if (2 * r > b || (2 * r == b && (q % 2) != 0)) return q + 1;
-    return q;
-}
-
-// The copy of the empty-cell pattern a cell in this paint state shows.
-int EmptyPatternFor(PaintState state) { return state == PaintState::SelectedInactive ? 1 : 0; }
-
-std::string RowLabel(long row) {
-    char buf[8];
-    std::snprintf(buf, sizeof buf, "%03lX", row & 0xFFF);
-    return buf;
-}
-
-}  // namespace
-
 MainWindowModel::MainWindowModel(Services services)
     : services_(services),
+      status_({services.names, services.classifier, services.measure, services.metrics}),
       search_(search_link_, services.names),
       copy_({services.names, services.clipboard,
-             [this](std::u16string text) { message_panel_ = std::move(text); }},
+             [this](std::u16string text) { status_.SetMessage(std::move(text)); }},
             update_busy_),
-      picture_(search_.Filter(), copy_, update_busy_, picture_max_size_) {
-    for (auto& cell : cells_) cell.pattern = 0;
-}
+      picture_(search_.Filter(), copy_, update_busy_, fonts_.PictureMaxSizeRef()) {}
 
 std::optional<SearchHost::Span> MainWindowModel::SearchLink::ListedSpan() const {
-    if (window_.ItemCount() == 0) return std::nullopt;
-    return Span{window_.First(0), window_.Last(window_.ItemCount() - 1)};
+    const SubrangeList& list = window_.subranges_;
+    if (list.Count() == 0) return std::nullopt;
+    return Span{list.First(0), list.Last(list.Count() - 1)};
 }
-
-long MainWindowModel::First(std::size_t k) const { return item_first_[k]; }
-
-long MainWindowModel::Last(std::size_t k) const { return subranges_.list.items[k].tag; }
-
-std::optional<std::size_t> MainWindowModel::ItemByStart(long start) const {
-    const auto it = std::lower_bound(item_first_.begin(), item_first_.end(), start);
-    if (it == item_first_.end() || *it != start) return std::nullopt;
-    return static_cast<std::size_t>(it - item_first_.begin());
-}
-
-std::optional<std::size_t> MainWindowModel::ItemHolding(long cp) const {
-    // The listed subrange holding cp, else the next one after it, else the last one.
-    if (item_first_.empty()) return std::nullopt;
-    for (std::size_t k = 0; k < ItemCount(); ++k)
-        if (cp <= Last(k)) return k;
-    return ItemCount() - 1;
-}
-
-void MainWindowModel::RebuildItemIndex() {
-    item_first_.clear();
-    item_first_.reserve(ItemCount());
-    for (const auto& item : subranges_.list.items)
-        item_first_.push_back(KeyNumber(item.key).value_or(0));
-}
-
-bool MainWindowModel::PageIsFull() const { return !row_labels_[kRows - 1].empty(); }
-
-long MainWindowModel::PageEndCodePoint() const {
-    for (int row = kRows - 1; row >= 0; --row)
-        if (!row_labels_[row].empty()) return cells_[row * 16 + 15].code_point;
-    return -1;
-}
-
-bool MainWindowModel::HasGlyph(long cp) const { return glyphora::HasGlyph(glyph_ranges_, cp); }
 
 void MainWindowModel::ClearPage() {
-    view_caption_.clear();
-    hex_panel_.clear();
-    name_panel_.clear();
-    type_.type_text.clear();
-    row_labels_.fill({});
-    separators_.fill(false);
-    for (int i = 0; i < kCells; ++i) {
-        Cell& cell = cells_[i];
-        cell.code_point = 0;
-        cell.caption.clear();
-        cell.pattern = -1;
-        MarkDirty(i);
-    }
+    status_.Clear();
+    page_.Clear();
 }
 
 void MainWindowModel::FillPage(long cp) {
     ClearPage();
-    const long old = cells_[current_cell_].code_point;
+    const long old = page_.CurrentCodePoint();
     long start = (cp / 16) * 16;
 
     // The page's subrange: the current one when it holds the start (the normal case); anything
     // else is a request the list cannot serve as asked, so take the nearest listed subrange.
-    std::optional<std::size_t> k0 = ItemByStart(current_subrange_start_);
-    if (k0 && (start < First(*k0) || start > Last(*k0))) k0 = ItemHolding(start);
-    if (!k0) k0 = ItemHolding(start);
+    std::optional<std::size_t> k0 = subranges_.ItemByStart(subranges_.CurrentStart());
+    if (k0 && (start < First(*k0) || start > Last(*k0))) k0 = subranges_.ItemHolding(start);
+    if (!k0) k0 = subranges_.ItemHolding(start);
     if (!k0) {
         // Nothing listed: an empty, quiet table.
-        for (int i = 0; i < kCells; ++i) cells_[i].pattern = 0;
+        page_.ShowEmpty();
         return;
     }
     if (start < First(*k0)) start = First(*k0);
@@ -119,23 +51,19 @@ void MainWindowModel::FillPage(long cp) {
     }
     if (total < kCells) {
         // Too few listed code points follow: end the page with the last one instead.
-        PaintCell(current_cell_, PaintState::Normal);
-        current_cell_ = static_cast<int>(kCells - total);
+        page_.Paint(page_.Current(), PaintState::Normal);
+        page_.SetCurrent(static_cast<int>(kCells - total));
         start = PageBack(*k0, start - 1, kCells - total, false);
-        ++update_busy_;
-        scroll_.value = scroll_.max;
-        last_scroll_value_ = scroll_.value;
-        --update_busy_;
-        k0 = ItemHolding(start);
+        scroll_bar_.ToEnd();
+        k0 = subranges_.ItemHolding(start);
     }
 
     const int row = FillRows(*k0, start);
     // Rows the page leaves unfilled show the pattern too.
-    for (int i = (row + 1) * 16; i < kCells; ++i)
-        cells_[i].pattern = EmptyPatternFor(cells_[i].state);
+    page_.ShowPatternFrom((row + 1) * 16);
 
-    SelectCell(current_cell_);
-    if (cells_[current_cell_].code_point != old && !keep_search_text_) ClearSearchBoxes();
+    SelectCell(page_.Current());
+    if (page_.CurrentCodePoint() != old && !keep_search_text_) ClearSearchBoxes();
 }
 
 // Fills the page's rows from `start` in listed subrange k0 on, a separator after each
@@ -147,14 +75,14 @@ int MainWindowModel::FillRows(std::size_t k0, long start) {
         const long rows = (Last(k) - f + 1) / 16;
         for (long j = 0; j < rows; ++j) {
             ++row;
-            row_labels_[row] = RowLabel(f / 16 + j);
+            page_.LabelRow(row, f + j * 16);
             for (int c = 0; c < 16; ++c) {
                 const long x = f + j * 16 + c;
                 FillCell(row * 16 + c, x, First(k) <= x);
             }
             if (row >= kRows - 1) break;
         }
-        if (row >= 0 && row < kRows - 1) separators_[row] = true;
+        if (row >= 0 && row < kRows - 1) page_.SetSeparator(row);
     }
     return row;
 }
@@ -162,22 +90,16 @@ int MainWindowModel::FillRows(std::size_t k0, long start) {
 // One cell: its code point, and the character or, for an undefined code point, one without a
 // glyph or one before its subrange's start, a space over the empty-cell pattern.
 void MainWindowModel::FillCell(int i, long x, bool in_subrange) {
-    Cell& cell = cells_[i];
-    cell.code_point = x;
     // The caption alone cannot tell U+0020, a character like any other, from the space an
     // undefined or glyphless code point shows over the pattern.
-    bool shown = false;
     if (services_.names && services_.names->CharName(x) == "Undefined") {
-        cell.caption.assign(1, u' ');
-    } else if (HasGlyph(x)) {
-        if (in_subrange && x <= 0xFFFF) {
-            cell.caption.assign(1, static_cast<char16_t>(x));
-            shown = true;
-        }
+        page_.FillCell(i, x, u" ", false);
+    } else if (fonts_.HasGlyph(x)) {
+        const bool shown = in_subrange && x <= 0xFFFF;
+        page_.FillCell(i, x, shown ? std::u16string(1, static_cast<char16_t>(x)) : u"", shown);
     } else {
-        cell.caption.assign(1, u' ');
+        page_.FillCell(i, x, u" ", false);
     }
-    cell.pattern = shown ? -1 : EmptyPatternFor(cell.state);
 }
 
 long MainWindowModel::PageBack(std::size_t item, long from, long count, bool fill) {
@@ -203,20 +125,20 @@ long MainWindowModel::PageBack(std::size_t item, long from, long count, bool fil
     }
     if (ran_out) {
         if (fill) {
-            SelectCell(current_cell_ % 16);
+            SelectCell(page_.Current() % 16);
         } else {
-            PaintCell(current_cell_, PaintState::Normal);
-            current_cell_ %= 16;
+            page_.Paint(page_.Current(), PaintState::Normal);
+            page_.SetCurrent(page_.Current() % 16);
         }
     }
     return result;
 }
 
 bool MainWindowModel::ScrollRowUp() {
-    if (ItemCount() == 0 || row_labels_[0].empty()) return false;
-    const long first = cells_[0].code_point;
-    const long s = FindSubrangeStart(subranges_.list, first);
-    const auto item = ItemByStart(s);
+    if (ItemCount() == 0 || !page_.Filled()) return false;
+    const long first = page_.CodePointAt(0);
+    const long s = subranges_.StartOf(first);
+    const auto item = subranges_.ItemByStart(s);
     if (!item) return false;
     if (first > s) {
         FillPage(first - 16);
@@ -232,25 +154,25 @@ bool MainWindowModel::ScrollRowUp() {
 }
 
 bool MainWindowModel::ScrollRowDown() {
-    if (ItemCount() == 0 || !PageIsFull()) return false;
-    if (cells_[255].code_point >= Last(ItemCount() - 1)) return false;
-    const long x = cells_[16].code_point;
-    const long s = FindSubrangeStart(subranges_.list, x);
-    if (s != current_subrange_start_) {
-        if (const auto item = ItemByStart(s)) SetCurrentSubrange(*item);
+    if (ItemCount() == 0 || !page_.Full()) return false;
+    if (page_.CodePointAt(kCells - 1) >= Last(ItemCount() - 1)) return false;
+    const long x = page_.CodePointAt(16);
+    const long s = subranges_.StartOf(x);
+    if (s != subranges_.CurrentStart()) {
+        if (const auto item = subranges_.ItemByStart(s)) SetCurrentSubrange(*item);
     }
     FillPage(x);
     return true;
 }
 
 void MainWindowModel::PageDown() {
-    if (ItemCount() == 0 || !PageIsFull()) return;
-    const long x = cells_[255].code_point;
-    const long s = FindSubrangeStart(subranges_.list, x);
-    const auto item = ItemByStart(s);
+    if (ItemCount() == 0 || !page_.Full()) return;
+    const long x = page_.CodePointAt(kCells - 1);
+    const long s = subranges_.StartOf(x);
+    const auto item = subranges_.ItemByStart(s);
     if (!item) return;
     if (Last(*item) > x) {
-        if (s != current_subrange_start_) SetCurrentSubrange(*item);
+        if (s != subranges_.CurrentStart()) SetCurrentSubrange(*item);
         FillPage(x + 1);
     } else if (*item + 1 < ItemCount()) {
         const std::size_t next = *item + 1;
@@ -260,11 +182,11 @@ void MainWindowModel::PageDown() {
 }
 
 bool MainWindowModel::PageUp() {
-    if (ItemCount() == 0 || row_labels_[0].empty()) return false;
+    if (ItemCount() == 0 || !page_.Filled()) return false;
     // The walk starts in the subrange of the page's first code point: the selected list item
     // follows the selected cell, which may lie in a later subrange of the same page.
-    const long first = cells_[0].code_point;
-    const auto item = ItemByStart(FindSubrangeStart(subranges_.list, first));
+    const long first = page_.CodePointAt(0);
+    const auto item = subranges_.ItemByStart(subranges_.StartOf(first));
     if (!item) return false;
     PageBack(*item, first - 1, kCells, true);
     return true;
@@ -272,79 +194,55 @@ bool MainWindowModel::PageUp() {
 
 void MainWindowModel::SetCurrentSubrange(std::size_t item) {
     if (item >= ItemCount()) return;
-    current_subrange_start_ = First(item);
-    range_item_to_show_ = item;
-    RefreshFontIcons(subranges_.list.items[item].sub_item);
-    subranges_.list.selected = item;
-    // Keep the compact mode's combo box on the same subrange.
-    subranges_.combo.selected.reset();
-    for (std::size_t e = 0; e < subranges_.combo.entries.size(); ++e)
-        if (subranges_.combo.entries[e].key == subranges_.list.items[item].key)
-            subranges_.combo.selected = e;
-}
-
-void MainWindowModel::RefreshFontIcons(int bit) {
-    for (std::size_t i = 0; i < font_list_.items.size(); ++i) {
-        const std::string& coverage = font_coverage_[i];
-        font_list_.items[i].check =
-            bit >= 0 && static_cast<std::size_t>(bit) < coverage.size() && coverage[bit] == '1';
-    }
+    subranges_.Select(item);
+    fonts_.ShowCoverageIcons(subranges_.Views().list.items[item].bit);
 }
 
 void MainWindowModel::SyncScrollBar(long cp) {
-    const long s = FindSubrangeStart(subranges_.list, cp);
-    const auto item = ItemByStart(s);
-    const long listed = subranges_.listed_count;
+    const long s = subranges_.StartOf(cp);
+    const auto item = subranges_.ItemByStart(s);
+    const long listed = subranges_.ListedCount();
     if (!item || listed <= 0) return;
-    long before = 0;
-    for (std::size_t k = 0; k < *item; ++k) before += Last(k) - First(k) + 1;
-    const long pos = std::clamp(before + cp - s + 1, 1L, listed);
-
+    const long place = std::clamp(subranges_.ListedBefore(*item) + cp - s + 1, 1L, listed);
     ++update_busy_;
-    // The position as a fixed-point number with four decimals, then to a whole row.
-    const long long max = std::max(scroll_.max, 0);
-    long long ten_thousandths = RoundHalfEven((max + 1) * pos * 10000LL, listed);
-    ten_thousandths = std::min(ten_thousandths, max * 10000LL);
-    scroll_.value = static_cast<int>(std::max(0LL, RoundHalfEven(ten_thousandths, 10000)));
+    scroll_bar_.ShowPlace(place, listed);
     AdjustScrollEnds();
     --update_busy_;
 }
 
 void MainWindowModel::AdjustScrollEnds() {
-    const int step =
-        static_cast<int>(RoundHalfEven(std::max(scroll_.max, 0), scroll_track_pixels_));
-    if (ItemCount() > 0 && !row_labels_[0].empty()) {
-        if (scroll_.value == 0 && First(0) < cells_[0].code_point) {
-            scroll_.value = step;
-        } else if (scroll_.value == scroll_.max && Last(ItemCount() - 1) > PageEndCodePoint()) {
-            scroll_.value = std::max(0, scroll_.max - step);
+    const int step = scroll_bar_.EndStep();
+    if (ItemCount() > 0 && page_.Filled()) {
+        if (scroll_bar_.Value() == 0 && First(0) < page_.CodePointAt(0)) {
+            scroll_bar_.SetValue(step);
+        } else if (scroll_bar_.Value() == scroll_bar_.Max() &&
+                   Last(ItemCount() - 1) > page_.EndCodePoint()) {
+            scroll_bar_.SetValue(std::max(0, scroll_bar_.Max() - step));
         }
     }
-    last_scroll_value_ = scroll_.value;
+    scroll_bar_.Settle();
 }
 
-void MainWindowModel::ScrollBarScroll() { last_scroll_value_ = -1; }
-
 void MainWindowModel::ScrollBarChange(int value) {
-    scroll_.value = std::clamp(value, 0, std::max(scroll_.max, 0));
+    scroll_bar_.SetValue(value);
     if (update_busy_ > 0) return;
     ++update_busy_;
-    const long before_move = cells_[0].code_point;
+    const long before_move = page_.CodePointAt(0);
     bool selected = false;
-    if (last_scroll_value_ >= 0) {
-        const long delta = scroll_.value - last_scroll_value_;
+    if (!scroll_bar_.Dragging()) {
+        const long delta = scroll_bar_.Step();
         if (delta == ScrollBarState::kSmallChange) {
             // Keep the selection on the same character when it stays on the page.
-            if (ScrollRowDown() && current_cell_ >= 16) {
+            if (ScrollRowDown() && page_.Current() >= 16) {
                 --update_busy_;
-                SelectCell(current_cell_ - 16);
+                SelectCell(page_.Current() - 16);
                 ++update_busy_;
                 selected = true;
             }
         } else if (delta == -ScrollBarState::kSmallChange) {
-            if (ScrollRowUp() && current_cell_ < kCells - 16) {
+            if (ScrollRowUp() && page_.Current() < kCells - 16) {
                 --update_busy_;
-                SelectCell(current_cell_ + 16);
+                SelectCell(page_.Current() + 16);
                 ++update_busy_;
                 selected = true;
             }
@@ -359,9 +257,9 @@ void MainWindowModel::ScrollBarChange(int value) {
     // The page fills above ran while selection was held off: show the new current character.
     // A page up at the top fills the same page again, which leaves the panels empty too.
     if (!selected &&
-        (cells_[0].code_point != before_move || (hex_panel_.empty() && ItemCount() > 0))) {
+        (page_.CodePointAt(0) != before_move || (status_.HexPanel().empty() && ItemCount() > 0))) {
         --update_busy_;
-        SelectCell(current_cell_);
+        SelectCell(page_.Current());
         ++update_busy_;
     }
     AdjustScrollEnds();
@@ -371,18 +269,14 @@ void MainWindowModel::ScrollBarChange(int value) {
 // Fills the page the thumb's place stands for: the listed code point as far into the listed
 // ones as the value is into the bar.
 void MainWindowModel::FillPageAtThumb() {
-    const long listed = subranges_.listed_count;
-    const long pos = scroll_.max > 0
-                         ? static_cast<long>(RoundHalfEven(
-                               static_cast<long long>(scroll_.value) * listed, scroll_.max))
-                         : 0;
+    const long place = scroll_bar_.PlaceAtValue(subranges_.ListedCount());
     std::size_t item = ItemCount() - 1;
     long before = 0;
     long sum = 0;
     bool found = false;
     for (std::size_t k = 0; k < ItemCount(); ++k) {
         const long size = Last(k) - First(k) + 1;
-        if (sum + size > pos) {
+        if (sum + size > place) {
             item = k;
             before = sum;
             found = true;
@@ -392,15 +286,7 @@ void MainWindowModel::FillPageAtThumb() {
     }
     if (!found) before = sum;
     SetCurrentSubrange(item);
-    FillPage(pos + First(item) - before);
-}
-
-void MainWindowModel::PaintCell(int i, PaintState state) {
-    if (i < 0 || i >= kCells) return;
-    Cell& cell = cells_[i];
-    cell.state = state;
-    if (cell.pattern >= 0) cell.pattern = EmptyPatternFor(state);
-    MarkDirty(i);
+    FillPage(place + First(item) - before);
 }
 
 void MainWindowModel::ClearSearchBoxes() {

@@ -1,52 +1,17 @@
-// Keyboard navigation in the character table and its focus handlers.
-#include "base/edit_command.h"
+// The character table's commands (moves, activation, copy) and its focus handlers.
 #include "table/main_window_model.h"
 
 namespace glyphora {
 
-std::optional<TableCommand> TableCommandForKey(int key, int shift) {
-    if (EditCommandForKey(key, shift) == kEditCopy) return TableCommand::CopyCharacter;
-    if (shift & keys::kCtrl) {
-        if (key == keys::kHome) return TableCommand::First;
-        if (key == keys::kEnd) return TableCommand::Last;
-        // Any other key with Ctrl acts as the key alone.
-    }
-    switch (key) {
-        case keys::kHome:
-            return TableCommand::RowStart;
-        case keys::kEnd:
-            return TableCommand::RowEnd;
-        case keys::kLeft:
-            return TableCommand::Left;
-        case keys::kRight:
-            return TableCommand::Right;
-        case keys::kUp:
-            return TableCommand::Up;
-        case keys::kDown:
-            return TableCommand::Down;
-        case keys::kPageUp:
-            return TableCommand::PageUp;
-        case keys::kPageDown:
-            return TableCommand::PageDown;
-        case keys::kEnter:
-            return TableCommand::Activate;
-        default:
-            return std::nullopt;
-    }
-}
-
-void MainWindowModel::TableKeyDown(int key, int shift) {
-    if (const auto command = TableCommandForKey(key, shift)) RunTableCommand(*command);
-}
-
 void MainWindowModel::RunTableCommand(TableCommand command) {
     if (ItemCount() == 0) return;
-    const auto sync = [this] { SyncScrollBar(cells_[current_cell_].code_point); };
-    const int c = current_cell_;
+    const auto sync = [this] { SyncScrollBar(page_.CurrentCodePoint()); };
+    const int c = page_.Current();
     switch (command) {
         case TableCommand::CopyCharacter:
             // An unfilled cell has no character to copy.
-            if (const auto character = CurrentCharacter()) copy_.CopyCurrentCharacter(*character);
+            if (const auto character = page_.CurrentCharacter())
+                copy_.CopyCurrentCharacter(*character);
             break;
         case TableCommand::First:
             ChooseSubrange(0);
@@ -55,10 +20,7 @@ void MainWindowModel::RunTableCommand(TableCommand command) {
         case TableCommand::Last:
             PageBack(ItemCount() - 1, 0, kCells, true);
             SelectCell(kCells - 1);
-            ++update_busy_;
-            scroll_.value = std::max(scroll_.max, 0);
-            last_scroll_value_ = scroll_.value;
-            --update_busy_;
+            scroll_bar_.ToEnd();
             break;
         case TableCommand::RowStart:
             SelectCell((c / 16) * 16);
@@ -105,7 +67,7 @@ void MainWindowModel::RunTableCommand(TableCommand command) {
 
 void MainWindowModel::TableFocusLost() {
     table_focused_ = false;
-    PaintCell(current_cell_, PaintState::SelectedInactive);
+    page_.Paint(page_.Current(), PaintState::SelectedInactive);
 }
 
 void MainWindowModel::TableFocusGained() {
@@ -114,11 +76,11 @@ void MainWindowModel::TableFocusGained() {
         // The user moved the focus here: refresh without clearing the message or refocusing.
         const bool previous = quiet_select_;
         quiet_select_ = true;
-        SelectCell(current_cell_);
+        SelectCell(page_.Current());
         quiet_select_ = previous;
     }
     focus_from_select_ = false;
-    PaintCell(current_cell_, PaintState::Selected);
+    page_.Paint(page_.Current(), PaintState::Selected);
 }
 
 }  // namespace glyphora

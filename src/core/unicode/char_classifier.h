@@ -4,9 +4,9 @@
 
 namespace glyphora {
 
-// The three answer words that describe one UTF-16 code unit. Their bit meanings are those of the
-// classic Windows character-type words (CT_CTYPE1, CT_CTYPE2, CT_CTYPE3), which the type texts
-// and the character view's drawing rules are written against.
+// The three answer words that describe one UTF-16 code unit: class flags, a bidirectional
+// category and text-processing flags. The type texts and the character view's drawing rules are
+// written against these bit values.
 struct CharTypeWords {
     std::uint16_t char_class = 0;       // class flags, kClass*
     std::uint16_t bidi = 0;             // bidirectional category, kBidi* (0..11)

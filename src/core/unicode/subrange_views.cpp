@@ -31,7 +31,6 @@ void AddSubrange(SubrangeViews& views, const Subrange& row, bool show_all,
     if (!show_all && (row.bit < 0 || !covered)) return;
 
     const std::u16string name = Utf8ToUtf16(row.name);
-    const std::string key = MakeKey(row.first);
 
     if (row.name != kUndefinedName) {
         // Insert before the first entry that does not sort below the name, so the combo box
@@ -40,14 +39,14 @@ void AddSubrange(SubrangeViews& views, const Subrange& row, bool show_all,
         const auto at = std::find_if(entries.begin(), entries.end(), [&](const ComboEntry& e) {
             return CompareNoCase(e.text, name) >= 0;
         });
-        entries.insert(at, ComboEntry{name, key});
+        entries.insert(at, ComboEntry{name, row.first});
     }
 
     ListItem item;
-    item.key = key;
+    item.id = row.first;
     item.text = name;
-    item.tag = row.last;
-    item.sub_item = row.bit;
+    item.last = row.last;
+    item.bit = row.bit;
     // Without "Show A&ll" every listed row passed the coverage filter, so all carry the icon.
     item.check = !show_all || (row.bit >= 0 && covered);
     views.list.items.push_back(std::move(item));
@@ -66,8 +65,8 @@ long FindSubrangeStart(const ListViewModel& list, long cp) {
     const std::size_t n = list.items.size();
     for (std::size_t i = 0; i < n; ++i) {
         const ListItem& item = list.items[i];
-        const long first = KeyNumber(item.key).value_or(0);
-        const long last = item.tag;
+        const long first = item.id;
+        const long last = item.last;
         if (i == 0 && cp < first) return first;
         if (i + 1 == n && cp > last) return first;
         if (first <= cp && cp <= last) return first;

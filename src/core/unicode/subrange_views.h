@@ -13,10 +13,11 @@ namespace glyphora {
 // changes; the character table pages only through the subranges listed here.
 struct SubrangeViews {
     // lvRange: listed subranges in table order (never sorted by name; FindSubrangeStart relies
-    // on it). Item key "D." + first, text the name, tag the last code point, sub_item the bit,
-    // check the "Check" icon. column_width follows view_width and the widest listed name.
+    // on it). Item id the first code point, text the name, last the last one, bit the signature
+    // bit, check the "Check" icon. column_width follows view_width and the widest listed name.
     ListViewModel list;
-    // cbRange: names in case-insensitive order, key in column 1; "<undefined>" never enters.
+    // cbRange: names in case-insensitive order, each with its item's id; "<undefined>" never
+    // enters.
     ComboModel combo;
     // Sum of (last - first + 1) over the listed subranges: 65,424 when all are listed.
     long listed_count = 0;

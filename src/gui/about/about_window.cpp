@@ -48,12 +48,12 @@ PropertyBag DesignBag(const char* caption, const QFont& font) {
     PropertyBag bag;
     bag.WriteProperty("alignment", "0");
     bag.WriteProperty("autosize", "True");
-    bag.WriteProperty("backcolor", std::to_string(kSystemButtonFace));
+    bag.WriteProperty("backcolor", std::to_string(kThemeWindow));
     bag.WriteProperty("caption", caption);
     bag.WriteProperty("captionispath", "True");
     bag.WriteProperty("enabled", "True");
     bag.WriteProperty("font", font.toString().toStdString());
-    bag.WriteProperty("forecolor", std::to_string(kSystemHotLight));
+    bag.WriteProperty("forecolor", std::to_string(kThemeLink));
     bag.WriteProperty("hottracking", "True");
     bag.WriteProperty("path", "");
     return bag;

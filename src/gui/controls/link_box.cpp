@@ -14,7 +14,7 @@
 #include <algorithm>
 
 #include "app/version_info.h"
-#include "platform/system_colors.h"
+#include "platform/theme_colors.h"
 #include "platform/window_layout.h"
 
 namespace glyphora {
@@ -220,7 +220,7 @@ void LinkBox::ApplyColors() {
     const QColor back = ColorFromValue(back_color_, host, QPalette::Window);
     colors.setColor(QPalette::Window, back);
     QColor fore = ColorFromValue(fore_color_, host, QPalette::WindowText);
-    if (fore_color_ == kSystemHotLight) {
+    if (fore_color_ == kThemeLink) {
         // The theme's link colours, made readable where a theme pairs them badly with the ground
         // (many dark themes keep the light themes' pure blue).
         fore = ReadableOn(host.color(visited_ ? QPalette::LinkVisited : QPalette::Link), back,

@@ -147,8 +147,8 @@ private:
     bool auto_size_ = false;
     bool caption_is_path_ = true;
     bool hot_tracking_ = true;
-    ColorValue back_color_ = kSystemButtonFace;
-    ColorValue fore_color_ = kSystemButtonText;
+    ColorValue back_color_ = kThemeWindow;
+    ColorValue fore_color_ = kThemeWindowText;
     bool loading_ = false;
     bool pressed_ = false;  // a press (not the second press of a double click) awaits release
     bool visited_ = false;  // opened once: drawn in the visited colour

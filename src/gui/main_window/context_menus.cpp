@@ -12,16 +12,15 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QWhatsThis>
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <utility>
 
-#include "base/edit_command.h"
-#include "base/key_codes.h"
 #include "main_window/context_help.h"
-#include "main_window/key_codes.h"
 #include "main_window/status_bar.h"
 #include "platform/help_topics.h"
+#include "platform/key_commands.h"
 #include "table/char_table.h"
 
 namespace glyphora {
@@ -208,29 +207,28 @@ void ContextMenus::RunEditCommand(QAction* item) {
         }
         return;
     }
-    const auto key_down = [this, kind](int key_code, int shift) {
-        if (hooks_.key_down) hooks_.key_down(kind, key_code, shift);
+    // Select All changes no text: the box's own handling does not see it.
+    if (item == mEditSelectAll) return line->selectAll();
+    const std::pair<QAction*, EditCommand> commands[] = {
+        {mEditUndo, EditCommand::Undo},     {mEditCut, EditCommand::Cut},
+        {mEditCopy, EditCommand::Copy},     {mEditPaste, EditCommand::Paste},
+        {mEditDelete, EditCommand::Delete},
     };
-    if (item == mEditUndo) {
-        if (!(hooks_.undo && hooks_.undo(kind))) {
-            key_down(keys::kKeyZ, kCtrlBit);
-            line->undo();
-        }
-    } else if (item == mEditCut) {
-        key_down(keys::kKeyX, kCtrlBit);
-        line->cut();
-    } else if (item == mEditCopy) {
-        key_down(keys::kKeyC, kCtrlBit);
-        line->copy();
-    } else if (item == mEditPaste) {
-        key_down(keys::kKeyV, kCtrlBit);
-        if (hooks_.before_paste) hooks_.before_paste(kind);
-        line->paste();
-    } else if (item == mEditDelete) {
-        key_down(keys::kDelete, 0);
-        line->del();
-    } else if (item == mEditSelectAll) {
-        line->selectAll();
+    const auto found = std::find_if(std::begin(commands), std::end(commands),
+                                    [item](const auto& entry) { return entry.first == item; });
+    if (found == std::end(commands)) return;
+    if (hooks_.command && hooks_.command(kind, found->second)) return;
+    switch (found->second) {
+        case EditCommand::Undo:
+            return line->undo();
+        case EditCommand::Cut:
+            return line->cut();
+        case EditCommand::Copy:
+            return line->copy();
+        case EditCommand::Paste:
+            return line->paste();
+        default:
+            return line->del();
     }
 }
 
@@ -291,9 +289,8 @@ bool ContextMenus::TypeButtonEvent(QEvent& event) {
             return true;  // the button itself does nothing else on a press
         }
         case QEvent::KeyPress: {
-            const auto& key = static_cast<const QKeyEvent&>(event);
-            response =
-                type_button_.KeyDown(DesktopKeyCode(key), ShiftBits(key.modifiers()), now_ms_());
+            if (!IsDropDownKey(static_cast<const QKeyEvent&>(event))) return false;
+            response = type_button_.MouseDown(false, now_ms_());
             if (response != TypeMenuButton::Response::OpenTypeMenu) return false;
             OpenTypeMenu();
             return true;

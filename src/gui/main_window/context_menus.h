@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "base/edit_command.h"
 #include "platform/edit_menu.h"
 #include "platform/type_menu_button.h"
 
@@ -36,14 +37,10 @@ public:
     struct EditHooks {
         // The text a box's one-step Undo returns to; nullopt for a box without such a buffer.
         std::function<std::optional<std::u16string>(EditMenuBox)> undo_text;
-        // Undo on a box with such a buffer; false lets the box undo by itself.
-        std::function<bool(EditMenuBox)> undo;
-        // The commands stand for the editing keys (Ctrl+Z, Ctrl+X, Ctrl+C, Ctrl+V, Delete): the
-        // box's key-down handling sees the key first, as it would see the key itself (key code
-        // and shift bits as EditCommandForKey takes them).
-        std::function<void(EditMenuBox, int key_code, int shift)> key_down;
-        // A paste into the box is about to change it.
-        std::function<void(EditMenuBox)> before_paste;
+        // An item's command (Undo, Cut, Copy, Paste, Delete), seen by the box's own handling
+        // before the box runs it, as the command's key would be; true when that handling ran it
+        // already (the one-step Undo of a box with such a buffer), so the box must not.
+        std::function<bool(EditMenuBox, EditCommand)> command;
         // The Edit menu of the box opens (true) or closes (false).
         std::function<void(EditMenuBox, bool)> menu_open;
     };

@@ -12,11 +12,9 @@
 #include <QSignalBlocker>
 #include <algorithm>
 
-#include "base/edit_command.h"
 #include "main_window/fitted_combo_box.h"
-#include "main_window/key_codes.h"
 #include "main_window/qt_text.h"
-#include "panels/read_only_box_keys.h"
+#include "platform/key_commands.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {
@@ -50,13 +48,13 @@ void ShowItems(QComboBox* box, const QStringList& items, int current, const QStr
 CopyFrame::CopyFrame(const Controls& controls, MainWindowModel& model, std::function<void()> after,
                      QObject* parent)
     : QObject(parent), c_(controls), model_(model), after_(std::move(after)) {
-    MakeReadOnly(c_.cbPreview);
-    MakeReadOnly(c_.cbEntity);
+    MakeReadOnly(c_.preview);
+    MakeReadOnly(c_.entity);
     // Greyed, the box shows the button face, as the program's other inactive boxes do.
-    QPalette palette = c_.tbCopy->palette();
+    QPalette palette = c_.copy_box->palette();
     palette.setColor(QPalette::Disabled, QPalette::Base,
                      palette.color(QPalette::Active, QPalette::Button));
-    c_.tbCopy->setPalette(palette);
+    c_.copy_box->setPalette(palette);
 
     Connect();
 }
@@ -69,53 +67,47 @@ void CopyFrame::Connect() {
         };
     };
     for (int i = 0; i < kCopyFormatCount; ++i)
-        connect(c_.obFormat[i], &QRadioButton::clicked, this,
-                after([this, i](bool) { model_.SelectCopyFormat(i); }));
-    connect(c_.tbCopy, &QLineEdit::textEdited, this, after([this](const QString& text) {
+        connect(c_.formats[i], &QRadioButton::clicked, this,
+                after([this, i](bool) { model_.SelectCopyFormat(*CopyFormatFromIndex(i)); }));
+    connect(c_.copy_box, &QLineEdit::textEdited, this, after([this](const QString& text) {
                 model_.Copy().ToCopyEdited(text.toStdU16String(),
-                                           static_cast<std::size_t>(c_.tbCopy->cursorPosition()));
+                                           static_cast<std::size_t>(c_.copy_box->cursorPosition()));
             }));
-    connect(c_.bbCopy, &QPushButton::clicked, this, [this] { Copy(); });
-    connect(c_.bbReset, &QPushButton::clicked, this,
-            after([this](bool) { model_.Copy().Reset(); }));
-    connect(c_.cbCharSet, &QComboBox::activated, this,
+    connect(c_.copy, &QPushButton::clicked, this, [this] { Copy(); });
+    connect(c_.reset, &QPushButton::clicked, this, after([this](bool) { model_.Copy().Reset(); }));
+    connect(c_.code_page, &QComboBox::activated, this,
             after([this](int row) { model_.Copy().ChooseCodePageRow(row); }));
-    connect(c_.cbEntity, &QComboBox::activated, this,
+    connect(c_.entity, &QComboBox::activated, this,
             after([this](int row) { model_.Copy().ChooseEntityRow(row); }));
     // The list is for viewing: a click on an entry shows the first one again.
-    connect(c_.cbPreview, &QComboBox::activated, this, after([](int) {}));
-    connect(c_.chPreview, &QCheckBox::clicked, this,
+    connect(c_.preview, &QComboBox::activated, this, after([](int) {}));
+    connect(c_.preview_charset, &QCheckBox::clicked, this,
             after([this](bool on) { model_.Copy().SetPreviewCharsetChecked(on); }));
 
-    c_.tbCopy->installEventFilter(this);
-    c_.cbPreview->lineEdit()->installEventFilter(this);
-    c_.cbPreview->installEventFilter(this);
-    c_.cbEntity->lineEdit()->installEventFilter(this);
-    c_.cbEntity->installEventFilter(this);
+    c_.copy_box->installEventFilter(this);
+    c_.preview->lineEdit()->installEventFilter(this);
+    c_.preview->installEventFilter(this);
+    c_.entity->lineEdit()->installEventFilter(this);
+    c_.entity->installEventFilter(this);
 }
 
 void CopyFrame::Copy() {
     CopyPanel& panel = model_.Copy();
     panel.CopyToClipboard();
-    if (panel.TakeSelectAllRequest() && c_.tbCopy->isEnabled()) {
+    if (panel.TakeSelectAllRequest() && c_.copy_box->isEnabled()) {
         // As after the box's own copy of all its text: it has the focus, the text selected.
-        c_.tbCopy->setFocus(Qt::OtherFocusReason);
-        c_.tbCopy->selectAll();
+        c_.copy_box->setFocus(Qt::OtherFocusReason);
+        c_.copy_box->selectAll();
     }
     after_();
 }
 
 bool CopyFrame::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (watched == c_.tbCopy) {
+    if (watched == c_.copy_box) {
         CopyPanel& panel = model_.Copy();
         if (type == QEvent::KeyPress) {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const int code = DesktopKeyCode(*key);
-            const int shift = ShiftBits(key->modifiers());
-            if (EditCommandForKey(code, shift) == kEditPaste) panel.ToCopyBeforePaste();
-            // Num Lock plays no part: keys arrive here as characters, never as keypad codes.
-            if (panel.ToCopyKeyDown(code, shift, false)) {
+            if (panel.ToCopyKeyDown(BoxKeyOf(*static_cast<QKeyEvent*>(event)))) {
                 after_();
                 return true;
             }
@@ -127,12 +119,10 @@ bool CopyFrame::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    const bool preview = watched == c_.cbPreview || watched == c_.cbPreview->lineEdit();
-    const bool entity = watched == c_.cbEntity || watched == c_.cbEntity->lineEdit();
+    const bool preview = watched == c_.preview || watched == c_.preview->lineEdit();
+    const bool entity = watched == c_.entity || watched == c_.entity->lineEdit();
     if ((preview || entity) && type == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (!ReadOnlyBoxKeyPasses(DesktopKeyCode(*key), ShiftBits(key->modifiers()), entity))
-            return true;
+        if (!ReadOnlyBoxKeyPasses(*static_cast<QKeyEvent*>(event), entity)) return true;
     }
     return QObject::eventFilter(watched, event);
 }
@@ -142,35 +132,36 @@ void CopyFrame::RestoreCodePageRow(int row) {
     Sync();
 }
 
-void CopyFrame::RestoreFormat(int format, bool preview_charset) {
-    model_.SelectCopyFormat(format);
+void CopyFrame::RestoreFormat(std::optional<CopyFormat> format, bool preview_charset) {
+    if (format) model_.SelectCopyFormat(*format);
     model_.Copy().SetPreviewCharsetChecked(preview_charset);
     Sync();
 }
 
 void CopyFrame::Sync() {
     const CopyPanel& panel = model_.Copy();
-    for (int i = 0; i < kCopyFormatCount; ++i) c_.obFormat[i]->setEnabled(panel.FormatEnabled(i));
-    QRadioButton* chosen = c_.obFormat[panel.CurrentFormat()];
+    for (int i = 0; i < kCopyFormatCount; ++i)
+        c_.formats[i]->setEnabled(panel.FormatEnabled(*CopyFormatFromIndex(i)));
+    QRadioButton* chosen = c_.formats[CopyFormatIndex(panel.CurrentFormat())];
     if (!chosen->isChecked()) chosen->setChecked(true);
 
-    const QString to_copy = Text(panel.ToCopyText());
-    if (c_.tbCopy->text() != to_copy) {
+    const QString to_copy = Text(panel.ToCopyBox().text);
+    if (c_.copy_box->text() != to_copy) {
         // Characters added at the end leave the caret after them; an Undo leaves it in place.
-        const QString before = c_.tbCopy->text();
-        const int caret = c_.tbCopy->cursorPosition();
-        c_.tbCopy->setText(to_copy);
+        const QString before = c_.copy_box->text();
+        const int caret = c_.copy_box->cursorPosition();
+        c_.copy_box->setText(to_copy);
         if (!to_copy.startsWith(before))
-            c_.tbCopy->setCursorPosition(std::min(caret, int(to_copy.size())));
+            c_.copy_box->setCursorPosition(std::min(caret, int(to_copy.size())));
     }
-    c_.tbCopy->setEnabled(panel.ToCopyEnabled());
-    c_.bbCopy->setEnabled(panel.CopyEnabled());
-    c_.bbReset->setEnabled(panel.ResetEnabled());
+    c_.copy_box->setEnabled(panel.ToCopyEnabled());
+    c_.copy->setEnabled(panel.CopyEnabled());
+    c_.reset->setEnabled(panel.ResetEnabled());
 
-    c_.cbCharSet->setEnabled(panel.CodePageEnabled());
-    if (c_.cbCharSet->currentIndex() != panel.CodePageRow()) {
-        const QSignalBlocker block(c_.cbCharSet);
-        c_.cbCharSet->setCurrentIndex(panel.CodePageRow());
+    c_.code_page->setEnabled(panel.CodePageEnabled());
+    if (c_.code_page->currentIndex() != panel.CodePageRow()) {
+        const QSignalBlocker block(c_.code_page);
+        c_.code_page->setCurrentIndex(panel.CodePageRow());
     }
     SyncEntities();
     SyncPreview();
@@ -179,11 +170,12 @@ void CopyFrame::Sync() {
 void CopyFrame::SyncEntities() {
     const CopyPanel& panel = model_.Copy();
     QStringList rows;
-    for (const auto& row : panel.EntityRows()) rows.push_back(Text(row));
-    ShowItems(c_.cbEntity, rows, panel.EntityRow(), Text(panel.EntityText()));
-    c_.cbEntity->setEnabled(panel.EntityEnabled());
-    c_.cbEntity->SetDropButtonShown(panel.EntityDropButton());
-    c_.tlEntity->setText(Text(panel.EntityLabel()));
+    const EntityBox entity = panel.Entity();
+    for (const auto& row : entity.rows) rows.push_back(Text(row));
+    ShowItems(c_.entity, rows, entity.row, Text(entity.text));
+    c_.entity->setEnabled(entity.enabled);
+    c_.entity->SetDropButtonShown(entity.drop_button);
+    c_.entity_label->setText(Text(entity.label));
 }
 
 void CopyFrame::SyncPreview() {
@@ -191,12 +183,12 @@ void CopyFrame::SyncPreview() {
     const ClipboardPreview& preview = panel.Preview();
     QStringList entries;
     for (const auto& entry : preview.list) entries.push_back(Text(entry));
-    ShowItems(c_.cbPreview, entries, 0, Text(preview.text));
-    c_.cbPreview->setEnabled(preview.enabled);
-    c_.cbPreview->SetDropButtonShown(preview.drop_button);
-    c_.chPreview->setEnabled(panel.PreviewCharsetEnabled());
-    if (c_.chPreview->isChecked() != panel.PreviewCharsetChecked())
-        c_.chPreview->setChecked(panel.PreviewCharsetChecked());
+    ShowItems(c_.preview, entries, 0, Text(preview.text));
+    c_.preview->setEnabled(preview.enabled);
+    c_.preview->SetDropButtonShown(preview.drop_button);
+    c_.preview_charset->setEnabled(panel.PreviewCharsetEnabled());
+    if (c_.preview_charset->isChecked() != panel.PreviewCharsetChecked())
+        c_.preview_charset->setChecked(panel.PreviewCharsetChecked());
 }
 
 }  // namespace glyphora

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "copy/copy_format.h"
 
@@ -27,15 +28,15 @@ class CopyFrame : public QObject {
 
 public:
     struct Controls {
-        std::array<QRadioButton*, kCopyFormatCount> obFormat{};
-        QLineEdit* tbCopy = nullptr;
-        QComboBox* cbCharSet = nullptr;
-        FittedComboBox* cbEntity = nullptr;
-        QLabel* tlEntity = nullptr;
-        QPushButton* bbCopy = nullptr;
-        QPushButton* bbReset = nullptr;
-        FittedComboBox* cbPreview = nullptr;
-        QCheckBox* chPreview = nullptr;
+        std::array<QRadioButton*, kCopyFormatCount> formats{};
+        QLineEdit* copy_box = nullptr;
+        QComboBox* code_page = nullptr;
+        FittedComboBox* entity = nullptr;
+        QLabel* entity_label = nullptr;
+        QPushButton* copy = nullptr;
+        QPushButton* reset = nullptr;
+        FittedComboBox* preview = nullptr;
+        QCheckBox* preview_charset = nullptr;
     };
 
     // after runs once an event has reached the model: the window shows the new state (Sync).
@@ -45,7 +46,7 @@ public:
     // Start-up: the code page row (with the controls' preparation), then the format and the
     // preview's character set (with the other settings).
     void RestoreCodePageRow(int row);
-    void RestoreFormat(int format, bool preview_charset);
+    void RestoreFormat(std::optional<CopyFormat> format, bool preview_charset);
 
     // Model to widgets.
     void Sync();

@@ -10,9 +10,9 @@
 
 #include "copy/copy_format.h"
 #include "main_window/context_help.h"
-#include "main_window/key_codes.h"
 #include "main_window/status_bar.h"
 #include "platform/hot_keys.h"
+#include "platform/key_commands.h"
 
 namespace glyphora {
 
@@ -59,9 +59,8 @@ bool HotKeyFilter::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool HotKeyFilter::WindowKeyDown(const QKeyEvent& key) {
-    const int code = DesktopKeyCode(key);
-    const int shift = ShiftBits(key.modifiers());
-    if (code == hot_keys::kF1) {
+    const HotKey pressed = HotKeyOf(key);
+    if (pressed.action == HotKeyAction::WhatsThis) {
         // The status bars never take the focus: F1 with the pointer on one of their panels asks
         // for that panel's help.
         const QPoint pointer = QCursor::pos();
@@ -86,7 +85,7 @@ bool HotKeyFilter::WindowKeyDown(const QKeyEvent& key) {
                                   button && button->isEnabled() && button->isVisible());
     }
 
-    const HotKey hot_key = FormKeyDown(code, shift, state);
+    const HotKey hot_key = FormKeyDown(pressed, state);
     switch (hot_key.action) {
         case HotKeyAction::None:
             return false;
@@ -128,7 +127,7 @@ void HotKeyFilter::MenuHidden() {
 }
 
 bool HotKeyFilter::MenuKeyDown(const QKeyEvent& key) {
-    if (DesktopKeyCode(key) != hot_keys::kF1) return false;
+    if (HotKeyOf(key).action != HotKeyAction::WhatsThis) return false;
     // The topic is taken first: closing the menu reports that nothing is highlighted.
     const int topic = menu_help_.TakeTopic();
     for (int open = 0; open < 8; ++open) {

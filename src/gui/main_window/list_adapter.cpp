@@ -7,15 +7,15 @@ namespace glyphora {
 ListAdapter::ListAdapter(QObject* parent) : QAbstractListModel(parent), blank_(BlankIcon()) {}
 
 void ListAdapter::Sync(const ListViewModel& list) {
-    bool same = list.items.size() == keys_.size();
-    for (std::size_t i = 0; same && i < keys_.size(); ++i) same = list.items[i].key == keys_[i];
+    bool same = list.items.size() == ids_.size();
+    for (std::size_t i = 0; same && i < ids_.size(); ++i) same = list.items[i].id == ids_[i];
     if (!same) {
         beginResetModel();
-        keys_.clear();
+        ids_.clear();
         texts_.clear();
         checks_.clear();
         for (const ListItem& item : list.items) {
-            keys_.push_back(item.key);
+            ids_.push_back(item.id);
             texts_.push_back(QString::fromStdU16String(item.text));
             checks_.push_back(item.check);
         }
@@ -47,7 +47,7 @@ QVariant ListAdapter::data(const QModelIndex& index, int role) const {
             return checks_[static_cast<std::size_t>(index.row())] ? check_ : blank_;
         case Qt::ToolTipRole:
             if (!tips_) return {};
-            return tips_(keys_[static_cast<std::size_t>(index.row())], texts_[index.row()]);
+            return tips_(ids_[static_cast<std::size_t>(index.row())], texts_[index.row()]);
         default:
             return {};
     }

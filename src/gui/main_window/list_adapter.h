@@ -23,15 +23,15 @@ public:
     // Takes the list's items: a reset when they changed, a repaint of the icons that changed.
     void Sync(const ListViewModel& list);
     void SetCheckIcon(const QIcon& icon) { check_ = icon; }
-    // Each row's tool tip, asked by the row's key and text when it is shown.
-    using ToolTips = std::function<QString(const std::string& key, const QString& text)>;
+    // Each row's tool tip, asked by the row's id and text when it is shown.
+    using ToolTips = std::function<QString(long id, const QString& text)>;
     void SetToolTips(ToolTips tips) { tips_ = std::move(tips); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
 private:
-    std::vector<std::string> keys_;
+    std::vector<long> ids_;
     QStringList texts_;
     std::vector<bool> checks_;
     QIcon check_;

@@ -136,16 +136,16 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     : QWidget(parent),
       setup_(std::move(setup)),
       measure_(font()),
-      pbView(new CharView),
-      metrics_(std::make_unique<QtGlyphMetrics>(*pbView)),
+      char_view_(new CharView),
+      metrics_(std::make_unique<QtGlyphMetrics>(*char_view_)),
       catalog_(setup_.preload),
       clipboard_([this](std::u16string_view units) {
-          return picture_frame_ ? picture_frame_->DrawCopyPicture(units) : QImage();
+          return frames_.picture ? frames_.picture->DrawCopyPicture(units) : QImage();
       }),
       model_({&names_, &classifier_, &measure_, metrics_.get(), &catalog_, &clipboard_}),
       frame_(std::make_unique<Frame>(*this)),
       placement_window_(std::make_unique<Placement>(*this)) {
-    trace_last_ = setup_.trace_start.value_or(std::chrono::steady_clock::now());
+    life_.trace_last = setup_.trace_start.value_or(std::chrono::steady_clock::now());
     TraceStep("application created");
     if (!setup_.show_refusal) {
         setup_.show_refusal = [](QWidget* parent, const QString& title, const QString& text) {
@@ -159,7 +159,7 @@ MainWindow::MainWindow(MainWindowSetup setup, QWidget* parent)
     ConnectControls();
     ConnectIntegration();
     if (setup_.trace_start) {
-        pbTable->on_first_paint = [this] {
+        upper_.table->on_first_paint = [this] {
             TraceStep("first paint of pbTable");
             timespec now{};
             clock_gettime(CLOCK_REALTIME, &now);
@@ -182,9 +182,9 @@ MainWindow::~MainWindow() {
     // a focused control that goes away would otherwise tell the model it lost the focus.
     qApp->removeEventFilter(this);
     // The frames' event filters pass focus changes on to the model: they go before the boxes.
-    delete copy_frame_;
-    delete search_frame_;
-    delete picture_frame_;
+    delete frames_.copy;
+    delete frames_.search;
+    delete frames_.picture;
     for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
@@ -194,8 +194,8 @@ void MainWindow::TraceStep(const char* step) {
     const auto now = std::chrono::steady_clock::now();
     const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
     std::fprintf(stderr, "glyphora: %-26s +%6.1f ms  %7.1f ms since main\n", step,
-                 ms(now - trace_last_), ms(now - *setup_.trace_start));
-    trace_last_ = now;
+                 ms(now - life_.trace_last), ms(now - *setup_.trace_start));
+    life_.trace_last = now;
 }
 
 // Runs handler, then mirrors the model: the wrapper of every event that changes it.
@@ -209,32 +209,34 @@ auto MainWindow::ThenSync(Handler handler) {
 
 // The character table and its scroll bar.
 void MainWindow::ConnectTable() {
-    connect(pbTable, &CharTable::CellPressed, this,
+    connect(upper_.table, &CharTable::CellPressed, this,
             ThenSync([this](int i) { model_.SelectCell(i); }));
-    connect(pbTable, &CharTable::CellDoubleClicked, this,
+    connect(upper_.table, &CharTable::CellDoubleClicked, this,
             ThenSync([this](int) { model_.CellDoubleClick(); }));
-    connect(pbTable, &CharTable::CellMenuRequested, this, &MainWindow::ShowCellMenu);
-    connect(pbTable, &CharTable::KeyDown, this,
-            ThenSync([this](int key, int shift) { model_.TableKeyDown(key, shift); }));
-    connect(pbTable, &CharTable::FocusGained, this,
+    connect(upper_.table, &CharTable::CellMenuRequested, this, &MainWindow::ShowCellMenu);
+    connect(upper_.table, &CharTable::CommandRequested, this,
+            ThenSync([this](TableCommand command) { model_.RunTableCommand(command); }));
+    connect(upper_.table, &CharTable::FocusGained, this,
             ThenSync([this] { model_.TableFocusGained(); }));
-    connect(pbTable, &CharTable::FocusLost, this, ThenSync([this] { model_.TableFocusLost(); }));
-    connect(pbTable, &CharTable::WheelRows, this, &MainWindow::WheelRows);
+    connect(upper_.table, &CharTable::FocusLost, this,
+            ThenSync([this] { model_.TableFocusLost(); }));
+    connect(upper_.table, &CharTable::WheelRows, this, &MainWindow::WheelRows);
 
-    connect(sbTable, &QScrollBar::sliderMoved, this, &MainWindow::ScrollBarMoved);
+    connect(upper_.scroll_bar, &QScrollBar::sliderMoved, this, &MainWindow::ScrollBarMoved);
     // The bar's own menu (Top, Bottom, Scroll Here) jumps further than a track click pages: the
     // page goes where the thumb lands, as after a drag.
-    connect(sbTable, &QScrollBar::actionTriggered, this, [this](int action) {
+    connect(upper_.scroll_bar, &QScrollBar::actionTriggered, this, [this](int action) {
         if (action != QAbstractSlider::SliderToMinimum &&
             action != QAbstractSlider::SliderToMaximum &&
-            (action != QAbstractSlider::SliderMove || sbTable->isSliderDown()))
+            (action != QAbstractSlider::SliderMove || upper_.scroll_bar->isSliderDown()))
             return;
         model_.ScrollBarScroll();
         // A thumb already there moves no value, yet the page may stand elsewhere.
-        if (sbTable->sliderPosition() == sbTable->value()) ScrollBarValueChanged(sbTable->value());
+        if (upper_.scroll_bar->sliderPosition() == upper_.scroll_bar->value())
+            ScrollBarValueChanged(upper_.scroll_bar->value());
     });
-    connect(sbTable, &QScrollBar::valueChanged, this, &MainWindow::ScrollBarValueChanged);
-    connect(sbTable, &QScrollBar::sliderReleased, this, [this] { Sync(); });
+    connect(upper_.scroll_bar, &QScrollBar::valueChanged, this, &MainWindow::ScrollBarValueChanged);
+    connect(upper_.scroll_bar, &QScrollBar::sliderReleased, this, [this] { Sync(); });
 }
 
 // The font and Subranges lists, the subrange box and the check boxes beside them.
@@ -245,59 +247,61 @@ void MainWindow::ConnectLists() {
     prepare->setSingleShot(true);
     prepare->setInterval(100);
     connect(prepare, &QTimer::timeout, this, [this] {
-        const auto& fonts = model_.FontList().items;
+        const auto& fonts = model_.Fonts().Items().items;
         if (font_to_prepare_ >= 0 && static_cast<std::size_t>(font_to_prepare_) < fonts.size())
-            pbTable->WarmFont(fonts[static_cast<std::size_t>(font_to_prepare_)].text);
+            upper_.table->WarmFont(fonts[static_cast<std::size_t>(font_to_prepare_)].text);
     });
-    connect(lvFont->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    connect(upper_.font_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this, prepare](const QModelIndex& index, const QModelIndex& previous) {
                 // A press reports itself below; here only the keys move the choice.
-                if (choosing_from_list_ || (QGuiApplication::mouseButtons() & Qt::LeftButton))
+                if (sync_.choosing_from_list || (QGuiApplication::mouseButtons() & Qt::LeftButton))
                     return;
                 FontItemChosen(index.row());
                 font_to_prepare_ = index.row() + (index.row() < previous.row() ? -1 : 1);
                 prepare->start();
             });
-    connect(lvFont, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+    connect(upper_.font_list, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
         if (QGuiApplication::mouseButtons() & Qt::LeftButton) FontItemChosen(index.row());
     });
-    lvFont->setMouseTracking(true);
-    connect(lvFont, &QAbstractItemView::entered, this, [this, prepare](const QModelIndex& index) {
-        font_to_prepare_ = index.row();
-        prepare->start();
-    });
+    upper_.font_list->setMouseTracking(true);
+    connect(upper_.font_list, &QAbstractItemView::entered, this,
+            [this, prepare](const QModelIndex& index) {
+                font_to_prepare_ = index.row();
+                prepare->start();
+            });
     // A press dragged to another item ends there.
-    connect(lvFont, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        const auto& selected = model_.FontList().selected;
+    connect(upper_.font_list, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        const auto& selected = model_.Fonts().Items().selected;
         if (!selected || static_cast<int>(*selected) != index.row()) FontItemChosen(index.row());
     });
-    connect(lvRange->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& index) {
-                if (!choosing_from_list_ && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
-                    RangeItemChosen(index.row());
-            });
-    connect(lvRange, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+    connect(
+        upper_.range_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        [this](const QModelIndex& index) {
+            if (!sync_.choosing_from_list && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+                RangeItemChosen(index.row());
+        });
+    connect(upper_.range_list, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
         // Pressing the current subrange again shows it from its start.
         if (QGuiApplication::mouseButtons() & Qt::LeftButton) RangeItemChosen(index.row());
     });
-    connect(lvRange, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
-        const auto& selected = model_.Subranges().list.selected;
+    connect(upper_.range_list, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        const auto& selected = model_.Subranges().Views().list.selected;
         if (!selected || static_cast<int>(*selected) != index.row()) RangeItemChosen(index.row());
     });
-    connect(cbRange, &QComboBox::activated, this, ThenSync([this](int entry) {
+    connect(upper_.range_combo, &QComboBox::activated, this, ThenSync([this](int entry) {
                 if (entry >= 0) model_.ComboSubrangeChosen(static_cast<std::size_t>(entry));
             }));
-    connect(bbRange, &QToolButton::clicked, this, [this] {
-        cbRange->setFocus();
-        cbRange->showPopup();
+    connect(upper_.range_drop, &QToolButton::clicked, this, [this] {
+        upper_.range_combo->setFocus();
+        upper_.range_combo->showPopup();
     });
-    connect(chRange, &QCheckBox::clicked, this,
+    connect(upper_.show_all, &QCheckBox::clicked, this,
             ThenSync([this](bool on) { model_.SetShowAll(on); }));
-    connect(chView, &QCheckBox::clicked, this,
+    connect(lower_.view_pattern, &QCheckBox::clicked, this,
             ThenSync([this](bool on) { model_.ViewPatternClick(on); }));
-    connect(bbFont, &QPushButton::clicked, this, [this] {
-        if (model_.PropertiesEnabled())
-            setup_.open_url(QUrl::fromLocalFile(Text(model_.PropertiesTarget())));
+    connect(upper_.properties, &QPushButton::clicked, this, [this] {
+        if (model_.Fonts().PropertiesEnabled())
+            setup_.open_url(QUrl::fromLocalFile(Text(model_.Fonts().PropertiesTarget())));
     });
 }
 
@@ -307,48 +311,46 @@ void MainWindow::ConnectControls() {
 
     // The copy, search and picture controls (their boxes' Edit menu is the context menus').
     const auto sync = [this] { Sync(); };
-    copy_frame_ = new CopyFrame(
-        {obFormat, tbCopy, cbCharSet, cbEntity, tlEntity, bbCopy, bbReset, cbPreview, chPreview},
-        model_, sync, this);
-    search_frame_ =
-        new SearchFrame({obSearch, tbGoTo, tbSearch, cbSearch, bbSearch}, model_, sync, this);
+    frames_.copy = new CopyFrame(copy_controls_, model_, sync, this);
+    frames_.search = new SearchFrame(search_controls_, model_, sync, this);
     // While the user types a name, the page its search will jump to is prepared in idle time: the
     // search index as far as the match, the glyphs of the page and its names for the status bar.
     auto* anticipate = new QTimer(this);
     anticipate->setSingleShot(true);
     anticipate->setInterval(0);
-    connect(cbSearch->lineEdit(), &QLineEdit::textEdited, anticipate, qOverload<>(&QTimer::start));
+    connect(search_controls_.text_box->lineEdit(), &QLineEdit::textEdited, anticipate,
+            qOverload<>(&QTimer::start));
     connect(anticipate, &QTimer::timeout, this, [this] {
         if (const std::optional<long> cp = model_.Search().NameSearchTarget()) {
-            pbTable->WarmPageOf(*cp);
+            upper_.table->WarmPageOf(*cp);
             names_.CharName(*cp);
         }
     });
-    picture_frame_ = new PictureFrame(
-        {cbPicture, tlPicture, tlPicture2, chPicture, bbPicture, pbView}, model_, sync, this);
+    picture_controls_.view = char_view_;
+    frames_.picture = new PictureFrame(picture_controls_, model_, sync, this);
 
-    connect(chMode, &QCheckBox::clicked, this, &MainWindow::ModeClicked);
-    connect(chOnTop, &QCheckBox::clicked, this, &MainWindow::SetTopmost);
-    connect(bbClose, &QPushButton::clicked, this, &QWidget::close);
-    connect(bbAbout, &QPushButton::clicked, this, [this] {
+    connect(lower_.expanded, &QCheckBox::clicked, this, &MainWindow::ModeClicked);
+    connect(lower_.on_top, &QCheckBox::clicked, this, &MainWindow::SetTopmost);
+    connect(lower_.close, &QPushButton::clicked, this, &QWidget::close);
+    connect(lower_.about, &QPushButton::clicked, this, [this] {
         AboutServices services;
         services.base_name = setup_.paths.base_name;
         services.settings_file = setup_.paths.settings_file;
         services.update_recorder = &update_recorder_;
-        ShowAboutBox(this, chOnTop->isChecked() ? 1 : 0, services);
+        ShowAboutBox(this, lower_.on_top->isChecked() ? 1 : 0, services);
     });
-    for (StatusBar* bar : pbStatus)
+    for (StatusBar* bar : lower_.status_bars)
         connect(bar, &StatusBar::PanelDoubleClicked, this, &MainWindow::StatusPanelDoubleClicked);
-    connect(pbType, &QToolButton::clicked, this, &MainWindow::ShowTypeMenu);
-    connect(mCellMark, &QAction::triggered, this,
-            ThenSync([this](bool) { model_.ToggleMark(mCellMark->data().toInt()); }));
-    connect(mCellFonts, &QAction::triggered, this,
-            [this] { ShowFontsWithChar(mCellFonts->data().toInt()); });
-    auto* fonts_key = new QShortcut(mCellFonts->shortcut(), this);
+    connect(lower_.type_button, &QToolButton::clicked, this, &MainWindow::ShowTypeMenu);
+    connect(menus_.mark, &QAction::triggered, this,
+            ThenSync([this](bool) { model_.ToggleMark(menus_.mark->data().toInt()); }));
+    connect(menus_.fonts_with_char, &QAction::triggered, this,
+            [this] { ShowFontsWithChar(menus_.fonts_with_char->data().toInt()); });
+    auto* fonts_key = new QShortcut(menus_.fonts_with_char->shortcut(), this);
     connect(fonts_key, &QShortcut::activated, this, [this] { ShowFontsWithChar(-1); });
-    range_tips_ = std::make_unique<SubrangeGlyphTips>(model_, names_);
-    range_items_->SetToolTips([this](const std::string& key, const QString& text) {
-        return range_tips_->ToolTip(key, text);
+    helpers_.range_tips = std::make_unique<SubrangeGlyphTips>(model_, names_);
+    upper_.range_items->SetToolTips([this](long first, const QString& text) {
+        return helpers_.range_tips->ToolTip(first, text);
     });
     qApp->installEventFilter(this);
 }
@@ -358,7 +360,7 @@ void MainWindow::ConnectControls() {
 bool MainWindow::Load() {
     // The library the program was built against must be there, or a newer one of its line.
     if (!RuntimeVersionSupported(setup_.runtime_library_version, QT_VERSION_STR)) {
-        abort_ = true;
+        life_.refused = true;
         setup_.show_refusal(this, Text(std::string(kVersionInformation.file_description)),
                             Text(std::string(kUnsupportedSystemText)));
         return false;
@@ -378,7 +380,7 @@ bool MainWindow::Load() {
 
     MainSettingsLimits limits;
     limits.format_count = kCopyFormatCount;
-    limits.char_set_count = cbCharSet->count();
+    limits.char_set_count = copy_controls_.code_page->count();
     // The largest preset: the view first shows the character as large as it fits. (The size
     // box's own font size, a text size, would shrink it to a dot.)
     limits.default_picture_size = Fixed4(kPictureSizes.back());
@@ -386,7 +388,7 @@ bool MainWindow::Load() {
     // A settings write killed half-way leaves its temporary file; it goes now.
     RemoveStaleTemporaries(paths.settings_file);
     const MainSettings settings = ReadMainSettings(paths.settings_file, limits);
-    copy_frame_->RestoreCodePageRow(settings.char_set);
+    frames_.copy->RestoreCodePageRow(settings.char_set);
 
     RestorePlacementAndMode(settings);
     TraceStep("settings read, arranged");
@@ -398,7 +400,7 @@ bool MainWindow::Load() {
         names_.LoadCharDataOnDemand(std::make_shared<IcuNameService>(),
                                     CharDataFiles{paths.name_data_file, paths.entity_data_file});
     }
-    context_help_->Load(paths.help_file);
+    helpers_.context_help->Load(paths.help_file);
     TraceStep("names loaded");
     model_.LoadFonts();
     TraceStep("font list filled");
@@ -408,7 +410,7 @@ bool MainWindow::Load() {
     TraceStep("font chosen, table filled");
 
     frame_rules_.Resized(*frame_);
-    first_activation_ = true;
+    life_.first_activation = true;
     return true;
 }
 
@@ -420,7 +422,7 @@ void MainWindow::RestorePlacementAndMode(const MainSettings& settings) {
 
     // The mode, without the mode switch's move.
     model_.RaiseUpdateBusy();
-    chMode->setChecked(settings.expanded);
+    lower_.expanded->setChecked(settings.expanded);
     model_.LowerUpdateBusy();
     Arrange();
 
@@ -442,41 +444,42 @@ void MainWindow::RestorePlacementAndMode(const MainSettings& settings) {
 
 // The saved font, else the first one listed (a font no longer installed gives way to it).
 void MainWindow::ChooseStartFont(const std::optional<std::string>& saved) {
-    const auto& fonts = model_.FontList();
+    const auto& fonts = model_.Fonts().Items();
     std::optional<std::size_t> font;
-    if (saved) font = model_.FontItemByName(Utf8ToUtf16(*saved));
+    if (saved) font = model_.Fonts().ItemByName(Utf8ToUtf16(*saved));
     if (!font && !fonts.items.empty()) font = 0;
     model_.SelectFont(font);
     Sync();
     if (fonts.selected)
-        lvFont->scrollTo(font_items_->index(static_cast<int>(*fonts.selected)),
-                         QAbstractItemView::PositionAtCenter);
+        upper_.font_list->scrollTo(upper_.font_items->index(static_cast<int>(*fonts.selected)),
+                                   QAbstractItemView::PositionAtCenter);
 }
 
 void MainWindow::RestoreSettings(const MainSettings& s) {
-    search_frame_->RestoreNotation(s.hex_goto);
-    model_.SetHexView(s.hex_view);
+    frames_.search->RestoreNotation(s.hex_goto);
+    model_.Status().SetHexView(s.hex_view);
 
     model_.RaiseUpdateBusy();
-    chRange->setChecked(s.show_all);
-    model_.SetShowAllQuiet(s.show_all);
-    chView->setChecked(s.view_pattern);
+    upper_.show_all->setChecked(s.show_all);
+    model_.Subranges().SetShowAll(s.show_all);
+    lower_.view_pattern->setChecked(s.view_pattern);
     model_.ViewPatternClick(s.view_pattern);
     model_.LowerUpdateBusy();
-    chOnTop->setChecked(s.on_top);
+    lower_.on_top->setChecked(s.on_top);
     SetTopmost(s.on_top);
 
-    search_frame_->RestoreHistory(s.search_history);
-    copy_frame_->RestoreFormat(s.copy_format, s.preview_charset);
-    picture_frame_->Restore(s.picture);
+    frames_.search->RestoreHistory(s.search_history);
+    frames_.copy->RestoreFormat(CopyFormatFromIndex(s.copy_format), s.preview_charset);
+    frames_.picture->Restore(s.picture);
 
-    model_.SetCurrentSubrangeStart(s.subrange_start);
+    model_.Subranges().SetCurrentStart(s.subrange_start);
 }
 
 void MainWindow::FirstActivation() {
-    first_activation_ = false;
+    life_.first_activation = false;
     RefreshLockPanels();
-    if (lvFont->isVisible() && lvFont->isEnabled()) lvFont->setFocus(Qt::ActiveWindowFocusReason);
+    if (upper_.font_list->isVisible() && upper_.font_list->isEnabled())
+        upper_.font_list->setFocus(Qt::ActiveWindowFocusReason);
     // The table shows its selection without the focus colours until it has the focus.
     model_.TableFocusLost();
     Sync();
@@ -486,28 +489,28 @@ void MainWindow::FirstActivation() {
 
 MainSettings MainWindow::CurrentSettings() const {
     MainSettings s;
-    const auto& fonts = model_.FontList();
+    const auto& fonts = model_.Fonts().Items();
     if (fonts.selected && *fonts.selected < fonts.items.size())
         s.font = Utf16ToUtf8(fonts.items[*fonts.selected].text);
-    s.subrange_start = model_.CurrentSubrangeStart();
-    s.show_all = chRange->isChecked();
-    s.view_pattern = chView->isChecked();
-    s.copy_format = model_.Copy().CurrentFormat();
+    s.subrange_start = model_.Subranges().CurrentStart();
+    s.show_all = upper_.show_all->isChecked();
+    s.view_pattern = lower_.view_pattern->isChecked();
+    s.copy_format = CopyFormatIndex(model_.Copy().CurrentFormat());
     s.char_set = model_.Copy().CodePageRow();
-    s.hex_view = model_.HexView();
+    s.hex_view = model_.Status().HexView();
     s.hex_goto = model_.Search().GoToHex();
-    s.expanded = chMode->isChecked();
-    s.on_top = chOnTop->isChecked();
-    s.preview_charset = chPreview->isChecked();
-    s.picture = picture_frame_->Settings();
-    s.search_history = search_frame_->History();
+    s.expanded = lower_.expanded->isChecked();
+    s.on_top = lower_.on_top->isChecked();
+    s.preview_charset = copy_controls_.preview_charset->isChecked();
+    s.picture = frames_.picture->Settings();
+    s.search_history = frames_.search->History();
     return s;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // After the refusal nothing is written.
-    if (!abort_ && !unloaded_) {
-        unloaded_ = true;
+    if (!life_.refused && !life_.unloaded) {
+        life_.unloaded = true;
         WriteMainSettings(setup_.paths.settings_file, CurrentSettings(), *placement_window_,
                           placement_);
     }
@@ -534,17 +537,17 @@ bool MainWindow::event(QEvent* event) {
     // The panels changed their size: the window follows, within the screen.
     if (event->type() == QEvent::LayoutRequest) {
         const bool result = QWidget::event(event);
-        if (!abort_ && isVisible()) frame_rules_.Resized(*frame_);
+        if (!life_.refused && isVisible()) frame_rules_.Resized(*frame_);
         return result;
     }
-    if (event->type() == QEvent::Show && !screen_watched_ && windowHandle()) {
+    if (event->type() == QEvent::Show && !life_.screen_watched && windowHandle()) {
         // Moved to another screen, the window fits that one.
-        screen_watched_ = true;
+        life_.screen_watched = true;
         connect(windowHandle(), &QWindow::screenChanged, this, [this] {
-            if (!abort_) frame_rules_.Resized(*frame_);
+            if (!life_.refused) frame_rules_.Resized(*frame_);
         });
     }
-    if (event->type() == QEvent::WindowActivate && first_activation_) {
+    if (event->type() == QEvent::WindowActivate && life_.first_activation) {
         const bool result = QWidget::event(event);
         FirstActivation();
         return result;
@@ -556,7 +559,7 @@ void MainWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         placement_.state = static_cast<std::int32_t>(StateOf(windowState()));
-        if (!abort_) frame_rules_.Resized(*frame_);
+        if (!life_.refused) frame_rules_.Resized(*frame_);
     } else if (event->type() == QEvent::FontChange) {
         measure_.SetFont(font());
     }
@@ -574,7 +577,7 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!abort_ && isVisible()) frame_rules_.Resized(*frame_);
+    if (!life_.refused && isVisible()) frame_rules_.Resized(*frame_);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -593,7 +596,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::ModeClicked(bool expanded) {
     if (!frame_rules_.ModeChanged(*frame_, expanded, model_.UpdateBusy())) return;
-    if (tbCopy->isVisible() && tbCopy->isEnabled()) tbCopy->setFocus(Qt::OtherFocusReason);
+    if (copy_controls_.copy_box->isVisible() && copy_controls_.copy_box->isEnabled())
+        copy_controls_.copy_box->setFocus(Qt::OtherFocusReason);
     Sync();
 }
 
@@ -626,7 +630,7 @@ void MainWindow::RefreshLockPanels() {
         const std::optional<LockKey> lock = LockKeyOf(panel.style);
         if (!lock) continue;
         const LockPanelView view = ViewLockPanel(lock_keys_, *lock);
-        QLabel* label = pbStatus[1]->Label(
+        QLabel* label = lower_.status_bars[1]->Label(
             QLatin1String(panel.key.data(), static_cast<qsizetype>(panel.key.size())));
         label->setEnabled(view.on);
         label->setToolTip(view.known ? QString() : QStringLiteral("Not reported by this desktop"));
@@ -634,27 +638,27 @@ void MainWindow::RefreshLockPanels() {
 }
 
 void MainWindow::ShowCellMenu(int cell, const QPoint& at) {
-    mCellMark->setData(cell);
-    mCellMark->setChecked(model_.CellMarks(cell));
-    mCellFonts->setData(cell);
-    mCell->popup(at);
+    menus_.mark->setData(cell);
+    menus_.mark->setChecked(model_.Page().Cells()[cell].marked);
+    menus_.fonts_with_char->setData(cell);
+    menus_.cell->popup(at);
 }
 
 void MainWindow::ShowFontsWithChar(int cell) {
-    if (cell >= 0 && cell < MainWindowModel::kCells && cell != model_.CurrentCell() &&
-        !model_.RowLabels()[static_cast<std::size_t>(cell / 16)].empty()) {
+    if (cell >= 0 && cell < MainWindowModel::kCells && cell != model_.Page().Current() &&
+        !model_.Page().RowLabels()[static_cast<std::size_t>(cell / 16)].empty()) {
         model_.SelectCell(cell);
         Sync();
     }
-    if (!fwFonts)
-        fwFonts = new FontsWithCharWindow(
+    if (!fonts_window_)
+        fonts_window_ = new FontsWithCharWindow(
             model_, catalog_, names_, [this] { Sync(); }, this);
-    fwFonts->Open();
+    fonts_window_->Open();
 }
 
 void MainWindow::ShowTypeMenu() {
-    const QFrame* panel = pbStatus[0]->Panel("Type");
-    mType->popup(panel->mapToGlobal(QPoint(0, panel->height())));
+    const QFrame* panel = lower_.status_bars[0]->Panel("Type");
+    menus_.type->popup(panel->mapToGlobal(QPoint(0, panel->height())));
 }
 
 void MainWindow::ScrollBarMoved(int value) {
@@ -665,7 +669,7 @@ void MainWindow::ScrollBarMoved(int value) {
 }
 
 void MainWindow::ScrollBarValueChanged(int value) {
-    if (sbTable->isSliderDown()) return;  // the drag reported itself above
+    if (upper_.scroll_bar->isSliderDown()) return;  // the drag reported itself above
     model_.ScrollBarChange(value);
     Sync();
 }
@@ -674,7 +678,7 @@ void MainWindow::WheelRows(int rows) {
     // A wheel row is a step of the scroll bar's arrow: the selection stays on its character.
     const int step = rows > 0 ? 1 : -1;
     for (int n = 0; n != rows; n += step) {
-        const ScrollBarState& bar = model_.ScrollBar();
+        const ScrollBarState& bar = model_.ScrollBar().State();
         const int target = bar.value + step;
         if (target < 0 || target > bar.max) break;
         model_.ScrollBarChange(target);
@@ -698,29 +702,29 @@ void MainWindow::RangeItemChosen(int row) {
 
 void MainWindow::Sync() {
     // Focus changes made here call back into the model and ask for another round.
-    if (syncing_) {
-        sync_again_ = true;
+    if (sync_.running) {
+        sync_.again = true;
         return;
     }
-    syncing_ = true;
+    sync_.running = true;
     int rounds = 0;
     do {
-        sync_again_ = false;
+        sync_.again = false;
         SyncOnce();
         ApplyFocusRequest();
-    } while (sync_again_ && ++rounds < 4);
-    syncing_ = false;
+    } while (sync_.again && ++rounds < 4);
+    sync_.running = false;
 }
 
 void MainWindow::SyncOnce() {
-    pbTable->Refresh(model_.TakeDirtyCells());
-    if (fwFonts) fwFonts->Sync();
+    upper_.table->Refresh(model_.TakeDirtyCells());
+    if (fonts_window_) fonts_window_->Sync();
     {
-        const QSignalBlocker block(sbTable);
-        const ScrollBarState& bar = model_.ScrollBar();
-        sbTable->setRange(0, std::max(bar.max, 0));
-        if (!sbTable->isSliderDown()) sbTable->setValue(bar.value);
-        sbTable->setEnabled(bar.max > 0);
+        const QSignalBlocker block(upper_.scroll_bar);
+        const ScrollBarState& bar = model_.ScrollBar().State();
+        upper_.scroll_bar->setRange(0, std::max(bar.max, 0));
+        if (!upper_.scroll_bar->isSliderDown()) upper_.scroll_bar->setValue(bar.value);
+        upper_.scroll_bar->setEnabled(bar.max > 0);
     }
     SyncLists();
     SyncStatus();
@@ -728,85 +732,89 @@ void MainWindow::SyncOnce() {
 }
 
 void MainWindow::SyncLists() {
-    choosing_from_list_ = true;
-    const ListViewModel& ranges = model_.Subranges().list;
-    range_items_->Sync(ranges);
-    if (ranges.selected != shown_range_item_ ||
-        lvRange->currentIndex().row() !=
+    sync_.choosing_from_list = true;
+    const ListViewModel& ranges = model_.Subranges().Views().list;
+    upper_.range_items->Sync(ranges);
+    if (ranges.selected != sync_.shown_range_item ||
+        upper_.range_list->currentIndex().row() !=
             (ranges.selected ? static_cast<int>(*ranges.selected) : -1)) {
-        shown_range_item_ = ranges.selected;
+        sync_.shown_range_item = ranges.selected;
         if (ranges.selected) {
-            const QModelIndex index = range_items_->index(static_cast<int>(*ranges.selected));
-            lvRange->setCurrentIndex(index);
-            lvRange->scrollTo(index);
+            const QModelIndex index = upper_.range_items->index(static_cast<int>(*ranges.selected));
+            upper_.range_list->setCurrentIndex(index);
+            upper_.range_list->scrollTo(index);
         } else {
-            lvRange->setCurrentIndex({});
+            upper_.range_list->setCurrentIndex({});
         }
     }
 
-    const ComboModel& combo = model_.Subranges().combo;
-    bool same = combo.entries.size() == shown_combo_.size();
-    for (std::size_t i = 0; same && i < shown_combo_.size(); ++i)
-        same = combo.entries[i].key == shown_combo_[i].key;
+    const ComboModel& combo = model_.Subranges().Views().combo;
+    bool same = combo.entries.size() == sync_.shown_combo.size();
+    for (std::size_t i = 0; same && i < sync_.shown_combo.size(); ++i)
+        same = combo.entries[i].id == sync_.shown_combo[i].id;
     {
-        const QSignalBlocker block(cbRange);
+        const QSignalBlocker block(upper_.range_combo);
         if (!same) {
-            shown_combo_ = combo.entries;
-            cbRange->clear();
+            sync_.shown_combo = combo.entries;
+            upper_.range_combo->clear();
             QStringList names;
             names.reserve(static_cast<qsizetype>(combo.entries.size()));
             for (const ComboEntry& entry : combo.entries) names.push_back(Text(entry.text));
-            cbRange->addItems(names);
+            upper_.range_combo->addItems(names);
         }
         const int entry = combo.selected ? static_cast<int>(*combo.selected) : -1;
-        if (cbRange->currentIndex() != entry) cbRange->setCurrentIndex(entry);
+        if (upper_.range_combo->currentIndex() != entry) upper_.range_combo->setCurrentIndex(entry);
     }
 
-    const ListViewModel& fonts = model_.FontList();
-    font_items_->Sync(fonts);
-    if (fonts.selected != shown_font_item_ ||
-        lvFont->currentIndex().row() != (fonts.selected ? static_cast<int>(*fonts.selected) : -1)) {
-        shown_font_item_ = fonts.selected;
+    const ListViewModel& fonts = model_.Fonts().Items();
+    upper_.font_items->Sync(fonts);
+    if (fonts.selected != sync_.shown_font_item ||
+        upper_.font_list->currentIndex().row() !=
+            (fonts.selected ? static_cast<int>(*fonts.selected) : -1)) {
+        sync_.shown_font_item = fonts.selected;
         if (fonts.selected)
-            lvFont->setCurrentIndex(font_items_->index(static_cast<int>(*fonts.selected)));
+            upper_.font_list->setCurrentIndex(
+                upper_.font_items->index(static_cast<int>(*fonts.selected)));
     }
-    if (chRange->isChecked() != model_.ShowAll()) chRange->setChecked(model_.ShowAll());
-    choosing_from_list_ = false;
+    if (upper_.show_all->isChecked() != model_.Subranges().ShowAll())
+        upper_.show_all->setChecked(model_.Subranges().ShowAll());
+    sync_.choosing_from_list = false;
 }
 
 void MainWindow::SyncStatus() {
-    StatusBar& first = *pbStatus[0];
-    first.SetText("Hex", Text(model_.HexPanel()));
-    first.SetText("Name", Text(model_.NamePanel()));
-    first.SetText("Type", Text(model_.TypePanel()));
-    pbStatus[1]->SetText("Message", Text(model_.MessagePanel()));
-    const TypeList& types = model_.TypeMenu();
-    pbType->setVisible(types.menu_button_visible);
+    StatusBar& first = *lower_.status_bars[0];
+    first.SetText("Hex", Text(model_.Status().HexPanel()));
+    first.SetText("Name", Text(model_.Status().NamePanel()));
+    first.SetText("Type", Text(model_.Status().TypePanel()));
+    lower_.status_bars[1]->SetText("Message", Text(model_.Status().MessagePanel()));
+    const TypeList& types = model_.Status().TypeMenu();
+    lower_.type_button->setVisible(types.menu_button_visible);
     for (int i = 0; i < 3; ++i) {
-        mTypeList[i]->setText(Text(types.captions[i]));
-        mTypeList[i]->setVisible(types.visible[i]);
+        menus_.type_entries[i]->setText(Text(types.captions[i]));
+        menus_.type_entries[i]->setVisible(types.visible[i]);
     }
 }
 
 void MainWindow::SyncCharacter() {
-    if (model_.FontFamily() != shown_family_) {
-        shown_family_ = model_.FontFamily();
-        QFont copy_font = tbCopy->font();
-        copy_font.setFamily(Text(shown_family_));
-        tbCopy->setFont(copy_font);
-        pbView->FontChanged();
-        range_tips_->FontChanged();
+    if (model_.Fonts().Family() != sync_.shown_family) {
+        sync_.shown_family = model_.Fonts().Family();
+        QFont copy_font = copy_controls_.copy_box->font();
+        copy_font.setFamily(Text(sync_.shown_family));
+        copy_controls_.copy_box->setFont(copy_font);
+        char_view_->FontChanged();
+        helpers_.range_tips->FontChanged();
     }
-    pbView->Show(Text(model_.ViewCaption()), pbTable->CellShowsGlyph(model_.CurrentCell()),
-                 model_.ViewPatternChoice(), model_.ViewPatternVisible());
-    chView->setEnabled(model_.ViewPatternEnabled());
-    if (chView->isChecked() != model_.ViewPatternChecked())
-        chView->setChecked(model_.ViewPatternChecked());
+    char_view_->Show(Text(model_.Status().ViewCaption()),
+                     upper_.table->CellShowsGlyph(model_.Page().Current()),
+                     model_.Status().ViewPatternChoice(), model_.Status().ViewPatternVisible());
+    lower_.view_pattern->setEnabled(model_.Status().ViewPatternEnabled());
+    if (lower_.view_pattern->isChecked() != model_.Status().ViewPatternChecked())
+        lower_.view_pattern->setChecked(model_.Status().ViewPatternChecked());
 
-    copy_frame_->Sync();
-    search_frame_->Sync();
-    picture_frame_->Sync();
-    bbFont->setEnabled(model_.PropertiesEnabled());
+    frames_.copy->Sync();
+    frames_.search->Sync();
+    frames_.picture->Sync();
+    upper_.properties->setEnabled(model_.Fonts().PropertiesEnabled());
 }
 
 void MainWindow::ApplyFocusRequest() {
@@ -815,25 +823,25 @@ void MainWindow::ApplyFocusRequest() {
     };
     switch (model_.TakeFocusRequest()) {
         case FocusTarget::Table:
-            focus(pbTable);
+            focus(upper_.table);
             break;
         case FocusTarget::RangeList:
-            focus(lvRange);
+            focus(upper_.range_list);
             break;
         case FocusTarget::FontList:
-            focus(lvFont);
+            focus(upper_.font_list);
             break;
         case FocusTarget::GoToBox:
-            focus(tbGoTo);
+            focus(search_controls_.code_box);
             break;
         case FocusTarget::SymbolBox:
-            focus(tbSearch);
+            focus(search_controls_.symbol_box);
             break;
         case FocusTarget::SearchBox:
-            focus(cbSearch);
+            focus(search_controls_.text_box);
             break;
         case FocusTarget::SearchButton:
-            focus(bbSearch);
+            focus(search_controls_.button);
             break;
         case FocusTarget::None:
             break;

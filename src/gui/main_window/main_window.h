@@ -15,10 +15,13 @@
 #include "app/startup_preload.h"
 #include "app/window_placement.h"
 #include "copy/copy_format.h"
+#include "main_window/copy_frame.h"
+#include "main_window/picture_frame.h"
 #include "main_window/preloaded_font_catalog.h"
 #include "main_window/qt_clipboard.h"
 #include "main_window/qt_glyph_metrics.h"
 #include "main_window/qt_text_measure.h"
+#include "main_window/search_frame.h"
 #include "platform/window_frame.h"
 #include "platform/x11_lock_keys.h"
 #include "table/main_window_model.h"
@@ -49,12 +52,9 @@ class CharView;
 class ContextHelp;
 class ContextMenus;
 class HotKeyFilter;
-class CopyFrame;
 class FittedComboBox;
 class FontsWithCharWindow;
 class SubrangeGlyphTips;
-class PictureFrame;
-class SearchFrame;
 class ListAdapter;
 class StatusBar;
 
@@ -89,11 +89,11 @@ public:
     // The load handler: version test, desktop entry, files, data, fonts, settings and the saved
     // font. Returns false after the refusal, when the window must close without saving.
     bool Load();
-    bool Refused() const { return abort_; }
+    bool Refused() const { return life_.refused; }
 
     MainWindowModel& Model() { return model_; }
     const MainWindowModel& Model() const { return model_; }
-    CharTable* Table() const { return pbTable; }
+    CharTable* Table() const { return upper_.table; }
     bool Expanded() const;
     // The window's size in the normal state: wrapping its content, or as much of it as the
     // screen holds, with scroll bars for the rest.
@@ -173,7 +173,7 @@ private:
     IcuCharClassifier classifier_;
     SettingsUpdateCheckRecorder update_recorder_;  // the About box records its update checks
     QtTextMeasure measure_;
-    CharView* pbView = nullptr;  // before metrics_: the view font is the metrics' font
+    CharView* char_view_ = nullptr;  // before metrics_: the view font is the metrics' font
     std::unique_ptr<QtGlyphMetrics> metrics_;
     PreloadedFontCatalog catalog_;
     QtClipboard clipboard_;  // before model_: the copy panel writes to it
@@ -185,94 +185,103 @@ private:
     WindowPlacement placement_;
     X11LockKeys lock_keys_;
 
-    // fwMain's controls, named as the program's controls are.
-    QWidget* pbMain = nullptr;
-    QWidget* pbFont = nullptr;
-    QLabel* tlFont = nullptr;
-    QListView* lvFont = nullptr;
-    QPushButton* bbFont = nullptr;
-    QWidget* pbRange = nullptr;
-    QLabel* tlRange = nullptr;
-    QToolButton* bbRange = nullptr;
-    QListView* lvRange = nullptr;
-    QCheckBox* chRange = nullptr;
-    QWidget* pbGrid = nullptr;
-    QComboBox* cbRange = nullptr;
-    CharTable* pbTable = nullptr;
-    QScrollBar* sbTable = nullptr;
+    // The window's controls. Their object names (the program's control names) are what the
+    // settings file, the help topics and the tests know them by.
+    // The font and Subranges lists beside the table.
+    struct UpperPanel {
+        QWidget* panel = nullptr;       // pbMain
+        QWidget* font_panel = nullptr;  // pbFont
+        QLabel* font_label = nullptr;
+        QListView* font_list = nullptr;     // lvFont
+        QPushButton* properties = nullptr;  // bbFont
+        QWidget* range_panel = nullptr;     // pbRange
+        QLabel* range_label = nullptr;
+        QToolButton* range_drop = nullptr;  // bbRange: opens cbRange
+        QListView* range_list = nullptr;    // lvRange
+        QCheckBox* show_all = nullptr;      // chRange
+        QWidget* grid = nullptr;            // pbGrid: the table and its scroll bar
+        QComboBox* range_combo = nullptr;   // cbRange
+        CharTable* table = nullptr;         // pbTable
+        QScrollBar* scroll_bar = nullptr;   // sbTable
+        ListAdapter* font_items = nullptr;
+        ListAdapter* range_items = nullptr;
+    };
+    // The character view, the frames, the copy boxes and the buttons.
+    struct LowerPanel {
+        QWidget* panel = nullptr;            // pbDown
+        QCheckBox* view_pattern = nullptr;   // chView
+        QGroupBox* search_frame = nullptr;   // fbSearch
+        QGroupBox* format_frame = nullptr;   // fbFormat
+        QGroupBox* picture_frame = nullptr;  // fbPicture
+        QLabel* copy_label = nullptr;
+        QLabel* preview_label = nullptr;
+        QPushButton* about = nullptr;
+        QPushButton* help = nullptr;
+        QPushButton* char_map = nullptr;
+        QPushButton* close = nullptr;
+        QCheckBox* expanded = nullptr;  // chMode
+        QCheckBox* on_top = nullptr;
+        QVBoxLayout* layout = nullptr;  // rebuilt by Arrange
+        std::array<StatusBar*, 2> status_bars{};
+        QToolButton* type_button = nullptr;  // pbType
+    };
+    struct Menus {
+        QMenu* cell = nullptr;  // mCell
+        QAction* mark = nullptr;
+        QAction* fonts_with_char = nullptr;
+        QMenu* type = nullptr;  // mType
+        std::array<QAction*, 3> type_entries{};
+    };
+    UpperPanel upper_;
+    LowerPanel lower_;
+    SearchFrame::Controls search_controls_;
+    CopyFrame::Controls copy_controls_;
+    PictureFrame::Controls picture_controls_;
+    Menus menus_;
 
-    QWidget* pbDown = nullptr;
-    QCheckBox* chView = nullptr;
-    QGroupBox* fbSearch = nullptr;
-    std::array<QRadioButton*, 3> obSearch{};
-    QLineEdit* tbGoTo = nullptr;
-    QLineEdit* tbSearch = nullptr;
-    QComboBox* cbSearch = nullptr;
-    QPushButton* bbSearch = nullptr;
-    QGroupBox* fbFormat = nullptr;
-    std::array<QRadioButton*, kCopyFormatCount> obFormat{};
-    QComboBox* cbCharSet = nullptr;
-    FittedComboBox* cbEntity = nullptr;
-    QLabel* tlEntity = nullptr;
-    QGroupBox* fbPicture = nullptr;
-    QLabel* tlPicture = nullptr;
-    QComboBox* cbPicture = nullptr;
-    QLabel* tlPicture2 = nullptr;
-    std::array<QCheckBox*, kPictureStyleCount> chPicture{};
-    std::array<QPushButton*, 2> bbPicture{};
-    QLabel* tlCopy = nullptr;
-    QLineEdit* tbCopy = nullptr;
-    QPushButton* bbCopy = nullptr;
-    QLabel* tlPreview = nullptr;
-    FittedComboBox* cbPreview = nullptr;
-    QCheckBox* chPreview = nullptr;
-    QPushButton* bbReset = nullptr;
-    QPushButton* bbAbout = nullptr;
-    QPushButton* bbHelp = nullptr;
-    QPushButton* bbCharMap = nullptr;
-    QPushButton* bbClose = nullptr;
-    QCheckBox* chMode = nullptr;
-    QCheckBox* chOnTop = nullptr;
-    std::array<StatusBar*, 2> pbStatus{};
-    QToolButton* pbType = nullptr;
-    QMenu* mCell = nullptr;
-    QAction* mCellMark = nullptr;
-    QAction* mCellFonts = nullptr;
-    QMenu* mType = nullptr;
-    std::array<QAction*, 3> mTypeList{};
+    QWidget* content_ = nullptr;                   // pbMain and pbDown, in the scroll area
+    FontsWithCharWindow* fonts_window_ = nullptr;  // made when first opened
 
-    QWidget* content_ = nullptr;          // pbMain and pbDown, in the scroll area
-    QVBoxLayout* down_layout_ = nullptr;  // pbDown's layout, rebuilt by Arrange
-    ListAdapter* font_items_ = nullptr;
-    ListAdapter* range_items_ = nullptr;
-    ContextHelp* context_help_ = nullptr;
-    HotKeyFilter* hot_keys_ = nullptr;
-    ContextMenus* context_menus_ = nullptr;
-    CharMapButton* char_map_ = nullptr;
-    FontsWithCharWindow* fwFonts = nullptr;  // made when first opened
-    std::unique_ptr<SubrangeGlyphTips> range_tips_;
+    // Where the window is in its life.
+    struct LifeCycle {
+        bool refused = false;           // refused at start-up: nothing is saved
+        bool first_activation = false;  // set by a successful load
+        bool unloaded = false;
+        bool screen_watched = false;
+        std::chrono::steady_clock::time_point trace_last;
+    };
+    LifeCycle life_;
 
-    // Window fields kept across handlers.
-    bool abort_ = false;             // refused at start-up: nothing is saved
-    bool first_activation_ = false;  // set by a successful load
-    bool unloaded_ = false;
-    bool screen_watched_ = false;
+    // The copy, search and picture controls on the model's panels.
+    struct Frames {
+        CopyFrame* copy = nullptr;
+        SearchFrame* search = nullptr;
+        PictureFrame* picture = nullptr;
+    };
+    Frames frames_;
 
-    // The copy, search and picture controls on the model's panels, and the Edit menu.
-    CopyFrame* copy_frame_ = nullptr;
-    SearchFrame* search_frame_ = nullptr;
-    PictureFrame* picture_frame_ = nullptr;
+    // Context help, hot keys, control menus, the character map button and the list tips.
+    struct Helpers {
+        ContextHelp* context_help = nullptr;
+        HotKeyFilter* hot_keys = nullptr;
+        ContextMenus* context_menus = nullptr;
+        CharMapButton* char_map = nullptr;
+        std::unique_ptr<SubrangeGlyphTips> range_tips;
+    };
+    Helpers helpers_;
 
-    // Sync bookkeeping.
-    bool syncing_ = false;
-    bool sync_again_ = false;
-    bool choosing_from_list_ = false;  // the lists' selection is being set from the model
-    int font_to_prepare_ = -1;         // the font list's item the table prepares next
-    std::u16string shown_family_;
-    std::vector<ComboEntry> shown_combo_;
-    std::optional<std::size_t> shown_range_item_;
-    std::optional<std::size_t> shown_font_item_;
-    std::chrono::steady_clock::time_point trace_last_;
+    // What Sync last showed, so it touches only what changed.
+    struct SyncState {
+        bool running = false;
+        bool again = false;
+        bool choosing_from_list = false;  // the lists' selection is being set from the model
+        std::u16string shown_family;
+        std::vector<ComboEntry> shown_combo;
+        std::optional<std::size_t> shown_range_item;
+        std::optional<std::size_t> shown_font_item;
+    };
+    SyncState sync_;
+    int font_to_prepare_ = -1;  // the font list's item the table prepares next
 };
 
 }  // namespace glyphora

@@ -120,33 +120,34 @@ void MainWindow::BuildControls() {
     panels->addWidget(BuildLowerPanel(content));
     scroll->setWidget(content);
     root->addWidget(scroll);
-    chOnTop->setEnabled(ClientPlacesWindows());  // greyed where void; its setting is kept
+    lower_.on_top->setEnabled(ClientPlacesWindows());  // greyed where void; its setting is kept
 
     // Controls of parts of the window that are not wired yet stay visible but disabled, so that
     // the layout is the finished one: the buttons that open other windows.
-    for (QWidget* w : std::initializer_list<QWidget*>{bbCharMap}) w->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{lower_.char_map}) w->setEnabled(false);
 
     BuildStatusBars(root);
     BuildMenus();
     const QIcon check = CheckIcon(palette().color(QPalette::Disabled, QPalette::Text));
-    font_items_->SetCheckIcon(check);
-    range_items_->SetCheckIcon(check);
+    upper_.font_items->SetCheckIcon(check);
+    upper_.range_items->SetCheckIcon(check);
     // The track of the scroll bar: its height less the two arrow buttons.
     model_.SetScrollTrackPixels(
-        sbTable->height() - 2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sbTable));
-    model_.SetRangeListWidth(kRangeListWidth);
-    model_.SetFontListWidth(kFontListWidth - 4);
+        upper_.scroll_bar->height() -
+        2 * style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, upper_.scroll_bar));
+    model_.Subranges().SetViewWidth(kRangeListWidth);
+    model_.Fonts().SetViewWidth(kFontListWidth - 4);
     ContextHelp::ApplyToolTips(this);
 }
 
 // pbMain: the font and subrange lists and the search frame left of the table block.
 QWidget* MainWindow::BuildMainPanel(QWidget* content) {
-    pbMain = Named(new QWidget(content), "pbMain");
-    auto* main_row = new QHBoxLayout(pbMain);
+    upper_.panel = Named(new QWidget(content), "pbMain");
+    auto* main_row = new QHBoxLayout(upper_.panel);
     main_row->setContentsMargins(kMargin, kMargin, kMargin, kGap / 2);
     main_row->setSpacing(kGap);
 
-    auto* left = new QWidget(pbMain);
+    auto* left = new QWidget(upper_.panel);
     left->setObjectName("pbLeft");
     left->setFixedWidth(kLeftColumn);
     auto* left_column = new QVBoxLayout(left);
@@ -160,271 +161,281 @@ QWidget* MainWindow::BuildMainPanel(QWidget* content) {
     BuildSearchFrame(left, left_column);
     main_row->addWidget(left);
 
-    main_row->addWidget(BuildTableBlock(pbMain), 0, Qt::AlignTop);
+    main_row->addWidget(BuildTableBlock(upper_.panel), 0, Qt::AlignTop);
     // When the lower panel is the wider one, the room it adds stays right of the table, which
     // keeps its place whatever the mode.
     main_row->addStretch(1);
-    return pbMain;
+    return upper_.panel;
 }
 
 // pbDown: the character view, the format and picture frames, the copy and preview boxes and the
 // buttons; Arrange lays them out for the mode.
 QWidget* MainWindow::BuildLowerPanel(QWidget* content) {
-    pbDown = Named(new QWidget(content), "pbDown");
-    down_layout_ = new QVBoxLayout(pbDown);
-    down_layout_->setContentsMargins(kMargin, kGap / 2, kMargin, kMargin);
-    down_layout_->setSpacing(kInnerGap);
+    lower_.panel = Named(new QWidget(content), "pbDown");
+    lower_.layout = new QVBoxLayout(lower_.panel);
+    lower_.layout->setContentsMargins(kMargin, kGap / 2, kMargin, kMargin);
+    lower_.layout->setSpacing(kInnerGap);
 
-    pbView->setParent(pbDown);  // made first: the model measures with its font
-    chView = Named(new QCheckBox("&View Pattern", pbDown), "chView");
-    chView->setEnabled(false);
+    char_view_->setParent(lower_.panel);  // made first: the model measures with its font
+    lower_.view_pattern = Named(new QCheckBox("&View Pattern", lower_.panel), "chView");
+    lower_.view_pattern->setEnabled(false);
 
-    BuildFormatFrame(pbDown);
-    BuildPictureFrame(pbDown);
-    BuildCopyControls(pbDown);
-    return pbDown;
+    BuildFormatFrame(lower_.panel);
+    BuildPictureFrame(lower_.panel);
+    BuildCopyControls(lower_.panel);
+    return lower_.panel;
 }
 
 // The font list and the Subranges list side by side, each with its label and button.
 void MainWindow::BuildFontAndRangeLists(QWidget* left, QBoxLayout* row) {
-    font_items_ = new ListAdapter(this);
-    range_items_ = new ListAdapter(this);
+    upper_.font_items = new ListAdapter(this);
+    upper_.range_items = new ListAdapter(this);
 
-    pbFont = Named(new QWidget(left), "pbFont");
-    pbFont->setFixedWidth(kFontListWidth);
-    auto* font_column = new QVBoxLayout(pbFont);
+    upper_.font_panel = Named(new QWidget(left), "pbFont");
+    upper_.font_panel->setFixedWidth(kFontListWidth);
+    auto* font_column = new QVBoxLayout(upper_.font_panel);
     font_column->setContentsMargins(0, 0, 0, 0);
     font_column->setSpacing(4);
-    tlFont = Named(new QLabel(" Font:", pbFont), "tlFont");
-    lvFont = new NameListView("lvFont", font_items_, pbFont);
-    tlFont->setBuddy(lvFont);
-    bbFont = Named(new QPushButton("&Properties", pbFont), "bbFont");
-    font_column->addWidget(tlFont);
-    font_column->addWidget(lvFont, 1);
-    font_column->addWidget(bbFont);
-    row->addWidget(pbFont);
+    upper_.font_label = Named(new QLabel(" Font:", upper_.font_panel), "tlFont");
+    upper_.font_list = new NameListView("lvFont", upper_.font_items, upper_.font_panel);
+    upper_.font_label->setBuddy(upper_.font_list);
+    upper_.properties = Named(new QPushButton("&Properties", upper_.font_panel), "bbFont");
+    font_column->addWidget(upper_.font_label);
+    font_column->addWidget(upper_.font_list, 1);
+    font_column->addWidget(upper_.properties);
+    row->addWidget(upper_.font_panel);
 
-    pbRange = Named(new QWidget(left), "pbRange");
-    pbRange->setFixedWidth(kRangeListWidth);
-    auto* range_column = new QVBoxLayout(pbRange);
+    upper_.range_panel = Named(new QWidget(left), "pbRange");
+    upper_.range_panel->setFixedWidth(kRangeListWidth);
+    auto* range_column = new QVBoxLayout(upper_.range_panel);
     range_column->setContentsMargins(0, 0, 0, 0);
     range_column->setSpacing(4);
     auto* range_head = new QHBoxLayout;
-    tlRange = Named(new QLabel(" Subranges:", pbRange), "tlRange");
-    bbRange = Named(new QToolButton(pbRange), "bbRange");
-    bbRange->setArrowType(Qt::DownArrow);
-    bbRange->setAutoRaise(true);
-    bbRange->setFixedSize(18, 16);
-    range_head->addWidget(tlRange, 1);
-    range_head->addWidget(bbRange);
-    lvRange = new NameListView("lvRange", range_items_, pbRange);
-    tlRange->setBuddy(lvRange);
-    chRange = Named(new QCheckBox("Show A&ll", pbRange), "chRange");
+    upper_.range_label = Named(new QLabel(" Subranges:", upper_.range_panel), "tlRange");
+    upper_.range_drop = Named(new QToolButton(upper_.range_panel), "bbRange");
+    upper_.range_drop->setArrowType(Qt::DownArrow);
+    upper_.range_drop->setAutoRaise(true);
+    upper_.range_drop->setFixedSize(18, 16);
+    range_head->addWidget(upper_.range_label, 1);
+    range_head->addWidget(upper_.range_drop);
+    upper_.range_list = new NameListView("lvRange", upper_.range_items, upper_.range_panel);
+    upper_.range_label->setBuddy(upper_.range_list);
+    upper_.show_all = Named(new QCheckBox("Show A&ll", upper_.range_panel), "chRange");
     range_column->addLayout(range_head);
-    range_column->addWidget(lvRange, 1);
-    range_column->addWidget(chRange);
-    row->addWidget(pbRange);
+    range_column->addWidget(upper_.range_list, 1);
+    range_column->addWidget(upper_.show_all);
+    row->addWidget(upper_.range_panel);
 }
 
 // fbSearch: go to a code, a symbol, or search by name or entity.
 void MainWindow::BuildSearchFrame(QWidget* left, QBoxLayout* column) {
-    fbSearch = Named(new QGroupBox(" Search ", left), "fbSearch");
-    auto* search_grid = new QGridLayout(fbSearch);
+    lower_.search_frame = Named(new QGroupBox(" Search ", left), "fbSearch");
+    auto* search_grid = new QGridLayout(lower_.search_frame);
     search_grid->setContentsMargins(8, 4, 8, 8);
     search_grid->setVerticalSpacing(4);
-    obSearch[0] = Named(new QRadioButton("&Go to (Hex):", fbSearch), "obSearch0");
-    obSearch[1] = Named(new QRadioButton("For &Symbol:", fbSearch), "obSearch1");
-    obSearch[2] = Named(new QRadioButton("Search by &Name/Entity:", fbSearch), "obSearch2");
-    tbGoTo = Named(new QLineEdit(fbSearch), "tbGoTo");
-    tbGoTo->setMaxLength(4);
-    tbGoTo->setFixedWidth(64);
-    tbSearch = Named(new QLineEdit(fbSearch), "tbSearch");
-    tbSearch->setMaxLength(1);
-    tbSearch->setFixedWidth(64);
-    cbSearch = Named(new FittedComboBox(fbSearch), "cbSearch");
-    cbSearch->setEditable(true);
-    cbSearch->setMaxVisibleItems(20);
-    cbSearch->setInsertPolicy(QComboBox::NoInsert);
-    bbSearch = Named(new QPushButton("S&earch", fbSearch), "bbSearch");
-    search_grid->addWidget(obSearch[0], 0, 0);
-    search_grid->addWidget(tbGoTo, 0, 1, Qt::AlignLeft);
-    search_grid->addWidget(obSearch[1], 1, 0);
-    search_grid->addWidget(tbSearch, 1, 1, Qt::AlignLeft);
-    search_grid->addWidget(obSearch[2], 2, 0, 1, 3);
-    search_grid->addWidget(cbSearch, 3, 0, 1, 2);
-    search_grid->addWidget(bbSearch, 3, 2);
+    search_controls_.options[0] =
+        Named(new QRadioButton("&Go to (Hex):", lower_.search_frame), "obSearch0");
+    search_controls_.options[1] =
+        Named(new QRadioButton("For &Symbol:", lower_.search_frame), "obSearch1");
+    search_controls_.options[2] =
+        Named(new QRadioButton("Search by &Name/Entity:", lower_.search_frame), "obSearch2");
+    search_controls_.code_box = Named(new QLineEdit(lower_.search_frame), "tbGoTo");
+    search_controls_.code_box->setMaxLength(4);
+    search_controls_.code_box->setFixedWidth(64);
+    search_controls_.symbol_box = Named(new QLineEdit(lower_.search_frame), "tbSearch");
+    search_controls_.symbol_box->setMaxLength(1);
+    search_controls_.symbol_box->setFixedWidth(64);
+    search_controls_.text_box = Named(new FittedComboBox(lower_.search_frame), "cbSearch");
+    search_controls_.text_box->setEditable(true);
+    search_controls_.text_box->setMaxVisibleItems(20);
+    search_controls_.text_box->setInsertPolicy(QComboBox::NoInsert);
+    search_controls_.button = Named(new QPushButton("S&earch", lower_.search_frame), "bbSearch");
+    search_grid->addWidget(search_controls_.options[0], 0, 0);
+    search_grid->addWidget(search_controls_.code_box, 0, 1, Qt::AlignLeft);
+    search_grid->addWidget(search_controls_.options[1], 1, 0);
+    search_grid->addWidget(search_controls_.symbol_box, 1, 1, Qt::AlignLeft);
+    search_grid->addWidget(search_controls_.options[2], 2, 0, 1, 3);
+    search_grid->addWidget(search_controls_.text_box, 3, 0, 1, 2);
+    search_grid->addWidget(search_controls_.button, 3, 2);
     search_grid->setColumnStretch(1, 1);
-    column->addWidget(fbSearch);
+    column->addWidget(lower_.search_frame);
 }
 
 // The subrange box over the character table and its scroll bar.
 QWidget* MainWindow::BuildTableBlock(QWidget* parent) {
-    pbGrid = Named(new QWidget(parent), "pbGrid");
-    auto* grid = new QGridLayout(pbGrid);
+    upper_.grid = Named(new QWidget(parent), "pbGrid");
+    auto* grid = new QGridLayout(upper_.grid);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(2);
     grid->setVerticalSpacing(kInnerGap);
-    cbRange = Named(new FittedComboBox(pbGrid), "cbRange");
+    upper_.range_combo = Named(new FittedComboBox(upper_.grid), "cbRange");
     // A list of twenty names that scrolls, not one as tall as the screen: the styles that place
     // the list like a menu over the box ignore the number of visible items.
-    cbRange->setMaxVisibleItems(20);
-    cbRange->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    pbTable = new CharTable(model_, names_, pbGrid);
-    sbTable = Named(new QScrollBar(Qt::Vertical, pbGrid), "sbTable");
-    sbTable->setSingleStep(ScrollBarState::kSmallChange);
-    sbTable->setPageStep(ScrollBarState::kLargeChange);
+    upper_.range_combo->setMaxVisibleItems(20);
+    upper_.range_combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    upper_.table = new CharTable(model_, names_, upper_.grid);
+    upper_.scroll_bar = Named(new QScrollBar(Qt::Vertical, upper_.grid), "sbTable");
+    upper_.scroll_bar->setSingleStep(ScrollBarState::kSmallChange);
+    upper_.scroll_bar->setPageStep(ScrollBarState::kLargeChange);
     // Beside the rows of cells, below the column headers.
-    sbTable->setFixedHeight(MainWindowModel::kRows * CharTable::kPitch + 1);
-    grid->addWidget(cbRange, 0, 0, 1, 2);
-    grid->addWidget(pbTable, 1, 0);
-    grid->addWidget(sbTable, 1, 1, Qt::AlignBottom);
-    return pbGrid;
+    upper_.scroll_bar->setFixedHeight(MainWindowModel::kRows * CharTable::kPitch + 1);
+    grid->addWidget(upper_.range_combo, 0, 0, 1, 2);
+    grid->addWidget(upper_.table, 1, 0);
+    grid->addWidget(upper_.scroll_bar, 1, 1, Qt::AlignBottom);
+    return upper_.grid;
 }
 
 // fbFormat: the twelve formats, the code page and the entity boxes.
 void MainWindow::BuildFormatFrame(QWidget* parent) {
-    fbFormat = Named(new QGroupBox(" For&mat to copy:", parent), "fbFormat");
-    auto* format_grid = new QGridLayout(fbFormat);
+    lower_.format_frame = Named(new QGroupBox(" For&mat to copy:", parent), "fbFormat");
+    auto* format_grid = new QGridLayout(lower_.format_frame);
     format_grid->setContentsMargins(8, 4, 8, 8);
     format_grid->setVerticalSpacing(2);
     for (int i = 0; i < kCopyFormatCount; ++i)
-        obFormat[i] = Named(new QRadioButton(Caption(static_cast<CopyFormat>(i)), fbFormat),
-                            QString("obFormat%1").arg(i));
+        copy_controls_.formats[i] =
+            Named(new QRadioButton(Caption(static_cast<CopyFormat>(i)), lower_.format_frame),
+                  QString("obFormat%1").arg(i));
     // Three columns; the two formats with a list of their own get room for it.
     const int places[kCopyFormatCount][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1},
                                              {2, 1}, {3, 1}, {4, 0}, {0, 2}, {1, 2}, {2, 2}};
     for (int i = 0; i < kCopyFormatCount; ++i)
-        format_grid->addWidget(obFormat[i], places[i][0], places[i][1]);
-    cbCharSet = Named(new FittedComboBox(fbFormat), "cbCharSet");
+        format_grid->addWidget(copy_controls_.formats[i], places[i][0], places[i][1]);
+    copy_controls_.code_page = Named(new FittedComboBox(lower_.format_frame), "cbCharSet");
     for (const CodePageRow& row : kCodePageList)
-        cbCharSet->addItem(QString::fromUtf8(row.name.data(), static_cast<int>(row.name.size())),
-                           row.code_page);
-    cbCharSet->setMaxVisibleItems(static_cast<int>(kCodePageList.size()));
-    cbEntity = Named(new FittedComboBox(fbFormat), "cbEntity");
-    cbEntity->setMinimumWidth(96);
-    tlEntity = Named(new QLabel(fbFormat), "tlEntity");
-    tlEntity->setMinimumWidth(16);
+        copy_controls_.code_page->addItem(
+            QString::fromUtf8(row.name.data(), static_cast<int>(row.name.size())), row.code_page);
+    copy_controls_.code_page->setMaxVisibleItems(static_cast<int>(kCodePageList.size()));
+    copy_controls_.entity = Named(new FittedComboBox(lower_.format_frame), "cbEntity");
+    copy_controls_.entity->setMinimumWidth(96);
+    copy_controls_.entity_label = Named(new QLabel(lower_.format_frame), "tlEntity");
+    copy_controls_.entity_label->setMinimumWidth(16);
     auto* entity_row = new QHBoxLayout;
     entity_row->setSpacing(4);
     entity_row->addSpacing(20);
-    entity_row->addWidget(cbEntity, 1);
-    entity_row->addWidget(tlEntity);
+    entity_row->addWidget(copy_controls_.entity, 1);
+    entity_row->addWidget(copy_controls_.entity_label);
     format_grid->addLayout(entity_row, 3, 2);
-    format_grid->addWidget(cbCharSet, 4, 1, 1, 2);
+    format_grid->addWidget(copy_controls_.code_page, 4, 1, 1, 2);
 }
 
 // fbPicture: the picture's size, style and colours.
 void MainWindow::BuildPictureFrame(QWidget* parent) {
-    fbPicture = Named(new QGroupBox(" Picture:", parent), "fbPicture");
-    auto* picture_grid = new QGridLayout(fbPicture);
+    lower_.picture_frame = Named(new QGroupBox(" Picture:", parent), "fbPicture");
+    auto* picture_grid = new QGridLayout(lower_.picture_frame);
     picture_grid->setContentsMargins(8, 4, 8, 8);
     picture_grid->setVerticalSpacing(2);
-    tlPicture = Named(new QLabel("Si&ze:", fbPicture), "tlPicture");
-    cbPicture = Named(new QComboBox(fbPicture), "cbPicture");
-    cbPicture->setEditable(true);
-    cbPicture->setInsertPolicy(QComboBox::NoInsert);
-    for (int size : kPictureSizes) cbPicture->addItem(QString::number(size));
-    cbPicture->setFixedWidth(64);
-    tlPicture->setBuddy(cbPicture);
-    tlPicture2 = Named(new QLabel(fbPicture), "tlPicture2");
+    picture_controls_.size_label = Named(new QLabel("Si&ze:", lower_.picture_frame), "tlPicture");
+    picture_controls_.size_box = Named(new QComboBox(lower_.picture_frame), "cbPicture");
+    picture_controls_.size_box->setEditable(true);
+    picture_controls_.size_box->setInsertPolicy(QComboBox::NoInsert);
+    for (int size : kPictureSizes) picture_controls_.size_box->addItem(QString::number(size));
+    picture_controls_.size_box->setFixedWidth(64);
+    picture_controls_.size_label->setBuddy(picture_controls_.size_box);
+    picture_controls_.size_limit_label = Named(new QLabel(lower_.picture_frame), "tlPicture2");
     const char* style_captions[kPictureStyleCount] = {"Bol&d", "&Italic", "&Underline",
                                                       "Stri&keout"};
     for (int i = 0; i < kPictureStyleCount; ++i)
-        chPicture[i] =
-            Named(new QCheckBox(style_captions[i], fbPicture), QString("chPicture%1").arg(i));
-    bbPicture[0] = Named(new QPushButton("&ForeColor...", fbPicture), "bbPicture0");
-    bbPicture[1] = Named(new QPushButton("&BackColor...", fbPicture), "bbPicture1");
+        picture_controls_.styles[i] = Named(new QCheckBox(style_captions[i], lower_.picture_frame),
+                                            QString("chPicture%1").arg(i));
+    picture_controls_.colours[0] =
+        Named(new QPushButton("&ForeColor...", lower_.picture_frame), "bbPicture0");
+    picture_controls_.colours[1] =
+        Named(new QPushButton("&BackColor...", lower_.picture_frame), "bbPicture1");
     auto* size_row = new QHBoxLayout;
-    size_row->addWidget(tlPicture);
-    size_row->addWidget(cbPicture);
-    size_row->addWidget(tlPicture2, 1);
+    size_row->addWidget(picture_controls_.size_label);
+    size_row->addWidget(picture_controls_.size_box);
+    size_row->addWidget(picture_controls_.size_limit_label, 1);
     picture_grid->addLayout(size_row, 0, 0, 1, 2);
-    picture_grid->addWidget(chPicture[0], 1, 0);
-    picture_grid->addWidget(chPicture[1], 1, 1);
-    picture_grid->addWidget(chPicture[2], 2, 0);
-    picture_grid->addWidget(chPicture[3], 2, 1);
-    picture_grid->addWidget(bbPicture[0], 3, 0, 1, 2);
-    picture_grid->addWidget(bbPicture[1], 4, 0, 1, 2);
+    picture_grid->addWidget(picture_controls_.styles[0], 1, 0);
+    picture_grid->addWidget(picture_controls_.styles[1], 1, 1);
+    picture_grid->addWidget(picture_controls_.styles[2], 2, 0);
+    picture_grid->addWidget(picture_controls_.styles[3], 2, 1);
+    picture_grid->addWidget(picture_controls_.colours[0], 3, 0, 1, 2);
+    picture_grid->addWidget(picture_controls_.colours[1], 4, 0, 1, 2);
 }
 
 // The To-copy and preview boxes and the window's buttons and check boxes.
 void MainWindow::BuildCopyControls(QWidget* parent) {
-    tlCopy = Named(new QLabel("To cop&y:", parent), "tlCopy");
-    tbCopy = Named(new QLineEdit(pbDown), "tbCopy");
-    tbCopy->setMaxLength(32767);
+    lower_.copy_label = Named(new QLabel("To cop&y:", parent), "tlCopy");
+    copy_controls_.copy_box = Named(new QLineEdit(lower_.panel), "tbCopy");
+    copy_controls_.copy_box->setMaxLength(32767);
     // It takes the chosen font: its height stays that of the window's font, so that a font
     // choice never changes the layout.
-    tbCopy->setFixedHeight(tbCopy->sizeHint().height());
-    tlCopy->setBuddy(tbCopy);
-    bbCopy = Named(new QPushButton("&Copy", parent), "bbCopy");
-    tlPreview = Named(new QLabel("Clipboard Previe&w:", parent), "tlPreview");
-    cbPreview = Named(new FittedComboBox(pbDown), "cbPreview");
-    tlPreview->setBuddy(cbPreview);
-    chPreview = Named(new QCheckBox("Show with charse&t", parent), "chPreview");
-    bbReset = Named(new QPushButton("&Reset", parent), "bbReset");
-    bbAbout = Named(new QPushButton("&About...", parent), "bbAbout");
-    bbHelp = Named(new QPushButton("What's This?", parent), "bbHelp");
-    bbCharMap = Named(new QPushButton("C&haracter Map", parent), "bbCharMap");
-    bbClose = Named(new QPushButton("&Quit", parent), "bbClose");
-    chMode = Named(new QCheckBox("E&xpanded Mode", parent), "chMode");
-    chOnTop = Named(new QCheckBox("Always on T&op", parent), "chOnTop");
+    copy_controls_.copy_box->setFixedHeight(copy_controls_.copy_box->sizeHint().height());
+    lower_.copy_label->setBuddy(copy_controls_.copy_box);
+    copy_controls_.copy = Named(new QPushButton("&Copy", parent), "bbCopy");
+    lower_.preview_label = Named(new QLabel("Clipboard Previe&w:", parent), "tlPreview");
+    copy_controls_.preview = Named(new FittedComboBox(lower_.panel), "cbPreview");
+    lower_.preview_label->setBuddy(copy_controls_.preview);
+    copy_controls_.preview_charset =
+        Named(new QCheckBox("Show with charse&t", parent), "chPreview");
+    copy_controls_.reset = Named(new QPushButton("&Reset", parent), "bbReset");
+    lower_.about = Named(new QPushButton("&About...", parent), "bbAbout");
+    lower_.help = Named(new QPushButton("What's This?", parent), "bbHelp");
+    lower_.char_map = Named(new QPushButton("C&haracter Map", parent), "bbCharMap");
+    lower_.close = Named(new QPushButton("&Quit", parent), "bbClose");
+    lower_.expanded = Named(new QCheckBox("E&xpanded Mode", parent), "chMode");
+    lower_.on_top = Named(new QCheckBox("Always on T&op", parent), "chOnTop");
 }
 
 // The two status bars, with the Type button and the mode check boxes on their panels.
 void MainWindow::BuildStatusBars(QBoxLayout* root) {
-    for (int bar = 0; bar < 2; ++bar) pbStatus[bar] = new StatusBar(bar, PanelWidth, this);
-    pbType = Named(new QToolButton(pbStatus[0]->Panel("Type")), "pbType");
-    pbType->setArrowType(Qt::DownArrow);
-    pbType->setAutoRaise(true);
-    pbType->setFixedSize(16, 14);
-    pbType->hide();
-    pbStatus[0]->PanelLayout("Type")->addWidget(pbType, 0, Qt::AlignVCenter);
-    pbStatus[1]->PanelLayout("OnTop")->addWidget(chOnTop);
+    for (int bar = 0; bar < 2; ++bar)
+        lower_.status_bars[bar] = new StatusBar(bar, PanelWidth, this);
+    lower_.type_button = Named(new QToolButton(lower_.status_bars[0]->Panel("Type")), "pbType");
+    lower_.type_button->setArrowType(Qt::DownArrow);
+    lower_.type_button->setAutoRaise(true);
+    lower_.type_button->setFixedSize(16, 14);
+    lower_.type_button->hide();
+    lower_.status_bars[0]->PanelLayout("Type")->addWidget(lower_.type_button, 0, Qt::AlignVCenter);
+    lower_.status_bars[1]->PanelLayout("OnTop")->addWidget(lower_.on_top);
     // The two check boxes sit on their panels: the panels are as wide as the wider of them.
-    const int box_panel =
-        std::max({132, chMode->sizeHint().width() + 12, chOnTop->sizeHint().width() + 12});
-    pbStatus[1]->Panel("Mode")->setFixedWidth(box_panel);
-    pbStatus[1]->Panel("OnTop")->setFixedWidth(box_panel);
-    root->addWidget(pbStatus[0]);
-    root->addWidget(pbStatus[1]);
-    model_.SetTypePanelWidth(kTypePanelWidth - 24);
+    const int box_panel = std::max(
+        {132, lower_.expanded->sizeHint().width() + 12, lower_.on_top->sizeHint().width() + 12});
+    lower_.status_bars[1]->Panel("Mode")->setFixedWidth(box_panel);
+    lower_.status_bars[1]->Panel("OnTop")->setFixedWidth(box_panel);
+    root->addWidget(lower_.status_bars[0]);
+    root->addWidget(lower_.status_bars[1]);
+    model_.Status().SetTypePanelWidth(kTypePanelWidth - 24);
 }
 
 // The cells' and the Type button's menus.
 void MainWindow::BuildMenus() {
-    mCell = Named(new QMenu("&Cell", this), "mCell");
-    mCellMark = mCell->addAction("&Mark");
-    mCellMark->setObjectName("mCellMark");
-    mCellMark->setCheckable(true);
-    mCellFonts = mCell->addAction("&Fonts with This Character\u2026");
-    mCellFonts->setObjectName("mCellFonts");
+    menus_.cell = Named(new QMenu("&Cell", this), "mCell");
+    menus_.mark = menus_.cell->addAction("&Mark");
+    menus_.mark->setObjectName("mCellMark");
+    menus_.mark->setCheckable(true);
+    menus_.fonts_with_char = menus_.cell->addAction("&Fonts with This Character\u2026");
+    menus_.fonts_with_char->setObjectName("mCellFonts");
     // Shown in the menu; the window's own shortcut (ConnectControls) works without it.
-    mCellFonts->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
-    mType = Named(new QMenu("&Type", this), "mType");
+    menus_.fonts_with_char->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F));
+    menus_.type = Named(new QMenu("&Type", this), "mType");
     for (int i = 0; i < 3; ++i) {
-        mTypeList[i] = mType->addAction(QString());
-        mTypeList[i]->setObjectName(QString("mTypeList%1").arg(i + 1));
-        mTypeList[i]->setVisible(false);
+        menus_.type_entries[i] = menus_.type->addAction(QString());
+        menus_.type_entries[i]->setObjectName(QString("mTypeList%1").arg(i + 1));
+        menus_.type_entries[i]->setVisible(false);
     }
 }
 
-bool MainWindow::Expanded() const { return chMode->isChecked(); }
+bool MainWindow::Expanded() const { return lower_.expanded->isChecked(); }
 
 void MainWindow::Arrange() {
     const bool expanded = Expanded();
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{pbFont, pbRange, fbSearch, chOnTop, tlPreview, cbPreview,
-                                         chPreview, fbFormat, fbPicture, pbView, chView, bbReset,
-                                         bbAbout, bbCharMap, bbHelp, pbStatus[0], pbStatus[1]})
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             upper_.font_panel, upper_.range_panel, lower_.search_frame, lower_.on_top,
+             lower_.preview_label, copy_controls_.preview, copy_controls_.preview_charset,
+             lower_.format_frame, lower_.picture_frame, char_view_, lower_.view_pattern,
+             copy_controls_.reset, lower_.about, lower_.char_map, lower_.help,
+             lower_.status_bars[0], lower_.status_bars[1]})
         w->setVisible(expanded);
-    pbMain->findChild<QWidget*>("pbLeft")->setVisible(expanded);
-    ClearLayout(down_layout_);
+    upper_.panel->findChild<QWidget*>("pbLeft")->setVisible(expanded);
+    ClearLayout(lower_.layout);
     if (expanded)
         ArrangeExpanded();
     else
         ArrangeCompact();
     // The panels take their new size now, inside out, and the window's layout learns it.
-    for (QWidget* panel : {pbDown, pbMain, content_, static_cast<QWidget*>(this)})
+    for (QWidget* panel : {lower_.panel, upper_.panel, content_, static_cast<QWidget*>(this)})
         panel->layout()->activate();
     SetTabOrder();
 }
@@ -432,37 +443,44 @@ void MainWindow::Arrange() {
 void MainWindow::SetTabOrder() {
     // The Tab key goes through the controls as they are read: panel by panel, left to right and
     // top to bottom. Hidden and disabled controls are passed over by Qt itself.
-    std::vector<QWidget*> order{lvFont, bbFont, bbRange, lvRange, chRange};
-    order.insert(order.end(), obSearch.begin(), obSearch.end());
-    order.insert(order.end(), {tbGoTo, tbSearch, cbSearch, bbSearch, cbRange, pbTable, chView});
-    order.insert(order.end(), obFormat.begin(), obFormat.end());
-    order.insert(order.end(), {cbCharSet, cbEntity, cbPicture});
-    order.insert(order.end(), chPicture.begin(), chPicture.end());
-    order.insert(order.end(), bbPicture.begin(), bbPicture.end());
-    order.insert(order.end(), {bbAbout, bbCharMap, bbHelp});
+    std::vector<QWidget*> order{upper_.font_list, upper_.properties, upper_.range_drop,
+                                upper_.range_list, upper_.show_all};
+    order.insert(order.end(), search_controls_.options.begin(), search_controls_.options.end());
+    order.insert(order.end(),
+                 {search_controls_.code_box, search_controls_.symbol_box, search_controls_.text_box,
+                  search_controls_.button, upper_.range_combo, upper_.table, lower_.view_pattern});
+    order.insert(order.end(), copy_controls_.formats.begin(), copy_controls_.formats.end());
+    order.insert(order.end(),
+                 {copy_controls_.code_page, copy_controls_.entity, picture_controls_.size_box});
+    order.insert(order.end(), picture_controls_.styles.begin(), picture_controls_.styles.end());
+    order.insert(order.end(), picture_controls_.colours.begin(), picture_controls_.colours.end());
+    order.insert(order.end(), {lower_.about, lower_.char_map, lower_.help});
     if (Expanded()) {
         order.insert(order.end(),
-                     {bbClose, tbCopy, bbCopy, bbReset, cbPreview, chPreview, pbType, chMode});
+                     {lower_.close, copy_controls_.copy_box, copy_controls_.copy,
+                      copy_controls_.reset, copy_controls_.preview, copy_controls_.preview_charset,
+                      lower_.type_button, lower_.expanded});
     } else {
         // The mode box stands above the copy row, Quit at its end.
-        order.insert(order.end(), {chMode, tbCopy, bbCopy, bbClose});
+        order.insert(order.end(),
+                     {lower_.expanded, copy_controls_.copy_box, copy_controls_.copy, lower_.close});
     }
-    order.push_back(chOnTop);
+    order.push_back(lower_.on_top);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void MainWindow::ArrangeCompact() {
     auto* head = new QHBoxLayout;
-    head->addWidget(tlCopy, 1, Qt::AlignBottom);
-    head->addWidget(chMode);
+    head->addWidget(lower_.copy_label, 1, Qt::AlignBottom);
+    head->addWidget(lower_.expanded);
     auto* row = new QHBoxLayout;
-    row->addWidget(tbCopy, 1);
-    row->addWidget(bbCopy);
-    row->addWidget(bbClose);
-    down_layout_->addLayout(head);
-    down_layout_->addLayout(row);
-    chMode->setParent(pbDown);
-    chMode->show();
+    row->addWidget(copy_controls_.copy_box, 1);
+    row->addWidget(copy_controls_.copy);
+    row->addWidget(lower_.close);
+    lower_.layout->addLayout(head);
+    lower_.layout->addLayout(row);
+    lower_.expanded->setParent(lower_.panel);
+    lower_.expanded->show();
 }
 
 void MainWindow::ArrangeExpanded() {
@@ -470,38 +488,38 @@ void MainWindow::ArrangeExpanded() {
     frames->setSpacing(kInnerGap);
     auto* view_column = new QVBoxLayout;
     view_column->setSpacing(4);
-    view_column->addWidget(pbView);
-    view_column->addWidget(chView);
+    view_column->addWidget(char_view_);
+    view_column->addWidget(lower_.view_pattern);
     view_column->addStretch(1);
     frames->addLayout(view_column);
-    frames->addWidget(fbFormat, 1);
-    frames->addWidget(fbPicture);
+    frames->addWidget(lower_.format_frame, 1);
+    frames->addWidget(lower_.picture_frame);
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(kInnerGap);
     buttons->setContentsMargins(0, 7, 0, 0);
-    buttons->addWidget(bbAbout);
-    buttons->addWidget(bbCharMap);
-    buttons->addWidget(bbHelp);
+    buttons->addWidget(lower_.about);
+    buttons->addWidget(lower_.char_map);
+    buttons->addWidget(lower_.help);
     buttons->addStretch(1);
-    buttons->addWidget(bbClose);
+    buttons->addWidget(lower_.close);
     frames->addLayout(buttons);
-    down_layout_->addLayout(frames);
+    lower_.layout->addLayout(frames);
 
     auto* boxes = new QGridLayout;
     boxes->setHorizontalSpacing(kInnerGap);
     boxes->setVerticalSpacing(kInnerGap);
-    boxes->addWidget(tlCopy, 0, 0);
-    boxes->addWidget(tbCopy, 0, 1);
-    boxes->addWidget(bbCopy, 0, 2);
-    boxes->addWidget(bbReset, 0, 3);
-    boxes->addWidget(tlPreview, 1, 0);
-    boxes->addWidget(cbPreview, 1, 1);
-    boxes->addWidget(chPreview, 1, 2, 1, 2);
+    boxes->addWidget(lower_.copy_label, 0, 0);
+    boxes->addWidget(copy_controls_.copy_box, 0, 1);
+    boxes->addWidget(copy_controls_.copy, 0, 2);
+    boxes->addWidget(copy_controls_.reset, 0, 3);
+    boxes->addWidget(lower_.preview_label, 1, 0);
+    boxes->addWidget(copy_controls_.preview, 1, 1);
+    boxes->addWidget(copy_controls_.preview_charset, 1, 2, 1, 2);
     boxes->setColumnStretch(1, 1);
-    down_layout_->addLayout(boxes);
+    lower_.layout->addLayout(boxes);
 
-    pbStatus[1]->PanelLayout("Mode")->addWidget(chMode);
-    chMode->show();
+    lower_.status_bars[1]->PanelLayout("Mode")->addWidget(lower_.expanded);
+    lower_.expanded->show();
 }
 
 }  // namespace glyphora

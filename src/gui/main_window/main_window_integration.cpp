@@ -36,7 +36,7 @@ void NameUnnamedControls(QWidget* window) {
     }
 }
 
-// What the Edit menu asks of the boxes whose undo, keys and paste the model keeps.
+// What the Edit menu asks of the boxes whose undo and edits the model keeps.
 ContextMenus::EditHooks EditMenuHooks(MainWindowModel& model, QLineEdit* copy_box,
                                       const std::function<void()>& sync) {
     ContextMenus::EditHooks hooks;
@@ -52,39 +52,39 @@ ContextMenus::EditHooks EditMenuHooks(MainWindowModel& model, QLineEdit* copy_bo
                 return std::nullopt;
         }
     };
-    hooks.undo = [&model, copy_box, sync](EditMenuBox box) {
-        if (box == EditMenuBox::tbCopy) {
-            // The caret stays where it was.
+    hooks.command = [&model, copy_box, sync](EditMenuBox box, EditCommand command) {
+        if (command == EditCommand::Undo) {
+            // The one-step Undo of the boxes that keep their undo text is the model's.
             const int caret = copy_box->cursorPosition();
-            model.Copy().UndoToCopy();
+            switch (box) {
+                case EditMenuBox::tbCopy:
+                    model.Copy().UndoToCopy();
+                    break;
+                case EditMenuBox::cbSearch:
+                    model.Search().SearchUndo();
+                    break;
+                case EditMenuBox::cbPicture:
+                    model.Picture().SizeUndo();
+                    break;
+                default:
+                    return false;
+            }
             sync();
-            copy_box->setCursorPosition(caret);
+            // The To-copy box's caret stays where it was.
+            if (box == EditMenuBox::tbCopy) copy_box->setCursorPosition(caret);
             return true;
         }
-        if (box == EditMenuBox::cbSearch) {
-            model.Search().SearchUndo();
-            sync();
-            return true;
-        }
-        if (box == EditMenuBox::cbPicture) {
-            model.Picture().SizeUndo();
-            sync();
-            return true;
-        }
+        // The others are the box's own, after the model has seen them as it sees their keys.
+        if (box == EditMenuBox::tbCopy) model.Copy().ToCopyKeyDown({command});
+        if (box == EditMenuBox::cbSearch) model.Search().SearchKeyDown({command});
+        if (box == EditMenuBox::tbSearch && command == EditCommand::Paste)
+            model.Search().SymbolBeforePaste();
         return false;
-    };
-    hooks.key_down = [&model, copy_box, sync](EditMenuBox box, int key_code, int shift) {
-        if (box == EditMenuBox::tbCopy) model.Copy().ToCopyKeyDown(key_code, shift, false);
-        if (box == EditMenuBox::cbSearch) model.Search().SearchKeyDown(key_code, shift);
-    };
-    hooks.before_paste = [&model, copy_box, sync](EditMenuBox box) {
-        if (box == EditMenuBox::tbCopy) model.Copy().ToCopyBeforePaste();
-        if (box == EditMenuBox::tbSearch) model.Search().SymbolBeforePaste();
     };
     hooks.menu_open = [&model, copy_box, sync](EditMenuBox box, bool open) {
         // Losing the focus to its own Edit menu does not count as leaving the box.
-        if (box == EditMenuBox::tbSearch) model.Search().SetSymbolMenuOpen(open);
-        if (box == EditMenuBox::tbGoTo) model.Search().SetGoToMenuOpen(open);
+        if (box == EditMenuBox::tbSearch) model.Search().SetMenuOpen(SearchOption::Symbol, open);
+        if (box == EditMenuBox::tbGoTo) model.Search().SetMenuOpen(SearchOption::GoTo, open);
     };
     return hooks;
 }
@@ -93,9 +93,10 @@ ContextMenus::EditHooks EditMenuHooks(MainWindowModel& model, QLineEdit* copy_bo
 
 void MainWindow::ConnectIntegration() {
     NameUnnamedControls(this);
-    sbTable->setAccessibleName(QStringLiteral("Table rows"));
-    context_help_ = new ContextHelp(this);
-    connect(bbHelp, &QPushButton::clicked, context_help_, &ContextHelp::EnterWhatsThisMode);
+    upper_.scroll_bar->setAccessibleName(QStringLiteral("Table rows"));
+    helpers_.context_help = new ContextHelp(this);
+    connect(lower_.help, &QPushButton::clicked, helpers_.context_help,
+            &ContextHelp::EnterWhatsThisMode);
 
     HotKeyFilter::Actions keys;
     keys.search_position = [this] { return model_.Search().SearchPosition(); };
@@ -103,14 +104,15 @@ void MainWindow::ConnectIntegration() {
         model_.Search().Search();
         Sync();
     };
-    hot_keys_ = new HotKeyFilter(this, *context_help_, std::move(keys));
+    helpers_.hot_keys = new HotKeyFilter(this, *helpers_.context_help, std::move(keys));
 
-    context_menus_ =
-        new ContextMenus(this, *context_help_, EditMenuHooks(model_, tbCopy, [this] { Sync(); }));
+    helpers_.context_menus =
+        new ContextMenus(this, *helpers_.context_help,
+                         EditMenuHooks(model_, copy_controls_.copy_box, [this] { Sync(); }));
 
-    char_map_ = new CharMapButton(
-        bbCharMap, qgetenv("PATH").toStdString(),
-        [this] { return QString::fromStdU16String(model_.FontFamily()); },
+    helpers_.char_map = new CharMapButton(
+        lower_.char_map, qgetenv("PATH").toStdString(),
+        [this] { return QString::fromStdU16String(model_.Fonts().Family()); },
         std::make_unique<PosixProcessStarter>(), std::make_unique<X11ProgramWindows>());
 }
 

@@ -6,7 +6,7 @@
 #include <QToolTip>
 #include <algorithm>
 
-#include "platform/system_colors.h"
+#include "platform/theme_colors.h"
 
 namespace glyphora {
 

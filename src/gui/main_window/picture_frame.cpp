@@ -13,9 +13,9 @@
 
 #include "main_window/char_view.h"
 #include "main_window/copy_picture.h"
-#include "main_window/key_codes.h"
 #include "main_window/qt_text.h"
 #include "panels/picture_panel.h"
+#include "platform/key_commands.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {
@@ -56,9 +56,9 @@ PictureFrame::PictureFrame(const Controls& controls, MainWindowModel& model,
                            std::function<void()> after, QObject* parent)
     : QObject(parent), c_(controls), model_(model), after_(std::move(after)) {
     // Completing "1" to "10" from the list would choose a size the user did not type.
-    c_.cbPicture->setCompleter(nullptr);
-    c_.cbPicture->setInsertPolicy(QComboBox::NoInsert);
-    QWidget* window = c_.cbPicture->window();
+    c_.size_box->setCompleter(nullptr);
+    c_.size_box->setInsertPolicy(QComboBox::NoInsert);
+    QWidget* window = c_.size_box->window();
     choose_colour_ = [window](const QColor& current, int index) {
         return AskForColour(window, current, index);
     };
@@ -73,26 +73,25 @@ void PictureFrame::Connect() {
         };
     };
     PicturePanel& panel = model_.Picture();
-    QLineEdit* edit = c_.cbPicture->lineEdit();
+    QLineEdit* edit = c_.size_box->lineEdit();
     connect(edit, &QLineEdit::textEdited, this, after([&panel, edit](const QString& text) {
                 panel.SizeTextChanged(text.toStdU16String(),
                                       static_cast<std::size_t>(edit->cursorPosition()));
             }));
-    connect(c_.cbPicture, &QComboBox::activated, this, after([&panel](int index) {
+    connect(c_.size_box, &QComboBox::activated, this, after([&panel](int index) {
                 if (index >= 0) panel.SizeListChosen(static_cast<std::size_t>(index));
             }));
     for (int i = 0; i < kPictureStyleCount; ++i)
-        connect(c_.chPicture[i], &QCheckBox::clicked, this,
+        connect(c_.styles[i], &QCheckBox::clicked, this,
                 after([&panel, i](bool on) { panel.StyleClicked(i, on); }));
     for (int i = 0; i < 2; ++i)
-        connect(c_.bbPicture[i], &QPushButton::clicked, this, [this, i] { ChooseColour(i); });
+        connect(c_.colours[i], &QPushButton::clicked, this, [this, i] { ChooseColour(i); });
     edit->installEventFilter(this);
 }
 
 bool PictureFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == c_.cbPicture->lineEdit() && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (model_.Picture().SizeKeyDown(DesktopKeyCode(*key), ShiftBits(key->modifiers()))) {
+    if (watched == c_.size_box->lineEdit() && event->type() == QEvent::KeyPress) {
+        if (model_.Picture().SizeKeyDown(BoxKeyOf(*static_cast<QKeyEvent*>(event)))) {
             after_();
             return true;
         }
@@ -141,7 +140,7 @@ PictureSettings PictureFrame::Settings() const {
 
 QImage PictureFrame::DrawCopyPicture(std::u16string_view units) const {
     const PicturePanel& panel = model_.Picture();
-    QFont font(QString::fromStdU16String(model_.FontFamily()));
+    QFont font(QString::fromStdU16String(model_.Fonts().Family()));
     font = Shaped(font, panel.ViewFont());
     // An empty size box (size 0) draws at the view's size: no font has size 0.
     font = Shaped(font, panel.CopyFont());
@@ -152,30 +151,29 @@ QImage PictureFrame::DrawCopyPicture(std::u16string_view units) const {
 void PictureFrame::Sync() {
     const PicturePanel& panel = model_.Picture();
     const PictureControlsEnabled enabled = model_.Copy().PictureControls();
-    c_.tlPicture->setEnabled(enabled.size);
-    c_.cbPicture->setEnabled(enabled.size);
-    for (QCheckBox* style : c_.chPicture) style->setEnabled(enabled.styles);
-    c_.bbPicture[0]->setEnabled(enabled.fore_colour);
-    c_.bbPicture[1]->setEnabled(enabled.back_colour);
+    c_.size_label->setEnabled(enabled.size);
+    c_.size_box->setEnabled(enabled.size);
+    for (QCheckBox* style : c_.styles) style->setEnabled(enabled.styles);
+    c_.colours[0]->setEnabled(enabled.fore_colour);
+    c_.colours[1]->setEnabled(enabled.back_colour);
 
-    QLineEdit* edit = c_.cbPicture->lineEdit();
+    QLineEdit* edit = c_.size_box->lineEdit();
     const QString size = Text(panel.SizeBox().text);
     if (edit->text() != size) {
-        const QSignalBlocker block_box(c_.cbPicture);
+        const QSignalBlocker block_box(c_.size_box);
         const QSignalBlocker block_edit(edit);
         edit->setText(size);
         edit->setCursorPosition(static_cast<int>(panel.SizeBox().caret));
     }
-    c_.tlPicture2->setText(Text(panel.SizeLabel()));
+    c_.size_limit_label->setText(Text(panel.SizeLabel()));
     for (int i = 0; i < kPictureStyleCount; ++i)
-        if (c_.chPicture[i]->isChecked() != panel.Style(i))
-            c_.chPicture[i]->setChecked(panel.Style(i));
+        if (c_.styles[i]->isChecked() != panel.Style(i)) c_.styles[i]->setChecked(panel.Style(i));
     SyncView();
 }
 
 void PictureFrame::SyncView() {
     const PicturePanel& panel = model_.Picture();
-    CharView& view = *c_.pbView;
+    CharView& view = *c_.view;
     const QFont font = Shaped(view.ViewFont(), panel.ViewFont());
     if (font != shown_view_font_ || font != view.ViewFont()) {
         shown_view_font_ = font;

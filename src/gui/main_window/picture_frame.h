@@ -30,12 +30,12 @@ class PictureFrame : public QObject {
 
 public:
     struct Controls {
-        QComboBox* cbPicture = nullptr;
-        QLabel* tlPicture = nullptr;
-        QLabel* tlPicture2 = nullptr;
-        std::array<QCheckBox*, kPictureStyleCount> chPicture{};
-        std::array<QPushButton*, 2> bbPicture{};
-        CharView* pbView = nullptr;
+        QComboBox* size_box = nullptr;
+        QLabel* size_label = nullptr;
+        QLabel* size_limit_label = nullptr;
+        std::array<QCheckBox*, kPictureStyleCount> styles{};
+        std::array<QPushButton*, 2> colours{};
+        CharView* view = nullptr;
     };
     // Asks the user for a colour, starting on the current one; nullopt when cancelled.
     using ColourChooser = std::function<std::optional<QColor>(const QColor& current, int index)>;

@@ -20,10 +20,8 @@ public:
     ListViewModel BuildFontList(const TextMeasure& measure, int view_width) override {
         return Catalog().BuildFontList(measure, view_width);
     }
-    std::optional<FontDescription> Describe(const std::string& key) override {
-        return Catalog().Describe(key);
-    }
-    GlyphRanges Ranges(const std::string& key) override { return Catalog().Ranges(key); }
+    std::optional<FontDescription> Describe(long id) override { return Catalog().Describe(id); }
+    GlyphRanges Ranges(long id) override { return Catalog().Ranges(id); }
 
 private:
     InstalledFontCatalog& Catalog() {

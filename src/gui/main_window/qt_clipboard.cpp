@@ -4,8 +4,8 @@
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "copy/ansi_code_page.h"
 #include "copy/code_page_list.h"
+#include "copy/cp1252.h"
 #include "copy/rtf_document.h"
 
 namespace glyphora {
@@ -25,25 +25,25 @@ void QtClipboard::PutUnicodeText(std::u16string_view text) {
     Put(data);
 }
 
-void QtClipboard::PutAnsiText(std::u16string_view text) {
+void QtClipboard::PutCp1252Text(std::u16string_view text) {
     auto* data = new QMimeData;
     data->setText(QString::fromStdU16String(std::u16string(text)));
     // Characters that stand for no byte (only in a name from an edited data file) get the code
     // page's best fit, as the platform's conversion would give them.
     std::string bytes;
-    if (const auto exact = TextToAnsiBytes(text))
+    if (const auto exact = TextToCp1252Bytes(text))
         bytes = *exact;
     else
-        bytes = converter_.ConvertToCodePage(text, kAnsiCodePage);
-    data->setData(QString::fromLatin1(kAnsiMimeType),
+        bytes = converter_.ConvertToCodePage(text, kDefaultCodePage);
+    data->setData(QString::fromLatin1(kCp1252MimeType),
                   QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     Put(data);
 }
 
 void QtClipboard::PutBytes(std::string_view bytes) {
     auto* data = new QMimeData;
-    data->setText(QString::fromStdU16String(AnsiBytesToText(bytes)));
-    data->setData(QString::fromLatin1(kAnsiMimeType),
+    data->setText(QString::fromStdU16String(Cp1252BytesToText(bytes)));
+    data->setData(QString::fromLatin1(kCp1252MimeType),
                   QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
     Put(data);
 }

@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 
-#include "table/char_table.h"
+#include "table/cell_font.h"
 
 namespace glyphora {
 
@@ -16,11 +16,8 @@ void QtGlyphMetrics::SetFamily(const std::u16string& family) {
         design_ = *found;
         return;
     }
-    // The same request as the table's cells, so Qt makes one engine for both.
-    QFont cells(name);
-    cells.setPixelSize(static_cast<int>(CharTable::kCellFontPixels));
-    cells.setStyleStrategy(QFont::NoFontMerging);
-    design_ = QRawFont::fromFont(cells);
+    // The table's face of the family: the same engine, no second match.
+    design_ = CellFontOf(family).raw;
     // A copy at the em size in font units: its metrics are the design values, unrounded. The
     // copy shares the font file and needs no font matching.
     if (design_.isValid() && design_.unitsPerEm() > 0) design_.setPixelSize(design_.unitsPerEm());

@@ -12,20 +12,14 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-#include "base/edit_command.h"
-#include "base/key_codes.h"
 #include "base/text.h"
-#include "main_window/key_codes.h"
 #include "main_window/qt_text.h"
+#include "platform/key_commands.h"
 #include "table/main_window_model.h"
 
 namespace glyphora {
 
 namespace {
-
-bool IsEnter(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter;
-}
 
 // Shows the model's text and caret in a box, touching it only when the text differs.
 void ShowBox(QLineEdit* box, const EditBox& shown) {
@@ -48,15 +42,15 @@ SearchFrame::SearchFrame(const Controls& controls, MainWindowModel& model,
     : QObject(parent), c_(controls), model_(model), after_(std::move(after)) {
     // The options only pass the focus on to their boxes: keep them out of the Tab order, or
     // Shift+Tab from a box would land on its option and bounce back to the box.
-    for (QRadioButton* option : c_.obSearch) option->setFocusPolicy(Qt::ClickFocus);
-    c_.cbSearch->setMaxCount(static_cast<int>(SearchPanel::kHistoryMax) + 1);
-    c_.cbSearch->setDuplicatesEnabled(false);
-    if (QCompleter* completer = c_.cbSearch->completer()) {
+    for (QRadioButton* option : c_.options) option->setFocusPolicy(Qt::ClickFocus);
+    c_.text_box->setMaxCount(static_cast<int>(SearchPanel::kHistoryMax) + 1);
+    c_.text_box->setDuplicatesEnabled(false);
+    if (QCompleter* completer = c_.text_box->completer()) {
         completer->setCaseSensitivity(Qt::CaseInsensitive);
         completer->setCompletionMode(QCompleter::InlineCompletion);
     }
-    c_.tbSearch->setAccessibleName(c_.obSearch[1]->text().remove(QLatin1Char('&')));
-    c_.cbSearch->lineEdit()->setAccessibleName(c_.obSearch[2]->text().remove(QLatin1Char('&')));
+    c_.symbol_box->setAccessibleName(c_.options[1]->text().remove(QLatin1Char('&')));
+    c_.text_box->lineEdit()->setAccessibleName(c_.options[2]->text().remove(QLatin1Char('&')));
     Connect();
 }
 
@@ -68,23 +62,23 @@ void SearchFrame::Connect() {
         };
     };
     SearchPanel& panel = model_.Search();
-    connect(c_.bbSearch, &QPushButton::clicked, this, after([&panel](bool) { panel.Search(); }));
-    connect(c_.tbGoTo, &QLineEdit::textEdited, this, after([this, &panel](const QString& text) {
+    connect(c_.button, &QPushButton::clicked, this, after([&panel](bool) { panel.Search(); }));
+    connect(c_.code_box, &QLineEdit::textEdited, this, after([this, &panel](const QString& text) {
                 panel.GoToTextChanged(text.toStdU16String(),
-                                      static_cast<std::size_t>(c_.tbGoTo->cursorPosition()));
+                                      static_cast<std::size_t>(c_.code_box->cursorPosition()));
             }));
-    connect(c_.tbSearch, &QLineEdit::textEdited, this, after([&panel](const QString& text) {
+    connect(c_.symbol_box, &QLineEdit::textEdited, this, after([&panel](const QString& text) {
                 panel.SymbolTextChanged(text.toStdU16String());
             }));
     // Every change of the edit text, since completing from the history writes the completed text
     // without an edit signal; the frame's own writes are blocked.
-    QLineEdit* search_edit = c_.cbSearch->lineEdit();
+    QLineEdit* search_edit = c_.text_box->lineEdit();
     connect(search_edit, &QLineEdit::textChanged, this,
             after([this, &panel, search_edit](const QString& text) {
                 panel.SearchTextChanged(text.toStdU16String(),
                                         static_cast<std::size_t>(search_edit->cursorPosition()));
             }));
-    connect(c_.cbSearch, &QComboBox::activated, this, [this, &panel](int index) {
+    connect(c_.text_box, &QComboBox::activated, this, [this, &panel](int index) {
         // Leaving the box makes the combo box choose the entry equal to its text: no choice of
         // the user's, and it would start the search afresh.
         if (leaving_search_box_ || index < 0) return;
@@ -92,22 +86,22 @@ void SearchFrame::Connect() {
         after_();
     });
 
-    for (QRadioButton* option : c_.obSearch) option->installEventFilter(this);
-    c_.tbGoTo->installEventFilter(this);
-    c_.tbSearch->installEventFilter(this);
+    for (QRadioButton* option : c_.options) option->installEventFilter(this);
+    c_.code_box->installEventFilter(this);
+    c_.symbol_box->installEventFilter(this);
     search_edit->installEventFilter(this);
-    c_.cbSearch->installEventFilter(this);
+    c_.text_box->installEventFilter(this);
 }
 
 bool SearchFrame::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == c_.tbGoTo) return GoToEvent(event);
-    if (watched == c_.tbSearch) return SymbolEvent(event);
-    if (watched == c_.cbSearch || watched == c_.cbSearch->lineEdit()) {
-        if (SearchBoxEvent(event, watched == c_.cbSearch)) return true;
+    if (watched == c_.code_box) return GoToEvent(event);
+    if (watched == c_.symbol_box) return SymbolEvent(event);
+    if (watched == c_.text_box || watched == c_.text_box->lineEdit()) {
+        if (SearchBoxEvent(event, watched == c_.text_box)) return true;
         return QObject::eventFilter(watched, event);
     }
     for (int i = 0; i < 3; ++i) {
-        if (watched != c_.obSearch[i]) continue;
+        if (watched != c_.options[i]) continue;
         if (event->type() == QEvent::FocusIn) {
             model_.Search().OptionFocusGained(static_cast<SearchOption>(i));
             after_();
@@ -124,7 +118,7 @@ bool SearchFrame::GoToEvent(QEvent* event) {
     SearchPanel& panel = model_.Search();
     switch (event->type()) {
         case QEvent::FocusIn:
-            panel.GoToFocusGained();
+            panel.BoxFocusGained(SearchOption::GoTo);
             after_();
             break;
         case QEvent::FocusOut:
@@ -133,10 +127,9 @@ bool SearchFrame::GoToEvent(QEvent* event) {
             after_();
             break;
         case QEvent::KeyPress:
-            if (IsEnter(*static_cast<QKeyEvent*>(event))) {
-                const bool taken = panel.GoToKeyPress(keys::kEnter);
+            if (panel.GoToKeyDown(BoxKeyOf(*static_cast<QKeyEvent*>(event)))) {
                 after_();
-                return taken;
+                return true;
             }
             break;
         default:
@@ -149,7 +142,7 @@ bool SearchFrame::SymbolEvent(QEvent* event) {
     SearchPanel& panel = model_.Search();
     switch (event->type()) {
         case QEvent::FocusIn:
-            panel.SymbolFocusGained();
+            panel.BoxFocusGained(SearchOption::Symbol);
             after_();
             break;
         case QEvent::FocusOut:
@@ -158,14 +151,10 @@ bool SearchFrame::SymbolEvent(QEvent* event) {
             after_();
             break;
         case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const int code = DesktopKeyCode(*key);
-            const int shift = ShiftBits(key->modifiers());
-            if (EditCommandForKey(code, shift) == kEditPaste) panel.SymbolBeforePaste();
-            panel.SymbolKeyDown(code, shift, false);
+            panel.SymbolKeyDown(BoxKeyOf(*static_cast<QKeyEvent*>(event)));
             // The whole content selected, so that a typed character replaces the one there.
             if (panel.SymbolSelectionLength() > 0)
-                c_.tbSearch->setSelection(0, static_cast<int>(c_.tbSearch->text().size()));
+                c_.symbol_box->setSelection(0, static_cast<int>(c_.symbol_box->text().size()));
             break;
         }
         case QEvent::Drop:
@@ -184,7 +173,7 @@ bool SearchFrame::SymbolEvent(QEvent* event) {
 bool SearchFrame::SearchBoxEvent(QEvent* event, bool watched_is_box) {
     SearchPanel& panel = model_.Search();
     if (event->type() == QEvent::FocusIn) {
-        panel.SearchFocusGained();
+        panel.BoxFocusGained(SearchOption::Name);
         after_();
         return false;
     }
@@ -194,15 +183,12 @@ bool SearchFrame::SearchBoxEvent(QEvent* event, bool watched_is_box) {
         return false;
     }
     if (event->type() != QEvent::KeyPress) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const int code = DesktopKeyCode(*key);
-    const int shift = ShiftBits(key->modifiers());
+    const BoxKey key = BoxKeyOf(*static_cast<QKeyEvent*>(event));
     // Enter is the search's alone: the combo box would otherwise also choose the history entry
     // that matches the text, which starts the search afresh.
-    const bool enter = IsEnter(*key);
-    const bool undo = panel.ButtonEnabled() && EditCommandForKey(code, shift) == kEditUndo;
-    panel.SearchKeyDown(code, shift);
-    if (enter || undo) {
+    const bool undo = panel.ButtonEnabled() && key.command == EditCommand::Undo;
+    panel.SearchKeyDown(key);
+    if (key.enter || undo) {
         after_();
         return true;
     }
@@ -230,43 +216,43 @@ std::vector<std::string> SearchFrame::History() const {
 
 void SearchFrame::Sync() {
     const SearchPanel& panel = model_.Search();
-    c_.obSearch[0]->setText(Text(panel.GoToCaption()));
+    c_.options[0]->setText(Text(panel.GoToCaption()));
     // The options are the boxes' labels, but Qt reads only labels of its own kind.
-    c_.tbGoTo->setAccessibleName(c_.obSearch[0]->text().remove(QLatin1Char('&')));
-    QRadioButton* option = c_.obSearch[static_cast<int>(panel.Option())];
+    c_.code_box->setAccessibleName(c_.options[0]->text().remove(QLatin1Char('&')));
+    QRadioButton* option = c_.options[static_cast<int>(panel.Option())];
     if (!option->isChecked()) option->setChecked(true);
 
     const int max_length = static_cast<int>(panel.GoToMaxLength());
-    if (c_.tbGoTo->maxLength() != max_length) {
-        const QSignalBlocker block(c_.tbGoTo);
-        c_.tbGoTo->setMaxLength(max_length);
+    if (c_.code_box->maxLength() != max_length) {
+        const QSignalBlocker block(c_.code_box);
+        c_.code_box->setMaxLength(max_length);
     }
-    ShowBox(c_.tbGoTo, panel.GoToBox());
-    ShowBox(c_.tbSearch, panel.SymbolBox());
+    ShowBox(c_.code_box, panel.GoToBox());
+    ShowBox(c_.symbol_box, panel.SymbolBox());
 
     SyncHistory();
-    QLineEdit* edit = c_.cbSearch->lineEdit();
+    QLineEdit* edit = c_.text_box->lineEdit();
     ShowBox(edit, panel.SearchBox());
-    c_.bbSearch->setText(Text(panel.ButtonCaption()));
-    c_.bbSearch->setEnabled(panel.ButtonEnabled());
+    c_.button->setText(Text(panel.ButtonCaption()));
+    c_.button->setEnabled(panel.ButtonEnabled());
 }
 
 void SearchFrame::SyncHistory() {
     const auto& history = model_.Search().History();
-    bool same = c_.cbSearch->count() == static_cast<int>(history.size());
-    for (int i = 0; same && i < c_.cbSearch->count(); ++i)
-        same = c_.cbSearch->itemText(i) == Text(history[static_cast<std::size_t>(i)]);
+    bool same = c_.text_box->count() == static_cast<int>(history.size());
+    for (int i = 0; same && i < c_.text_box->count(); ++i)
+        same = c_.text_box->itemText(i) == Text(history[static_cast<std::size_t>(i)]);
     if (same) return;
-    QLineEdit* edit = c_.cbSearch->lineEdit();
-    const QSignalBlocker block_box(c_.cbSearch);
+    QLineEdit* edit = c_.text_box->lineEdit();
+    const QSignalBlocker block_box(c_.text_box);
     const QSignalBlocker block_edit(edit);
     const QString text = edit->text();
     const int caret = edit->cursorPosition();
-    c_.cbSearch->clear();
+    c_.text_box->clear();
     QStringList entries;
     for (const auto& entry : history) entries.push_back(Text(entry));
-    c_.cbSearch->addItems(entries);
-    c_.cbSearch->setCurrentIndex(-1);
+    c_.text_box->addItems(entries);
+    c_.text_box->setCurrentIndex(-1);
     edit->setText(text);
     edit->setCursorPosition(caret);
 }

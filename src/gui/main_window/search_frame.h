@@ -24,11 +24,11 @@ class SearchFrame : public QObject {
 
 public:
     struct Controls {
-        std::array<QRadioButton*, 3> obSearch{};
-        QLineEdit* tbGoTo = nullptr;
-        QLineEdit* tbSearch = nullptr;
-        QComboBox* cbSearch = nullptr;
-        QPushButton* bbSearch = nullptr;
+        std::array<QRadioButton*, 3> options{};
+        QLineEdit* code_box = nullptr;
+        QLineEdit* symbol_box = nullptr;
+        QComboBox* text_box = nullptr;
+        QPushButton* button = nullptr;
     };
 
     SearchFrame(const Controls& controls, MainWindowModel& model, std::function<void()> after,

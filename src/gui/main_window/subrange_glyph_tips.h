@@ -23,8 +23,9 @@ public:
 
     // The chosen font changed. Must come after the names are loaded.
     void FontChanged() { stale_ = true; }
-    // The tip of the Subranges list item with this key and text; empty before the first count.
-    QString ToolTip(const std::string& key, const QString& text) const;
+    // The tip of the Subranges list item starting at `first` with this text; empty before the
+    // first count.
+    QString ToolTip(long first, const QString& text) const;
 
 private:
     const MainWindowModel& model_;

@@ -15,7 +15,9 @@
 #include <cmath>
 
 #include "base/text.h"
-#include "platform/system_colors.h"
+#include "platform/key_commands.h"
+#include "platform/theme_colors.h"
+#include "table/cell_font.h"
 #include "table/cell_patterns.h"
 #include "unicode/name_table.h"
 
@@ -28,40 +30,6 @@ constexpr int kRows = MainWindowModel::kRows;
 constexpr QRgb kMarkColour = qRgb(255, 0, 0);
 // Cells show a glyph for one UTF-16 unit: warming stops at the end of the first plane.
 constexpr long kLastWarmed = 0xFFFF;
-
-// The key codes of the table's key handler for the keys it knows; 0 for any other key.
-int TableKeyCode(int qt_key, bool ctrl) {
-    switch (qt_key) {
-        case Qt::Key_Left:
-            return keys::kLeft;
-        case Qt::Key_Up:
-            return keys::kUp;
-        case Qt::Key_Right:
-            return keys::kRight;
-        case Qt::Key_Down:
-            return keys::kDown;
-        case Qt::Key_Home:
-            return keys::kHome;
-        case Qt::Key_End:
-            return keys::kEnd;
-        case Qt::Key_PageUp:
-            return keys::kPageUp;
-        case Qt::Key_PageDown:
-            return keys::kPageDown;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            return keys::kEnter;
-        case Qt::Key_Insert:
-            return keys::kInsert;
-        case Qt::Key_Delete:
-            return keys::kDelete;
-        default:
-            break;
-    }
-    // Letters keep their codes (Ctrl+C and the other edit keys); alone they mean nothing here.
-    if (ctrl && qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) return qt_key;
-    return 0;
-}
 
 }  // namespace
 
@@ -112,7 +80,7 @@ int CharTable::CellAt(const QPoint& point) const {
 
 QString CharTable::CellDescription(int i) const {
     if (i < 0 || i >= kCells || row_labels_[i / 16].empty()) return {};
-    const long cp = model_.Cells()[i].code_point;
+    const long cp = model_.Page().Cells()[i].code_point;
     QString text;
     if (glyphs_[i].index != 0) text = QChar(static_cast<char16_t>(cp)) + QLatin1Char(' ');
     text += QString::fromStdString("U+" + Hex4(cp));
@@ -121,25 +89,13 @@ QString CharTable::CellDescription(int i) const {
     return text;
 }
 
-QRawFont CharTable::RawFontOf(const std::u16string& family_name) {
-    if (family_name.empty()) return {};
-    const QString family = QString::fromStdU16String(family_name);
-    QFont font(family);
-    font.setPixelSize(static_cast<int>(kCellFontPixels));
-    font.setStyleStrategy(QFont::NoFontMerging);
-    QRawFont raw = QRawFont::fromFont(font);
-    // Qt answers an unknown family with another font: such a table shows no glyph at all. The
-    // family may carry its foundry ("C059 [UKWN]") when several foundries share the name.
-    QString found = raw.familyName();
-    if (const qsizetype bracket = found.indexOf(QLatin1String(" ["));
-        bracket > 0 && found.endsWith(QLatin1Char(']')))
-        found.truncate(bracket);
-    if (raw.isValid() && found.compare(family, Qt::CaseInsensitive) == 0) return raw;
-    return {};
+QRawFont CharTable::RawFontOf(const std::u16string& family) {
+    const CellFont& face = CellFontOf(family);
+    return face.own ? face.raw : QRawFont();
 }
 
 void CharTable::LoadFont() {
-    const std::u16string family = model_.FontFamily();
+    const std::u16string family = model_.Fonts().Family();
     to_warm_.clear();
     if (!font_.family.empty()) Keep(std::move(font_));
     const auto kept = std::find_if(kept_fonts_.begin(), kept_fonts_.end(),
@@ -166,7 +122,7 @@ CharTable::FontGlyphs* CharTable::FindFont(const std::u16string& family) {
 }
 
 void CharTable::LayOutGlyph(int i) {
-    const Cell& cell = model_.Cells()[i];
+    const Cell& cell = model_.Page().Cells()[i];
     const bool drawn = font_.raw.isValid() && cell.caption.size() == 1 && cell.pattern < 0;
     glyphs_[i] = drawn ? GlyphOf(font_, cell.caption[0]) : CellGlyph{};
 }
@@ -202,7 +158,7 @@ void CharTable::ScheduleWarming() {
     warm_timer_.stop();
     if (!font_.raw.isValid() || !hasFocus()) return;
     long first = -1, last = -1;
-    for (const Cell& cell : model_.Cells()) {
+    for (const Cell& cell : model_.Page().Cells()) {
         if (cell.code_point <= 0) continue;
         if (first < 0) first = cell.code_point;
         last = cell.code_point;
@@ -215,7 +171,7 @@ void CharTable::ScheduleWarming() {
     for (long cp = std::min(kLastWarmed, last + kCells); cp > last; --cp)
         to_warm_.push_back(static_cast<char16_t>(cp));
     // A page key keeps the selection in its cell.
-    const long current = model_.CurrentCodePoint();
+    const long current = model_.Page().CurrentCodePoint();
     for (const long cp : {current - kCells, current + kCells})
         if (cp >= 0 && cp <= kLastWarmed) left_to_paint_.push_back(static_cast<char16_t>(cp));
     if (!to_warm_.empty()) warm_timer_.start();
@@ -238,9 +194,9 @@ void CharTable::WarmFont(const std::u16string& family) {
     if (!FindFont(family)->raw.isValid()) return;
     to_warm_.clear();
     warming_ = family;
-    const auto& cells = model_.Cells();
-    left_to_paint_ = {cells[model_.CurrentCell()].caption.size() == 1
-                          ? cells[model_.CurrentCell()].caption[0]
+    const auto& cells = model_.Page().Cells();
+    left_to_paint_ = {cells[model_.Page().Current()].caption.size() == 1
+                          ? cells[model_.Page().Current()].caption[0]
                           : char16_t{0}};
     for (auto cell = cells.rbegin(); cell != cells.rend(); ++cell)
         if (cell->caption.size() == 1 && cell->pattern < 0) to_warm_.push_back(cell->caption[0]);
@@ -299,7 +255,7 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
     // damage the window system sees stays a few rectangles instead of one per cell.
     DirtyItems items{};
     QRegion damage;
-    if (model_.FontFamily() != font_.family) {
+    if (model_.Fonts().Family() != font_.family) {
         LoadFont();
         for (int i = 0; i < kCells; ++i) LayOutGlyph(i);
         warm_after_paint_ = true;
@@ -315,16 +271,16 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
         if (dirty_cells.count() >= 16) warm_after_paint_ = true;
     }
     for (int r = 0; r < kRows; ++r) {
-        if (model_.RowLabels()[r] != row_labels_[r]) {
-            row_labels_[r] = model_.RowLabels()[r];
+        if (model_.Page().RowLabels()[r] != row_labels_[r]) {
+            row_labels_[r] = model_.Page().RowLabels()[r];
             items[1 + r].set(0);
         }
-        if (model_.Separators()[r] != separators_[r]) {
-            separators_[r] = model_.Separators()[r];
+        if (model_.Page().Separators()[r] != separators_[r]) {
+            separators_[r] = model_.Page().Separators()[r];
             damage += SeparatorRect(r);
         }
     }
-    const int current = model_.CurrentCell();
+    const int current = model_.Page().Current();
     if (current != shown_current_) {
         // The headers of the current row and column are drawn raised: repaint those that move.
         for (int cell : {shown_current_, current}) {
@@ -440,7 +396,7 @@ void CharTable::paintEvent(QPaintEvent* event) {
 
 // The corner, the column headers and the row headers, the current cell's raised.
 void CharTable::PaintHeaders(QPainter& painter, const QRect& dirty) {
-    const int current = model_.CurrentCell();
+    const int current = model_.Page().Current();
     const QRect corner(0, 0, kRowHeaderWidth, kColumnHeaderHeight);
     if (corner.intersects(dirty)) PaintHeader(painter, corner, {}, Qt::Horizontal, false);
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -485,7 +441,7 @@ void CharTable::PaintCells(QPainter& painter, const QRect& dirty) {
     // Most cells share the normal text colour: their glyphs go out as one run.
     QVarLengthArray<quint32, kCells> run_glyphs;
     QVarLengthArray<QPointF, kCells> run_positions;
-    const auto& cells = model_.Cells();
+    const auto& cells = model_.Page().Cells();
     for (int i = 0; i < kCells; ++i) {
         const QRect rect = CellRect(i);
         if (!rect.intersects(dirty)) continue;
@@ -549,7 +505,7 @@ void CharTable::mouseDoubleClickEvent(QMouseEvent* event) {
 void CharTable::contextMenuEvent(QContextMenuEvent* event) {
     int cell = CellAt(event->pos());
     // From the keyboard (the menu key) the menu is about the current cell.
-    if (event->reason() == QContextMenuEvent::Keyboard) cell = model_.CurrentCell();
+    if (event->reason() == QContextMenuEvent::Keyboard) cell = model_.Page().Current();
     if (cell < 0) return;
     const QPoint at = event->reason() == QContextMenuEvent::Keyboard
                           ? mapToGlobal(CellRect(cell).bottomLeft())
@@ -558,16 +514,9 @@ void CharTable::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void CharTable::keyPressEvent(QKeyEvent* event) {
-    const Qt::KeyboardModifiers modifiers = event->modifiers();
-    // Alt combinations belong to the window's shortcuts and the controls' mnemonics.
-    const int key = modifiers & Qt::AltModifier
-                        ? 0
-                        : TableKeyCode(event->key(), modifiers & Qt::ControlModifier);
-    if (key == 0) return QWidget::keyPressEvent(event);
-    int shift = 0;
-    if (modifiers & Qt::ShiftModifier) shift |= keys::kShift;
-    if (modifiers & Qt::ControlModifier) shift |= keys::kCtrl;
-    emit KeyDown(key, shift);
+    const auto command = TableCommandForKey(*event);
+    if (!command) return QWidget::keyPressEvent(event);
+    emit CommandRequested(*command);
 }
 
 void CharTable::wheelEvent(QWheelEvent* event) {

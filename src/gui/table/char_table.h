@@ -50,7 +50,7 @@ public:
     bool CellShowsGlyph(int i) const { return glyphs_[i].index != 0; }
     // What assistive technology reads for cell i: the character, its code and its name.
     QString CellDescription(int i) const;
-    int CurrentCell() const { return model_.CurrentCell(); }
+    int CurrentCell() const { return model_.Page().Current(); }
 
     // Lays out and rasterises, in idle time, the glyphs of the page that a jump to cp will show
     // (from cp's row on), so that the jump's repaint finds them ready.
@@ -68,8 +68,8 @@ signals:
     void CellPressed(int cell);
     void CellDoubleClicked(int cell);
     void CellMenuRequested(int cell, const QPoint& global_position);
-    // A key of the table's key handler: the key code and shift bits of table/main_window_model.h.
-    void KeyDown(int key, int shift);
+    // A key asked for a command of the table.
+    void CommandRequested(TableCommand command);
     void FocusGained();
     void FocusLost();
     // Wheel turned by this many rows (positive: towards the end).

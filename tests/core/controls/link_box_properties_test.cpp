@@ -30,7 +30,7 @@ TEST(LinkBoxProperties, SaveWritesAllTenKeysInOrderAndReadsBackEvenEmptyTexts) {
     LinkBoxProperties saved;
     saved.alignment = 2;
     saved.auto_size = true;
-    saved.back_color = kSystemWindowBackground;
+    saved.back_color = kThemeBase;
     saved.caption_is_path = saved.enabled = saved.hot_tracking = false;
     saved.font = "Serif,12,-1,5,700,0,1,0,0,0";
     saved.fore_color = RgbValue(0, 0, 255);

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "base/text.h"
-#include "copy/ansi_code_page.h"
 #include "copy/code_page_list.h"
+#include "copy/cp1252.h"
 
 namespace glyphora {
 namespace {

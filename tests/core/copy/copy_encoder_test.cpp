@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/text.h"
-#include "copy/ansi_code_page.h"
+#include "copy/cp1252.h"
 
 namespace glyphora {
 namespace {
@@ -80,7 +80,7 @@ TEST_F(CopyEncoderTest, ByteResultsComeBackUnchangedThroughText) {
     for (char32_t c = 0; c <= 0xFFFF; c += 7) all.push_back(static_cast<char16_t>(c));
     for (CopyFormat format : {CopyFormat::Utf8, CopyFormat::Utf7, CopyFormat::CodePage}) {
         const EncodedText encoded = EncodeCopyText(format, all, context_);
-        EXPECT_EQ(TextToAnsiBytes(encoded.AsText()), encoded.bytes) << CopyFormatCaption(format);
+        EXPECT_EQ(TextToCp1252Bytes(encoded.AsText()), encoded.bytes) << CopyFormatCaption(format);
     }
 }
 

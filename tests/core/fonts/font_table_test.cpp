@@ -22,8 +22,9 @@ constexpr std::array<std::uint32_t, 4> kLatin = {0x7, 0, 0, 0};
 constexpr std::array<std::uint32_t, 4> kCyrillic = {0x200, 0, 0, 0};
 
 EnumeratedFace Report(std::string family, std::string full,
-                      std::array<std::uint32_t, 4> subset = kLatin, int type = kTrueTypeKind) {
-    return EnumeratedFace{std::move(family), std::move(full), type, subset};
+                      std::array<std::uint32_t, 4> subset = kLatin,
+                      FontKind kind = FontKind::Outline) {
+    return EnumeratedFace{std::move(family), std::move(full), kind, subset};
 }
 
 std::vector<std::string> Texts(const ListViewModel& list) {
@@ -32,10 +33,10 @@ std::vector<std::string> Texts(const ListViewModel& list) {
     return texts;
 }
 
-std::vector<std::string> Keys(const ListViewModel& list) {
-    std::vector<std::string> keys;
-    for (const ListItem& item : list.items) keys.push_back(item.key);
-    return keys;
+std::vector<long> Ids(const ListViewModel& list) {
+    std::vector<long> ids;
+    for (const ListItem& item : list.items) ids.push_back(item.id);
+    return ids;
 }
 
 class FontTableTest : public ::testing::Test {
@@ -49,8 +50,8 @@ protected:
     void Install(std::initializer_list<const char*> faces) {
         source_.installed.emplace();
         for (const char* face : faces)
-            source_.installed->push_back({kTrueTypeKind, face, std::string(face) + ".ttf"});
-        table_.LoadRegistryFonts(source_, kTrueTypeKind);
+            source_.installed->push_back({FontKind::Outline, {face}, std::string(face) + ".ttf"});
+        table_.LoadInstalledFonts(source_);
     }
     void Enumerate(const std::vector<EnumeratedFace>& reports) {
         for (const auto& report : reports)
@@ -62,14 +63,14 @@ TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
     Install({"Gill", "Gill Sans", "Gill", "Gill Sans", "Lucida"});
     // The full name wins over the family name, and the first record of that name is taken.
     Enumerate({Report("Gill", "Gill Sans")});
-    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.2"}));
+    EXPECT_EQ(Ids(list_), (std::vector<long>{2}));
     EXPECT_FALSE(table_.Record(2)->coverage.empty());
     EXPECT_TRUE(table_.Record(4)->coverage.empty());
 
     // Without a full-name match: the last record of the family, while it has no coverage.
     list_.Clear();
     Enumerate({Report("Gill", "Gill Regular", kCyrillic)});
-    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.3"}));
+    EXPECT_EQ(Ids(list_), (std::vector<long>{3}));
     EXPECT_EQ(table_.Record(3)->coverage, CoverageString(kCyrillic));
     EXPECT_TRUE(table_.Record(1)->coverage.empty()) << "an earlier record is not taken instead";
 
@@ -79,8 +80,8 @@ TEST_F(FontTableTest, FindsTheRecordByFullNameElseByTheLastRecordOfTheFamily) {
 
     Enumerate({Report("Verdana", "Verdana")});
     EXPECT_TRUE(list_.items.empty()) << "a family the installed list does not name";
-    Enumerate({Report("Lucida", "Lucida", kLatin, 1), Report("Lucida", "Lucida", kLatin, 2)});
-    EXPECT_TRUE(list_.items.empty()) << "not a TrueType face";
+    Enumerate({Report("Lucida", "Lucida", kLatin, FontKind::Other)});
+    EXPECT_TRUE(list_.items.empty()) << "not an outline face";
     EXPECT_TRUE(table_.Record(5)->coverage.empty());
 }
 
@@ -90,19 +91,20 @@ TEST(BuildFontList, RunsBothPassesAndChoosesAnItemsFile) {
     testing::WriteBytes(folder / "arial.ttf", "font");
     FixedFontSource source;
     source.fonts_folder = folder.path().string();
-    source.installed = {{{kTrueTypeKind, "Arial", "arial.ttf"},
-                         {kOtherFontKind, "Courier", "coure.fon"},
-                         {kTrueTypeKind, "Symbol", "/elsewhere/symbol.ttf"}}};
+    source.installed = {{{FontKind::Outline, {"Arial"}, "arial.ttf"},
+                         {FontKind::Other, {"Courier"}, "coure.fon"},
+                         {FontKind::Outline, {"Symbol"}, "/elsewhere/symbol.ttf"}}};
     source.reports = {Report("Symbol", "Symbol", {0, 0, 0, 0x80000000u}),
-                      Report("Courier", "Courier", kLatin, 1), Report("Arial", "Arial")};
+                      Report("Courier", "Courier", kLatin, FontKind::Other),
+                      Report("Arial", "Arial")};
     source.glyph_ranges["Arial"].range_count = 0;
     FontTable table;
     ListViewModel list;
-    list.items.push_back({"D.1", u"stale", 0, 0, false});
+    list.items.push_back({1, u"stale"});
     list.view_width = 200;
     BuildFontList(source, FixedWidthMeasure{7}, table, list);
     EXPECT_EQ(Texts(list), (std::vector<std::string>{"Arial", "Symbol"}));
-    EXPECT_EQ(Keys(list), (std::vector<std::string>{"D.1", "D.2"}));
+    EXPECT_EQ(Ids(list), (std::vector<long>{1, 2}));
     EXPECT_EQ(list.column_width, 196);
     const auto arial = ChooseFontItem(table, list.items[0], source);
     ASSERT_TRUE(arial);
@@ -113,16 +115,16 @@ TEST(BuildFontList, RunsBothPassesAndChoosesAnItemsFile) {
     EXPECT_EQ(symbol->file_path, "/elsewhere/symbol.ttf");
     EXPECT_TRUE(symbol->properties_target.empty()) << "no such file";
     EXPECT_EQ(symbol->glyph_ranges.range_count, -1) << "no ranges known: every glyph";
-    for (const char* key : {"", "D.", "D.0", "D.4", "D.-1", "X", "D.99999999999"})
-        EXPECT_FALSE(ChooseFontItem(table, ListItem{key, u"Arial", 0, 0, false}, source)) << key;
+    for (const long id : {0L, 4L, -1L, 99999999999L})
+        EXPECT_FALSE(ChooseFontItem(table, ListItem{id, u"Arial"}, source)) << id;
 }
 
 // The table of the window and of "page" asks the catalogue; "glyphs" asks ChooseFontItem. Both
 // must give the family's ranges, also when the record is named by a full name of its own.
 TEST(InstalledFontCatalog, GivesTheFamilysRangesAsTheChoiceDoes) {
     FixedFontSource source;
-    source.installed = {
-        {{kTrueTypeKind, "Arial", "arial.ttf"}, {kTrueTypeKind, "C059 Roman", "c059.otf"}}};
+    source.installed = {{{FontKind::Outline, {"Arial"}, "arial.ttf"},
+                         {FontKind::Outline, {"C059 Roman"}, "c059.otf"}}};
     source.reports = {Report("Arial", "Arial"), Report("C059", "C059 Roman")};
     source.glyph_ranges["Arial"] = {1, {{0x20, 0x5F}}};
     source.glyph_ranges["C059"] = {1, {{0x20, 0x160}}};
@@ -133,16 +135,17 @@ TEST(InstalledFontCatalog, GivesTheFamilysRangesAsTheChoiceDoes) {
     BuildFontList(source, FixedWidthMeasure{}, table, chosen);
     for (const char16_t* family : {u"Arial", u"C059"}) {
         const ListItem& item = list.items[*list.FindText(family)];
-        EXPECT_EQ(catalog.Ranges(item.key), source.glyph_ranges[Utf16ToUtf8(family)]);
-        EXPECT_EQ(catalog.Ranges(item.key), ChooseFontItem(table, item, source)->glyph_ranges);
+        EXPECT_EQ(catalog.Ranges(item.id), source.glyph_ranges[Utf16ToUtf8(family)]);
+        EXPECT_EQ(catalog.Ranges(item.id), ChooseFontItem(table, item, source)->glyph_ranges);
     }
-    EXPECT_EQ(catalog.Ranges("D.9").range_count, -1);
+    EXPECT_EQ(catalog.Ranges(9).range_count, -1);
 }
 
 TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOne) {
-    source_.installed = {{{kTrueTypeKind, "Cambria & Cambria Math & Cambria Bold", " cambria.ttc "},
-                          {kTrueTypeKind, "Arial", "arial.ttf"}}};
-    table_.LoadRegistryFonts(source_, kTrueTypeKind);
+    source_.installed = {
+        {{FontKind::Outline, {"Cambria", "Cambria Math", "Cambria Bold"}, " cambria.ttc "},
+         {FontKind::Outline, {"Arial"}, "arial.ttf"}}};
+    table_.LoadInstalledFonts(source_);
     ASSERT_EQ(table_.Records().size(), 5u);
     EXPECT_EQ(table_.Record(0), nullptr);
     EXPECT_EQ(table_.Record(5), nullptr);
@@ -155,7 +158,7 @@ TEST_F(FontTableTest, EntryNamingThreeFacesGivesThreeRecordsOfOneFileFromIndexOn
     Enumerate({Report("Cambria Math", "Cambria Math", kCyrillic), Report("Cambria", "Cambria"),
                Report("Arial", "Arial")});
     EXPECT_EQ(Texts(list_), (std::vector<std::string>{"Arial", "Cambria", "Cambria Math"}));
-    EXPECT_EQ(Keys(list_), (std::vector<std::string>{"D.4", "D.1", "D.2"}));
+    EXPECT_EQ(Ids(list_), (std::vector<long>{4, 1, 2}));
     EXPECT_EQ(table_.Record(2)->coverage, CoverageString(kCyrillic));
     EXPECT_TRUE(table_.Record(3)->coverage.empty());
 }

@@ -37,7 +37,7 @@ TEST(SubrangeGlyphCounts, MatchTheCodePointByCodePointCountForEveryInstalledFami
     const ListViewModel fonts = catalog.BuildFontList(FixedWidthMeasure{}, 0);
     ASSERT_FALSE(fonts.items.empty());
     for (const ListItem& item : fonts.items) {
-        const GlyphRanges ranges = catalog.Ranges(item.key);
+        const GlyphRanges ranges = catalog.Ranges(item.id);
         EXPECT_EQ(counter.Count(ranges), BruteForce(ranges)) << Utf16ToUtf8(item.text);
     }
 }

@@ -19,7 +19,7 @@ TEST_F(GoTo, DecimalRefusesTheDigitThatPassesFFFFWhereverTheCaretIs) {
     EXPECT_EQ(Current(), 0xFFFF);
     ClearGoTo();
     TypeGoTo(u"8364");
-    S().GoToKeyPress(13);
+    S().GoToKeyDown(kEnterBoxKey);
     EXPECT_EQ(Current(), 0x20AC);
     S().GoToTextChanged(u"9655", 0);
     S().GoToTextChanged(u"99655", 1);  // typed at the front
@@ -35,23 +35,23 @@ TEST_F(GoTo, LeavingTheBoxKeepsItOnlyWhenItShowsTheCurrentCodePoint) {
     EXPECT_EQ(GoToText(), u"00E9");
     ClearGoTo();
     TypeGoTo(u"41");
-    S().SetGoToMenuOpen(true);
+    S().SetMenuOpen(SearchOption::GoTo, true);
     S().GoToFocusLost();
     EXPECT_EQ(GoToText(), u"41");
-    S().SetGoToMenuOpen(false);
+    S().SetMenuOpen(SearchOption::GoTo, false);
     S().GoToFocusLost();
     EXPECT_EQ(GoToText(), u"");
     S().SwitchGoToNotation();
     ClearGoTo();
     TypeGoTo(u"233");
-    S().GoToKeyPress(13);
+    S().GoToKeyDown(kEnterBoxKey);
     S().GoToFocusLost();  // 233 in decimal is U+00E9
     EXPECT_EQ(GoToText(), u"233");
     // A code the font lacks goes to the nearest, and the box is cleared on leaving.
     S().SwitchGoToNotation();
     ClearGoTo();
     TypeGoTo(u"03B1");
-    EXPECT_EQ(M().MessagePanel(), u"Character 03B1 not supported by selected font.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"Character 03B1 not supported by selected font.");
     S().GoToFocusLost();
     EXPECT_EQ(GoToText(), u"");
     S().GoToTextChanged(u"00fc", 4);  // hexadecimal digits in either case

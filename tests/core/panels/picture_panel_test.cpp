@@ -12,13 +12,13 @@
 namespace glyphora::testing {
 namespace {
 
-constexpr int kCtrl = 2, kAlt = 4, kKeyZ = 90, kBackspace = 8;
+constexpr BoxKey kUndoKey{EditCommand::Undo};
 
 class PicturePanelTest : public ::testing::Test {
 protected:
     // The user types a whole new text, the caret ending after it.
     void Type(std::u16string text) {
-        panel_.SizeKeyDown('0', 0);
+        panel_.SizeKeyDown({});
         const std::size_t caret = text.size();
         panel_.SizeTextChanged(std::move(text), caret);
     }
@@ -68,11 +68,11 @@ TEST_F(PicturePanelTest, UndoSwapsWithTheTextBeforeTheLastKeyAndTakesItsKeysFrom
     panel_.SizeUndo();
     EXPECT_EQ(panel_.SizeBox().text, u"12");
     EXPECT_EQ(panel_.ViewFont().point_size, 12);
-    EXPECT_TRUE(panel_.SizeKeyDown(kKeyZ, kCtrl));
+    EXPECT_TRUE(panel_.SizeKeyDown(kUndoKey));
     EXPECT_EQ(panel_.SizeBox().text, u"14");
-    EXPECT_TRUE(panel_.SizeKeyDown(kBackspace, kAlt));
+    EXPECT_TRUE(panel_.SizeKeyDown(kUndoKey));
     EXPECT_EQ(panel_.SizeBox().text, u"12");
-    EXPECT_FALSE(panel_.SizeKeyDown(kBackspace, 0));
+    EXPECT_FALSE(panel_.SizeKeyDown({EditCommand::Cut}));
 }
 
 TEST(PicturePanel, ThePatternIsTheInkHeightTakenAsPoints) {
@@ -93,7 +93,7 @@ TEST_F(PictureThroughModelTest, TheWidestGlyphFitsTheViewAtTheMaximumSize) {
     for (const ViewTextMetrics& font : fonts) {
         metrics_.per_mille_em = font;
         ChooseFont(u"Latin Only");
-        const int max = M().PictureMaxSize();
+        const int max = M().Fonts().PictureMaxSize();
         EXPECT_LE(metrics_.Metrics(max).max_char_width, 100) << font.max_char_width;
         EXPECT_GT(metrics_.Metrics(max + 1).max_char_width, 100) << font.max_char_width;
         ChooseFont(u"Every");

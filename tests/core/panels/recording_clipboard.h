@@ -4,18 +4,18 @@
 #include <vector>
 
 #include "base/text.h"
-#include "copy/ansi_code_page.h"
 #include "copy/clipboard.h"
+#include "copy/cp1252.h"
 
 namespace glyphora::testing {
 
 // Remembers every write, each as what a reader of that clipboard format would get.
 class RecordingClipboard final : public Clipboard {
 public:
-    enum class Kind { Unicode, Ansi, Rtf, Picture };
+    enum class Kind { Unicode, Cp1252, Rtf, Picture };
     struct Write {
         Kind kind;
-        std::string content;  // UTF-8 text, the exact ANSI bytes, the RTF document, or the
+        std::string content;  // UTF-8 text, the exact Windows-1252 bytes, the RTF document, or the
                               // picture's code units as UTF-8
         friend bool operator==(const Write&, const Write&) = default;
     };
@@ -24,13 +24,14 @@ public:
     void PutUnicodeText(std::u16string_view text) override {
         writes.push_back({Kind::Unicode, Utf16ToUtf8(text)});
     }
-    void PutAnsiText(std::u16string_view text) override {
-        // Everything the panel writes as ANSI text must be a byte string already.
-        const auto bytes = TextToAnsiBytes(text);
-        writes.push_back({Kind::Ansi, bytes ? *bytes : "<not ANSI: " + Utf16ToUtf8(text) + ">"});
+    void PutCp1252Text(std::u16string_view text) override {
+        // Everything the panel writes as Windows-1252 text must be a byte string already.
+        const auto bytes = TextToCp1252Bytes(text);
+        writes.push_back(
+            {Kind::Cp1252, bytes ? *bytes : "<not Windows-1252: " + Utf16ToUtf8(text) + ">"});
     }
     void PutBytes(std::string_view bytes) override {
-        writes.push_back({Kind::Ansi, std::string(bytes)});
+        writes.push_back({Kind::Cp1252, std::string(bytes)});
     }
     void PutRtf(std::string_view document) override {
         writes.push_back({Kind::Rtf, std::string(document)});
@@ -48,7 +49,7 @@ public:
 };
 
 inline std::ostream& operator<<(std::ostream& out, const RecordingClipboard::Write& write) {
-    static constexpr const char* kKinds[] = {"Unicode", "Ansi", "Rtf", "Picture"};
+    static constexpr const char* kKinds[] = {"Unicode", "Cp1252", "Rtf", "Picture"};
     return out << kKinds[static_cast<int>(write.kind)] << " \"" << write.content << "\"";
 }
 

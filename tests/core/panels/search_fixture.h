@@ -37,18 +37,18 @@ protected:
 
     // Typing a whole text into cbSearch.
     void TypeSearch(const std::u16string& text) {
-        S().SearchFocusGained();
+        S().BoxFocusGained(SearchOption::Name);
         S().SearchTextChanged(text, text.size());
     }
     std::optional<long> SearchFor(const std::u16string& text) {
         TypeSearch(text);
         return S().Search();
     }
-    void PressEnterInSearch() { S().SearchKeyDown(13, 0); }
+    void PressEnterInSearch() { S().SearchKeyDown(kEnterBoxKey); }
 
     // One character typed into tbGoTo at its caret; a full box takes no more.
     void TypeGoTo(char16_t c) {
-        S().GoToFocusGained();
+        S().BoxFocusGained(SearchOption::GoTo);
         EditBox box = S().GoToBox();
         if (box.text.size() >= S().GoToMaxLength()) return;
         box.text.insert(box.caret, 1, c);

@@ -12,8 +12,8 @@ TEST_F(Search, CurlDFindsTheFirstNameHoldingBothWordsInAnyOrderAndCase) {
     EXPECT_EQ(FirstHolder({"curl", "d"}), 0x0221);
     for (const std::u16string text : {u"curl d", u"d curl", u"CURL D"}) {
         EXPECT_EQ(SearchFor(text), 0x0221);
-        EXPECT_EQ(M().NamePanel(), u"Latin Small Letter D With Curl");
-        EXPECT_EQ(M().MessagePanel(), u"");
+        EXPECT_EQ(M().Status().NamePanel(), u"Latin Small Letter D With Curl");
+        EXPECT_EQ(M().Status().MessagePanel(), u"");
         EXPECT_EQ(S().ButtonCaption(), u"N&ext (F3)");
         EXPECT_TRUE(S().ButtonEnabled());
         EXPECT_EQ(S().SearchPosition(), 0x0222);
@@ -42,7 +42,7 @@ TEST_F(Search, NextContinuesAfterTheMatchUntilNoMoreOccurrences) {
     EXPECT_EQ(S().NameSearchTarget(), std::nullopt);
     M().TakeFocusRequest();
     EXPECT_EQ(S().Search(), std::nullopt);
-    EXPECT_EQ(M().MessagePanel(), u"No more occurences.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"No more occurences.");
     EXPECT_EQ(S().ButtonCaption(), u"S&earch");
     EXPECT_FALSE(S().ButtonEnabled());
     EXPECT_EQ(M().TakeFocusRequest(), FocusTarget::Table);
@@ -63,7 +63,7 @@ TEST_F(Search, TheRangeRunsFromTheFirstToTheLastListedSubrangeGapsIncluded) {
     ShowAll(true);
     M().GoToCodePoint(0x41);
     EXPECT_EQ(SearchFor(u"zzqx"), std::nullopt);  // a fresh search from U+0000
-    EXPECT_EQ(M().MessagePanel(), u"No character found.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"No character found.");
     EXPECT_TRUE(S().ButtonEnabled());
     EXPECT_TRUE(S().History().empty());
     EXPECT_EQ(Current(), 0x41);
@@ -72,7 +72,7 @@ TEST_F(Search, TheRangeRunsFromTheFirstToTheLastListedSubrangeGapsIncluded) {
     ShowAll(false);
     ChooseFont(u"Cyrillic Only");
     EXPECT_EQ(SearchFor(u"latin"), std::nullopt);
-    EXPECT_EQ(M().MessagePanel(), u"No more occurences.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"No more occurences.");
     EXPECT_FALSE(S().ButtonEnabled());
     // "Latin Only" lists U+0000..U+024F: Greek lies beyond the range.
     ChooseFont(u"Latin Only");
@@ -83,12 +83,12 @@ TEST_F(Search, TheRangeRunsFromTheFirstToTheLastListedSubrangeGapsIncluded) {
     ChooseFont(u"Every");
     const long armenian = FirstHolder({"armenian"}).value_or(-1);
     EXPECT_EQ(SearchFor(u"armenian"), armenian);
-    EXPECT_EQ(M().MessagePanel(),
+    EXPECT_EQ(M().Status().MessagePanel(),
               Utf8ToUtf16("Character " + Hex4(armenian) + " not supported by selected font."));
     ChooseFont(u"Nothing");
     EXPECT_EQ(SearchFor(u"a"), std::nullopt);
     EXPECT_EQ(SearchFor(u"&amp;"), std::nullopt);
-    EXPECT_EQ(M().MessagePanel(), u"No character found.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"No character found.");
 }
 
 TEST_F(Search, EntitySearchComparesTheNameExactly) {
@@ -112,7 +112,7 @@ TEST_F(Search, EntitySearchComparesTheNameExactly) {
     for (const auto& [text, message] : cases) {
         M().GoToCodePoint(0x41);
         EXPECT_EQ(SearchFor(text), std::nullopt) << Utf16ToUtf8(text);
-        EXPECT_EQ(M().MessagePanel(), message) << Utf16ToUtf8(text);
+        EXPECT_EQ(M().Status().MessagePanel(), message) << Utf16ToUtf8(text);
         EXPECT_EQ(Current(), 0x41);
     }
     EXPECT_EQ(S().History().size(), 2u);
@@ -165,12 +165,12 @@ TEST_F(Search, TheBoxKeepsOnlyWhatNamesHoldAndUndoesItsLastEdit) {
     EXPECT_EQ(SearchText(), u"");
     EXPECT_FALSE(S().ButtonEnabled());
     TypeSearch(u"ab");
-    S().SearchKeyDown('C', 0);
+    S().SearchKeyDown({});
     TypeSearch(u"abc");
     EXPECT_EQ(S().UndoText(), u"ab");
-    S().SearchKeyDown('Z', kCtrlBit);
+    S().SearchKeyDown({EditCommand::Undo});
     EXPECT_EQ(SearchText(), u"ab");
-    S().SearchKeyDown(8, kAltBit);  // Alt+Backspace undoes too, and a second undo redoes
+    S().SearchKeyDown({EditCommand::Undo});  // a second undo redoes
     EXPECT_EQ(SearchText(), u"abc");
 }
 
@@ -185,7 +185,7 @@ TEST_F(Search, TheThreeBoxesAreExclusiveAndMovingTheTableEmptiesThem) {
     TypeGoTo(u"4");
     EXPECT_EQ(SymbolText(), u"");
     ASSERT_TRUE(SearchFor(u"curl d"));
-    M().TableKeyDown(keys::kRight, 0);
+    M().RunTableCommand(TableCommand::Right);
     EXPECT_EQ(SearchText(), u"");
     EXPECT_EQ(M().RequestedCodePoint(), 0);
     // The position stays, so F3 runs the button's action, which finds no text to search for.
@@ -196,8 +196,8 @@ TEST_F(Search, TheThreeBoxesAreExclusiveAndMovingTheTableEmptiesThem) {
 
 TEST_F(Search, TypingASymbolJumpsToItAndLeavingTheBoxKeepsItOnlyWhileItIsCurrent) {
     ChooseFont(u"Latin Only");
-    S().SymbolFocusGained();
-    S().SymbolKeyDown('A', kShiftBit, false);
+    S().BoxFocusGained(SearchOption::Symbol);
+    S().SymbolKeyDown({});
     EXPECT_EQ(S().SymbolSelectionLength(), 1u);  // the typed character replaces the old one
     S().SymbolTextChanged(u"xyz");               // one character at most
     EXPECT_EQ(SymbolText(), u"x");
@@ -207,15 +207,15 @@ TEST_F(Search, TypingASymbolJumpsToItAndLeavingTheBoxKeepsItOnlyWhileItIsCurrent
     EXPECT_EQ(SymbolText(), u"x");
     S().SymbolTextChanged(u"\u03B1");  // not listed: the table goes to the nearest character
     EXPECT_NE(Current(), 0x03B1);
-    S().SetSymbolMenuOpen(true);
+    S().SetMenuOpen(SearchOption::Symbol, true);
     S().SymbolFocusLost();
     EXPECT_EQ(SymbolText(), u"\u03B1");
-    S().SetSymbolMenuOpen(false);
+    S().SetMenuOpen(SearchOption::Symbol, false);
     S().SymbolFocusLost();
     EXPECT_EQ(SymbolText(), u"");
 }
 
-TEST_F(Search, ATypedByteOfTheAnsiCodePageIsReadAsItsCharacter) {
+TEST_F(Search, ATypedByteOfTheKeyboardCodePageIsReadAsItsCharacter) {
     ShowAll(true);
     S().SymbolTextChanged(u"\u0080");  // a keyboard byte 0x80 is the euro sign
     EXPECT_EQ(SymbolText(), u"\u20AC");
@@ -223,20 +223,17 @@ TEST_F(Search, ATypedByteOfTheAnsiCodePageIsReadAsItsCharacter) {
     S().SymbolBeforePaste();  // pasted text is Unicode already
     S().SymbolTextChanged(u"\u0080");
     EXPECT_EQ(Current(), 0x80);
-    EXPECT_FALSE(S().ConversionGuard());   // each change clears it
-    S().SymbolKeyDown(97, kAltBit, true);  // Alt + keypad 1 with Num Lock on
-    EXPECT_TRUE(S().ConversionGuard());
+    S().SymbolKeyDown({EditCommand::Paste});  // the paste key too
     S().SymbolTextChanged(u"\u0082");
     EXPECT_EQ(Current(), 0x82);
-    S().SymbolKeyDown(97, kAltBit, false);
-    S().SymbolKeyDown(97, kAltBit | kCtrlBit, true);
-    S().SymbolKeyDown(48, kAltBit, true);
-    EXPECT_FALSE(S().ConversionGuard());
+    S().SymbolKeyDown({EditCommand::Copy});  // each change cleared it
+    S().SymbolTextChanged(u"\u0080");
+    EXPECT_EQ(Current(), 0x20AC);
     // Changes are ignored while the update busy count is up.
     M().RaiseUpdateBusy();
     S().SymbolTextChanged(u"x");
     M().LowerUpdateBusy();
-    EXPECT_EQ(Current(), 0x82);
+    EXPECT_EQ(Current(), 0x20AC);
 }
 
 }  // namespace

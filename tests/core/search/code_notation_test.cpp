@@ -58,10 +58,11 @@ using CodeSearch = testing::SearchTest;
 TEST_F(CodeSearch, CodesOutsideTheFontOrThePlaneSaySo) {
     ChooseFont(u"Latin Only");
     EXPECT_EQ(SearchFor(u"u+0416"), 0x416);
-    EXPECT_EQ(M().MessagePanel(), u"Character 0416 not supported by selected font.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"Character 0416 not supported by selected font.");
     const long before = Current();
     EXPECT_EQ(SearchFor(u"U+1F600"), std::nullopt);
-    EXPECT_EQ(M().MessagePanel(), u"Character 1F600 is outside the Basic Multilingual Plane.");
+    EXPECT_EQ(M().Status().MessagePanel(),
+              u"Character 1F600 is outside the Basic Multilingual Plane.");
     EXPECT_EQ(Current(), before);
 }
 

@@ -17,7 +17,8 @@ protected:
     }
     std::vector<std::u16string> Listed() {
         std::vector<std::u16string> names;
-        for (std::size_t item : list_->Families()) names.push_back(M().FontList().items[item].text);
+        for (std::size_t item : list_->Families())
+            names.push_back(M().Fonts().Items().items[item].text);
         return names;
     }
     std::optional<FontsWithChar> list_;
@@ -29,17 +30,17 @@ TEST_F(FontsWithCharTest, ChoosingAFamilyKeepsTheCharacterTurningShowAllOnOnlyWh
     ASSERT_EQ(Listed(), (std::vector<std::u16string>{u"Every", u"Nothing", u"Cyrillic Only"}));
 
     list_->Choose(2);
-    EXPECT_EQ(M().FontFamily(), u"Cyrillic Only");
+    EXPECT_EQ(M().Fonts().Family(), u"Cyrillic Only");
     EXPECT_EQ(Current(), 0x416);
-    EXPECT_FALSE(M().ShowAll());
+    EXPECT_FALSE(M().Subranges().ShowAll());
     EXPECT_EQ(list_->ChosenRow(), 2u);
 
     // "Nothing" lists no subrange: only "Show All" brings the character back.
     list_->Choose(1);
-    EXPECT_EQ(M().FontFamily(), u"Nothing");
-    EXPECT_TRUE(M().ShowAll());
+    EXPECT_EQ(M().Fonts().Family(), u"Nothing");
+    EXPECT_TRUE(M().Subranges().ShowAll());
     EXPECT_EQ(Current(), 0x416);
-    EXPECT_EQ(M().MessagePanel(), u"");
+    EXPECT_EQ(M().Status().MessagePanel(), u"");
 }
 
 TEST_F(FontsWithCharTest, AnEmptyPageListsNothing) {
@@ -50,7 +51,7 @@ TEST_F(FontsWithCharTest, AnEmptyPageListsNothing) {
     EXPECT_EQ(list_->CodePoint(), std::nullopt);
     EXPECT_EQ(list_->Title(), u"0 of 5 fonts");
     list_->Choose(0);  // nothing to choose: ignored
-    EXPECT_EQ(M().FontFamily(), u"Nothing");
+    EXPECT_EQ(M().Fonts().Family(), u"Nothing");
 }
 
 }  // namespace

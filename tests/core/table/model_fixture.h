@@ -49,18 +49,16 @@ public:
         ListViewModel list;
         list.view_width = view_width;
         for (std::size_t i = 0; i < fonts.size(); ++i)
-            list.items.push_back({MakeKey(static_cast<long>(i + 1)), fonts[i].family});
+            list.items.push_back({static_cast<long>(i + 1), fonts[i].family});
         return list;
     }
-    std::optional<FontDescription> Describe(const std::string& key) override {
-        const auto index = KeyNumber(key);
-        if (!index || *index < 1 || *index > static_cast<long>(fonts.size())) return std::nullopt;
-        return FontDescription{fonts[*index - 1].coverage, "/fonts/font.ttf", true};
+    std::optional<FontDescription> Describe(long id) override {
+        if (id < 1 || id > static_cast<long>(fonts.size())) return std::nullopt;
+        return FontDescription{fonts[id - 1].coverage, "/fonts/font.ttf", true};
     }
-    GlyphRanges Ranges(const std::string& key) override {
-        const auto index = KeyNumber(key);
-        if (!index || *index < 1 || *index > static_cast<long>(fonts.size())) return {};
-        return fonts[*index - 1].ranges;
+    GlyphRanges Ranges(long id) override {
+        if (id < 1 || id > static_cast<long>(fonts.size())) return {};
+        return fonts[id - 1].ranges;
     }
 };
 
@@ -119,15 +117,13 @@ protected:
     }
 
     MainWindowModel& M() { return *model_; }
-    long Cp(int cell) const { return model_->Cells()[cell].code_point; }
-    long Current() const { return model_->CurrentCodePoint(); }
+    long Cp(int cell) const { return model_->Page().Cells()[cell].code_point; }
+    long Current() const { return model_->Page().CurrentCodePoint(); }
     void ShowAll(bool on) { model_->SetShowAll(on); }
     void ChooseFont(const std::u16string& name) {
-        model_->SelectFont(model_->FontItemByName(name));
+        model_->SelectFont(model_->Fonts().ItemByName(name));
     }
-    std::size_t ItemOf(long first) const {
-        return *model_->Subranges().list.FindKey(MakeKey(first));
-    }
+    std::size_t ItemOf(long first) const { return *model_->Subranges().Views().list.FindId(first); }
 
     IcuCharClassifier classifier_;
     FixedWidthMeasure measure_;

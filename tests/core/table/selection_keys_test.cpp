@@ -13,14 +13,14 @@ TEST_F(Selection, CodePanelSwitchesBetweenHexAndDecimalAndEnterAppendsTheCharact
     ShowAll(true);
     M().GoToCodePoint(0x41);
     M().CodePanelDoubleClick();
-    EXPECT_EQ(M().HexPanel(), u"Alt+65");
+    EXPECT_EQ(M().Status().HexPanel(), u"Alt+65");
     M().CodePanelDoubleClick();
-    EXPECT_EQ(M().HexPanel(), u"U+0041");
-    EXPECT_EQ(M().NamePanel(), u"Latin Capital Letter A");
-    EXPECT_EQ(M().TypePanel(), "Uppercase, Hex. digit; Left to right");
+    EXPECT_EQ(M().Status().HexPanel(), u"U+0041");
+    EXPECT_EQ(M().Status().NamePanel(), u"Latin Capital Letter A");
+    EXPECT_EQ(M().Status().TypePanel(), "Uppercase, Hex. digit; Left to right");
     M().CellDoubleClick();
-    M().TableKeyDown(keys::kEnter, 0);
-    EXPECT_EQ(M().Copy().ToCopyText(), u"AA");
+    M().RunTableCommand(TableCommand::Activate);
+    EXPECT_EQ(M().Copy().ToCopyBox().text, u"AA");
     EXPECT_TRUE(M().Copy().ResetEnabled());
 }
 
@@ -31,48 +31,46 @@ TEST_F(Selection, ViewPatternForMarksAndOverhangs) {
     M().ViewPatternClick(true);
 
     M().GoToCodePoint(0x301);
-    EXPECT_TRUE(M().ViewPatternEnabled());
-    EXPECT_EQ(M().ViewPatternChoice(), ViewPattern::Combining);
-    EXPECT_TRUE(M().ViewPatternVisible());
+    EXPECT_TRUE(M().Status().ViewPatternEnabled());
+    EXPECT_EQ(M().Status().ViewPatternChoice(), ViewPattern::Combining);
+    EXPECT_TRUE(M().Status().ViewPatternVisible());
 
     M().GoToCodePoint('j');
-    EXPECT_EQ(M().ViewPatternChoice(), ViewPattern::Overhang);
-    EXPECT_EQ(M().ViewCaption(), u" j");
+    EXPECT_EQ(M().Status().ViewPatternChoice(), ViewPattern::Overhang);
+    EXPECT_EQ(M().Status().ViewCaption(), u" j");
     M().GoToCodePoint('f');  // both sides overhang: the right-hand rule wins
-    EXPECT_EQ(M().ViewCaption(), u"f ");
+    EXPECT_EQ(M().Status().ViewCaption(), u"f ");
 
     M().GoToCodePoint(0x301);
     M().RaiseUpdateBusy();  // a click while the window updates changes the check mark only
     M().ViewPatternClick(false);
-    EXPECT_TRUE(M().ViewPatternVisible());
+    EXPECT_TRUE(M().Status().ViewPatternVisible());
     M().LowerUpdateBusy();
     metrics_.widths[u'g'] = {0, 8, 0};  // touching both edges is no overhang
     M().GoToCodePoint('g');
-    EXPECT_FALSE(M().ViewPatternEnabled());
-    EXPECT_EQ(M().ViewCaption(), u"g");
+    EXPECT_FALSE(M().Status().ViewPatternEnabled());
+    EXPECT_EQ(M().Status().ViewCaption(), u"g");
     M().GoToCodePoint('a');
-    EXPECT_FALSE(M().ViewPatternEnabled());
-    EXPECT_FALSE(M().ViewPatternVisible());
-    EXPECT_EQ(M().ViewCaption(), u"a");
-    EXPECT_TRUE(M().Copy().FormatEnabled(CopyFormatIndex(CopyFormat::Picture)));
+    EXPECT_FALSE(M().Status().ViewPatternEnabled());
+    EXPECT_FALSE(M().Status().ViewPatternVisible());
+    EXPECT_EQ(M().Status().ViewCaption(), u"a");
+    EXPECT_TRUE(M().Copy().FormatEnabled(CopyFormat::Picture));
 }
 
 TEST_F(Selection, MessageStaysForQuietRefreshesOnly) {
     ShowAll(true);
-    M().SetMessage(u"hello");
+    M().Status().SetMessage(u"hello");
     M().TableFocusGained();  // the focus the last selection asked for
     M().TableFocusLost();
     M().TableFocusGained();  // the user tabbed in: quiet refresh
-    EXPECT_EQ(M().MessagePanel(), u"hello");
-    EXPECT_EQ(M().Cells()[M().CurrentCell()].state, PaintState::Selected);
+    EXPECT_EQ(M().Status().MessagePanel(), u"hello");
+    EXPECT_EQ(M().Page().Cells()[M().Page().Current()].state, PaintState::Selected);
     M().TableFocusLost();  // a click from another control
     M().SelectCell(7);
-    EXPECT_TRUE(M().MessagePanel().empty());
+    EXPECT_TRUE(M().Status().MessagePanel().empty());
     EXPECT_EQ(M().TakeFocusRequest(), FocusTarget::Table);
-    EXPECT_TRUE(M().FocusFromSelect());
     M().TableFocusGained();  // the cell looks focused once the focus it asked for is there
-    EXPECT_FALSE(M().FocusFromSelect());
-    EXPECT_EQ(M().Cells()[7].state, PaintState::Selected);
+    EXPECT_EQ(M().Page().Cells()[7].state, PaintState::Selected);
 }
 
 // A refresh the program makes (another font, a scroll) paints the selection as the focus is.
@@ -81,13 +79,13 @@ TEST_F(Selection, QuietRefreshesPaintTheSelectionAsTheTablesFocusIs) {
     const std::function<void()> refreshes[] = {
         [&] { ChooseFont(u"Latin Only"); },
         [&] { ChooseFont(u"Every"); },
-        [&] { M().ScrollBarChange(M().ScrollBar().value + 1); },
+        [&] { M().ScrollBarChange(M().ScrollBar().State().value + 1); },
     };
     for (const bool focused : {false, true}) {
         focused ? M().TableFocusGained() : M().TableFocusLost();
         for (const auto& refresh : refreshes) {
             refresh();
-            EXPECT_EQ(M().Cells()[M().CurrentCell()].state,
+            EXPECT_EQ(M().Page().Cells()[M().Page().Current()].state,
                       focused ? PaintState::Selected : PaintState::SelectedInactive);
         }
     }
@@ -97,56 +95,59 @@ TEST_F(Selection, SelectingAnotherSubrangeMakesItCurrentAndRefreshesFontIcons) {
     ShowAll(true);
     M().FillPage(0x3F0);  // last row of Greek, then Cyrillic
     M().SelectCell(0);
-    EXPECT_EQ(M().CurrentSubrangeStart(), 0x370);
+    EXPECT_EQ(M().Subranges().CurrentStart(), 0x370);
     M().SelectCell(16);
-    EXPECT_EQ(M().CurrentSubrangeStart(), 0x400);
-    const auto& fonts = M().FontList().items;
-    EXPECT_TRUE(fonts[*M().FontItemByName(u"Cyrillic Only")].check);
-    EXPECT_FALSE(fonts[*M().FontItemByName(u"Latin Only")].check);
+    EXPECT_EQ(M().Subranges().CurrentStart(), 0x400);
+    const auto& fonts = M().Fonts().Items().items;
+    EXPECT_TRUE(fonts[*M().Fonts().ItemByName(u"Cyrillic Only")].check);
+    EXPECT_FALSE(fonts[*M().Fonts().ItemByName(u"Latin Only")].check);
 }
 
 using Keys = ModelTest;
 
-// Left and Right wrap at the page edges, Up and Down scroll under a fixed selection, Home and
-// End go along the row, with Ctrl to the ends of the list, where nothing moves further.
+// Left and Right wrap at the page edges, Up and Down scroll under a fixed selection, the row's
+// start and end go along the row, First and Last to the ends of the list, where nothing moves
+// further.
 TEST_F(Keys, MoveTheSelectionAndThePage) {
     const struct {
         long page;
-        int cell, key, shift;
+        int cell;
+        TableCommand command;
         long first;
         int cell_after;
     } cases[] = {
-        {0x40, 0, keys::kLeft, 0, 0x30, 15},
-        {0x40, 5, keys::kLeft, 0, 0x40, 4},
-        {0x40, 254, keys::kRight, 0, 0x40, 255},
-        {0x100, 255, keys::kRight, keys::kCtrl, 0x110, 240},  // Ctrl+Right acts as Right
-        {0x100, 3, keys::kUp, 0, 0xF0, 3},
-        {0x100, 250, keys::kDown, 0, 0x110, 250},
-        {0x100, 240, keys::kDown, 0, 0x110, 240},
-        {0x100, 16, keys::kUp, 0, 0x100, 0},
-        {0x40, 37, keys::kPageUp, 0, 0, 5},  // to the first listed code point, same column
-        {0x100, 37, keys::kHome, 0, 0x100, 32},
-        {0x100, 37, keys::kEnd, 0, 0x100, 47},
-        {0x100, 37, keys::kEnd, keys::kCtrl, 0xFF00, 255},
-        {0x100, 37, keys::kHome, keys::kCtrl, 0, 0},
-        {0xFF00, 255, keys::kRight, 0, 0xFF00, 255},
-        {0xFF00, 255, keys::kDown, 0, 0xFF00, 255},
-        {0xFF00, 255, keys::kPageDown, 0, 0xFF00, 255},
-        {0, 0, keys::kLeft, 0, 0, 0},
-        {0, 0, keys::kUp, 0, 0, 0},
-        {0, 0, keys::kPageUp, 0, 0, 0},
+        {0x40, 0, TableCommand::Left, 0x30, 15},
+        {0x40, 5, TableCommand::Left, 0x40, 4},
+        {0x40, 254, TableCommand::Right, 0x40, 255},
+        {0x100, 255, TableCommand::Right, 0x110, 240},
+        {0x100, 3, TableCommand::Up, 0xF0, 3},
+        {0x100, 250, TableCommand::Down, 0x110, 250},
+        {0x100, 240, TableCommand::Down, 0x110, 240},
+        {0x100, 16, TableCommand::Up, 0x100, 0},
+        {0x40, 37, TableCommand::PageUp, 0, 5},  // to the first listed code point, same column
+        {0x100, 37, TableCommand::RowStart, 0x100, 32},
+        {0x100, 37, TableCommand::RowEnd, 0x100, 47},
+        {0x100, 37, TableCommand::Last, 0xFF00, 255},
+        {0x100, 37, TableCommand::First, 0, 0},
+        {0xFF00, 255, TableCommand::Right, 0xFF00, 255},
+        {0xFF00, 255, TableCommand::Down, 0xFF00, 255},
+        {0xFF00, 255, TableCommand::PageDown, 0xFF00, 255},
+        {0, 0, TableCommand::Left, 0, 0},
+        {0, 0, TableCommand::Up, 0, 0},
+        {0, 0, TableCommand::PageUp, 0, 0},
     };
     ShowAll(true);
     for (const auto& c : cases) {
         M().FillPage(c.page);
         M().SelectCell(c.cell);
-        M().TableKeyDown(c.key, c.shift);
-        EXPECT_EQ(Cp(0), c.first) << c.key << " from " << std::hex << c.page;
-        EXPECT_EQ(M().CurrentCell(), c.cell_after) << c.key << " from " << std::hex << c.page;
+        M().RunTableCommand(c.command);
+        const int command = static_cast<int>(c.command);
+        EXPECT_EQ(Cp(0), c.first) << command << " from " << std::hex << c.page;
+        EXPECT_EQ(M().Page().Current(), c.cell_after) << command << " from " << std::hex << c.page;
     }
-    EXPECT_EQ(M().ScrollBar().value, 0);
-    M().TableKeyDown(keys::kEnd, keys::kCtrl);
-    EXPECT_EQ(M().ScrollBar().value, M().ScrollBar().max);
+    EXPECT_EQ(M().ScrollBar().State().value, 0);
+    M().RunTableCommand(TableCommand::Last);
+    EXPECT_EQ(M().ScrollBar().State().value, M().ScrollBar().State().max);
     EXPECT_EQ(M().UpdateBusy(), 0);
 }
 
@@ -156,11 +157,11 @@ TEST_F(Choice, GoToCodePointCoveredUncoveredAndPastTheEnd) {
     ChooseFont(u"Latin Only");  // Show All off: Basic Latin .. Latin Extended-B
     EXPECT_TRUE(M().GoToCodePoint(0x41));
     EXPECT_EQ(Cp(0), 0x40);
-    EXPECT_EQ(M().CurrentCell(), 1);
+    EXPECT_EQ(M().Page().Current(), 1);
     EXPECT_FALSE(M().GoToCodePoint(0x416));
     EXPECT_EQ(Current(), 0x24F);  // last code point before the gap
     EXPECT_EQ(Cp(255), 0x24F);
-    EXPECT_EQ(M().MessagePanel(), u"Character 0416 not supported by selected font.");
+    EXPECT_EQ(M().Status().MessagePanel(), u"Character 0416 not supported by selected font.");
     EXPECT_EQ(M().RequestedCodePoint(), 0x416);
     EXPECT_FALSE(M().GoToCodePoint(0xFFFF));
     EXPECT_EQ(Current(), 0x24F);
@@ -169,25 +170,25 @@ TEST_F(Choice, GoToCodePointCoveredUncoveredAndPastTheEnd) {
 // Show All and another font keep the page while it stays listed.
 TEST_F(Choice, ShowAllAndAFontChangeKeepThePageWhileItStaysListed) {
     M().GoToCodePoint(0x105);
-    const int cell = M().CurrentCell();
+    const int cell = M().Page().Current();
     ChooseFont(u"Latin Only");
     EXPECT_EQ(metrics_.family, u"Latin Only");
     for (bool show_all : {true, false}) {
         ShowAll(show_all);
         EXPECT_EQ(Cp(0), 0x100);
-        EXPECT_EQ(M().CurrentCell(), cell);
+        EXPECT_EQ(M().Page().Current(), cell);
     }
     ChooseFont(u"Cyrillic Only");  // does not cover Latin Extended-A
-    EXPECT_EQ(M().CurrentSubrangeStart(), 0x400);
+    EXPECT_EQ(M().Subranges().CurrentStart(), 0x400);
     EXPECT_EQ(Cp(0), 0x400);
-    EXPECT_EQ(M().CurrentCell(), 0);
+    EXPECT_EQ(M().Page().Current(), 0);
 }
 
 TEST_F(Choice, ComboChoiceOfTheSelectedSubrangeDoesNothing) {
     ShowAll(true);
     M().GoToCodePoint(0x105);
     const auto entry = [&](std::u16string_view name) {
-        const auto& entries = M().Subranges().combo.entries;
+        const auto& entries = M().Subranges().Views().combo.entries;
         return static_cast<std::size_t>(
             std::find_if(entries.begin(), entries.end(),
                          [&](const ComboEntry& e) { return e.text == name; }) -
@@ -195,10 +196,10 @@ TEST_F(Choice, ComboChoiceOfTheSelectedSubrangeDoesNothing) {
     };
     M().SelectCell(9);
     M().ComboSubrangeChosen(entry(u"Latin Extended-A"));
-    EXPECT_EQ(M().CurrentCell(), 9);
+    EXPECT_EQ(M().Page().Current(), 9);
     M().ComboSubrangeChosen(entry(u"Greek and Coptic"));
     EXPECT_EQ(Cp(0), 0x370);
-    EXPECT_EQ(M().CurrentCell(), 0);
+    EXPECT_EQ(M().Page().Current(), 0);
 }
 
 // Random walks through every operation; after each step the table must still be a sound page.
@@ -206,8 +207,6 @@ TEST_F(Choice, RandomActionsKeepTheTableSound) {
     std::mt19937 rng(12345);
     const std::vector<std::u16string> families = {u"Every", u"Latin Only", u"Nothing",
                                                   u"Cyrillic Only"};
-    const int key_codes[] = {keys::kLeft,   keys::kRight,    keys::kUp,   keys::kDown,
-                             keys::kPageUp, keys::kPageDown, keys::kHome, keys::kEnd};
     for (int step = 0; step < 1500; ++step) {
         const int action = static_cast<int>(rng() % 10);
         switch (action) {
@@ -221,42 +220,44 @@ TEST_F(Choice, RandomActionsKeepTheTableSound) {
                 M().GoToCodePoint(static_cast<long>(rng() % 0x10000));
                 break;
             case 3:
-                if (!M().Subranges().list.items.empty())
-                    M().ChooseSubrange(rng() % M().Subranges().list.items.size());
+                if (!M().Subranges().Views().list.items.empty())
+                    M().ChooseSubrange(rng() % M().Subranges().Views().list.items.size());
                 break;
             case 4:
                 M().SelectCell(static_cast<int>(rng() % 256));
                 break;
             case 5:
-                M().ScrollBarChange(M().ScrollBar().value + static_cast<int>(rng() % 35) - 17);
+                M().ScrollBarChange(M().ScrollBar().State().value + static_cast<int>(rng() % 35) -
+                                    17);
                 break;
             case 6:
                 M().ScrollBarScroll();
-                M().ScrollBarChange(static_cast<int>(rng() % (M().ScrollBar().max + 2)));
+                M().ScrollBarChange(static_cast<int>(rng() % (M().ScrollBar().State().max + 2)));
                 break;
             default:
-                M().TableKeyDown(key_codes[rng() % 8], rng() % 4 == 0 ? keys::kCtrl : 0);
+                // The moves: every command up to Last.
+                M().RunTableCommand(static_cast<TableCommand>(rng() % 10));
         }
-        const auto& items = M().Subranges().list.items;
-        ASSERT_GE(M().CurrentCell(), 0);
-        ASSERT_LT(M().CurrentCell(), 256);
-        ASSERT_GE(M().ScrollBar().value, 0);
-        ASSERT_LE(M().ScrollBar().value, std::max(M().ScrollBar().max, 0));
+        const auto& items = M().Subranges().Views().list.items;
+        ASSERT_GE(M().Page().Current(), 0);
+        ASSERT_LT(M().Page().Current(), 256);
+        ASSERT_GE(M().ScrollBar().State().value, 0);
+        ASSERT_LE(M().ScrollBar().State().value, std::max(M().ScrollBar().State().max, 0));
         if (items.empty()) continue;
-        ASSERT_TRUE(M().Subranges().list.FindKey(MakeKey(M().CurrentSubrangeStart())))
+        ASSERT_TRUE(M().Subranges().Views().list.FindId(M().Subranges().CurrentStart()))
             << "step " << step;
         long previous = -1;
         for (int i = 0; i < 256; ++i) {
-            if (M().RowLabels()[i / 16].empty()) continue;
+            if (M().Page().RowLabels()[i / 16].empty()) continue;
             const long cp = Cp(i);
             ASSERT_GT(cp, previous) << "step " << step << " cell " << i;
             previous = cp;
             bool listed = false;
             for (const auto& item : items)
-                if (KeyNumber(item.key) <= cp && cp <= item.tag) listed = true;
+                if (item.id <= cp && cp <= item.last) listed = true;
             ASSERT_TRUE(listed) << "step " << step << " cell " << i << " cp " << cp;
         }
-        ASSERT_FALSE(M().RowLabels()[M().CurrentCell() / 16].empty()) << "step " << step;
+        ASSERT_FALSE(M().Page().RowLabels()[M().Page().Current() / 16].empty()) << "step " << step;
     }
 }
 

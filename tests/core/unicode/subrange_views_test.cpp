@@ -30,10 +30,10 @@ TEST(FillSubranges, CoveredOnlyListsTheRowsOfTheCoveredBits) {
     const SubrangeViews all = Filled(false, std::string(128, '1'));
     EXPECT_EQ(all.list.items.size(), 162u - 63u);
     EXPECT_TRUE(std::all_of(all.list.items.begin(), all.list.items.end(),
-                            [](const ListItem& item) { return item.check && item.sub_item >= 0; }));
+                            [](const ListItem& item) { return item.check && item.bit >= 0; }));
     EXPECT_EQ(all.combo.entries.size(), all.list.items.size());
     long total = 0;
-    for (const auto& item : all.list.items) total += item.tag - *KeyNumber(item.key) + 1;
+    for (const auto& item : all.list.items) total += item.last - item.id + 1;
     EXPECT_EQ(all.listed_count, total);
     EXPECT_EQ(all.scroll_max, total / 16 - 1);
     // Rows sharing a bit are listed together.

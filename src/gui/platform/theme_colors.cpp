@@ -1,4 +1,4 @@
-#include "platform/system_colors.h"
+#include "platform/theme_colors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,24 +6,24 @@
 namespace glyphora {
 
 QColor ColorFromValue(ColorValue value, const QPalette& palette, QPalette::ColorRole fallback) {
-    if (!IsSystemColor(value)) return QColor(RedOf(value), GreenOf(value), BlueOf(value));
+    if (!IsThemeColor(value)) return QColor(RedOf(value), GreenOf(value), BlueOf(value));
     switch (value) {
-        case kSystemWindowBackground:
+        case kThemeBase:
             return palette.color(QPalette::Base);
-        case kSystemWindowText:
+        case kThemeText:
             return palette.color(QPalette::Text);
-        case kSystemHighlight:
+        case kThemeHighlight:
             return palette.color(QPalette::Highlight);
-        case kSystemHighlightText:
+        case kThemeHighlightedText:
             return palette.color(QPalette::HighlightedText);
         // Qt paints dialogs and labels in the Window roles; the button roles would stand out.
-        case kSystemButtonFace:
+        case kThemeWindow:
             return palette.color(QPalette::Window);
-        case kSystemButtonText:
+        case kThemeWindowText:
             return palette.color(QPalette::WindowText);
-        case kSystemGrayText:
+        case kThemeDisabledText:
             return palette.color(QPalette::Disabled, QPalette::Text);
-        case kSystemHotLight:
+        case kThemeLink:
             return palette.color(QPalette::Link);
         default:
             return palette.color(fallback);

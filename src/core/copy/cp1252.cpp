@@ -1,4 +1,4 @@
-#include "copy/ansi_code_page.h"
+#include "copy/cp1252.h"
 
 #include <array>
 
@@ -15,30 +15,30 @@ constexpr std::array<char16_t, 32> kHighControls = {
 
 }  // namespace
 
-char16_t AnsiByteToChar(unsigned char byte) {
+char16_t Cp1252ByteToChar(unsigned char byte) {
     if (byte >= 0x80 && byte <= 0x9F) return kHighControls[byte - 0x80];
     return byte;
 }
 
-std::optional<unsigned char> AnsiCharToByte(char16_t c) {
+std::optional<unsigned char> Cp1252CharToByte(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<unsigned char>(c);
     for (std::size_t i = 0; i < kHighControls.size(); ++i)
         if (kHighControls[i] == c) return static_cast<unsigned char>(0x80 + i);
     return std::nullopt;
 }
 
-std::u16string AnsiBytesToText(std::string_view bytes) {
+std::u16string Cp1252BytesToText(std::string_view bytes) {
     std::u16string text;
     text.reserve(bytes.size());
-    for (char b : bytes) text.push_back(AnsiByteToChar(static_cast<unsigned char>(b)));
+    for (char b : bytes) text.push_back(Cp1252ByteToChar(static_cast<unsigned char>(b)));
     return text;
 }
 
-std::optional<std::string> TextToAnsiBytes(std::u16string_view text) {
+std::optional<std::string> TextToCp1252Bytes(std::u16string_view text) {
     std::string bytes;
     bytes.reserve(text.size());
     for (char16_t c : text) {
-        const auto b = AnsiCharToByte(c);
+        const auto b = Cp1252CharToByte(c);
         if (!b) return std::nullopt;
         bytes.push_back(static_cast<char>(*b));
     }
