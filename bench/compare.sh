@@ -104,15 +104,28 @@ fi
 # counted by callgrind from just before the key or click to the end of its repaints.
 interaction_instructions() { # interaction_instructions PROGRAM SCENARIO
     local program=$1 scenario=$2 display=87 window out=$work/cg-$1-$2
-    while [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    local xvfb=$!
-    sleep 1
+    # Another user of the machine may take a display meanwhile: the program must not start
+    # before the server it is given is up, or it aborts.
+    local xvfb=""
+    for _ in $(seq 20); do
+        while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
+            display=$((display + 1))
+        done
+        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        xvfb=$!
+        for _ in $(seq 50); do
+            [ -e "/tmp/.X11-unix/X$display" ] || ! kill -0 "$xvfb" 2>/dev/null && break
+            sleep 0.1
+        done
+        kill -0 "$xvfb" 2>/dev/null && [ -e "/tmp/.X11-unix/X$display" ] && break
+        display=$((display + 1))
+    done
+    sleep 0.5
     mkdir -p "$work/$program/cg-home/runtime"
     chmod 700 "$work/$program/cg-home/runtime"
     DISPLAY=":$display" HOME="$work/$program/cg-home" XDG_RUNTIME_DIR="$work/$program/cg-home/runtime" \
         FONTCONFIG_FILE="$harness/fonts-$fonts.conf" valgrind --tool=callgrind \
-        --callgrind-out-file="$out.%p" "$(command_of "$program")" >/dev/null 2>&1 &
+        --callgrind-out-file="$out.%p" "$(command_of "$program")" >"$out.log" 2>&1 &
     local pid=$!
     export DISPLAY=":$display"
     for _ in $(seq 120); do
@@ -144,7 +157,20 @@ interaction_instructions() { # interaction_instructions PROGRAM SCENARIO
     unset DISPLAY
     local count
     count=$(sed -n 's/^totals: *//p' "$out".*.1 2>/dev/null | head -1)
-    [ -n "$count" ] && echo "$program,$scenario,$count" >>"$work/interaction_instructions.txt"
+    if [ -z "$count" ]; then
+        echo "compare.sh: no count for $program $scenario:" >&2
+        grep -v '^==' "$out.log" | head -5 >&2
+        return 0
+    fi
+    echo "$program,$scenario,$count" >>"$work/interaction_instructions.txt"
+    # The count runs 4 s past the key: it includes the table's idle-time preparation of the
+    # neighbouring pages after the repaint, which is shown apart.
+    local warming
+    warming=$(callgrind_annotate --inclusive=yes "$out".*.1 2>/dev/null |
+        sed -n 's/^ *\([0-9,]*\) .*CharTable::WarmSome().*/\1/p' | head -1 | tr -d ,)
+    [ -n "$warming" ] &&
+        echo "$program,$scenario-warming,$warming" >>"$work/interaction_instructions.txt"
+    return 0
 }
 if [ -n "$instructions" ] && command -v callgrind_control >/dev/null; then
     for scenario in search font pagedown; do
@@ -206,6 +232,12 @@ rows = [
     ("instructions: choose DejaVu Serif", interaction.get("font", {}), "M"),
     ("instructions: Page Down", interaction.get("pagedown", {}), "M"),
 ]
+# The idle-time preparation that follows a repaint, counted in the rows above.
+for scenario, title in (("search", 'search "curl" + Enter'), ("font", "choose DejaVu Serif"),
+                        ("pagedown", "Page Down")):
+    if interaction.get(scenario + "-warming"):
+        rows.append((f"  of which, after the repaint: {title}'s neighbours prepared",
+                     interaction[scenario + "-warming"], "M"))
 print("| | " + " | ".join(programs) + " |")
 print("|---" * (len(programs) + 1) + "|")
 for title, values, unit in rows:

@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Glyphora");
     QApplication::setDesktopFileName("glyphora");
-    QApplication::setWindowIcon(glyphora::ProgramIcon());
+    QApplication::setWindowIcon(glyphora::WindowIcon());
 
     // A developer's aid: how long start-up takes up to the first painted table.
     if (qEnvironmentVariable("GLYPHORA_TRACE_STARTUP") == QLatin1String("1"))

@@ -96,6 +96,26 @@ private slots:
         QCOMPARE(bar->value(), bar->maximum());
     }
 
+    // Glyphs laid out and rasterised ahead (a font shown before, pages warmed in idle time)
+    // draw as they did when drawn at once.
+    void GlyphsPreparedAheadDrawAsDrawnAtOnce() {
+        QVERIFY(Start());
+        CharTable* table = window_->Table();
+        QVERIFY(ChooseFont(W(), "DejaVu Serif"));
+        table->setFocus();
+        Settle();
+        const QImage first = table->grab().toImage();
+        QVERIFY(ChooseFont(W(), "DejaVu Sans"));
+        QVERIFY(ChooseFont(W(), "DejaVu Serif"));
+        table->setFocus();
+        for (int i = 0; i < 64; ++i) Settle();
+        QTest::keyClick(table, Qt::Key_PageDown);
+        for (int i = 0; i < 64; ++i) Settle();
+        QTest::keyClick(table, Qt::Key_PageUp);
+        Settle();
+        QCOMPARE(table->grab().toImage(), first);
+    }
+
     void ClosingSavesAndARestartRestores() {
         QVERIFY(Start());
         QVERIFY(ChooseFont(W(), "DejaVu Serif"));

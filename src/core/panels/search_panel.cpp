@@ -62,6 +62,16 @@ std::optional<long> SearchPanel::Search() {
     return NameSearch(text, range);
 }
 
+std::optional<long> SearchPanel::NameSearchTarget() {
+    const std::u16string& text = search_.text;
+    if (text.empty() || text.front() == u'&' || ParseCodeNotation(text)) return std::nullopt;
+    const std::optional<Range> range = SearchRange();
+    if (!range) return std::nullopt;
+    if (!index_) index_ = std::make_unique<NameSearchIndex>(names_, true);
+    const long from = search_position_ != 0 ? search_position_ : range->first;
+    return index_->FindAll(SplitWords(TrimSpaces16(text)), from, range->last);
+}
+
 std::optional<long> SearchPanel::EntitySearch(std::u16string_view text,
                                               std::optional<Range> range) {
     const std::u16string_view s = TrimSpaces16(text);

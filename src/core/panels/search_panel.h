@@ -91,6 +91,9 @@ public:
     // cbSearch, or, when the text is one code in a notation of ParseCodeNotation, the go-to to
     // that code. Returns the code point it went to, nullopt when it found none or did nothing.
     std::optional<long> Search();
+    // Where Search() would now go by name, without going: the window prepares that page while
+    // the user still types. nullopt for a code, an entity, or no match.
+    std::optional<long> NameSearchTarget();
     // F3 repeats the search while a name search is under way.
     bool CanSearchNext() const { return search_position_ >= 1; }
     // The double click on obSearch(0).

@@ -241,16 +241,34 @@ void MainWindow::ConnectTable() {
 
 // The font and Subranges lists, the subrange box and the check boxes beside them.
 void MainWindow::ConnectLists() {
-    connect(
-        upper_.font_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
-        [this](const QModelIndex& index) {
-            // A press reports itself below; here only the keys move the choice.
-            if (!sync_.choosing_from_list && !(QGuiApplication::mouseButtons() & Qt::LeftButton))
+    // The font the pointer rests on is prepared in the table ahead of its click; one chosen with
+    // the keys, the next one in the same direction.
+    auto* prepare = new QTimer(this);
+    prepare->setSingleShot(true);
+    prepare->setInterval(100);
+    connect(prepare, &QTimer::timeout, this, [this] {
+        const auto& fonts = model_.Fonts().Items().items;
+        if (font_to_prepare_ >= 0 && static_cast<std::size_t>(font_to_prepare_) < fonts.size())
+            upper_.table->WarmFont(fonts[static_cast<std::size_t>(font_to_prepare_)].text);
+    });
+    connect(upper_.font_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, prepare](const QModelIndex& index, const QModelIndex& previous) {
+                // A press reports itself below; here only the keys move the choice.
+                if (sync_.choosing_from_list || (QGuiApplication::mouseButtons() & Qt::LeftButton))
+                    return;
                 FontItemChosen(index.row());
-        });
+                font_to_prepare_ = index.row() + (index.row() < previous.row() ? -1 : 1);
+                prepare->start();
+            });
     connect(upper_.font_list, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
         if (QGuiApplication::mouseButtons() & Qt::LeftButton) FontItemChosen(index.row());
     });
+    upper_.font_list->setMouseTracking(true);
+    connect(upper_.font_list, &QAbstractItemView::entered, this,
+            [this, prepare](const QModelIndex& index) {
+                font_to_prepare_ = index.row();
+                prepare->start();
+            });
     // A press dragged to another item ends there.
     connect(upper_.font_list, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         const auto& selected = model_.Fonts().Items().selected;
@@ -295,6 +313,19 @@ void MainWindow::ConnectControls() {
     const auto sync = [this] { Sync(); };
     frames_.copy = new CopyFrame(copy_controls_, model_, sync, this);
     frames_.search = new SearchFrame(search_controls_, model_, sync, this);
+    // While the user types a name, the page its search will jump to is prepared in idle time: the
+    // search index as far as the match, the glyphs of the page and its names for the status bar.
+    auto* anticipate = new QTimer(this);
+    anticipate->setSingleShot(true);
+    anticipate->setInterval(0);
+    connect(search_controls_.text_box->lineEdit(), &QLineEdit::textEdited, anticipate,
+            qOverload<>(&QTimer::start));
+    connect(anticipate, &QTimer::timeout, this, [this] {
+        if (const std::optional<long> cp = model_.Search().NameSearchTarget()) {
+            upper_.table->WarmPageOf(*cp);
+            names_.CharName(*cp);
+        }
+    });
     picture_controls_.view = char_view_;
     frames_.picture = new PictureFrame(picture_controls_, model_, sync, this);
 

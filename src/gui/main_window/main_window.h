@@ -281,6 +281,7 @@ private:
         std::optional<std::size_t> shown_font_item;
     };
     SyncState sync_;
+    int font_to_prepare_ = -1;  // the font list's item the table prepares next
 };
 
 }  // namespace glyphora

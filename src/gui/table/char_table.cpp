@@ -28,6 +28,8 @@ namespace {
 constexpr int kCells = MainWindowModel::kCells;
 constexpr int kRows = MainWindowModel::kRows;
 constexpr QRgb kMarkColour = qRgb(255, 0, 0);
+// Cells show a glyph for one UTF-16 unit: warming stops at the end of the first plane.
+constexpr long kLastWarmed = 0xFFFF;
 
 }  // namespace
 
@@ -39,6 +41,8 @@ CharTable::CharTable(const MainWindowModel& model, const NameTable& names, QWidg
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(sizeHint());
     UpdateColours();
+    warm_timer_.setInterval(0);
+    connect(&warm_timer_, &QTimer::timeout, this, &CharTable::WarmSome);
 }
 
 QSize CharTable::sizeHint() const {
@@ -85,35 +89,141 @@ QString CharTable::CellDescription(int i) const {
     return text;
 }
 
+QRawFont CharTable::RawFontOf(const std::u16string& family) {
+    const CellFont& face = CellFontOf(family);
+    return face.own ? face.raw : QRawFont();
+}
+
 void CharTable::LoadFont() {
-    family_ = model_.Fonts().Family();
-    const CellFont& face = CellFontOf(family_);
-    raw_font_ = face.own ? face.raw : QRawFont();
+    const std::u16string family = model_.Fonts().Family();
+    to_warm_.clear();
+    if (!font_.family.empty()) Keep(std::move(font_));
+    const auto kept = std::find_if(kept_fonts_.begin(), kept_fonts_.end(),
+                                   [&](const FontGlyphs& f) { return f.family == family; });
+    if (kept != kept_fonts_.end()) {
+        font_ = std::move(*kept);
+        kept_fonts_.erase(kept);
+    } else {
+        font_ = FontGlyphs{family, RawFontOf(family), {}};
+    }
+}
+
+void CharTable::Keep(FontGlyphs font) {
+    std::erase_if(kept_fonts_, [&](const FontGlyphs& f) { return f.family == font.family; });
+    kept_fonts_.push_back(std::move(font));
+    if (kept_fonts_.size() > kKeptFonts) kept_fonts_.erase(kept_fonts_.begin());
+}
+
+CharTable::FontGlyphs* CharTable::FindFont(const std::u16string& family) {
+    if (family == font_.family) return &font_;
+    for (FontGlyphs& font : kept_fonts_)
+        if (font.family == family) return &font;
+    return nullptr;
 }
 
 void CharTable::LayOutGlyph(int i) {
-    CellGlyph glyph;
-    const std::u16string& caption = model_.Page().Cells()[i].caption;
-    if (raw_font_.isValid() && caption.size() == 1 && model_.Page().Cells()[i].pattern < 0) {
-        const QChar ch(caption[0]);
-        quint32 index = 0;
-        int count = 1;
-        // Index 0 is the font's .notdef box: the font has no glyph of its own for ch.
-        if (raw_font_.glyphIndexesForChars(&ch, 1, &index, &count) && count == 1 && index != 0) {
-            QPointF advance;
-            raw_font_.advancesForGlyphIndexes(&index, &advance, 1);
-            const qreal ascent = raw_font_.ascent();
-            const qreal height = ascent + raw_font_.descent();
-            const QRectF box = raw_font_.boundingRect(index);
-            // A combining mark has no advance and draws left of its origin: centre its ink.
-            const qreal left = advance.x() >= 1 ? (kCellSide - advance.x()) / 2
-                                                : kCellSide / 2.0 - box.center().x();
-            glyph.index = index;
-            glyph.origin = QPointF(std::round(left), std::round((kCellSide - height) / 2 + ascent));
-            FitGlyph(box, glyph);
-        }
+    const Cell& cell = model_.Page().Cells()[i];
+    const bool drawn = font_.raw.isValid() && cell.caption.size() == 1 && cell.pattern < 0;
+    glyphs_[i] = drawn ? GlyphOf(font_, cell.caption[0]) : CellGlyph{};
+}
+
+const CharTable::CellGlyph& CharTable::GlyphOf(FontGlyphs& font, char16_t ch) {
+    const auto [it, added] = font.layouts.try_emplace(ch);
+    if (!added) return it->second;
+    CellGlyph& glyph = it->second;
+    const QRawFont& raw = font.raw;
+    const QChar qch(ch);
+    quint32 index = 0;
+    int count = 1;
+    // Index 0 is the font's .notdef box: the font has no glyph of its own for ch.
+    if (raw.glyphIndexesForChars(&qch, 1, &index, &count) && count == 1 && index != 0) {
+        QPointF advance;
+        raw.advancesForGlyphIndexes(&index, &advance, 1);
+        const qreal ascent = raw.ascent();
+        const qreal height = ascent + raw.descent();
+        const QRectF box = raw.boundingRect(index);
+        // A combining mark has no advance and draws left of its origin: centre its ink.
+        const qreal left =
+            advance.x() >= 1 ? (kCellSide - advance.x()) / 2 : kCellSide / 2.0 - box.center().x();
+        glyph.index = index;
+        glyph.origin = QPointF(std::round(left), std::round((kCellSide - height) / 2 + ascent));
+        FitGlyph(box, glyph);
     }
-    glyphs_[i] = glyph;
+    return glyph;
+}
+
+void CharTable::ScheduleWarming() {
+    to_warm_.clear();
+    left_to_paint_.clear();
+    warm_timer_.stop();
+    if (!font_.raw.isValid() || !hasFocus()) return;
+    long first = -1, last = -1;
+    for (const Cell& cell : model_.Page().Cells()) {
+        if (cell.code_point <= 0) continue;
+        if (first < 0) first = cell.code_point;
+        last = cell.code_point;
+    }
+    if (first < 0) return;
+    warming_ = font_.family;
+    // Page Down first: it is taken from the back.
+    for (long cp = std::max(0L, first - kCells); cp < first; ++cp)
+        to_warm_.push_back(static_cast<char16_t>(cp));
+    for (long cp = std::min(kLastWarmed, last + kCells); cp > last; --cp)
+        to_warm_.push_back(static_cast<char16_t>(cp));
+    // A page key keeps the selection in its cell.
+    const long current = model_.Page().CurrentCodePoint();
+    for (const long cp : {current - kCells, current + kCells})
+        if (cp >= 0 && cp <= kLastWarmed) left_to_paint_.push_back(static_cast<char16_t>(cp));
+    if (!to_warm_.empty()) warm_timer_.start();
+}
+
+void CharTable::WarmPageOf(long cp) {
+    if (!font_.raw.isValid() || cp < 0 || cp > kLastWarmed) return;
+    if (warming_ != font_.family) to_warm_.clear();
+    warming_ = font_.family;
+    left_to_paint_ = {static_cast<char16_t>(cp)};
+    const long row = cp / 16 * 16;
+    for (long c = std::min(kLastWarmed, row + kCells - 1); c >= row; --c)
+        to_warm_.push_back(static_cast<char16_t>(c));
+    warm_timer_.start();
+}
+
+void CharTable::WarmFont(const std::u16string& family) {
+    if (family.empty() || family == font_.family) return;
+    if (!FindFont(family)) Keep(FontGlyphs{family, RawFontOf(family), {}});
+    if (!FindFont(family)->raw.isValid()) return;
+    to_warm_.clear();
+    warming_ = family;
+    const auto& cells = model_.Page().Cells();
+    left_to_paint_ = {cells[model_.Page().Current()].caption.size() == 1
+                          ? cells[model_.Page().Current()].caption[0]
+                          : char16_t{0}};
+    for (auto cell = cells.rbegin(); cell != cells.rend(); ++cell)
+        if (cell->caption.size() == 1 && cell->pattern < 0) to_warm_.push_back(cell->caption[0]);
+    if (!to_warm_.empty()) warm_timer_.start();
+}
+
+void CharTable::WarmSome() {
+    FontGlyphs* font = FindFont(warming_);
+    if (!font || !font->raw.isValid()) to_warm_.clear();
+    // Small steps keep a key pressed meanwhile waiting for one step at most.
+    constexpr int kStep = 16;
+    for (int n = 0; n < kStep && !to_warm_.empty(); ++n) {
+        const char16_t ch = to_warm_.back();
+        to_warm_.pop_back();
+        if (font->layouts.contains(ch)) continue;
+        const CellGlyph& glyph = GlyphOf(*font, ch);
+        // Transformed glyphs have glyph caches of their own: left to the paint. So is the
+        // character that will be current: all sizes of a font share one FreeType face, and with
+        // its table glyph rasterised long before, the picture box's large glyph of it came out a
+        // shade different (the order of loads on the face shows; not traced further).
+        if (glyph.index == 0 || glyph.scale != 1 ||
+            std::find(left_to_paint_.begin(), left_to_paint_.end(), ch) != left_to_paint_.end())
+            continue;
+        // Into the font engine's own glyph cache, where the paint looks first.
+        font->raw.alphaMapForGlyph(glyph.index, QRawFont::PixelAntialiasing);
+    }
+    if (to_warm_.empty()) warm_timer_.stop();
 }
 
 void CharTable::FitGlyph(const QRectF& box, CellGlyph& glyph) {
@@ -145,9 +255,10 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
     // damage the window system sees stays a few rectangles instead of one per cell.
     DirtyItems items{};
     QRegion damage;
-    if (model_.Fonts().Family() != family_) {
+    if (model_.Fonts().Family() != font_.family) {
         LoadFont();
         for (int i = 0; i < kCells; ++i) LayOutGlyph(i);
+        warm_after_paint_ = true;
         // The headers keep their look: only the cells take the new font.
         damage += QRect(CellOrigin(), CellRect(kCells - 1).bottomRight());
     } else if (dirty_cells.any()) {
@@ -156,6 +267,8 @@ void CharTable::Refresh(const std::bitset<MainWindowModel::kCells>& dirty_cells)
             LayOutGlyph(i);
             items[1 + i / 16].set(1 + i % 16);
         }
+        // A selection moves a few cells; a page or a scrolled row changes a row at least.
+        if (dirty_cells.count() >= 16) warm_after_paint_ = true;
     }
     for (int r = 0; r < kRows; ++r) {
         if (model_.Page().RowLabels()[r] != row_labels_[r]) {
@@ -271,6 +384,10 @@ void CharTable::paintEvent(QPaintEvent* event) {
     }
     painter.end();
 
+    if (warm_after_paint_) {
+        warm_after_paint_ = false;
+        ScheduleWarming();
+    }
     if (!painted_) {
         painted_ = true;
         if (on_first_paint) on_first_paint();
@@ -349,7 +466,7 @@ void CharTable::PaintCells(QPainter& painter, const QRect& dirty) {
                 continue;
             }
             QGlyphRun run;
-            run.setRawFont(raw_font_);
+            run.setRawFont(font_.raw);
             run.setGlyphIndexes({glyph.index});
             run.setPositions({QPointF(0, 0)});
             painter.save();
@@ -366,7 +483,7 @@ void CharTable::PaintCells(QPainter& painter, const QRect& dirty) {
     }
     if (!run_glyphs.isEmpty()) {
         QGlyphRun run;
-        run.setRawFont(raw_font_);
+        run.setRawFont(font_.raw);
         run.setRawData(run_glyphs.constData(), run_positions.constData(), run_glyphs.size());
         painter.setPen(texts[0]);
         painter.drawGlyphRun(QPointF(0, 0), run);
@@ -415,6 +532,7 @@ void CharTable::wheelEvent(QWheelEvent* event) {
 void CharTable::focusInEvent(QFocusEvent* event) {
     QWidget::focusInEvent(event);
     emit FocusGained();
+    ScheduleWarming();
     // A screen reader is told of the table's focus after this handler; the current cell's focus
     // must come after that, or the reader never hears which character it is on.
     if (QAccessible::isActive()) {

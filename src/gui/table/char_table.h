@@ -2,11 +2,13 @@
 
 #include <QPixmap>
 #include <QRawFont>
+#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <bitset>
 #include <functional>
 #include <string>
+#include <unordered_map>
 
 #include "table/main_window_model.h"
 
@@ -49,6 +51,12 @@ public:
     // What assistive technology reads for cell i: the character, its code and its name.
     QString CellDescription(int i) const;
     int CurrentCell() const { return model_.Page().Current(); }
+
+    // Lays out and rasterises, in idle time, the glyphs of the page that a jump to cp will show
+    // (from cp's row on), so that the jump's repaint finds them ready.
+    void WarmPageOf(long cp);
+    // The same for the shown page in another font, one the user is about to choose.
+    void WarmFont(const std::u16string& family);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -96,8 +104,27 @@ private:
     using DirtyItems = std::array<std::bitset<kRows + 1>, kRows + 1>;
     QRect ItemRect(int row, int column) const;
     QRegion DamageOf(const DirtyItems& items) const;
+    // A font as the table draws it, with the glyph layouts worked out so far, by character.
+    struct FontGlyphs {
+        std::u16string family;
+        QRawFont raw;
+        std::unordered_map<char16_t, CellGlyph> layouts;
+    };
+    static QRawFont RawFontOf(const std::u16string& family);
     void LoadFont();
+    void Keep(FontGlyphs font);
+    FontGlyphs* FindFont(const std::u16string& family);
     void LayOutGlyph(int i);
+    // Where the font's glyph of ch stands in a cell (index 0: the font has none), worked out
+    // once per font: FreeType loads a glyph's outline for its metrics, which costs as much as
+    // drawing it.
+    static const CellGlyph& GlyphOf(FontGlyphs& font, char16_t ch);
+    // While the table has the focus, the glyphs of the pages before and after the shown one are
+    // laid out in idle time, a few at a time, so that Page Up and Page Down find them ready.
+    // They are rasterised too, into the font engine's glyph cache, all but the character that
+    // will be current (see WarmSome).
+    void ScheduleWarming();
+    void WarmSome();
     // Scales and moves a glyph whose ink (box, relative to its pen position) leaves the cell.
     static void FitGlyph(const QRectF& box, CellGlyph& glyph);
     void UpdateColours();
@@ -110,9 +137,16 @@ private:
     const MainWindowModel& model_;
     const NameTable& names_;
 
-    std::u16string family_;
-    QRawFont raw_font_;
+    FontGlyphs font_;  // the shown font
+    // Fonts shown before or prepared ahead of their choice, the latest last.
+    std::vector<FontGlyphs> kept_fonts_;
+    static constexpr std::size_t kKeptFonts = 3;
     std::array<CellGlyph, MainWindowModel::kCells> glyphs_{};
+    std::vector<char16_t> to_warm_;        // taken from the back
+    std::u16string warming_;               // the family to_warm_ is for
+    std::vector<char16_t> left_to_paint_;  // laid out but not rasterised ahead
+    QTimer warm_timer_;
+    bool warm_after_paint_ = false;  // a new page or font: its neighbours, once it is on screen
     std::array<std::string, MainWindowModel::kRows> row_labels_{};
     std::array<bool, MainWindowModel::kRows> separators_{};
     int shown_current_ = -1;  // the cell whose row and column headers are drawn as current

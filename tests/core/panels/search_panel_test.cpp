@@ -34,8 +34,12 @@ TEST_F(Search, NextContinuesAfterTheMatchUntilNoMoreOccurrences) {
     EXPECT_EQ(SearchFor(u"with curl"), holders[0]);
     for (std::size_t i = 1; i < holders.size(); ++i) {
         ASSERT_TRUE(S().CanSearchNext());
+        // The page the window prepares ahead is where F3 goes; asking does not go there.
+        EXPECT_EQ(S().NameSearchTarget(), holders[i]);
+        EXPECT_EQ(Current(), holders[i - 1]);
         EXPECT_EQ(S().Search(), holders[i]);  // F3
     }
+    EXPECT_EQ(S().NameSearchTarget(), std::nullopt);
     M().TakeFocusRequest();
     EXPECT_EQ(S().Search(), std::nullopt);
     EXPECT_EQ(M().Status().MessagePanel(), u"No more occurences.");
@@ -91,8 +95,9 @@ TEST_F(Search, EntitySearchComparesTheNameExactly) {
     ShowAll(true);
     EXPECT_EQ(SearchFor(u"&eacute;"), 0xE9);
     EXPECT_EQ(SearchFor(u"&Eacute;"), 0xC9);
-    EXPECT_EQ(SearchFor(u" &amp; "), std::nullopt);  // a leading space makes it a name search
-    EXPECT_EQ(SearchFor(u"&amp; "), 0x26);           // trailing spaces are trimmed
+    EXPECT_EQ(SearchFor(u" &amp; "), std::nullopt);   // a leading space makes it a name search
+    EXPECT_EQ(SearchFor(u"&amp; "), 0x26);            // trailing spaces are trimmed
+    EXPECT_EQ(S().NameSearchTarget(), std::nullopt);  // nor is an entity looked for ahead
     // "&Eacute;" is "&eacute;" to the history, which ignores case.
     EXPECT_EQ(S().History(), (Texts{u"&amp; ", u"&eacute;"}));
     // The entity search neither reads nor sets the search position, and disables the button.
