@@ -239,8 +239,8 @@ void MainWindow::ConnectTable() {
     connect(upper_.scroll_bar, &QScrollBar::sliderReleased, this, [this] { Sync(); });
 }
 
-// The font and Subranges lists, the subrange box and the check boxes beside them.
-void MainWindow::ConnectLists() {
+// The font list: a choice by keys, by a press or by a press dragged to another item.
+void MainWindow::ConnectFontList() {
     // The font the pointer rests on is prepared in the table ahead of its click; one chosen with
     // the keys, the next one in the same direction.
     auto* prepare = new QTimer(this);
@@ -274,6 +274,11 @@ void MainWindow::ConnectLists() {
         const auto& selected = model_.Fonts().Items().selected;
         if (!selected || static_cast<int>(*selected) != index.row()) FontItemChosen(index.row());
     });
+}
+
+// The font and Subranges lists, the subrange box and the check boxes beside them.
+void MainWindow::ConnectLists() {
+    ConnectFontList();
     connect(
         upper_.range_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
         [this](const QModelIndex& index) {

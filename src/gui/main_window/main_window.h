@@ -126,6 +126,7 @@ private:
     void ConnectControls();
     void ConnectTable();
     void ConnectLists();
+    void ConnectFontList();
     template <typename Handler>
     auto ThenSync(Handler handler);
     // Context help, hot keys, control menus and the character map (main_window_integration.cpp).
