@@ -29,8 +29,8 @@ public:
     const std::string& PropertiesTarget() const { return properties_target_; }  // bbFont's file
     bool PropertiesEnabled() const { return !properties_target_.empty(); }
     // The largest picture size at which the chosen font's character fits the view (0: unknown).
-    int PictureMaxSize() const { return picture_max_size_; }
-    const int& PictureMaxSizeRef() const { return picture_max_size_; }
+    // A reference: the picture panel reads it whenever it checks a size.
+    const int& PictureMaxSize() const { return picture_max_size_; }
     void SetPictureMaxSize(int size) { picture_max_size_ = size; }
 
     // Fills the list from the catalogue (once, at start-up); without one the list stays empty.

@@ -14,7 +14,7 @@ MainWindowModel::MainWindowModel(Services services)
       copy_({services.names, services.clipboard,
              [this](std::u16string text) { status_.SetMessage(std::move(text)); }},
             update_busy_),
-      picture_(search_.Filter(), copy_, update_busy_, fonts_.PictureMaxSizeRef()) {}
+      picture_(search_.Filter(), copy_, update_busy_, fonts_.PictureMaxSize()) {}
 
 std::optional<SearchHost::Span> MainWindowModel::SearchLink::ListedSpan() const {
     const SubrangeList& list = window_.subranges_;

@@ -5,13 +5,16 @@
 namespace glyphora {
 
 std::optional<std::size_t> SubrangeList::ItemByStart(long start) const {
-    const auto it = std::lower_bound(item_first_.begin(), item_first_.end(), start);
-    if (it == item_first_.end() || *it != start) return std::nullopt;
-    return static_cast<std::size_t>(it - item_first_.begin());
+    // Listed in table order, so the starts ascend.
+    const auto& items = views_.list.items;
+    const auto it = std::lower_bound(items.begin(), items.end(), start,
+                                     [](const ListItem& item, long s) { return item.id < s; });
+    if (it == items.end() || it->id != start) return std::nullopt;
+    return static_cast<std::size_t>(it - items.begin());
 }
 
 std::optional<std::size_t> SubrangeList::ItemHolding(long cp) const {
-    if (item_first_.empty()) return std::nullopt;
+    if (Count() == 0) return std::nullopt;
     for (std::size_t k = 0; k < Count(); ++k)
         if (cp <= Last(k)) return k;
     return Count() - 1;
@@ -35,9 +38,6 @@ long SubrangeList::ListedBefore(std::size_t k) const {
 
 void SubrangeList::Refill(std::string_view coverage, const TextMeasure& measure) {
     FillSubranges(views_, show_all_, coverage, measure);
-    item_first_.clear();
-    item_first_.reserve(Count());
-    for (const auto& item : views_.list.items) item_first_.push_back(item.id);
 }
 
 void SubrangeList::Select(std::size_t k) {

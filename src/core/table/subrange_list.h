@@ -3,7 +3,6 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
-#include <vector>
 
 #include "base/text_measure.h"
 #include "unicode/subrange_views.h"
@@ -17,7 +16,7 @@ class SubrangeList {
 public:
     const SubrangeViews& Views() const { return views_; }
     std::size_t Count() const { return views_.list.items.size(); }
-    long First(std::size_t k) const { return item_first_[k]; }
+    long First(std::size_t k) const { return views_.list.items[k].id; }
     long Last(std::size_t k) const { return views_.list.items[k].last; }
     // The item of the subrange that starts at `start`, if listed.
     std::optional<std::size_t> ItemByStart(long start) const;
@@ -46,7 +45,6 @@ public:
 
 private:
     SubrangeViews views_;
-    std::vector<long> item_first_;  // first code point of each listed subrange
     long current_start_ = 0;
     std::optional<std::size_t> item_to_show_;
     bool show_all_ = false;
