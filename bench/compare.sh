@@ -11,7 +11,7 @@
 #   -b BEFORE  another glyphora executable measured beside this build ("before")
 #   -i         also callgrind instruction counts (one run each, slow): start-up to idle, and
 #              Glyphora's three interactions
-#   -c DIR     keep the raw CSV files there
+#   -c DIR     keep the raw CSV files there (and, with -i, the interactions' callgrind files)
 # GLYPHORA names the executable (default build/bin/glyphora). gucharmap and kcharselect take part
 # when installed; an empty Qt window when the harness's floor programs are built.
 # Needs the timing harness (HARNESS, default ../shared/bench beside the checkout: startup.sh,
@@ -182,7 +182,7 @@ if [ -n "$instructions" ] && command -v callgrind_control >/dev/null; then
 fi
 if [ -n "$keep" ]; then
     mkdir -p "$keep"
-    cp "$work"/*.csv "$work"/*.txt "$keep/" 2>/dev/null || true
+    cp "$work"/*.csv "$work"/*.txt "$work"/cg-*.[0-9]* "$keep/" 2>/dev/null || true
 fi
 
 python3 - "$work" "${programs[@]}" <<'EOF'

@@ -1,6 +1,6 @@
 // What the main window shows, on the off-screen platform: the focus in the colours of the lists
 // and the table, names longer than their list, wide glyphs in their cells, the order of the Tab
-// key and the length of the Subranges drop-down.
+// key, the length of the Subranges drop-down and the window's icon.
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "main_window/name_list_view.h"
+#include "program/program_icon.h"
 #include "window_fixture.h"
 
 namespace glyphora {
@@ -151,6 +152,19 @@ private slots:
         const int rows = list->viewport()->height() / list->sizeHintForRow(0);
         QVERIFY2(rows >= 16 && rows <= 24, qPrintable(QString::number(rows)));
         combo->hidePopup();
+    }
+
+    // The window's icon is built from pixels decoded when the program is built.
+    void TheWindowIconShowsTheIconFiles() {
+        const QIcon icon = WindowIcon();
+        QList<QSize> sizes;
+        for (const int side : {16, 24, 32, 48, 64, 128}) {
+            sizes << QSize(side, side);
+            const QImage file(QStringLiteral(GLYPHORA_ICON_DIR "/glyphora-%1.png").arg(side));
+            QCOMPARE(icon.pixmap(QSize(side, side)).toImage(),
+                     file.convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+        QCOMPARE(icon.availableSizes(), sizes);
     }
 };
 

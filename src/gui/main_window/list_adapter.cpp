@@ -22,16 +22,14 @@ void ListAdapter::Sync(const ListViewModel& list) {
         endResetModel();
         return;
     }
-    // Only the icons move while the list stays: repaint the stretch that changed.
-    int first = -1;
-    int last = -1;
+    // Only the icons move while the list stays: repaint the items that changed. One signal per
+    // item, since a view repaints its whole viewport for a span of several.
     for (std::size_t i = 0; i < checks_.size(); ++i) {
         if (checks_[i] == list.items[i].check) continue;
         checks_[i] = list.items[i].check;
-        if (first < 0) first = static_cast<int>(i);
-        last = static_cast<int>(i);
+        const QModelIndex changed = index(static_cast<int>(i));
+        emit dataChanged(changed, changed, {Qt::DecorationRole});
     }
-    if (first >= 0) emit dataChanged(index(first), index(last), {Qt::DecorationRole});
 }
 
 int ListAdapter::rowCount(const QModelIndex& parent) const {

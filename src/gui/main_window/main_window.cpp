@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -248,8 +249,16 @@ void MainWindow::ConnectFontList() {
     prepare->setInterval(100);
     connect(prepare, &QTimer::timeout, this, [this] {
         const auto& fonts = model_.Fonts().Items().items;
-        if (font_to_prepare_ >= 0 && static_cast<std::size_t>(font_to_prepare_) < fonts.size())
-            upper_.table->WarmFont(fonts[static_cast<std::size_t>(font_to_prepare_)].text);
+        if (font_to_prepare_ < 0 || static_cast<std::size_t>(font_to_prepare_) >= fonts.size())
+            return;
+        const std::u16string& family = fonts[static_cast<std::size_t>(font_to_prepare_)].text;
+        upper_.table->WarmFont(family);
+        // The picture box and the To-copy box show the family at sizes of their own: Qt opens
+        // a face per size, which costs as much as a page of glyphs.
+        for (QFont font : {char_view_->ViewFont(), copy_controls_.copy_box->font()}) {
+            font.setFamily(Text(family));
+            QFontMetrics(font).height();
+        }
     });
     connect(upper_.font_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this, prepare](const QModelIndex& index, const QModelIndex& previous) {

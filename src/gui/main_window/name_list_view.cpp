@@ -50,9 +50,12 @@ NameListView::NameListView(const QString& name, QAbstractItemModel* model, QWidg
 void NameListView::MeasureNames() {
     int longest = 0;
     const QFontMetrics metrics(font());
-    for (int row = 0, rows = model()->rowCount(); row < rows; ++row)
-        longest =
-            std::max(longest, metrics.horizontalAdvance(model()->index(row, 0).data().toString()));
+    for (int row = 0, rows = model()->rowCount(); row < rows; ++row) {
+        const QString name = model()->index(row, 0).data().toString();
+        auto width = widths_.constFind(name);
+        if (width == widths_.constEnd()) width = widths_.insert(name, metrics.horizontalAdvance(name));
+        longest = std::max(longest, *width);
+    }
     delegate_->SetColumnTextWidth(longest + kNamePadding);
     scheduleDelayedItemsLayout();
 }
@@ -87,7 +90,10 @@ bool NameListView::viewportEvent(QEvent* event) {
 
 void NameListView::changeEvent(QEvent* event) {
     QListView::changeEvent(event);
-    if (event->type() == QEvent::FontChange) MeasureNames();
+    if (event->type() == QEvent::FontChange) {
+        widths_.clear();
+        MeasureNames();
+    }
 }
 
 QPalette UnfocusedSelectionPalette(QPalette palette) {

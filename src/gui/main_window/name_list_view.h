@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QListView>
 
 namespace glyphora {
@@ -29,6 +30,9 @@ private:
     void MeasureNames();
 
     NameItemDelegate* delegate_;
+    // Each name's width in the list's font: the Subranges list is filled anew at every font
+    // choice, mostly with names measured before.
+    QHash<QString, int> widths_;
 };
 
 // The selection colours of a view that does not have the focus: the palette's inactive
