@@ -96,8 +96,8 @@ private slots:
         QCOMPARE(bar->value(), bar->maximum());
     }
 
-    // Glyphs laid out and rasterised ahead (a font shown before, pages warmed in idle time)
-    // draw as they did when drawn at once.
+    // Glyphs and headers prepared ahead (a font shown before, pages warmed in idle time) draw
+    // as they did when drawn at once.
     void GlyphsPreparedAheadDrawAsDrawnAtOnce() {
         QVERIFY(Start());
         CharTable* table = window_->Table();
@@ -114,6 +114,14 @@ private slots:
         QTest::keyClick(table, Qt::Key_PageUp);
         Settle();
         QCOMPARE(table->grab().toImage(), first);
+
+        // The headers' pictures are made again for another palette.
+        QPalette red = table->palette();
+        red.setColor(QPalette::Button, Qt::red);
+        table->setPalette(red);
+        const QColor corner = table->grab().toImage().pixelColor(CharTable::kRowHeaderWidth / 2,
+                                                                 CharTable::kColumnHeaderHeight / 2);
+        QVERIFY2(corner.red() > 2 * corner.green(), qPrintable(corner.name()));
     }
 
     void ClosingSavesAndARestartRestores() {

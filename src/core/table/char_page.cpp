@@ -36,10 +36,10 @@ void CharPage::Clear() {
     }
 }
 
-void CharPage::LabelRow(int row, long first) {
+std::string CharPage::RowLabelOf(long first) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "%03lX", (first / 16) & 0xFFF);
-    row_labels_[row] = buf;
+    return buf;
 }
 
 void CharPage::FillCell(int i, long x, std::u16string caption, bool shown) {

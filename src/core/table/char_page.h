@@ -48,7 +48,9 @@ public:
     // Empties every cell, label and separator; the cells show no pattern until filled.
     void Clear();
     // Row `row` holds the 16 code points from `first`.
-    void LabelRow(int row, long first);
+    void LabelRow(int row, long first) { row_labels_[row] = RowLabelOf(first); }
+    // The label of a row of 16 code points from `first`: their code without its last digit.
+    static std::string RowLabelOf(long first);
     void SetSeparator(int row) { separators_[row] = true; }
     // Cell i holds x; shown: its caption is the character itself, else the empty-cell pattern
     // lies under the caption.

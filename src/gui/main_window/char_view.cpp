@@ -13,6 +13,9 @@ CharView::CharView(QWidget* parent) : QFrame(parent) {
     setFixedSize(kSide, kSide);
     font_.setStyleStrategy(QFont::NoFontMerging);
     font_.setPointSize(48);
+    // The view paints all of itself, so that a new character does not repaint the group box
+    // around it as well.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CharView::Show(const QString& caption, bool drawable, ViewPattern pattern,
@@ -40,8 +43,12 @@ void CharView::SetPatternSide(int side) {
 }
 
 void CharView::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
     QPainter painter(this);
+    // What the window shows under the frame's edge.
+    painter.fillRect(rect(), palette().window());
+    painter.end();
+    QFrame::paintEvent(event);
+    painter.begin(this);
     const QRect inner = contentsRect();
     painter.fillRect(inner, back_);
     painter.setClipRect(inner);

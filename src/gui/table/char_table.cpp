@@ -156,6 +156,7 @@ void CharTable::ScheduleWarming() {
     to_warm_.clear();
     left_to_paint_.clear();
     warm_timer_.stop();
+    headers_to_warm_.clear();
     if (!font_.raw.isValid() || !hasFocus()) return;
     long first = -1, last = -1;
     for (const Cell& cell : model_.Page().Cells()) {
@@ -174,7 +175,15 @@ void CharTable::ScheduleWarming() {
     const long current = model_.Page().CurrentCodePoint();
     for (const long cp : {current - kCells, current + kCells})
         if (cp >= 0 && cp <= kLastWarmed) left_to_paint_.push_back(static_cast<char16_t>(cp));
-    if (!to_warm_.empty()) warm_timer_.start();
+    WarmRowHeaders(std::max(0L, first - kCells), first, current - kCells);
+    WarmRowHeaders(last + 1, std::min(kLastWarmed + 1, last + 1 + kCells), current + kCells);
+    if (!to_warm_.empty() || !headers_to_warm_.empty()) warm_timer_.start();
+}
+
+void CharTable::WarmRowHeaders(long first, long end, long current) {
+    for (long row = first / 16 * 16; row < end; row += 16)
+        headers_to_warm_.push_back({QString::fromStdString(CharPage::RowLabelOf(row)), Qt::Vertical,
+                                    current >= row && current < row + 16});
 }
 
 void CharTable::WarmPageOf(long cp) {
@@ -185,6 +194,13 @@ void CharTable::WarmPageOf(long cp) {
     const long row = cp / 16 * 16;
     for (long c = std::min(kLastWarmed, row + kCells - 1); c >= row; --c)
         to_warm_.push_back(static_cast<char16_t>(c));
+    headers_to_warm_.clear();
+    WarmRowHeaders(row, std::min(kLastWarmed + 1, row + kCells), cp);
+    // The current cell's column header moves with the jump.
+    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
+    headers_to_warm_.push_back({QString(QChar(kDigits[cp % 16])), Qt::Horizontal, true});
+    headers_to_warm_.push_back(
+        {QString(QChar(kDigits[model_.Page().Current() % 16])), Qt::Horizontal, false});
     warm_timer_.start();
 }
 
@@ -223,7 +239,18 @@ void CharTable::WarmSome() {
         // Into the font engine's own glyph cache, where the paint looks first.
         font->raw.alphaMapForGlyph(glyph.index, QRawFont::PixelAntialiasing);
     }
-    if (to_warm_.empty()) warm_timer_.stop();
+    if (to_warm_.empty() && !headers_to_warm_.empty()) {
+        CheckHeaderLook();
+        constexpr int kHeaderStep = 4;
+        for (int n = 0; n < kHeaderStep && !headers_to_warm_.empty(); ++n) {
+            const Header header = std::move(headers_to_warm_.back());
+            headers_to_warm_.pop_back();
+            const QSize size = header.orientation == Qt::Vertical ? RowHeaderRect(0).size()
+                                                                  : ColumnHeaderRect(0).size();
+            HeaderPicture(size, header.text, header.orientation, header.current);
+        }
+    }
+    if (to_warm_.empty() && headers_to_warm_.empty()) warm_timer_.stop();
 }
 
 void CharTable::FitGlyph(const QRectF& box, CellGlyph& glyph) {
@@ -350,7 +377,15 @@ void CharTable::UpdateColours() {
 }
 
 void CharTable::PaintHeader(QPainter& painter, const QRect& rect, const QString& text,
-                            Qt::Orientation orientation, bool current) const {
+                            Qt::Orientation orientation, bool current) {
+    // At a fractional pixel ratio a picture would be scaled when drawn.
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != std::floor(ratio)) return DrawHeader(painter, rect, text, orientation, current);
+    painter.drawPixmap(rect.topLeft(), HeaderPicture(rect.size(), text, orientation, current));
+}
+
+void CharTable::DrawHeader(QPainter& painter, const QRect& rect, const QString& text,
+                           Qt::Orientation orientation, bool current) const {
     QStyleOptionHeader option;
     option.initFrom(this);
     option.rect = rect;
@@ -360,8 +395,9 @@ void CharTable::PaintHeader(QPainter& painter, const QRect& rect, const QString&
     option.position = QStyleOptionHeader::Middle;
     option.state |= QStyle::State_Raised;
     if (current) option.state |= QStyle::State_On;
-    // Headers stay readable whether the table has the focus or not.
-    option.state &= ~QStyle::State_HasFocus;
+    // Headers stay readable whether the table has the focus or not, and all of them would
+    // light up with the pointer anywhere on the table.
+    option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
     // Styles may leave their clip and font on the painter.
     painter.save();
     QFont font = painter.font();
@@ -369,6 +405,50 @@ void CharTable::PaintHeader(QPainter& painter, const QRect& rect, const QString&
     painter.setFont(font);
     style()->drawControl(QStyle::CE_Header, &option, &painter, this);
     painter.restore();
+}
+
+const QPixmap& CharTable::HeaderPicture(const QSize& size, const QString& text,
+                                        Qt::Orientation orientation, bool current) {
+    QString key = text;
+    for (const int part : {static_cast<int>(orientation), current ? 1 : 0, size.width(),
+                           size.height()})
+        key += QChar(static_cast<char16_t>(part));
+    QHash<QString, QPixmap>& pictures = header_looks_[header_look_];
+    if (const auto found = pictures.constFind(key); found != pictures.constEnd()) return *found;
+    if (pictures.size() >= kKeptHeaders) pictures.clear();
+    const qreal ratio = devicePixelRatioF();
+    QPixmap picture(size * static_cast<int>(ratio));
+    picture.setDevicePixelRatio(ratio);
+    // What the paint puts under a header: the style may leave pixels to it.
+    picture.fill(grid_colour_);
+    QPainter painter(&picture);
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    painter.setLayoutDirection(layoutDirection());
+    DrawHeader(painter, QRect(QPoint(0, 0), size), text, orientation, current);
+    painter.end();
+    return *pictures.insert(key, picture);
+}
+
+// What the header pictures depend on besides their label: the style, its state and palette
+// (the window's activation among them), the font and the pixel ratio.
+QString CharTable::HeaderLook() const {
+    QStyleOption option;
+    option.initFrom(this);
+    return QStringLiteral("%1 %2 %3 %4 %5")
+        .arg(static_cast<int>(option.state & ~(QStyle::State_HasFocus | QStyle::State_MouseOver)))
+        .arg(option.palette.cacheKey())
+        .arg(reinterpret_cast<quintptr>(style()))
+        .arg(devicePixelRatioF())
+        .arg(font().key());
+}
+
+// The pictures of two looks are kept: the window's, active and inactive.
+void CharTable::CheckHeaderLook() {
+    QString look = HeaderLook();
+    if (look == header_look_) return;
+    if (header_looks_.size() >= 2 && !header_looks_.contains(look)) header_looks_.clear();
+    header_look_ = std::move(look);
 }
 
 void CharTable::paintEvent(QPaintEvent* event) {
@@ -396,6 +476,7 @@ void CharTable::paintEvent(QPaintEvent* event) {
 
 // The corner, the column headers and the row headers, the current cell's raised.
 void CharTable::PaintHeaders(QPainter& painter, const QRect& dirty) {
+    CheckHeaderLook();
     const int current = model_.Page().Current();
     const QRect corner(0, 0, kRowHeaderWidth, kColumnHeaderHeight);
     if (corner.intersects(dirty)) PaintHeader(painter, corner, {}, Qt::Horizontal, false);

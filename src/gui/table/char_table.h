@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QPixmap>
 #include <QRawFont>
 #include <QTimer>
@@ -132,7 +133,19 @@ private:
     void UpdatePatterns();
     void PaintCells(QPainter& painter, const QRect& dirty);
     void PaintHeader(QPainter& painter, const QRect& rect, const QString& text, Qt::Orientation,
-                     bool current) const;
+                     bool current);
+    void DrawHeader(QPainter& painter, const QRect& rect, const QString& text, Qt::Orientation,
+                    bool current) const;
+    // A header as the style draws it, drawn once per label, orientation, size and state: through
+    // the style a header costs as much as 16 glyphs, and labels come back with their pages. The
+    // pictures are made again when anything else they depend on changes (HeaderLook).
+    const QPixmap& HeaderPicture(const QSize& size, const QString& text, Qt::Orientation,
+                                 bool current);
+    QString HeaderLook() const;
+    void CheckHeaderLook();
+    // For the warming: the row headers of the rows from `first` up to `end` (the row of
+    // `current` as current).
+    void WarmRowHeaders(long first, long end, long current);
 
     const MainWindowModel& model_;
     const NameTable& names_;
@@ -145,6 +158,15 @@ private:
     std::vector<char16_t> to_warm_;        // taken from the back
     std::u16string warming_;               // the family to_warm_ is for
     std::vector<char16_t> left_to_paint_;  // laid out but not rasterised ahead
+    struct Header {
+        QString text;
+        Qt::Orientation orientation;
+        bool current;
+    };
+    std::vector<Header> headers_to_warm_;  // taken from the back
+    QHash<QString, QHash<QString, QPixmap>> header_looks_;  // pictures by look and key
+    QString header_look_;
+    static constexpr qsizetype kKeptHeaders = 160;  // per look: 10 pages of row labels
     QTimer warm_timer_;
     bool warm_after_paint_ = false;  // a new page or font: its neighbours, once it is on screen
     std::array<std::string, MainWindowModel::kRows> row_labels_{};
