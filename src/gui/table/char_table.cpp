@@ -177,6 +177,8 @@ void CharTable::ScheduleWarming() {
         if (cp >= 0 && cp <= kLastWarmed) left_to_paint_.push_back(static_cast<char16_t>(cp));
     WarmRowHeaders(std::max(0L, first - kCells), first, current - kCells);
     WarmRowHeaders(last + 1, std::min(kLastWarmed + 1, last + 1 + kCells), current + kCells);
+    // The status bar names the new current character: its page of names too.
+    names_to_warm_ = {current - kCells, current + kCells};
     if (!to_warm_.empty() || !headers_to_warm_.empty()) warm_timer_.start();
 }
 
@@ -250,7 +252,12 @@ void CharTable::WarmSome() {
             HeaderPicture(size, header.text, header.orientation, header.current);
         }
     }
-    if (to_warm_.empty() && headers_to_warm_.empty()) warm_timer_.stop();
+    if (to_warm_.empty() && headers_to_warm_.empty()) {
+        for (const long cp : names_to_warm_)
+            if (cp >= 0 && cp <= kLastWarmed) names_.CharName(cp);
+        names_to_warm_ = {-1, -1};
+        warm_timer_.stop();
+    }
 }
 
 void CharTable::FitGlyph(const QRectF& box, CellGlyph& glyph) {

@@ -164,6 +164,7 @@ private:
         bool current;
     };
     std::vector<Header> headers_to_warm_;  // taken from the back
+    std::array<long, 2> names_to_warm_{-1, -1};  // code points whose pages of names to make
     QHash<QString, QHash<QString, QPixmap>> header_looks_;  // pictures by look and key
     QString header_look_;
     static constexpr qsizetype kKeptHeaders = 160;  // per look: 10 pages of row labels
