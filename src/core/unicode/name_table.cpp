@@ -36,15 +36,23 @@ bool InPlane(long cp) { return cp >= 0 && cp < NameTable::kCodePointCount; }
 
 }  // namespace
 
-NameTable::NameTable() { Clear(); }
+NameTable::NameTable() {
+    Clear();
+    empty_ = true;
+}
 
 void NameTable::Clear() {
-    name_.assign(kCodePointCount, 0);
+    // Loading a table made empty clears nothing again: its arrays are still all zero pages.
+    // (A table moved from has none.)
+    if (!empty_ || name_.size() == 0) {
+        name_ = ZeroedArray<std::uint32_t>(kCodePointCount);
+        file_name_ = ZeroedArray<std::uint32_t>(kCodePointCount);
+        entities_ = ZeroedArray<std::uint32_t>(kCodePointCount);
+    }
+    empty_ = false;
     for (std::string& pool : page_pools_) pool.assign(1, '\0');
     named_.set();
     service_.reset();
-    file_name_.assign(kCodePointCount, 0);
-    entities_.assign(kCodePointCount, 0);
     ie_flag_.assign(kCodePointCount, false);
     pool_.assign(1, '\0');
 }
@@ -225,7 +233,7 @@ std::optional<long> NameTable::FindEntity(std::string_view name, long from, long
 
 std::size_t NameTable::MemoryBytes() const {
     std::size_t bytes =
-        (name_.capacity() + file_name_.capacity() + entities_.capacity()) * sizeof(std::uint32_t) +
+        (name_.size() + file_name_.size() + entities_.size()) * sizeof(std::uint32_t) +
         ie_flag_.capacity() / 8 + pool_.capacity();
     for (const std::string& pool : page_pools_) bytes += pool.capacity();
     return bytes;

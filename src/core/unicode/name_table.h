@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/zeroed_array.h"
 #include "unicode/name_service.h"
 
 namespace glyphora {
@@ -107,14 +108,15 @@ private:
     static std::uint32_t Store(std::string& pool, std::string_view text);
     static std::string_view Text(const std::string& pool, std::uint32_t offset);
 
-    mutable std::vector<std::uint32_t> name_;  // offset in its page's pool, per code point
+    mutable ZeroedArray<std::uint32_t> name_;  // offset in its page's pool, per code point
     mutable std::array<std::string, kPageCount> page_pools_;
     mutable std::bitset<kPageCount> named_;
     mutable std::shared_ptr<const NameService> service_;  // while pages are left to name
-    std::vector<std::uint32_t> file_name_;  // pool_ offset per code point (name data file)
-    std::vector<std::uint32_t> entities_;   // pool_ offset per code point
+    ZeroedArray<std::uint32_t> file_name_;  // pool_ offset per code point (name data file)
+    ZeroedArray<std::uint32_t> entities_;   // pool_ offset per code point
     std::vector<bool> ie_flag_;
     std::string pool_;  // offset 0 is the empty text
+    bool empty_ = false;  // as made: nothing written since
 };
 
 }  // namespace glyphora
