@@ -71,6 +71,19 @@ TEST(NameTable, OnDemandNamesOnePageAndAnswersAsLoadingAtOnce) {
     EXPECT_EQ(eager.CharName(0x0080), "Padding Character");
 }
 
+// A table loaded again keeps nothing of the earlier data; a copy keeps its own records.
+TEST(NameTable, LoadingAgainStartsEmptyAndCopiesStandAlone) {
+    NameTable table = Load(SmallService(), "0378,First\r\n", "0026,IE,amp\r\n");
+    const NameTable copy = table;
+    table.LoadCharData(SmallService(), "0379,Second\r\n", kNoFile);
+    EXPECT_EQ(table.CharName(0x0378), "Undefined");
+    EXPECT_EQ(table.Entities(0x0026), "");
+    EXPECT_EQ(table.CharName(0x0379), "Second");
+    EXPECT_EQ(copy.CharName(0x0378), "First");
+    EXPECT_EQ(copy.Entities(0x0026), "amp");
+    EXPECT_EQ(copy.CharName(0x0379), "Undefined");
+}
+
 // Bad name data: every line is ignored or stored as given, nothing else happens.
 TEST(NameTable, BadNameDataIsSkippedOrStoredSafely) {
     const std::string huge(1 << 20, 'n');
