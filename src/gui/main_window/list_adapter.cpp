@@ -1,5 +1,7 @@
 #include "main_window/list_adapter.h"
 
+#include <vector>
+
 #include "table/cell_patterns.h"
 
 namespace glyphora {
@@ -22,14 +24,21 @@ void ListAdapter::Sync(const ListViewModel& list) {
         endResetModel();
         return;
     }
-    // Only the icons move while the list stays: repaint the items that changed. One signal per
-    // item, since a view repaints its whole viewport for a span of several.
+    // Only the icons move while the list stays: repaint the items that changed. A few get a
+    // signal each, since a view repaints its whole viewport for a span of several; many, one
+    // span.
+    std::vector<int> changed;
     for (std::size_t i = 0; i < checks_.size(); ++i) {
         if (checks_[i] == list.items[i].check) continue;
         checks_[i] = list.items[i].check;
-        const QModelIndex changed = index(static_cast<int>(i));
-        emit dataChanged(changed, changed, {Qt::DecorationRole});
+        changed.push_back(static_cast<int>(i));
     }
+    constexpr std::size_t kOneByOne = 32;
+    if (changed.size() > kOneByOne) {
+        emit dataChanged(index(changed.front()), index(changed.back()), {Qt::DecorationRole});
+        return;
+    }
+    for (const int row : changed) emit dataChanged(index(row), index(row), {Qt::DecorationRole});
 }
 
 int ListAdapter::rowCount(const QModelIndex& parent) const {
