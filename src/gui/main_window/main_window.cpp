@@ -740,6 +740,9 @@ void MainWindow::SyncOnce() {
         if (!upper_.scroll_bar->isSliderDown()) upper_.scroll_bar->setValue(bar.value);
         upper_.scroll_bar->setEnabled(bar.max > 0);
     }
+    // The table is what the user looks at: what changed in it and its scroll bar reaches the
+    // screen now, before the lists, the picture and the status bar are brought up to date.
+    if (isVisible()) QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
     SyncLists();
     SyncStatus();
     SyncCharacter();
