@@ -21,18 +21,8 @@ done
 glyphora=$(readlink -f "${GLYPHORA:-build/bin/glyphora}")
 [ -x "$glyphora" ] || { echo "cold_start.sh: build the program first (./scripts/build)" >&2; exit 69; }
 
-work=$(mktemp -d)
-xvfb=""
-cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-display=95
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
+. scripts/private_display.sh
+start_private_display 1280x1024
 
 # The system's rules, these fonts only, and a cache folder of our own that a run can empty.
 cat >"$work/fonts.conf" <<CONF

@@ -11,22 +11,8 @@ if [ ! -x "$bin" ]; then
     ./scripts/build -DGLYPHORA_BUILD_BENCH=OFF
 fi
 
-work=$(mktemp -d)
-xvfb_pid=""
-cleanup() {
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# A display of our own: the first number without a server.
-display=90
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.05; done
+. scripts/private_display.sh
+start_private_display 1600x1000
 
 # The program runs from a folder of its own (its files go beside it) with a home of its own.
 mkdir -p "$work"/{bin,home,config,data,cache,runtime}

@@ -70,6 +70,7 @@ public:
     // The control a handler asked to focus, cleared by taking it; the last request wins.
     FocusTarget TakeFocusRequest();
     void RequestFocus(FocusTarget target) { focus_request_ = target; }
+    FocusTarget FocusRequest() const { return focus_request_; }
     // The code point the last go-to asked for (0 once the search boxes were cleared).
     long RequestedCodePoint() const { return requested_code_point_; }
     // While raised, selection and scroll bar events do nothing (start-up raises it around the

@@ -724,13 +724,13 @@ void MainWindow::Sync() {
     int rounds = 0;
     do {
         sync_.again = false;
-        SyncOnce();
+        SyncOnce(rounds == 0);
         ApplyFocusRequest();
     } while (sync_.again && ++rounds < 4);
     sync_.running = false;
 }
 
-void MainWindow::SyncOnce() {
+void MainWindow::SyncOnce(bool first_round) {
     upper_.table->Refresh(model_.TakeDirtyCells());
     if (fonts_window_) fonts_window_->Sync();
     {
@@ -741,8 +741,12 @@ void MainWindow::SyncOnce() {
         upper_.scroll_bar->setEnabled(bar.max > 0);
     }
     // The table is what the user looks at: what changed in it and its scroll bar reaches the
-    // screen now, before the lists, the picture and the status bar are brought up to date.
-    if (isVisible()) QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
+    // screen now, before the lists, the picture and the status bar are brought up to date. Not
+    // before a focus change, which repaints the current cell once more, nor in the rounds after
+    // one, when every control is already waiting for its repaint.
+    const QWidget* focus = FocusWidget(model_.FocusRequest());
+    if (first_round && isVisible() && (!focus || focus->hasFocus()))
+        QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
     SyncLists();
     SyncStatus();
     SyncCharacter();
@@ -834,35 +838,31 @@ void MainWindow::SyncCharacter() {
     upper_.properties->setEnabled(model_.Fonts().PropertiesEnabled());
 }
 
-void MainWindow::ApplyFocusRequest() {
-    const auto focus = [](QWidget* widget) {
-        if (widget->isVisible() && widget->isEnabled()) widget->setFocus(Qt::OtherFocusReason);
-    };
-    switch (model_.TakeFocusRequest()) {
+QWidget* MainWindow::FocusWidget(FocusTarget target) const {
+    switch (target) {
         case FocusTarget::Table:
-            focus(upper_.table);
-            break;
+            return upper_.table;
         case FocusTarget::RangeList:
-            focus(upper_.range_list);
-            break;
+            return upper_.range_list;
         case FocusTarget::FontList:
-            focus(upper_.font_list);
-            break;
+            return upper_.font_list;
         case FocusTarget::GoToBox:
-            focus(search_controls_.code_box);
-            break;
+            return search_controls_.code_box;
         case FocusTarget::SymbolBox:
-            focus(search_controls_.symbol_box);
-            break;
+            return search_controls_.symbol_box;
         case FocusTarget::SearchBox:
-            focus(search_controls_.text_box);
-            break;
+            return search_controls_.text_box;
         case FocusTarget::SearchButton:
-            focus(search_controls_.button);
-            break;
+            return search_controls_.button;
         case FocusTarget::None:
             break;
     }
+    return nullptr;
+}
+
+void MainWindow::ApplyFocusRequest() {
+    QWidget* widget = FocusWidget(model_.TakeFocusRequest());
+    if (widget && widget->isVisible() && widget->isEnabled()) widget->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace glyphora

@@ -138,7 +138,8 @@ private:
 
     // Model to widgets.
     void Sync();
-    void SyncOnce();
+    void SyncOnce(bool first_round);
+    QWidget* FocusWidget(FocusTarget target) const;
     void SyncLists();
     void SyncStatus();
     void SyncCharacter();
