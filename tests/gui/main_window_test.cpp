@@ -119,8 +119,8 @@ private slots:
         QPalette red = table->palette();
         red.setColor(QPalette::Button, Qt::red);
         table->setPalette(red);
-        const QColor corner = table->grab().toImage().pixelColor(CharTable::kRowHeaderWidth / 2,
-                                                                 CharTable::kColumnHeaderHeight / 2);
+        const QColor corner = table->grab().toImage().pixelColor(
+            CharTable::kRowHeaderWidth / 2, CharTable::kColumnHeaderHeight / 2);
         QVERIFY2(corner.red() > 2 * corner.green(), qPrintable(corner.name()));
     }
 

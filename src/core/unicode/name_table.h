@@ -115,7 +115,7 @@ private:
     ZeroedArray<std::uint32_t> file_name_;  // pool_ offset per code point (name data file)
     ZeroedArray<std::uint32_t> entities_;   // pool_ offset per code point
     std::vector<bool> ie_flag_;
-    std::string pool_;  // offset 0 is the empty text
+    std::string pool_;    // offset 0 is the empty text
     bool empty_ = false;  // as made: nothing written since
 };
 

@@ -862,7 +862,8 @@ QWidget* MainWindow::FocusWidget(FocusTarget target) const {
 
 void MainWindow::ApplyFocusRequest() {
     QWidget* widget = FocusWidget(model_.TakeFocusRequest());
-    if (widget && widget->isVisible() && widget->isEnabled()) widget->setFocus(Qt::OtherFocusReason);
+    if (widget && widget->isVisible() && widget->isEnabled())
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace glyphora

@@ -53,7 +53,8 @@ void NameListView::MeasureNames() {
     for (int row = 0, rows = model()->rowCount(); row < rows; ++row) {
         const QString name = model()->index(row, 0).data().toString();
         auto width = widths_.constFind(name);
-        if (width == widths_.constEnd()) width = widths_.insert(name, metrics.horizontalAdvance(name));
+        if (width == widths_.constEnd())
+            width = widths_.insert(name, metrics.horizontalAdvance(name));
         longest = std::max(longest, *width);
     }
     delegate_->SetColumnTextWidth(longest + kNamePadding);

@@ -18,8 +18,8 @@ int main(int argc, char* argv[]) {
            "#include \"program/icon_pixels.h\"\n\nnamespace glyphora {\nnamespace {\n";
     QStringList entries;
     for (int i = 2; i < argc; ++i) {
-        const QImage image =
-            QImage(QString::fromLocal8Bit(argv[i])).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage image = QImage(QString::fromLocal8Bit(argv[i]))
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         if (image.isNull() || image.width() != image.height()) {
             std::fprintf(stderr, "%s: not a square image\n", argv[i]);
             return 65;
@@ -38,10 +38,7 @@ int main(int argc, char* argv[]) {
            "    static const std::vector<IconPixels> icons{"
         << entries.join(", ") << "};\n    return icons;\n}\n\n}  // namespace glyphora\n";
     out.flush();
-    // Unchanged output keeps its time stamp: nothing that includes it is rebuilt.
     QFile file(QString::fromLocal8Bit(argv[1]));
-    if (file.open(QIODevice::ReadOnly) && file.readAll() == body.toUtf8()) return 0;
-    file.close();
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(body.toUtf8()) < 0) {
         std::fprintf(stderr, "%s: cannot write\n", argv[1]);
         return 73;

@@ -417,8 +417,8 @@ void CharTable::DrawHeader(QPainter& painter, const QRect& rect, const QString& 
 const QPixmap& CharTable::HeaderPicture(const QSize& size, const QString& text,
                                         Qt::Orientation orientation, bool current) {
     QString key = text;
-    for (const int part : {static_cast<int>(orientation), current ? 1 : 0, size.width(),
-                           size.height()})
+    for (const int part :
+         {static_cast<int>(orientation), current ? 1 : 0, size.width(), size.height()})
         key += QChar(static_cast<char16_t>(part));
     QHash<QString, QPixmap>& pictures = header_looks_[header_look_];
     if (const auto found = pictures.constFind(key); found != pictures.constEnd()) return *found;

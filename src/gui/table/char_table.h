@@ -163,7 +163,7 @@ private:
         Qt::Orientation orientation;
         bool current;
     };
-    std::vector<Header> headers_to_warm_;  // taken from the back
+    std::vector<Header> headers_to_warm_;        // taken from the back
     std::array<long, 2> names_to_warm_{-1, -1};  // code points whose pages of names to make
     QHash<QString, QHash<QString, QPixmap>> header_looks_;  // pictures by look and key
     QString header_look_;
