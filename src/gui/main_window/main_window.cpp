@@ -253,12 +253,12 @@ void MainWindow::ConnectFontList() {
             return;
         const std::u16string& family = fonts[static_cast<std::size_t>(font_to_prepare_)].text;
         upper_.table->WarmFont(family);
-        // The picture box and the To-copy box show the family at sizes of their own: Qt opens
-        // a face per size, which costs as much as a page of glyphs.
-        for (QFont font : {char_view_->ViewFont(), copy_controls_.copy_box->font()}) {
-            font.setFamily(Text(family));
-            QFontMetrics(font).height();
-        }
+        // The To-copy box shows the family at a size of its own: Qt opens a face per size,
+        // which costs as much as a page of glyphs. (The picture box's size is fitted to the
+        // font once it is chosen: not known here.)
+        QFont copy_font = copy_controls_.copy_box->font();
+        copy_font.setFamily(Text(family));
+        QFontMetrics(copy_font).height();
     });
     connect(upper_.font_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this, prepare](const QModelIndex& index, const QModelIndex& previous) {

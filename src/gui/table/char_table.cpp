@@ -31,6 +31,8 @@ constexpr QRgb kMarkColour = qRgb(255, 0, 0);
 // Cells show a glyph for one UTF-16 unit: warming stops at the end of the first plane.
 constexpr long kLastWarmed = 0xFFFF;
 
+QString ColumnLabel(long column) { return QString(QLatin1Char("0123456789ABCDEF"[column % 16])); }
+
 }  // namespace
 
 CharTable::CharTable(const MainWindowModel& model, const NameTable& names, QWidget* parent)
@@ -199,10 +201,8 @@ void CharTable::WarmPageOf(long cp) {
     headers_to_warm_.clear();
     WarmRowHeaders(row, std::min(kLastWarmed + 1, row + kCells), cp);
     // The current cell's column header moves with the jump.
-    static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    headers_to_warm_.push_back({QString(QChar(kDigits[cp % 16])), Qt::Horizontal, true});
-    headers_to_warm_.push_back(
-        {QString(QChar(kDigits[model_.Page().Current() % 16])), Qt::Horizontal, false});
+    headers_to_warm_.push_back({ColumnLabel(cp), Qt::Horizontal, true});
+    headers_to_warm_.push_back({ColumnLabel(model_.Page().Current()), Qt::Horizontal, false});
     warm_timer_.start();
 }
 
@@ -241,6 +241,7 @@ void CharTable::WarmSome() {
         // Into the font engine's own glyph cache, where the paint looks first.
         font->raw.alphaMapForGlyph(glyph.index, QRawFont::PixelAntialiasing);
     }
+    if (!HeadersAsPictures()) headers_to_warm_.clear();
     if (to_warm_.empty() && !headers_to_warm_.empty()) {
         CheckHeaderLook();
         constexpr int kHeaderStep = 4;
@@ -385,9 +386,7 @@ void CharTable::UpdateColours() {
 
 void CharTable::PaintHeader(QPainter& painter, const QRect& rect, const QString& text,
                             Qt::Orientation orientation, bool current) {
-    // At a fractional pixel ratio a picture would be scaled when drawn.
-    const qreal ratio = devicePixelRatioF();
-    if (ratio != std::floor(ratio)) return DrawHeader(painter, rect, text, orientation, current);
+    if (!HeadersAsPictures()) return DrawHeader(painter, rect, text, orientation, current);
     painter.drawPixmap(rect.topLeft(), HeaderPicture(rect.size(), text, orientation, current));
 }
 
@@ -412,6 +411,12 @@ void CharTable::DrawHeader(QPainter& painter, const QRect& rect, const QString& 
     painter.setFont(font);
     style()->drawControl(QStyle::CE_Header, &option, &painter, this);
     painter.restore();
+}
+
+// At a fractional pixel ratio a picture would be scaled when drawn: headers are drawn directly.
+bool CharTable::HeadersAsPictures() const {
+    const qreal ratio = devicePixelRatioF();
+    return ratio == std::floor(ratio);
 }
 
 const QPixmap& CharTable::HeaderPicture(const QSize& size, const QString& text,
@@ -487,12 +492,10 @@ void CharTable::PaintHeaders(QPainter& painter, const QRect& dirty) {
     const int current = model_.Page().Current();
     const QRect corner(0, 0, kRowHeaderWidth, kColumnHeaderHeight);
     if (corner.intersects(dirty)) PaintHeader(painter, corner, {}, Qt::Horizontal, false);
-    static constexpr char kDigits[] = "0123456789ABCDEF";
     for (int c = 0; c < 16; ++c) {
         const QRect rect = ColumnHeaderRect(c);
         if (rect.intersects(dirty))
-            PaintHeader(painter, rect, QString(QLatin1Char(kDigits[c])), Qt::Horizontal,
-                        c == current % 16);
+            PaintHeader(painter, rect, ColumnLabel(c), Qt::Horizontal, c == current % 16);
     }
     for (int r = 0; r < kRows; ++r) {
         const QRect rect = RowHeaderRect(r);

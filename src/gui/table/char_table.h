@@ -141,6 +141,7 @@ private:
     // pictures are made again when anything else they depend on changes (HeaderLook).
     const QPixmap& HeaderPicture(const QSize& size, const QString& text, Qt::Orientation,
                                  bool current);
+    bool HeadersAsPictures() const;
     QString HeaderLook() const;
     void CheckHeaderLook();
     // For the warming: the row headers of the rows from `first` up to `end` (the row of
